@@ -1,0 +1,12 @@
+#pragma once
+#include <filesystem>
+#include <string_view>
+
+namespace lumena {
+
+// Writes a whole file through a temporary file in the same folder that is
+// renamed over the target only once everything was written, so a failure
+// never leaves a half-written file. Throws std::runtime_error on failure.
+void writeFileAtomically(const std::filesystem::path& path, std::string_view contents);
+
+}  // namespace lumena

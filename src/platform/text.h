@@ -1,0 +1,38 @@
+#pragma once
+// Small text helpers shared by every parser: the data files are 8-bit text
+// whose names and keys compare without regard to case.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lumena {
+
+// Removes leading and trailing blanks and control characters (any byte <= ' ').
+std::string_view trimView(std::string_view s);
+std::string trim(std::string_view s);
+
+std::string toUpper(std::string_view s);
+std::string toLower(std::string_view s);
+bool iequals(std::string_view a, std::string_view b);
+bool istartsWith(std::string_view s, std::string_view prefix);
+
+// Integer conversion of the data files: optional leading blanks, an optional
+// sign, decimal digits, or hexadecimal digits after "$", "x" or "0x"; the
+// whole text must convert and fit 32 bits.
+std::optional<int> parseInt(std::string_view s);
+
+// Splits a line into the fields of a record: field n is the text between the
+// (n-1)-th and the n-th ";", trimmed. Text after the last ";" is not a field.
+std::vector<std::string> splitRecordFields(std::string_view line);
+
+// Splits a text at every occurrence of one character; all pieces are kept.
+std::vector<std::string> splitAt(std::string_view s, char separator);
+
+// Ensures a folder value ends with a backslash, as stored folder values do.
+std::string withTrailingBackslash(std::string_view folder);
+
+// Splits a text into lines at LF, CR LF or a lone CR.
+std::vector<std::string> splitLines(std::string_view text);
+
+}  // namespace lumena
