@@ -1,0 +1,17 @@
+#pragma once
+// The program's own cursors, registered at start-up under fixed numbers.
+#include <QCursor>
+#include <filesystem>
+#include <string_view>
+
+#include "shell/cursor_names.h"
+
+namespace lumena {
+
+// Loads "Cursors\NAME.png" for every cursor; a missing picture leaves a
+// platform cursor of similar meaning in its place.
+void RegisterCursors(const std::filesystem::path& programFolder);
+QCursor CursorFor(int number);
+bool CursorLoadedFromFile(int number);
+
+}  // namespace lumena

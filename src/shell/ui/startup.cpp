@@ -1,0 +1,202 @@
+#include "shell/ui/startup.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <climits>
+#include <stdexcept>
+
+#include "interface/interface_context.h"
+#include "interface/interface_loader.h"
+#include "platform/program_folder.h"
+#include "platform/shell_open.h"
+#include "platform/stored_path.h"
+#include "platform/user_registry.h"
+#include "platform/xdg.h"
+#include "shell/exit_sequence.h"
+#include "shell/product_identity.h"
+#include "shell/run_context.h"
+#include "shell/ui/cursors.h"
+#include "shell/ui/form_screen.h"
+#include "shell/ui/intro_player.h"
+#include "shell/ui/message_boxes.h"
+#include "shell/work_file_types.h"
+
+namespace fs = std::filesystem;
+
+namespace lumena {
+
+namespace {
+
+std::string settingsFailure(std::string_view what) {
+  return std::string(what) + std::string(ProductIdentity.settingsFileName) + ".\rProgram terminated.";
+}
+
+void showBackdrop(TFormScreen& screen) {
+  screen.setWindowTitle(QString::fromUtf8(ProductIdentity.fullName.data(), ProductIdentity.fullName.size()));
+  screen.setGeometry(QGuiApplication::primaryScreen()->geometry());
+  screen.showFullScreen();
+  screen.repaint();
+}
+
+// Opens the settings file of the program folder; an error box and false when
+// it is missing or cannot be read.
+bool openSettings(RunContext& run) {
+  const auto file = resolveStoredPath(run.programFolder, ProductIdentity.settingsFileName);
+  if (!file) {
+    ShowErrorBox(settingsFailure("Unable to find "));
+    return false;
+  }
+  try {
+    run.settings = std::make_unique<IniFile>(*file);
+  } catch (const std::exception&) {
+    ShowErrorBox(settingsFailure("Unable to load "));
+    return false;
+  }
+  return true;
+}
+
+void registerWorkFileTypesOnce(RunContext& run) {
+  if (!fileTypesNeedRegistering(*run.settings)) return;
+  const auto types = WorkFileTypes(*run.settings);
+  const DesktopEntry entry{"lumena.desktop", std::string(ProductIdentity.fullName), run.programPath};
+  if (registerFileTypes(xdgDataHome(), entry, types)) {
+    run.settings->writeString("TYPES REGISTRATION", "LMTypeRegistered", "YES");
+    run.settings->flush();
+  }
+}
+
+// Reads an integer interface parameter into `value` when it is given.
+void readInterfaceInt(const char* key, int& value) {
+  const int given = GetInterfaceInt(key);
+  if (given != INT_MAX) value = given;
+}
+
+// Loads the desk geometry; false (after the error box) when the table is too large.
+bool readDeskGeometry(DeskGeometry& desk) {
+  readInterfaceInt("DesktopTableWidth", desk.tableWidth);
+  readInterfaceInt("DesktopTableHeight", desk.tableHeight);
+  if (desk.tableTooLarge()) {
+    ShowErrorBox("Desktop size exceeds the limit.\rProgram terminated.");
+    return false;
+  }
+  readInterfaceInt("DesktopWindowX", desk.windowX);
+  readInterfaceInt("DesktopWindowY", desk.windowY);
+  readInterfaceInt("DesktopWindowWidth", desk.windowWidth);
+  readInterfaceInt("DesktopWindowHeight", desk.windowHeight);
+  desk.centreView();
+  return true;
+}
+
+// The start-up part of the main window's creation: settings, texts, data
+// roots and cursors.
+void prepareMainWindowState(RunContext& run, TFormScreen& screen) {
+  run.startup = readStartupSettings(*run.settings);
+  InterfaceContext& ui = CurrentInterface();
+  ui.Termins.clear();
+  if (const auto termins = resolveStoredPath(run.programFolder, "termins.txt"); termins && LoadTermins(*termins, ui.Termins)) {
+    const std::string title = GetTermin("ProductName", ProductIdentity.fullName);
+    QApplication::setApplicationDisplayName(QString::fromLocal8Bit(title.c_str()));
+    screen.setWindowTitle(QString::fromLocal8Bit(title.c_str()));
+  }
+  run.dataRoots = readDataRoots(*run.settings, UserRegistry(), run.programFolder);
+  RegisterCursors(run.programFolder);
+}
+
+// The exit questions, asked through message boxes until the program's own
+// message window takes them over.
+class BoxExitHost : public ExitHost {
+ public:
+  explicit BoxExitHost(RunContext& run) : run_(run) {}
+  bool workSaved() const override { return run_.workSaved; }
+  bool deskHasLayers() const override { return false; }
+  void saveWork() override {}
+  int askQuestion(std::string_view key) override { return AskQuestionBox(GetTermin(key, "")); }
+  void showTip(std::string_view) override {}
+  void processPendingEvents() override { QApplication::processEvents(); }
+  void openAddress(std::string_view address) override { openWithDefaultProgram(address); }
+
+ private:
+  RunContext& run_;
+};
+
+void flushSettings(RunContext& run) {
+  try {
+    if (run.settings) run.settings->flush();
+  } catch (const std::exception& e) {
+    ShowErrorBox(e.what());
+  }
+}
+
+}  // namespace
+
+StartupOptions ParseCommandLine(const QStringList& arguments) {
+  StartupOptions options;
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    const QString& arg = arguments[i];
+    if (arg == "--program-folder") {
+      if (i + 1 >= arguments.size()) throw std::invalid_argument("--program-folder needs a folder");
+      options.programFolder = arguments[++i].toStdString();
+    } else if (arg.startsWith("--program-folder=")) {
+      options.programFolder = arg.mid(17).toStdString();
+    } else if (arg == "--no-intro") {
+      options.skipIntro = true;
+    } else if (arg.startsWith("--")) {
+      throw std::invalid_argument("Unknown option " + arg.toStdString());
+    } else if (!options.workFile) {
+      options.workFile = arg.toStdString();
+    }
+  }
+  return options;
+}
+
+int RunLumena(const StartupOptions& options) {
+  TFormScreen screen;
+  showBackdrop(screen);
+
+  RunContext& run = CurrentRun();
+  run.programPath = QApplication::applicationFilePath().toStdString();
+  try {
+    run.programFolder = writableProgramFolder(
+        chooseProgramFolder(options.programFolder, fs::path(run.programPath).parent_path()), xdgDataHome());
+  } catch (const std::exception& e) {
+    ShowErrorBox(std::string(e.what()) + "\rProgram terminated.");
+    return 1;
+  }
+
+  const QScreen* display = QGuiApplication::primaryScreen();
+  if (const auto failure = displayCheckMessage(display->size().width(), display->size().height(), display->depth())) {
+    ShowErrorBox(*failure);
+    return 1;
+  }
+  if (!openSettings(run)) return 1;
+  if (!options.skipIntro) PlayIntro(screen, readIntroList(*run.settings, run.programFolder));
+
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  registerWorkFileTypesOnce(run);
+  CurrentInterface().AppFolder = run.programFolder;
+  LoadInterfaceInfo(CurrentInterface(), *run.settings, display->size().width(), display->size().height(),
+                    [](const std::string& message) { ShowWarningBox(message); });
+  if (!readDeskGeometry(run.desk)) {
+    QApplication::restoreOverrideCursor();
+    return 1;
+  }
+  prepareMainWindowState(run, screen);
+
+  BoxExitHost exitHost(run);
+  // Until the main window lends the backdrop its shortcuts, Escape asks to leave.
+  screen.keyDownHandler = [&screen](QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) screen.close();
+  };
+  screen.closeHandler = [&] {
+    return runExitSequence(exitHost, publisherLink(*run.settings, "AfterExitURL"));
+  };
+  QApplication::restoreOverrideCursor();
+  const int code = QApplication::exec();
+  flushSettings(run);
+  CurrentInterface().Free();
+  return code;
+}
+
+}  // namespace lumena
