@@ -14,7 +14,7 @@ IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {
   std::error_code ec;
   if (!std::filesystem::exists(path_, ec)) return;
   std::ifstream in(path_, std::ios::binary);
-  if (!in) throw std::runtime_error("Cannot read " + path_.string());
+  if (!in || !std::filesystem::is_regular_file(path_, ec)) throw std::runtime_error("Cannot read " + path_.string());
   std::ostringstream text;
   text << in.rdbuf();
   if (in.bad()) throw std::runtime_error("Cannot read " + path_.string());

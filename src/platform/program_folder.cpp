@@ -37,7 +37,10 @@ void copyAsWritable(const fs::path& from, const fs::path& to) {
 bool folderIsWritable(const fs::path& folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }
 
 fs::path writableProgramFolder(const fs::path& folder, const fs::path& userDataHome) {
-  if (folderIsWritable(folder)) return folder;
+  return folderIsWritable(folder) ? folder : userCopyOfProgramFolder(folder, userDataHome);
+}
+
+fs::path userCopyOfProgramFolder(const fs::path& folder, const fs::path& userDataHome) {
   const fs::path copy = userDataHome / "Lumena" / "program-folder";
   std::error_code ec;
   if (!fs::exists(copy, ec)) {

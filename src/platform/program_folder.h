@@ -22,6 +22,10 @@ std::filesystem::path chooseProgramFolder(const std::optional<std::filesystem::p
 std::filesystem::path writableProgramFolder(const std::filesystem::path& folder,
                                             const std::filesystem::path& userDataHome);
 
+// The per-user copy of a program folder, made when it is not there yet.
+std::filesystem::path userCopyOfProgramFolder(const std::filesystem::path& folder,
+                                              const std::filesystem::path& userDataHome);
+
 bool folderIsWritable(const std::filesystem::path& folder);
 
 }  // namespace lumena

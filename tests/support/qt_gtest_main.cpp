@@ -1,9 +1,12 @@
-// Window tests need one QApplication for the whole program.
+// Window tests need one QApplication for the whole program. Offscreen runs
+// get a 1280 x 1024 screen, large enough for every window.
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  if (platform.isEmpty() || platform == "offscreen")
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" LUMENA_SOURCE_DIR "/tests/data/offscreen-screen.json");
   QApplication app(argc, argv);
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

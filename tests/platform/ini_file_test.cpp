@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include "platform/ini_file.h"
+#include "support/temp_folder.h"
+
+namespace lumena {
+namespace {
+
+using testing::readFile;
+using testing::TempFolder;
+
+TEST(IniFile, SectionsAndKeysCompareWithoutCase) {
+  TempFolder dir;
+  IniFile ini(dir.write("a.ini", "[Intro Video]\r\nLogo = Logo.avi \r\n[MUSIC]\nPlayMusic=yes\n"));
+  EXPECT_EQ(ini.readString("intro video", "LOGO", ""), "Logo.avi");
+  EXPECT_TRUE(ini.readFlag("music", "playmusic", false));
+  EXPECT_FALSE(ini.readFlag("music", "PlaySound", false));
+  EXPECT_EQ(ini.readInteger("MUSIC", "PlayMusic", 5), 5);
+}
+
+TEST(IniFile, SectionLinesKeepFileOrderAndSkipComments) {
+  TempFolder dir;
+  IniFile ini(dir.write("a.ini", "[S]\n; note\nb=2\na=1;x\n\n[T]\nc=3\n"));
+  EXPECT_EQ(ini.readSectionLines("s"), (std::vector<std::string>{"b=2", "a=1;x"}));
+  EXPECT_EQ(ini.readSectionKeys("S"), (std::vector<std::string>{"b", "a"}));
+}
+
+TEST(IniFile, WritesBackWithCrLfKeepingEverythingElse) {
+  TempFolder dir;
+  const auto file = dir.write("a.ini", "; head\n[S]\n; note\nb=2\n\n[T]\nc=3\n");
+  IniFile ini(file);
+  ini.writeString("s", "B", "20");
+  ini.writeString("S", "new", "x");
+  ini.writeString("U", "k", "v");
+  ini.flush();
+  EXPECT_EQ(readFile(file), "; head\r\n[S]\r\n; note\r\nb=20\r\nnew=x\r\n\r\n[T]\r\nc=3\r\n[U]\r\nk=v\r\n");
+}
+
+TEST(IniFile, EraseSectionAndDeleteKey) {
+  TempFolder dir;
+  const auto file = dir.write("a.ini", "[A]\nx=1\ny=2\n[B]\nz=3\n");
+  IniFile ini(file);
+  ini.eraseSection("b");
+  ini.deleteKey("a", "X");
+  ini.flush();
+  EXPECT_EQ(readFile(file), "[A]\r\ny=2\r\n");
+}
+
+TEST(IniFile, UnchangedFileIsNotRewritten) {
+  TempFolder dir;
+  const auto file = dir.write("a.ini", "[A]\nx=1\n");
+  IniFile ini(file);
+  ini.writeString("A", "x", "1");
+  EXPECT_FALSE(ini.dirty());
+  ini.flush();
+  EXPECT_EQ(readFile(file), "[A]\nx=1\n");
+}
+
+TEST(IniFile, MissingFileIsEmptyAndCreatedOnFlush) {
+  TempFolder dir;
+  IniFile ini(dir / "new.ini");
+  EXPECT_FALSE(ini.sectionExists("A"));
+  ini.writeFlag("A", "On", true);
+  ini.flush();
+  EXPECT_EQ(readFile(dir / "new.ini"), "[A]\r\nOn=YES\r\n");
+}
+
+TEST(IniFile, FailedFlushKeepsTheOldFile) {
+  TempFolder dir;
+  const auto file = dir.write("sub/a.ini", "[A]\nx=1\n");
+  IniFile ini(file);
+  ini.writeString("A", "x", "2");
+  std::filesystem::permissions(dir / "sub", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  if (::access((dir / "sub").c_str(), W_OK) == 0) GTEST_SKIP() << "running as root: the folder stays writable";
+  EXPECT_THROW(ini.flush(), std::runtime_error);
+  EXPECT_EQ(readFile(file), "[A]\nx=1\n");
+}
+
+}  // namespace
+}  // namespace lumena
+
+namespace lumena {
+namespace {
+
+TEST(IniFile, FlushIntoAMissingFolderThrowsAndLeavesNothing) {
+  testing::TempFolder dir;
+  IniFile ini(dir / "gone" / "a.ini");
+  ini.writeString("A", "x", "1");
+  EXPECT_THROW(ini.flush(), std::runtime_error);
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
+}  // namespace
+}  // namespace lumena

@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "shell/exit_sequence.h"
+
+namespace lumena {
+namespace {
+
+class FakeHost : public ExitHost {
+ public:
+  bool saved = true;
+  bool layers = false;
+  std::deque<int> answers;
+  std::vector<std::string> log;
+
+  bool workSaved() const override { return saved; }
+  bool deskHasLayers() const override { return layers; }
+  void saveWork() override { log.push_back("save"); }
+  int askQuestion(std::string_view key) override {
+    log.push_back(std::string("ask ") + std::string(key));
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  void showTip(std::string_view topic) override { log.push_back("tip " + std::string(topic)); }
+  void processPendingEvents() override { log.push_back("events"); }
+  void openAddress(std::string_view address) override { log.push_back("open " + std::string(address)); }
+};
+
+using Log = std::vector<std::string>;
+
+TEST(ExitSequence, UnsavedWorkIsOfferedForSavingThenExitIsConfirmed) {
+  FakeHost host;
+  host.saved = false;
+  host.layers = true;
+  host.answers = {kAnswerYes, kAnswerYes};
+  EXPECT_TRUE(runExitSequence(host, "https://after.example/"));
+  EXPECT_EQ(host.log, (Log{"ask ConfirmSaveSession", "save", "tip TipJobFinished", "ask ConfirmExit", "events",
+                           "open https://after.example/"}));
+}
+
+TEST(ExitSequence, DecliningExitAfterSavingKeepsTheProgramRunning) {
+  FakeHost host;
+  host.saved = false;
+  host.layers = true;
+  host.answers = {kAnswerYes, kAnswerNo};
+  EXPECT_FALSE(runExitSequence(host, "https://after.example/"));
+  EXPECT_EQ(host.log, (Log{"ask ConfirmSaveSession", "save", "tip TipJobFinished", "ask ConfirmExit"}));
+}
+
+TEST(ExitSequence, NoSaveQuestionForAnEmptyDeskOrSavedWorkAndNothingOpenedForAnEmptyLink) {
+  for (const auto& [saved, layers] : {std::pair{true, true}, std::pair{false, false}}) {
+    FakeHost host;
+    host.saved = saved;
+    host.layers = layers;
+    host.answers = {kAnswerYes};
+    EXPECT_TRUE(runExitSequence(host, ""));
+    EXPECT_EQ(host.log, (Log{"tip TipJobFinished", "ask ConfirmExit"}));
+  }
+}
+
+}  // namespace
+}  // namespace lumena

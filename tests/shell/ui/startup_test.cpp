@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QTimer>
+
+#include "interface/interface_context.h"
+#include "shell/run_context.h"
+#include "shell/ui/cursors.h"
+#include "shell/ui/form_screen.h"
+#include "shell/ui/intro_player.h"
+#include "shell/ui/message_boxes.h"
+#include "shell/ui/startup.h"
+#include "support/temp_folder.h"
+
+namespace lumena {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::readFile;
+using testing::TempFolder;
+
+struct Box {
+  BoxKind kind;
+  std::string text;
+};
+
+// Runs start-up on a private program folder; boxes are recorded and
+// questions answered Yes; once the backdrop is up it is asked to close.
+class StartupTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ::setenv("XDG_DATA_HOME", (home_ / "data").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (home_ / "config").c_str(), 1);
+    setBoxHandler([this](BoxKind kind, const std::string& text) {
+      boxes_.push_back({kind, text});
+      return 6;
+    });
+  }
+  void TearDown() override { setBoxHandler(nullptr); }
+
+  int run() {
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+      if (QApplication::overrideCursor()) return;
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* screen = qobject_cast<TFormScreen*>(w); screen && screen->isVisible() && screen->close()) closer.stop();
+    });
+    closer.start(10);
+    StartupOptions options;
+    options.programFolder = program_.path();
+    options.skipIntro = true;
+    return RunLumena(options);
+  }
+
+  TempFolder program_, home_;
+  std::vector<Box> boxes_;
+};
+
+TEST_F(StartupTest, MissingSettingsFileEndsTheProgram) {
+  EXPECT_EQ(run(), 1);
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(boxes_[0].kind, BoxKind::Error);
+  EXPECT_EQ(boxes_[0].text, "Unable to find Lumena.ini.\rProgram terminated.");
+}
+
+TEST_F(StartupTest, UnreadableSettingsFileEndsTheProgram) {
+  fs::create_directories(program_ / "LUMENA.INI");
+  EXPECT_EQ(run(), 1);
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(boxes_[0].text, "Unable to load Lumena.ini.\rProgram terminated.");
+}
+
+TEST_F(StartupTest, DeskTableOver1024EndsTheProgram) {
+  program_.write("Lumena.ini", "[TYPES REGISTRATION]\r\nLMTypeRegistered=YES\r\n");
+  program_.write("Intfaces/DEFAULT/1024-768/INTFACE.TXT", "DesktopTableWidth = 1025;\r\n");
+  EXPECT_EQ(run(), 1);
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(boxes_[0].text, "Desktop size exceeds the limit.\rProgram terminated.");
+}
+
+TEST_F(StartupTest, CleanRunRegistersTypesReadsTheDeskAndExitsAfterTheQuestion) {
+  program_.write("Lumena.ini", "[DIRECTORIES]\r\nInterfaceDirName=Intfaces\r\n");
+  program_.write("termins.txt", "ConfirmExit=Leave now?;\r\n");
+  program_.write("Intfaces/DEFAULT/1024-768/INTFACE.TXT", "DesktopTableWidth = 1024; DesktopWindowWidth=512;\r\n");
+  EXPECT_EQ(run(), 0);
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(boxes_[0].kind, BoxKind::Question);
+  EXPECT_EQ(boxes_[0].text, "Leave now?");
+  EXPECT_NE(readFile(program_ / "Lumena.ini").find("LMTypeRegistered=YES\r\n"), std::string::npos);
+  EXPECT_TRUE(fs::exists(home_ / "data/applications/lumena.desktop"));
+  EXPECT_EQ(CurrentRun().desk.tableWidth, 1024);
+  EXPECT_EQ(CurrentRun().desk.viewWidth, 512);
+  EXPECT_EQ(CurrentRun().desk.viewLeft, 256);
+  EXPECT_EQ(CurrentRun().desk.tableHeight, 984);
+}
+
+TEST_F(StartupTest, DescriptionErrorIsAWarningAndStartUpGoesOn) {
+  program_.write("Lumena.ini", "");
+  program_.write("Intfaces/DEFAULT/1024-768/INTFACE.TXT", "\r\n\r\nEND\r\n");
+  EXPECT_EQ(run(), 0);
+  ASSERT_EQ(boxes_.size(), 2u);
+  EXPECT_EQ(boxes_[0].kind, BoxKind::Warning);
+  EXPECT_EQ(boxes_[0].text, "Error in contents of file INTFACE.TXT (line #3)\rUnnecessary END encountered");
+  EXPECT_EQ(boxes_[1].kind, BoxKind::Question);
+}
+
+TEST_F(StartupTest, DecliningExitKeepsTheBackdropOpen) {
+  program_.write("Lumena.ini", "");
+  int asked = 0;
+  setBoxHandler([&](BoxKind, const std::string&) { return ++asked == 1 ? 7 : 6; });
+  EXPECT_EQ(run(), 0);
+  EXPECT_EQ(asked, 2) << "the first close was declined, the second accepted";
+}
+
+TEST_F(StartupTest, CursorsComeFromTheProgramFolder) {
+  RegisterCursors(LUMENA_PROGRAM_FOLDER);
+  for (const CursorName& c : kCursorNames) EXPECT_TRUE(CursorLoadedFromFile(c.number)) << c.name;
+  EXPECT_FALSE(CursorLoadedFromFile(106));
+  EXPECT_FALSE(CursorFor(crRotate).pixmap().isNull());
+}
+
+TEST(Intro, AKeyDuringTheFirstOfThreePicturesEndsTheWholeIntro) {
+  TempFolder dir;
+  QImage(40, 30, QImage::Format_RGB32).save(QString::fromStdString((dir / "a.jpg").string()));
+  const std::vector<IntroEntry> entries(3, IntroEntry{IntroEntry::Kind::Picture, dir / "a.jpg", 0, 0, 60000});
+  TFormScreen screen;
+  screen.resize(400, 300);
+  screen.show();
+  QTimer::singleShot(50, &screen, [&] {
+    EXPECT_TRUE(screen.IntroImage->isVisible());
+    EXPECT_EQ(screen.IntroImage->geometry(), QRect(180, 135, 40, 30)) << "centred on the backdrop";
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+    QApplication::sendEvent(&screen, &key);
+  });
+  QElapsedTimer clock;
+  clock.start();
+  PlayIntro(screen, entries);
+  EXPECT_LT(clock.elapsed(), 30000) << "the remaining pictures were not shown";
+  EXPECT_TRUE(screen.introSkipped());
+  EXPECT_FALSE(screen.IntroImage->isVisible());
+}
+
+TEST(CommandLine, ProgramFolderOptionAndOneWorkFile) {
+  const StartupOptions o = ParseCommandLine({"--program-folder", "/p", "a.lmc", "b.lmc"});
+  EXPECT_EQ(o.programFolder, fs::path("/p"));
+  EXPECT_EQ(o.workFile, "a.lmc");
+  EXPECT_THROW(ParseCommandLine({"--bogus"}), std::invalid_argument);
+  EXPECT_THROW(ParseCommandLine({"--program-folder"}), std::invalid_argument);
+}
+
+}  // namespace
+}  // namespace lumena
