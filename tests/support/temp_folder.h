@@ -2,6 +2,7 @@
 // A private folder for one test, removed afterwards.
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -13,7 +14,8 @@ class TempFolder {
  public:
   TempFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "lumena-test-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
+    if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
+    path_ = pattern;
   }
   ~TempFolder() {
     std::error_code ec;

@@ -1,0 +1,34 @@
+#pragma once
+// Errors of the interface description.
+#include <stdexcept>
+#include <string>
+
+namespace lumena {
+
+class EIntInfo : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class EInfoObjectNotInitialized : public EIntInfo {
+ public:
+  EInfoObjectNotInitialized() : EIntInfo("Object of class TOrvInterfaceInfo is not initialized") {}
+};
+
+// A syntax or validity error; what() is the text of the warning box: the
+// file and line on the first line, the message after a CR.
+class EErrorInInfoFile : public EIntInfo {
+ public:
+  EErrorInInfoFile(int line, const std::string& detail)
+      : EIntInfo("Error in contents of file INTFACE.TXT (line #" + std::to_string(line) + ")\r" + detail),
+        line_(line),
+        detail_(detail) {}
+  int line() const { return line_; }
+  const std::string& detail() const { return detail_; }
+
+ private:
+  int line_;
+  std::string detail_;
+};
+
+}  // namespace lumena

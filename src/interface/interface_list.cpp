@@ -1,0 +1,46 @@
+#include "interface/interface_list.h"
+
+#include <optional>
+
+#include "platform/ini_file.h"
+#include "platform/text.h"
+
+namespace lumena {
+
+namespace {
+
+std::optional<TIntInfoRecord> ParseEntry(std::string_view value) {
+  const std::vector<std::string> fields = splitRecordFields(value);
+  if (fields.size() < 3) return std::nullopt;
+  const std::optional<int> selected = parseInt(fields[2]);
+  if (!selected) return std::nullopt;
+  return TIntInfoRecord{toUpper(fields[0]), fields[1], *selected != 0};
+}
+
+}  // namespace
+
+InterfaceList ReadInterfaceList(const IniFile& settings) {
+  InterfaceList list;
+  std::optional<std::string> chosen;
+  for (const std::string& line : settings.readSectionLines("INTERFACES")) {
+    const size_t equals = line.find('=');
+    if (equals == std::string::npos) continue;
+    if (!istartsWith(trimView(std::string_view(line).substr(0, equals)), "INTERFACE")) continue;
+    const std::string_view value = trimView(std::string_view(line).substr(equals + 1));
+    if (value.empty()) continue;
+    std::optional<TIntInfoRecord> entry = ParseEntry(value);
+    if (!entry) continue;
+    if (entry->Selected) chosen = entry->Folder;
+    list.Entries.push_back(std::move(*entry));
+  }
+  list.ChosenName = withTrailingBackslash(chosen.value_or("DEFAULT"));
+  return list;
+}
+
+std::string ReadInterfaceDir(const IniFile& settings) {
+  const std::string value = settings.readString("DIRECTORIES", "InterfaceDirName", "Intfaces");
+  const std::string dir = trim(value.substr(0, value.find(';')));
+  return dir.empty() ? dir : withTrailingBackslash(dir);
+}
+
+}  // namespace lumena

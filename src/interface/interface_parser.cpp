@@ -1,0 +1,125 @@
+#include "interface/interface_parser.h"
+
+#include "interface/interface_errors.h"
+#include "interface/interface_grammar.h"
+#include "interface/interface_token.h"
+#include "interface/text_file.h"
+#include "platform/text.h"
+
+namespace lumena {
+
+namespace {
+
+bool EndsHere(std::string_view rest) { return rest.empty() || rest.front() == '#'; }
+
+std::string Quoted(std::string_view name) { return "<" + std::string(name) + ">"; }
+
+}  // namespace
+
+void InterfaceDescriptionParser::ParseLine(std::string_view line, std::vector<TParamInfoRecord>& out) {
+  ++line_;
+  const std::string_view text = trimView(line);
+  if (EndsHere(text)) return;
+  const InterfaceToken first = NextInterfaceToken(text);
+  const std::string keyword = toUpper(first.text);
+  const std::string_view rest = DeleteUsedAndTrim(text, first.used);
+  if (keyword == "SECTION")
+    ParseSection(rest);
+  else if (keyword == "OBJECT")
+    ParseObject(rest);
+  else if (keyword == "END")
+    ParseEnd();
+  else
+    ParseAssignments(text, out);
+}
+
+void InterfaceDescriptionParser::ParseSection(std::string_view rest) {
+  const InterfaceToken name = NextInterfaceToken(rest);
+  if (name.text.empty()) Fail("Section name is missing");
+  if (section_.isOpen()) Fail("Nested section descriptions: " + Quoted(name.text) + " in " + Quoted(section_.name));
+  section_.name = name.text;
+  const InterfaceToken type = NextInterfaceToken(DeleteUsedAndTrim(rest, name.used));
+  if (type.text.empty()) Fail("Section type is missing");
+  if (!IsValidSectionType(type.text)) Fail("Section type " + Quoted(type.text) + " is not valid");
+  section_.type = type.text;
+}
+
+void InterfaceDescriptionParser::ParseObject(std::string_view rest) {
+  const InterfaceToken name = NextInterfaceToken(rest);
+  if (name.text.empty()) Fail("Object name is missing");
+  if (!section_.isOpen()) Fail("Object " + Quoted(name.text) + " is described outside any section");
+  if (object_.isOpen()) Fail("Nested object descriptions: " + Quoted(name.text) + " in " + Quoted(object_.name));
+  object_.name = name.text;
+  const InterfaceToken type = NextInterfaceToken(DeleteUsedAndTrim(rest, name.used));
+  if (type.text.empty()) Fail("Object type is missing");
+  if (!IsValidObjectType(type.text)) Fail("Object type " + Quoted(type.text) + " is not valid");
+  object_.type = type.text;
+}
+
+void InterfaceDescriptionParser::ParseEnd() {
+  if (object_.isOpen())
+    object_.close();
+  else if (section_.isOpen())
+    section_.close();
+  else
+    Fail("Unnecessary END encountered");
+}
+
+void InterfaceDescriptionParser::ParseAssignments(std::string_view rest, std::vector<TParamInfoRecord>& out) {
+  while (!EndsHere(rest)) {
+    const InterfaceToken name = NextInterfaceToken(rest);
+    if (name.text.empty()) return;
+    CheckParam(name.text);
+    rest = DeleteUsedAndTrim(rest, name.used);
+    if (EndsHere(rest)) Fail("Unaccomplished expression encountered");
+    if (rest.front() != '=') Fail("After parameter " + Quoted(name.text) + " equality sign is missing");
+    rest = DeleteUsedAndTrim(rest, 1);
+    if (EndsHere(rest)) Fail("Unaccomplished expression encountered");
+    const InterfaceToken value = NextInterfaceToken(rest);
+    if (value.text.empty()) Fail("After equality sign parameter value is missing");
+    out.push_back({toUpper(section_.name), toUpper(object_.name), toUpper(name.text), value.text});
+    rest = DeleteUsedAndTrim(rest, value.used);
+    if (EndsHere(rest)) return;
+    if (rest.front() != ';')
+      Fail("After value " + Quoted(value.text) + " of parameter " + Quoted(name.text) +
+           " expression delimiter <;> is missing");
+    rest = DeleteUsedAndTrim(rest, 1);
+  }
+}
+
+void InterfaceDescriptionParser::CheckParam(const std::string& name) const {
+  if (object_.isOpen()) {
+    if (!IsValidObjectParam(object_.type, name))
+      Fail("Parameter " + Quoted(name) + " is not a valid parameter for object of type " + Quoted(object_.type));
+  } else if (section_.isOpen()) {
+    if (!IsValidSectionParam(section_.type, name))
+      Fail("Parameter " + Quoted(name) + " is not a valid parameter for section of type " + Quoted(section_.type));
+  }
+}
+
+void InterfaceDescriptionParser::Fail(const std::string& message) const { throw EErrorInInfoFile(line_, message); }
+
+std::vector<TParamInfoRecord> ParseInterfaceLines(std::span<const std::string> lines) {
+  InterfaceDescriptionParser parser;
+  std::vector<TParamInfoRecord> records;
+  for (const std::string& line : lines) parser.ParseLine(line, records);
+  return records;
+}
+
+std::vector<TParamInfoRecord> ParseInterfaceText(std::string_view text) {
+  return ParseInterfaceLines(splitLines(text));
+}
+
+std::vector<TParamInfoRecord> ParseInterfaceFile(const std::filesystem::path& path) {
+  TextFile file = OpenTextFileChecked(path, TextFileMode::Read);
+  return ParseInterfaceFile(file);
+}
+
+std::vector<TParamInfoRecord> ParseInterfaceFile(TextFile& file) {
+  InterfaceDescriptionParser parser;
+  std::vector<TParamInfoRecord> records;
+  for (std::string line; file.readLine(line);) parser.ParseLine(line, records);
+  return records;
+}
+
+}  // namespace lumena

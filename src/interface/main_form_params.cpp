@@ -1,0 +1,56 @@
+#include "interface/main_form_params.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "interface/interface_info.h"
+#include "interface/interface_token.h"
+#include "platform/text.h"
+
+namespace lumena {
+
+namespace {
+
+int IntOr(int value, int defaultValue) { return value == kMissingInterfaceInt ? defaultValue : value; }
+
+}  // namespace
+
+std::vector<int> InterfaceIntegerList(std::string_view value) {
+  std::vector<int> numbers;
+  for (const std::string& token : InterfaceTokenList(value))
+    if (std::optional<int> n = parseInt(token)) numbers.push_back(*n);
+  return numbers;
+}
+
+std::vector<InterfacePoint> InterfacePointList(std::string_view value) {
+  const std::vector<int> n = InterfaceIntegerList(value);
+  std::vector<InterfacePoint> points;
+  for (size_t i = 0; i + 1 < n.size(); i += 2) points.push_back({n[i], n[i + 1]});
+  return points;
+}
+
+std::vector<TemplatePreviewGrid> TemplatePreviewGrids(std::string_view value) {
+  const std::vector<int> n = InterfaceIntegerList(value);
+  std::vector<TemplatePreviewGrid> grids;
+  for (size_t i = 0; i + 2 < n.size(); i += 3) grids.push_back({n[i], n[i + 1], n[i + 2]});
+  return grids;
+}
+
+TemplatePreviewGrid PreviewGridFor(const std::vector<TemplatePreviewGrid>& grids, int type) {
+  auto it = std::find_if(grids.begin(), grids.end(), [&](const TemplatePreviewGrid& g) { return g.type == type; });
+  return it == grids.end() ? TemplatePreviewGrid{type} : *it;
+}
+
+FormMainListParams ReadFormMainListParams(const TOrvInterfaceInfo& info) {
+  FormMainListParams p;
+  p.templateButtons = InterfaceTokenList(info.GetParam("FormMain.TemplateButtons"));
+  p.templateBtnShowPos = InterfacePointList(info.GetParam("FormMain.TemplateBtnShowPos"));
+  p.templatePreviewInfo = TemplatePreviewGrids(info.GetParam("FormMain.TemplatePreviewInfo"));
+  std::string palettePos = info.GetParam("FormMain.PaletteBtnShowPos");
+  p.paletteBtnShowPos = InterfacePointList(palettePos.empty() ? kDefaultPaletteBtnShowPos : palettePos);
+  p.paletteBtnCols = IntOr(info.GetInt("FormMain.PaletteBtnCols"), kDefaultPaletteBtnCols);
+  p.paletteBtnRows = IntOr(info.GetInt("FormMain.PaletteBtnRows"), kDefaultPaletteBtnRows);
+  return p;
+}
+
+}  // namespace lumena

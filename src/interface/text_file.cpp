@@ -1,0 +1,66 @@
+#include "interface/text_file.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace lumena {
+
+std::string TextFileOpenMessage(std::string_view path, int errorCode) {
+  switch (errorCode) {
+    case ENOENT:
+    case ENOTDIR:
+      return "File " + std::string(path) + " is missing";
+    case EACCES:
+    case EPERM:
+      return "Denied access to file " + std::string(path);
+    default:
+      return std::strerror(errorCode);
+  }
+}
+
+TextFile::TextFile(std::FILE* file, std::filesystem::path path) : file_(file), path_(std::move(path)) {}
+
+bool TextFile::readLine(std::string& line) {
+  line.clear();
+  std::FILE* f = file_.get();
+  int c = std::getc(f);
+  if (c == EOF) {
+    if (std::ferror(f)) throw EFileError("Cannot read file " + path_.string(), EIO);
+    return false;
+  }
+  for (; c != EOF; c = std::getc(f)) {
+    if (c == '\n') return true;
+    if (c == '\r') {
+      const int next = std::getc(f);
+      if (next != '\n' && next != EOF) std::ungetc(next, f);
+      return true;
+    }
+    line.push_back(static_cast<char>(c));
+  }
+  if (std::ferror(f)) throw EFileError("Cannot read file " + path_.string(), EIO);
+  return true;
+}
+
+void TextFile::writeLine(std::string_view line) {
+  std::FILE* f = file_.get();
+  if (std::fwrite(line.data(), 1, line.size(), f) != line.size() || std::fputs("\r\n", f) == EOF ||
+      std::fflush(f) != 0)
+    throw EFileError("Cannot write file " + path_.string(), errno);
+}
+
+TextFile OpenTextFileChecked(const std::filesystem::path& path, TextFileMode mode) {
+  errno = 0;
+  std::FILE* f = std::fopen(path.c_str(), mode == TextFileMode::Read ? "rb" : "ab");
+  if (f == nullptr) {
+    const int code = errno;
+    throw EFileError(TextFileOpenMessage(path.string(), code), code);
+  }
+  // A folder opens for reading but cannot be read.
+  if (std::error_code ec; std::filesystem::is_directory(path, ec)) {
+    std::fclose(f);
+    throw EFileError(TextFileOpenMessage(path.string(), EISDIR), EISDIR);
+  }
+  return TextFile(f, path);
+}
+
+}  // namespace lumena

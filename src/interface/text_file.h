@@ -1,0 +1,52 @@
+#pragma once
+// 8-bit text files read and written line by line. Lines end in CR LF; LF
+// alone and CR alone are accepted when reading.
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace lumena {
+
+// A file that could not be opened, read or written; `code` is the errno value.
+class EFileError : public std::runtime_error {
+ public:
+  EFileError(const std::string& message, int code) : std::runtime_error(message), code_(code) {}
+  int code() const { return code_; }
+
+ private:
+  int code_;
+};
+
+enum class TextFileMode { Read = 0, Append = 1 };
+
+// The message of a failed opening: "File <path> is missing" for a file or
+// folder that does not exist, "Denied access to file <path>" when access is
+// refused, otherwise the system's own message.
+std::string TextFileOpenMessage(std::string_view path, int errorCode);
+
+class TextFile {
+ public:
+  TextFile(std::FILE* file, std::filesystem::path path);
+
+  const std::filesystem::path& path() const { return path_; }
+  // The next line without its line end; false at the end of the file.
+  bool readLine(std::string& line);
+  // Writes the line and CR LF.
+  void writeLine(std::string_view line);
+
+ private:
+  struct Closer {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+  };
+  std::unique_ptr<std::FILE, Closer> file_;
+  std::filesystem::path path_;
+};
+
+// Opens a text file for reading or appending; throws EFileError with the
+// message of TextFileOpenMessage when that fails.
+TextFile OpenTextFileChecked(const std::filesystem::path& path, TextFileMode mode);
+
+}  // namespace lumena
