@@ -1,0 +1,70 @@
+#include "images/element_picture.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "images/file_bytes.h"
+#include "images/jpeg_alpha.h"
+#include "images/zlib_stream.h"
+#include "platform/stored_path.h"
+#include "platform/text.h"
+
+namespace fs = std::filesystem;
+
+namespace lumena {
+
+namespace {
+
+std::optional<fs::path> existingFile(const fs::path& path) {
+  std::error_code ec;
+  if (fs::exists(path, ec)) return path;
+  const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+  return resolveStoredPath(folder, path.filename().string());
+}
+
+}  // namespace
+
+fs::path ResolveElementPicturePath(const fs::path& path) {
+  if (auto found = existingFile(path)) return *found;
+  for (const char* extension : {".psd", ".fcc", ".fll"}) {
+    if (auto found = existingFile(fs::path(path).replace_extension(extension))) return *found;
+  }
+  return path;
+}
+
+void DecodeCompressedPsd(std::span<const uint8_t> file, Picture& target) {
+  Inflater inflater(file);
+  // Inflate step by step: each step reveals more of the header and with it
+  // how much output the picture can use at most.
+  size_t wanted = 0;
+  for (;;) {
+    const auto output = inflater.output();
+    const size_t bound = static_cast<size_t>(std::min<uint64_t>(PsdSizeBound(output), kDefaultInflateLimit));
+    if (bound <= output.size() || bound <= wanted || inflater.finished()) break;
+    wanted = bound;
+    if (!inflater.fillTo(wanted)) return;
+  }
+  DecodePsd(inflater.output(), target);
+}
+
+void DecodeElementPicture(std::span<const uint8_t> file, std::string_view extension, Picture& target) {
+  if (extension == ".fll") {
+    if (auto picture = DecodeJpegAlpha(file)) target = std::move(*picture);
+  } else if (extension == ".fcc") {
+    DecodeCompressedPsd(file, target);
+  } else {
+    DecodePsd(file, target);
+  }
+}
+
+void LoadElementPicture(Picture& target, const fs::path& path) {
+  const fs::path resolved = ResolveElementPicturePath(path);
+  const std::vector<uint8_t> file = ReadFileBytes(resolved);
+  DecodeElementPicture(file, toLower(resolved.extension().string()), target);
+}
+
+void SaveElementPicture(const Picture& picture, const fs::path& path) {
+  WriteFileBytes(path, EncodePsd(picture));
+}
+
+}  // namespace lumena

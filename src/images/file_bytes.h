@@ -1,0 +1,18 @@
+#pragma once
+// Whole binary files in memory.
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <vector>
+
+namespace lumena {
+
+// The whole file; throws std::system_error naming the file when it cannot be
+// opened or read.
+std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path);
+
+// Writes the whole file (through a temporary file, so a failure leaves no
+// half-written file); throws std::runtime_error on failure.
+void WriteFileBytes(const std::filesystem::path& path, std::span<const uint8_t> bytes);
+
+}  // namespace lumena

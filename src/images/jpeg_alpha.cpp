@@ -1,0 +1,51 @@
+#include "images/jpeg_alpha.h"
+
+#include "images/byte_cursor.h"
+#include "images/jpeg_codec.h"
+#include "images/zlib_stream.h"
+
+namespace lumena {
+
+namespace {
+
+constexpr size_t kLengthsSize = 8;
+
+void putLittleEndian(std::vector<uint8_t>& out, uint32_t value) {
+  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<uint8_t>(value >> shift));
+}
+
+}  // namespace
+
+std::vector<uint8_t> EncodeJpegAlpha(const Picture& picture, int quality) {
+  const std::vector<uint8_t> jpeg = EncodeJpeg(picture, quality);
+  std::vector<uint8_t> content;
+  content.reserve(kLengthsSize + jpeg.size() + picture.pixels().size());
+  putLittleEndian(content, static_cast<uint32_t>(jpeg.size()));
+  putLittleEndian(content, static_cast<uint32_t>(picture.pixels().size()));
+  content.insert(content.end(), jpeg.begin(), jpeg.end());
+  for (const Pixel& p : picture.pixels()) content.push_back(p.a);
+  return DeflateStream(content);
+}
+
+std::optional<Picture> DecodeJpegAlpha(std::span<const uint8_t> stream) {
+  Inflater inflater(stream);
+  if (!inflater.fillTo(kLengthsSize) || inflater.output().size() < kLengthsSize) return std::nullopt;
+  ByteCursor lengths(inflater.output());
+  const uint64_t jpegSize = *lengths.u32le();
+  const uint64_t planeSize = *lengths.u32le();
+  const uint64_t needed = kLengthsSize + jpegSize + planeSize;
+  if (needed > kDefaultInflateLimit || !inflater.fillTo(static_cast<size_t>(needed)) ||
+      inflater.output().size() < needed)
+    return std::nullopt;
+  const auto content = inflater.output();
+  // The plane must cover the picture, so the JPEG may not claim more pixels
+  // than the stream really holds opacity bytes for.
+  auto picture = DecodeJpeg(content.subspan(kLengthsSize, jpegSize), planeSize);
+  if (!picture) return std::nullopt;
+  const auto plane = content.subspan(kLengthsSize + jpegSize);
+  auto pixels = picture->pixels();
+  for (size_t i = 0; i < pixels.size(); ++i) pixels[i].a = plane[i];
+  return picture;
+}
+
+}  // namespace lumena

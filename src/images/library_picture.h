@@ -1,0 +1,49 @@
+#pragma once
+// Common picture file formats through the imaging library (ImageMagick):
+// BMP, JPEG, PSD, GIF, TIFF, PCX, TGA, PNG, EPS, WMF and whatever else it
+// reads. Results follow the platform convention: 1 for success.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "images/picture.h"
+
+namespace lumena {
+
+// Format codes for SavePictureThroughLibrary.
+enum LibraryFormatCode : int {
+  kFormatPcx = 1,
+  kFormatTiff = 3,
+  kFormatTga = 4,
+  kFormatBmp = 6,
+  kFormatJpeg = 23,
+  kFormatPng = 75,
+  kFormatPsd = 76,
+};
+
+// The code that writes a file with this extension (".jpg" or "jpg", any
+// case): ".BMP" 6, ".JPG" 23, ".PSD" 76, ".TIF" 3, ".PCX" 1, ".TGA" 4,
+// ".PNG" 75; every other extension gives 6, a Windows bitmap.
+int FormatCodeForExtension(std::string_view extension);
+
+struct LibraryPicture {
+  Picture picture;
+  std::string format;  // the library's name of the file's format: "PNG", "JPEG"
+};
+
+// Reads the first picture of a file as 32-bit straight BGRA (8 bits per
+// channel, rounded from deeper samples; opaque where the file has no
+// opacity). Nothing when the file cannot be read or decoded.
+std::optional<LibraryPicture> ReadPictureThroughLibrary(const std::filesystem::path& path);
+
+// Replaces `target` with the file's picture; returns 1 on success. On
+// failure the target is empty and the result is 0.
+int LoadPictureThroughLibrary(Picture& target, const std::filesystem::path& path);
+
+// Writes the picture in the format of `formatCode`, keeping its opacity where
+// the format has room for it. Returns 1 on success, 0 on failure (an empty
+// picture, an unknown code, an encoder or file error).
+int SavePictureThroughLibrary(const Picture& picture, const std::filesystem::path& path, int formatCode);
+
+}  // namespace lumena

@@ -1,0 +1,43 @@
+#pragma once
+// The ".psd" subset of element pictures: only the merged picture, 8 bits per
+// channel, channels red, green, blue and opacity, big-endian numbers.
+#include <array>
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+#include <vector>
+
+#include "images/picture.h"
+
+namespace lumena {
+
+// File channel index -> byte of the pixel (blue, green, red, opacity), for
+// reading and writing alike.
+inline constexpr std::array<int, 4> kPsdChannelByte = {2, 1, 0, 3};
+
+// A ".psd" file the reader cannot take: wrong signature, version, depth,
+// colour mode, or a size that no picture may have.
+class EInvalidPicture : public std::runtime_error {
+ public:
+  EInvalidPicture() : std::runtime_error("Invalid PSD format") {}
+};
+
+// Decodes the bytes of a ".psd" file into `target`. The header is checked
+// before the target is touched (EInvalidPicture). The target keeps its pixels
+// when it already has the file's size, otherwise it is made anew (all zero);
+// bytes no channel writes keep what the target held, so a three-channel file
+// gives a new picture opacity 0. Channels after the fourth are skipped.
+// Data that ends early stops the decoding: the part decoded so far is kept.
+void DecodePsd(std::span<const uint8_t> file, Picture& target);
+
+// The uncompressed four-channel file: a 40-byte header, then the red, green,
+// blue and opacity planes.
+std::vector<uint8_t> EncodePsd(const Picture& picture);
+
+// How many leading bytes of a ".psd" file the decoder can use at most, as the
+// header and section lengths in `prefix` declare. When the prefix is too short
+// to tell, the result is the longer prefix needed to learn more. Lets a
+// compressed file be inflated no further than its header asks for.
+uint64_t PsdSizeBound(std::span<const uint8_t> prefix);
+
+}  // namespace lumena

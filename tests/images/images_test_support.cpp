@@ -1,0 +1,112 @@
+#include "images_test_support.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace lumena::test {
+
+namespace fs = std::filesystem;
+
+TempFolder::TempFolder() {
+  std::string pattern = (fs::temp_directory_path() / "lumena-images-XXXXXX").string();
+  if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
+  path_ = pattern;
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ec;
+  fs::remove_all(path_, ec);
+}
+
+Picture MakeTestPicture(int width, int height) {
+  Picture picture(width, height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const int i = y * width + x;
+      picture.at(x, y) = Pixel{static_cast<uint8_t>(i * 7 + 3), static_cast<uint8_t>(x * 31 + y * 5),
+                               static_cast<uint8_t>(255 - i * 3), static_cast<uint8_t>(i % 3 == 0 ? 255 : i * 37)};
+    }
+  }
+  return picture;
+}
+
+Picture MakeOpaquePicture(int width, int height) {
+  Picture picture = MakeTestPicture(width, height);
+  for (Pixel& p : picture.pixels()) p.a = 255;
+  return picture;
+}
+
+std::vector<uint8_t> ToRgba(const Picture& picture) {
+  std::vector<uint8_t> out;
+  for (const Pixel& p : picture.pixels()) out.insert(out.end(), {p.r, p.g, p.b, p.a});
+  return out;
+}
+
+void WriteBytes(const fs::path& path, std::span<const uint8_t> bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+std::vector<uint8_t> ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+CommandResult RunCommand(const std::string& command) {
+  CommandResult result;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return result;
+  char buffer[4096];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, n);
+  const int status = ::pclose(pipe);
+  result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+std::string Quote(const fs::path& path) {
+  std::string quoted = "'";
+  for (char c : path.string()) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+std::vector<uint8_t> RgbaByConvert(const fs::path& path) {
+  const auto result = RunCommand(std::string(kConvert) + " -define psd:alpha-unblend=off " + Quote(path.string() + "[0]") +
+                                 " -depth 8 rgba:-");
+  if (result.exitCode != 0) throw std::runtime_error("convert failed on " + path.string());
+  return {result.output.begin(), result.output.end()};
+}
+
+namespace {
+
+void putBigEndian(std::vector<uint8_t>& out, uint32_t value, int size) {
+  for (int shift = 8 * (size - 1); shift >= 0; shift -= 8) out.push_back(static_cast<uint8_t>(value >> shift));
+}
+
+}  // namespace
+
+std::vector<uint8_t> BuildPsd(const PsdFields& f, std::span<const uint8_t> data) {
+  std::vector<uint8_t> out(f.signature.begin(), f.signature.end());
+  putBigEndian(out, f.version, 2);
+  for (int i = 0; i < 6; ++i) out.push_back(0);
+  putBigEndian(out, f.channels, 2);
+  putBigEndian(out, f.height, 4);
+  putBigEndian(out, f.width, 4);
+  putBigEndian(out, f.depth, 2);
+  putBigEndian(out, f.mode, 2);
+  for (const auto& section : f.sections) {
+    putBigEndian(out, static_cast<uint32_t>(section.size()), 4);
+    out.insert(out.end(), section.begin(), section.end());
+  }
+  putBigEndian(out, f.compression, 2);
+  out.insert(out.end(), data.begin(), data.end());
+  return out;
+}
+
+}  // namespace lumena::test

@@ -1,0 +1,295 @@
+#include <gtest/gtest.h>
+
+#include "images/psd_codec.h"
+#include "images_test_support.h"
+
+namespace lumena {
+namespace {
+
+using test::BuildPsd;
+using test::PsdFields;
+
+// The byte of the pixel each file channel goes to: red, green, blue, opacity.
+uint8_t& channelByte(Picture& picture, size_t pixel, int channel) {
+  return picture.bytes()[pixel * 4 + static_cast<size_t>(kPsdChannelByte[channel])];
+}
+
+// Planes of `channels` channels of the sample picture; channels after the
+// fourth hold filler values.
+std::vector<uint8_t> rawPlanes(const Picture& picture, int channels) {
+  Picture copy = picture;
+  std::vector<uint8_t> data;
+  for (int c = 0; c < channels; ++c)
+    for (size_t i = 0; i < copy.pixels().size(); ++i) data.push_back(c < 4 ? channelByte(copy, i, c) : 0x5A);
+  return data;
+}
+
+// Each row one literal code: the simplest run-length data of a picture.
+std::vector<uint8_t> literalRows(const Picture& picture, int channels) {
+  Picture copy = picture;
+  std::vector<uint8_t> data(2u * static_cast<size_t>(picture.height() * channels), 0);  // row byte counts, unused
+  for (int c = 0; c < channels; ++c) {
+    for (int y = 0; y < picture.height(); ++y) {
+      data.push_back(static_cast<uint8_t>(picture.width() - 1));
+      for (int x = 0; x < picture.width(); ++x)
+        data.push_back(c < 4 ? channelByte(copy, static_cast<size_t>(y * picture.width() + x), c) : 0xA5);
+    }
+  }
+  return data;
+}
+
+PsdFields fieldsFor(const Picture& picture, int channels, uint16_t compression) {
+  PsdFields f;
+  f.channels = static_cast<uint16_t>(channels);
+  f.width = static_cast<uint32_t>(picture.width());
+  f.height = static_cast<uint32_t>(picture.height());
+  f.compression = compression;
+  return f;
+}
+
+// The sample picture with only the first `channels` channels (others zero).
+Picture firstChannels(const Picture& source, int channels) {
+  Picture copy = source;
+  Picture expected(source.width(), source.height());
+  for (int c = 0; c < std::min(channels, 4); ++c)
+    for (size_t i = 0; i < copy.pixels().size(); ++i) channelByte(expected, i, c) = channelByte(copy, i, c);
+  return expected;
+}
+
+Picture decodeNew(std::span<const uint8_t> file) {
+  Picture target;
+  DecodePsd(file, target);
+  return target;
+}
+
+// --- header checks ---------------------------------------------------------
+
+struct HeaderCase {
+  const char* name;
+  PsdFields fields;
+};
+
+PsdFields with(void (*change)(PsdFields&)) {
+  PsdFields f;
+  change(f);
+  return f;
+}
+
+class PsdHeaderRefusalTest : public testing::TestWithParam<HeaderCase> {};
+
+TEST_P(PsdHeaderRefusalTest, RefusesWithoutTouchingTheTarget) {
+  const auto file = BuildPsd(GetParam().fields, std::vector<uint8_t>(64, 1));
+  const Picture before = test::MakeTestPicture(2, 2);
+  Picture target = before;
+  try {
+    DecodePsd(file, target);
+    FAIL() << "accepted";
+  } catch (const EInvalidPicture& e) {
+    EXPECT_STREQ(e.what(), "Invalid PSD format");
+  }
+  EXPECT_EQ(target, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Headers, PsdHeaderRefusalTest,
+    testing::Values(HeaderCase{"signature", with([](PsdFields& f) { f.signature = "8BPX"; })},
+                    HeaderCase{"signature_case", with([](PsdFields& f) { f.signature = "8bps"; })},
+                    HeaderCase{"version_2", with([](PsdFields& f) { f.version = 2; })},
+                    HeaderCase{"version_0", with([](PsdFields& f) { f.version = 0; })},
+                    HeaderCase{"sixteen_bits", with([](PsdFields& f) { f.depth = 16; })},
+                    HeaderCase{"one_bit", with([](PsdFields& f) { f.depth = 1; })},
+                    HeaderCase{"cmyk", with([](PsdFields& f) { f.mode = 4; })},
+                    HeaderCase{"grayscale", with([](PsdFields& f) { f.mode = 1; })},
+                    HeaderCase{"lab", with([](PsdFields& f) { f.mode = 9; })},
+                    HeaderCase{"zero_width", with([](PsdFields& f) { f.width = 0; })},
+                    HeaderCase{"zero_height", with([](PsdFields& f) { f.height = 0; })},
+                    HeaderCase{"too_wide", with([](PsdFields& f) { f.width = kMaxPictureSide + 1; })},
+                    HeaderCase{"too_high", with([](PsdFields& f) { f.height = kMaxPictureSide + 1; })},
+                    HeaderCase{"huge", with([](PsdFields& f) { f.width = f.height = 0xFFFFFFFF; })}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PsdReaderTest, FilesShorterThanTheHeaderAreRefused) {
+  const auto file = BuildPsd(PsdFields{}, {});
+  for (size_t size : {size_t{0}, size_t{4}, size_t{25}}) {
+    Picture target;
+    EXPECT_THROW(DecodePsd(std::span(file).first(size), target), EInvalidPicture) << size;
+  }
+}
+
+TEST(PsdReaderTest, LargestAllowedSideIsRead) {
+  PsdFields f;
+  f.width = kMaxPictureSide;
+  f.channels = 1;
+  const Picture target = decodeNew(BuildPsd(f, std::vector<uint8_t>(kMaxPictureSide, 9)));
+  EXPECT_EQ(target.width(), kMaxPictureSide);
+  EXPECT_EQ(target.at(kMaxPictureSide - 1, 0), (Pixel{0, 0, 9, 0}));
+}
+
+// --- channels --------------------------------------------------------------
+
+TEST(PsdReaderTest, ChannelsGoToRedGreenBlueOpacity) {
+  PsdFields f = fieldsFor(Picture(2, 1), 4, 0);
+  const std::vector<uint8_t> planes = {10, 11, 20, 21, 30, 31, 40, 41};
+  const Picture target = decodeNew(BuildPsd(f, planes));
+  EXPECT_EQ(target.at(0, 0), (Pixel{30, 20, 10, 40}));
+  EXPECT_EQ(target.at(1, 0), (Pixel{31, 21, 11, 41}));
+}
+
+TEST(PsdReaderTest, EachChannelCountReadsItsChannelsAndSkipsExtraOnes) {
+  const Picture sample = test::MakeTestPicture(5, 3);
+  for (uint16_t compression : {0, 1}) {
+    for (int channels = 1; channels <= 7; ++channels) {
+      const auto data = compression == 0 ? rawPlanes(sample, channels) : literalRows(sample, channels);
+      const Picture target = decodeNew(BuildPsd(fieldsFor(sample, channels, compression), data));
+      EXPECT_EQ(target, firstChannels(sample, channels)) << channels << " channels, compression " << compression;
+    }
+  }
+}
+
+TEST(PsdReaderTest, MultichannelModeReadsLikeRgb) {
+  const Picture sample = test::MakeTestPicture(4, 2);
+  PsdFields f = fieldsFor(sample, 4, 0);
+  f.mode = 7;
+  EXPECT_EQ(decodeNew(BuildPsd(f, rawPlanes(sample, 4))), sample);
+}
+
+TEST(PsdReaderTest, ThreeChannelsKeepTheOpacityTheTargetHeld) {
+  const Picture sample = test::MakeTestPicture(4, 2);
+  const auto file = BuildPsd(fieldsFor(sample, 3, 0), rawPlanes(sample, 3));
+
+  const Picture fresh = decodeNew(file);
+  for (const Pixel& p : fresh.pixels()) EXPECT_EQ(p.a, 0);
+
+  Picture sameSize(4, 2);
+  for (Pixel& p : sameSize.pixels()) p.a = 77;
+  DecodePsd(file, sameSize);
+  for (size_t i = 0; i < sample.pixels().size(); ++i) {
+    const Pixel expected{sample.pixels()[i].b, sample.pixels()[i].g, sample.pixels()[i].r, 77};
+    EXPECT_EQ(sameSize.pixels()[i], expected);
+  }
+
+  Picture otherSize = test::MakeTestPicture(3, 3);
+  DecodePsd(file, otherSize);
+  EXPECT_EQ(otherSize, fresh);
+}
+
+TEST(PsdReaderTest, SectionContentsAreSkipped) {
+  const Picture sample = test::MakeTestPicture(3, 2);
+  PsdFields f = fieldsFor(sample, 4, 0);
+  f.sections[0] = {1, 2, 3};
+  f.sections[1] = std::vector<uint8_t>(1000, 0xFF);
+  f.sections[2] = {'8', 'B', 'P', 'S', 0, 1};
+  EXPECT_EQ(decodeNew(BuildPsd(f, rawPlanes(sample, 4))), sample);
+}
+
+TEST(PsdReaderTest, AnyNonZeroCompressionIsRunLength) {
+  const Picture sample = test::MakeTestPicture(3, 2);
+  for (uint16_t compression : {1, 2, 0xFFFF})
+    EXPECT_EQ(decodeNew(BuildPsd(fieldsFor(sample, 4, compression), literalRows(sample, 4))), sample) << compression;
+}
+
+TEST(PsdReaderTest, RunLengthRowsOvershootingAndNoOpsDecodeCleanly) {
+  PsdFields f;
+  f.channels = 1;
+  f.width = 3;
+  f.height = 2;
+  f.compression = 1;
+  const std::vector<uint8_t> data = {0, 0, 0, 0,  // row byte counts
+                                     0x80, 0xFC, 7,   // no-op, then five 7s: two dropped
+                                     0x80, 0x80, 2, 1, 2, 3, 4};  // literal of three, one dropped
+  const Picture target = decodeNew(BuildPsd(f, data));
+  const uint8_t expectedRed[] = {7, 7, 7, 1, 2, 3};
+  for (size_t i = 0; i < 6; ++i) EXPECT_EQ(target.pixels()[i], (Pixel{0, 0, expectedRed[i], 0})) << i;
+}
+
+// --- truncated data ----------------------------------------------------------
+
+// What a file cut after `available` bytes of picture data decodes to: the
+// values fully present, in file order, and zero elsewhere.
+Picture partialRaw(const Picture& sample, size_t available) {
+  Picture copy = sample;
+  Picture expected(sample.width(), sample.height());
+  const size_t count = sample.pixels().size();
+  for (size_t j = 0; j < std::min(available, 4 * count); ++j)
+    channelByte(expected, j % count, static_cast<int>(j / count)) = channelByte(copy, j % count, static_cast<int>(j / count));
+  return expected;
+}
+
+TEST(PsdReaderTest, TruncatedRawDataKeepsWhatWasDecoded) {
+  const Picture sample = test::MakeTestPicture(3, 2);
+  const auto file = BuildPsd(fieldsFor(sample, 4, 0), rawPlanes(sample, 4));
+  ASSERT_EQ(file.size(), 64u);
+  for (size_t size : {26, 29, 30, 37, 38, 39, 40, 41, 45, 46, 47, 52, 63, 64}) {
+    const Picture target = decodeNew(std::span(file).first(size));
+    EXPECT_EQ(target, partialRaw(sample, size > 40 ? size - 40 : 0)) << size;
+  }
+}
+
+TEST(PsdReaderTest, TruncatedRunLengthDataKeepsWhatWasDecoded) {
+  const Picture sample = test::MakeTestPicture(3, 2);
+  const auto file = BuildPsd(fieldsFor(sample, 4, 1), literalRows(sample, 4));
+  const size_t dataStart = 40 + 16;  // header, sections, compression, row table
+  for (size_t size = 26; size <= file.size(); ++size) {
+    // Each row is one code byte and three values.
+    const size_t codes = size > dataStart ? size - dataStart : 0;
+    const size_t values = codes / 4 * 3 + (codes % 4 == 0 ? 0 : codes % 4 - 1);
+    EXPECT_EQ(decodeNew(std::span(file).first(size)), partialRaw(sample, values)) << size;
+  }
+}
+
+TEST(PsdReaderTest, DecodingStopsAtTheEndOfDataWhenTheRowTableIsCut) {
+  const Picture sample = test::MakeTestPicture(3, 2);
+  const auto file = BuildPsd(fieldsFor(sample, 4, 1), literalRows(sample, 4));
+  const Picture target = decodeNew(std::span(file).first(45));
+  EXPECT_EQ(target, Picture(3, 2));
+}
+
+// --- the writer and the size bound ----------------------------------------
+
+TEST(PsdWriterTest, WritesTheFortyByteHeaderAndFourPlanes) {
+  Picture picture(2, 1);
+  picture.at(0, 0) = Pixel{3, 2, 1, 4};
+  picture.at(1, 0) = Pixel{13, 12, 11, 14};
+  const std::vector<uint8_t> expected = {'8', 'B', 'P', 'S', 0, 1, 0, 0, 0, 0, 0, 0, 0, 4,  // .. channels
+                                         0, 0, 0, 1, 0, 0, 0, 2, 0, 8, 0, 3,                 // height, width, depth, mode
+                                         0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,           // sections, raw
+                                         1, 11, 2, 12, 3, 13, 4, 14};
+  EXPECT_EQ(EncodePsd(picture), expected);
+}
+
+TEST(PsdWriterTest, WrittenFilesReadBackIdentically) {
+  for (auto [w, h] : {std::pair{1, 1}, {7, 3}, {64, 65}}) {
+    const Picture sample = test::MakeTestPicture(w, h);
+    EXPECT_EQ(decodeNew(EncodePsd(sample)), sample);
+  }
+}
+
+TEST(PsdSizeBoundTest, GrowsWithWhatThePrefixReveals) {
+  const Picture sample = test::MakeTestPicture(3, 2);
+  PsdFields f = fieldsFor(sample, 5, 0);
+  f.sections[1] = std::vector<uint8_t>(10, 0);
+  const auto raw = BuildPsd(f, rawPlanes(sample, 5));
+  const size_t compressionAt = 26 + 4 + 4 + 10 + 4;
+  struct Case {
+    size_t prefix;
+    uint64_t bound;
+  };
+  for (const Case& c : {Case{0, 26}, Case{25, 26}, Case{26, 30}, Case{30, 34}, Case{33, 34}, Case{34, 48},
+                        Case{47, 48}, Case{48, 50}, Case{50, compressionAt + 2 + 4 * 6},
+                        Case{raw.size(), compressionAt + 2 + 24}})
+    EXPECT_EQ(PsdSizeBound(std::span(raw).first(c.prefix)), c.bound) << c.prefix;
+
+  f.compression = 1;
+  const auto rle = BuildPsd(f, {});
+  // Row table of all five channels, then at most two bytes a value for four.
+  EXPECT_EQ(PsdSizeBound(rle), compressionAt + 2 + 2 * 2 * 5 + 4 * 2 * 2 * 3);
+}
+
+TEST(PsdSizeBoundTest, BadHeaderNeedsOnlyTheHeader) {
+  PsdFields f;
+  f.depth = 16;
+  EXPECT_EQ(PsdSizeBound(BuildPsd(f, std::vector<uint8_t>(100))), 26u);
+}
+
+}  // namespace
+}  // namespace lumena

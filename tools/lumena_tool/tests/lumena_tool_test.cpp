@@ -1,0 +1,171 @@
+// Runs the built lumena-tool program as a user would.
+#include <gtest/gtest.h>
+
+#include "images/element_picture.h"
+#include "images/jpeg_alpha.h"
+#include "images/library_picture.h"
+#include "images/zlib_stream.h"
+#include "images_test_support.h"
+
+namespace lumena {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Quote;
+
+struct ToolResult {
+  int exitCode = -1;
+  std::string output;
+  std::string errors;
+};
+
+class LumenaToolTest : public testing::Test {
+ protected:
+  ToolResult run(const std::string& arguments) {
+    const fs::path errors = folder / "stderr.txt";
+    const auto result = test::RunCommand(std::string(LUMENA_TOOL_PATH) + " " + arguments + " 2>" + Quote(errors));
+    const auto bytes = test::ReadBytes(errors);
+    return {result.exitCode, result.output, std::string(bytes.begin(), bytes.end())};
+  }
+  std::string path(const std::string& name) { return Quote(folder / name); }
+
+  test::TempFolder folder;
+  const Picture sample = test::MakeTestPicture(23, 9);
+};
+
+TEST_F(LumenaToolTest, InfoNamesSizeAndKind) {
+  SaveElementPicture(sample, folder / "a.psd");
+  test::WriteBytes(folder / "b.fcc", DeflateStream(EncodePsd(sample)));
+  test::WriteBytes(folder / "c.fll", EncodeJpegAlpha(sample, 80));
+  ASSERT_EQ(SavePictureThroughLibrary(sample, folder / "d.png", kFormatPng), 1);
+  ASSERT_EQ(SavePictureThroughLibrary(sample, folder / "e.jpg", kFormatJpeg), 1);
+  ASSERT_EQ(SavePictureThroughLibrary(sample, folder / "f.tga", kFormatTga), 1);
+  const std::pair<const char*, const char*> cases[] = {
+      {"a.psd", "23x9 PSD\n"}, {"b.fcc", "23x9 FCC\n"}, {"c.fll", "23x9 FLL\n"}, {"d.png", "23x9 PNG\n"},
+      {"e.jpg", "23x9 JPEG\n"}, {"f.tga", "23x9 TGA\n"}, {"b.psd", "23x9 FCC\n"},  // the ".psd" name finds b.fcc
+  };
+  for (const auto& [name, expected] : cases) {
+    const ToolResult result = run("info " + path(name));
+    EXPECT_EQ(result.exitCode, 0) << name << ": " << result.errors;
+    EXPECT_EQ(result.output, expected) << name;
+  }
+}
+
+TEST_F(LumenaToolTest, ConvertsBetweenElementKindsWithoutLoss) {
+  SaveElementPicture(sample, folder / "a.psd");
+  ASSERT_EQ(run("convert " + path("a.psd") + " " + path("b.fcc")).exitCode, 0);
+  ASSERT_EQ(run("convert " + path("b.fcc") + " " + path("c.png")).exitCode, 0);
+  ASSERT_EQ(run("convert " + path("c.png") + " " + path("d.psd")).exitCode, 0);
+  EXPECT_EQ(test::ReadBytes(folder / "d.psd"), test::ReadBytes(folder / "a.psd"));
+  const auto inflated = InflateStream(test::ReadBytes(folder / "b.fcc"));
+  ASSERT_TRUE(inflated.has_value());
+  EXPECT_EQ(*inflated, EncodePsd(sample));
+  EXPECT_EQ(test::RgbaByConvert(folder / "c.png"), test::ToRgba(sample));
+}
+
+TEST_F(LumenaToolTest, ContainerOutputHonoursTheQuality) {
+  SaveElementPicture(sample, folder / "a.psd");
+  ASSERT_EQ(run("convert " + path("a.psd") + " " + path("best.fll") + " --quality 100").exitCode, 0);
+  ASSERT_EQ(run("convert --quality=5 " + path("a.psd") + " " + path("worst.fll")).exitCode, 0);
+  ASSERT_EQ(run("convert " + path("a.psd") + " " + path("default.fll")).exitCode, 0);
+  const auto best = DecodeJpegAlpha(test::ReadBytes(folder / "best.fll"));
+  ASSERT_TRUE(best.has_value());
+  for (size_t i = 0; i < sample.pixels().size(); ++i) EXPECT_EQ(best->pixels()[i].a, sample.pixels()[i].a);
+  const auto content = [&](const char* name) { return InflateStream(test::ReadBytes(folder / name))->size(); };
+  EXPECT_LT(content("worst.fll"), content("default.fll"));
+  EXPECT_LT(content("default.fll"), content("best.fll"));
+  EXPECT_EQ(test::ReadBytes(folder / "default.fll"), EncodeJpegAlpha(sample, 90)) << "quality 90 by default";
+}
+
+TEST_F(LumenaToolTest, LibraryOutputFollowsTheExtension) {
+  SaveElementPicture(sample, folder / "a.psd");
+  const std::pair<const char*, std::string> cases[] = {
+      {"o.png", "\x89PNG"}, {"o.bmp", "BM"}, {"o.jpg", "\xFF\xD8"}, {"o.jpeg", "BM"}, {"o.tif", "II*"},
+      {"o.PNG", "\x89PNG"}, {"o.psd", "8BPS"},
+  };
+  for (const auto& [name, signature] : cases) {
+    ASSERT_EQ(run("convert " + path("a.psd") + " " + path(name)).exitCode, 0) << name;
+    const auto bytes = test::ReadBytes(folder / name);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + static_cast<long>(signature.size())), signature) << name;
+  }
+}
+
+struct FailureCase {
+  const char* name;
+  std::string arguments;
+  int exitCode;
+  const char* message;  // part of the error text
+};
+
+TEST_F(LumenaToolTest, FailuresAreReportedWithoutACrash) {
+  SaveElementPicture(sample, folder / "good.psd");
+  test::WriteBytes(folder / "bad.psd", std::vector<uint8_t>(60, 'x'));
+  test::WriteBytes(folder / "bad.fcc", std::vector<uint8_t>(60, 'x'));
+  test::WriteBytes(folder / "bad.fll", std::vector<uint8_t>(60, 'x'));
+  test::WriteBytes(folder / "bad.png", std::vector<uint8_t>(60, 'x'));
+  fs::create_directory(folder / "folder.psd");
+  const std::string good = path("good.psd");
+  const FailureCase cases[] = {
+      {"no_command", "", 2, "usage"},
+      {"unknown_command", "frobnicate", 2, "unknown command"},
+      {"convert_one_file", "convert " + good, 2, "usage"},
+      {"convert_three_files", "convert " + good + " " + path("a.png") + " " + path("b.png"), 2, "usage"},
+      {"quality_text", "convert " + good + " " + path("a.fll") + " --quality abc", 2, "--quality"},
+      {"quality_high", "convert " + good + " " + path("a.fll") + " --quality 101", 2, "--quality"},
+      {"quality_negative", "convert " + good + " " + path("a.fll") + " --quality=-1", 2, "--quality"},
+      {"quality_missing", "convert " + good + " " + path("a.fll") + " --quality", 2, "--quality"},
+      {"unknown_option", "convert --fast " + good + " " + path("a.png"), 2, "--fast"},
+      {"missing_element", "convert " + path("none.psd") + " " + path("a.png"), 1, "none.psd"},
+      {"missing_library", "convert " + path("none.png") + " " + path("a.png"), 1, "none.png"},
+      {"invalid_psd", "convert " + path("bad.psd") + " " + path("a.png"), 1, "Invalid PSD format"},
+      {"damaged_fcc", "info " + path("bad.fcc"), 1, "bad.fcc"},
+      {"damaged_fll", "info " + path("bad.fll"), 1, "bad.fll"},
+      {"not_a_picture", "info " + path("bad.png"), 1, "bad.png"},
+      {"folder_as_input", "info " + path("folder.psd"), 1, "folder.psd"},
+      {"unwritable_output", "convert " + good + " " + path("no/such/folder/a.png"), 1, "a.png"},
+      {"unwritable_element", "convert " + good + " " + path("no/such/folder/a.psd"), 1, "a.psd"},
+      {"info_no_file", "info", 2, "usage"},
+  };
+  for (const FailureCase& c : cases) {
+    const ToolResult result = run(c.arguments);
+    EXPECT_EQ(result.exitCode, c.exitCode) << c.name << ": " << result.errors;
+    EXPECT_NE(result.errors.find(c.message), std::string::npos) << c.name << ": " << result.errors;
+    EXPECT_EQ(result.output, "") << c.name;
+  }
+  EXPECT_FALSE(fs::exists(folder / "a.fll"));
+}
+
+TEST_F(LumenaToolTest, HelpListsTheCommands) {
+  const ToolResult result = run("--help");
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_NE(result.output.find("convert IN OUT"), std::string::npos);
+  EXPECT_NE(result.output.find("info FILE"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lumena
+
+namespace lumena {
+namespace {
+
+TEST_F(LumenaToolTest, CheckInterfaceSaysOkOrGivesTheDescriptionsError) {
+  const auto write = [&](const char* name, std::string_view text) {
+    test::WriteBytes(folder / name, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+  };
+  write("good.txt", "DesktopTableWidth = 890;\r\nSECTION FormMessage TFormMessage\r\n  Left = 10;\r\nEND\r\n");
+  write("bad.txt", "# comment\r\nSECTION FormMessage TFormMessage\r\n  Left = 10, Top = 5;\r\n");
+  ToolResult result = run("check-interface " + path("good.txt"));
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_EQ(result.output, "OK\n");
+  result = run("check-interface " + path("bad.txt"));
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.output,
+            "Error in contents of file INTFACE.TXT (line #3)\n"
+            "After value <10> of parameter <Left> expression delimiter <;> is missing\n");
+  result = run("check-interface " + path("missing.txt"));
+  EXPECT_NE(result.exitCode, 0);
+  EXPECT_NE(result.errors.find("is missing"), std::string::npos) << result.errors;
+}
+
+}  // namespace
+}  // namespace lumena
