@@ -3,11 +3,9 @@
 #include <string>
 #include <string_view>
 
-namespace lumena {
+#include "platform/answers.h"
 
-// Answers of questions: 6 yes, 7 no.
-inline constexpr int kAnswerYes = 6;
-inline constexpr int kAnswerNo = 7;
+namespace lumena {
 
 // What the exit sequence needs from the windows; start-up implements it,
 // tests fake it.

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "cursor_art.h"
+#include "default_interface.h"
 #include "platform/atomic_file.h"
 #include "settings_text.h"
 #include "shell/cursor_names.h"
@@ -17,9 +18,8 @@ using namespace lumena;
 
 namespace {
 
-const char* const kFolders[] = {"ImageIn", "ImageOut", "Works", "Music", "Sound", "Queries",
-                                "Help", "Tips", "Catalog", "Cursors", "Intfaces/DEFAULT/1024-768",
-                                "Intfaces/DEFAULT/800-600"};
+const char* const kFolders[] = {"ImageIn", "ImageOut", "Works", "Music", "Sound",
+                                "Queries", "Help",    "Tips",  "Catalog", "Cursors"};
 
 void writeCursors(const fs::path& folder) {
   std::string hotSpots = "# Cursor hot spots: NAME;x;y;\r\n";
@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
     writeFileAtomically(out / "Lumena.ini", tools::DefaultSettingsText());
     writeFileAtomically(out / "termins.txt", tools::DefaultTexts());
     writeCursors(out / "Cursors");
+    tools::WriteDefaultInterface(out);
     if (!tools::DrawSplash().save(QString::fromStdString((out / "Logo.jpg").string()), "JPEG", 92))
       throw std::runtime_error("cannot write the intro picture");
     copySample(argc > 2 ? fs::path(argv[2]) : fs::path(), out);

@@ -1,9 +1,9 @@
-#include "shell/ui/message_boxes.h"
+#include "platform/ui/message_boxes.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
-#include "shell/exit_sequence.h"
+#include "platform/answers.h"
 
 namespace lumena {
 

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QScreen>
 #include <climits>
 #include <stdexcept>
@@ -18,9 +17,12 @@
 #include "shell/product_identity.h"
 #include "shell/run_context.h"
 #include "shell/ui/cursors.h"
+#include "shell/ui/form_main.h"
+#include "interface/ui/form_message.h"
+#include "interface/ui/window_services.h"
 #include "shell/ui/form_screen.h"
 #include "shell/ui/intro_player.h"
-#include "shell/ui/message_boxes.h"
+#include "platform/ui/message_boxes.h"
 #include "shell/work_file_types.h"
 
 namespace fs = std::filesystem;
@@ -104,15 +106,17 @@ void prepareMainWindowState(RunContext& run, TFormScreen& screen) {
   RegisterCursors(run.programFolder);
 }
 
-// The exit questions, asked through message boxes until the program's own
-// message window takes them over.
-class BoxExitHost : public ExitHost {
+// The exit questions go through the message window, or through the
+// platform's message box when there is none.
+class WindowExitHost : public ExitHost {
  public:
-  explicit BoxExitHost(RunContext& run) : run_(run) {}
+  explicit WindowExitHost(RunContext& run) : run_(run) {}
   bool workSaved() const override { return run_.workSaved; }
   bool deskHasLayers() const override { return false; }
   void saveWork() override {}
-  int askQuestion(std::string_view key) override { return AskQuestionBox(GetTermin(key, "")); }
+  int askQuestion(std::string_view key) override {
+    return MessageWindow() ? ShowMessageWindow(key, 0, false) : AskQuestionBox(GetTermin(key, ""));
+  }
   void showTip(std::string_view) override {}
   void processPendingEvents() override { QApplication::processEvents(); }
   void openAddress(std::string_view address) override { openWithDefaultProgram(address); }
@@ -153,6 +157,7 @@ StartupOptions ParseCommandLine(const QStringList& arguments) {
 
 int RunLumena(const StartupOptions& options) {
   TFormScreen screen;
+  Services().backdrop = &screen;
   showBackdrop(screen);
 
   RunContext& run = CurrentRun();
@@ -184,16 +189,29 @@ int RunLumena(const StartupOptions& options) {
   }
   prepareMainWindowState(run, screen);
 
-  BoxExitHost exitHost(run);
-  // Until the main window lends the backdrop its shortcuts, Escape asks to leave.
-  screen.keyDownHandler = [&screen](QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) screen.close();
+  // The windows, in their order of creation.
+  TFormMain mainWindow(&screen);
+  TFormMessage messageWindow(*mainWindow.ButtonExit, mainWindow.ImageMainFormButtons);
+  SetMessageWindow(&messageWindow);
+  mainWindow.show();
+
+  WindowExitHost exitHost(run);
+  bool leaving = false;
+  auto exitConfirmed = [&] {
+    leaving = leaving || runExitSequence(exitHost, publisherLink(*run.settings, "AfterExitURL"));
+    return leaving;
   };
-  screen.closeHandler = [&] {
-    return runExitSequence(exitHost, publisherLink(*run.settings, "AfterExitURL"));
+  // Closing the main window ends the program through the backdrop.
+  mainWindow.closeHandler = [&] {
+    if (exitConfirmed()) screen.close();
+    return leaving;
   };
+  screen.closeHandler = exitConfirmed;
+  screen.keyDownHandler = [&mainWindow](QKeyEvent* event) { mainWindow.MainKeyDown(event); };
+  screen.keyUpHandler = [&mainWindow](QKeyEvent* event) { mainWindow.MainKeyUp(event); };
   QApplication::restoreOverrideCursor();
   const int code = QApplication::exec();
+  SetMessageWindow(nullptr);
   flushSettings(run);
   CurrentInterface().Free();
   return code;

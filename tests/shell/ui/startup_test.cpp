@@ -10,7 +10,7 @@
 #include "shell/ui/cursors.h"
 #include "shell/ui/form_screen.h"
 #include "shell/ui/intro_player.h"
-#include "shell/ui/message_boxes.h"
+#include "platform/ui/message_boxes.h"
 #include "shell/ui/startup.h"
 #include "support/temp_folder.h"
 

@@ -1,0 +1,28 @@
+#include "interface/slider_track.h"
+
+#include <algorithm>
+
+#include "images/rounding.h"
+
+namespace lumena {
+
+int ValuePix(const SliderTrack& t, int value) {
+  if (t.min >= t.max) return t.reversed ? t.end() : t.start();
+  const auto d = static_cast<int>(
+      Round(static_cast<double>(t.usableLength()) * (static_cast<double>(value) - t.min) / (static_cast<double>(t.max) - t.min)));
+  return t.reversed ? t.end() - d : t.start() + d;
+}
+
+std::optional<int> ValueAtPosition(const SliderTrack& t, int p) {
+  if (p < t.start() || p > t.end()) return std::nullopt;
+  if (t.usableLength() <= 0) return t.min;
+  const int q = t.reversed ? t.end() - p : p - t.start();
+  return static_cast<int>(Round(static_cast<double>(q) / t.usableLength() * (static_cast<double>(t.max) - t.min))) + t.min;
+}
+
+int ThumbCorner(int valuePix, std::optional<int> grabOffset, int thumbLength, int sliderLength) {
+  const int corner = valuePix - grabOffset.value_or(thumbLength / 2);
+  return std::max(0, std::min(corner, sliderLength - thumbLength - 1));
+}
+
+}  // namespace lumena

@@ -1,0 +1,99 @@
+#include "interface/ui/caption_bar.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include "interface/ui/interface_color.h"
+#include "platform/ui/qt_picture.h"
+
+namespace lumena {
+
+TDrawPanel::TDrawPanel(QWidget* parent, const QString& name) : QWidget(parent) { setObjectName(name); }
+
+void TDrawPanel::setPicture(Picture picture) {
+  picture_ = std::move(picture);
+  update();
+}
+
+void TDrawPanel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (OnPaint) {
+    OnPaint(painter);
+    return;
+  }
+  if (picture_.empty()) return;
+  painter.drawTiledPixmap(rect(), QPixmap::fromImage(toQImage(picture_)));
+  paintOver(painter);
+}
+
+TCaptionBar::TCaptionBar(QWidget* parent, const QString& name)
+    : TDrawPanel(parent, name), fontColour_(ColorFromNumber(kCaptionColourNumber)) {
+  QFont captionFont("Arial");
+  captionFont.setPixelSize(12);
+  captionFont.setBold(true);
+  setFont(captionFont);
+}
+
+void TCaptionBar::setCaption(const QString& caption) {
+  caption_ = caption;
+  update();
+}
+
+void TCaptionBar::setAlignment(Qt::Alignment alignment) {
+  alignment_ = alignment;
+  update();
+}
+
+int TCaptionBar::textX(int textWidth) const {
+  int left = 0, right = width();
+  for (const QObject* child : children()) {
+    const auto* control = qobject_cast<const QWidget*>(child);
+    if (!control || control->isWindow()) continue;
+    const QRect g = control->geometry();
+    if (g.x() + g.width() <= width() / 2) left = std::max(left, g.x() + g.width());
+    else if (g.x() >= width() / 2) right = std::min(right, g.x());
+  }
+  if (alignment_ & Qt::AlignRight) return right - textWidth - 2;
+  if (alignment_ & Qt::AlignHCenter) return left + (right - left) / 2 - textWidth / 2;
+  return left + 2;
+}
+
+void TCaptionBar::paintOver(QPainter& painter) {
+  const QFontMetrics metrics(font());
+  const int textWidth = metrics.horizontalAdvance(caption_);
+  const int y = height() / 2 - metrics.height() / 2;
+  painter.setFont(font());
+  painter.setPen(fontColour_);
+  painter.drawText(QPoint(textX(textWidth), y + metrics.ascent()), caption_);
+}
+
+void TCaptionBar::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && window()->windowHandle()) window()->windowHandle()->startSystemMove();
+}
+
+void TCaptionBar::mouseDoubleClickEvent(QMouseEvent*) {
+  QWidget* w = window();
+  if (!(w->windowFlags() & Qt::WindowMaximizeButtonHint)) return;
+  w->isMaximized() ? w->showNormal() : w->showMaximized();
+}
+
+bool TCaptionBar::applyInterfaceParam(std::string_view name, std::string_view value, std::optional<int> number) {
+  if (name == "FONTCOLOR" && number) {
+    fontColour_ = ColorFromNumber(*number);
+  } else if (name == "FONTSIZE" && number) {
+    QFont f = font();
+    f.setPointSize(*number);
+    setFont(f);
+  } else if (name == "FONTNAME" && !number) {
+    QFont f = font();
+    f.setFamily(QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+    setFont(f);
+  } else {
+    return false;
+  }
+  update();
+  return true;
+}
+
+}  // namespace lumena

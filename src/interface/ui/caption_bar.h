@@ -1,0 +1,62 @@
+#pragma once
+// A panel showing a picture, and the caption bar built on it: the top strip
+// of a skinned window, which drags the window and shows its caption.
+#include <QWidget>
+#include <functional>
+
+#include "images/picture.h"
+#include "interface/ui/interface_param_target.h"
+
+namespace lumena {
+
+class TDrawPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TDrawPanel(QWidget* parent = nullptr, const QString& name = {});
+
+  const Picture& picture() const { return picture_; }
+  void setPicture(Picture picture);
+  std::function<void(QPainter&)> OnPaint;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  // Draws on top of the tiled picture (the caption text).
+  virtual void paintOver(QPainter&) {}
+
+ private:
+  Picture picture_;
+};
+
+class TCaptionBar : public TDrawPanel, public InterfaceParamTarget {
+  Q_OBJECT
+
+ public:
+  // The gold of every caption: red 253, green 218, blue 121.
+  static constexpr int kCaptionColourNumber = 7985661;
+
+  explicit TCaptionBar(QWidget* parent = nullptr, const QString& name = "CaptionBar");
+
+  QString caption() const { return caption_; }
+  void setCaption(const QString& caption);
+  Qt::Alignment alignment() const { return alignment_; }
+  void setAlignment(Qt::Alignment alignment);
+  QColor fontColour() const { return fontColour_; }
+
+  // Where the caption's left edge goes for a text of that width.
+  int textX(int textWidth) const;
+
+  bool applyInterfaceParam(std::string_view upperName, std::string_view value, std::optional<int> number) override;
+
+ protected:
+  void paintOver(QPainter& painter) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  QString caption_;
+  Qt::Alignment alignment_ = Qt::AlignLeft;
+  QColor fontColour_;
+};
+
+}  // namespace lumena

@@ -1,0 +1,102 @@
+#include "interface/ui/form_message.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QScreen>
+
+#include "interface/interface_context.h"
+#include "interface/message_window_layout.h"
+#include "interface/ui/apply_interface_info.h"
+#include "interface/ui/caption_bar.h"
+#include "interface/ui/graphic_button.h"
+#include "interface/ui/interface_color.h"
+#include "interface/ui/layout_builder.h"
+#include "platform/answers.h"
+
+namespace lumena {
+
+namespace {
+
+QPointer<TFormMessage>& messageWindow() {
+  static QPointer<TFormMessage> window;
+  return window;
+}
+
+QString text(const std::string& s) { return QString::fromLocal8Bit(s.c_str()); }
+
+// A "\r" from the text table breaks the line.
+QString withLineBreaks(const std::string& s) { return text(s).replace('\r', '\n'); }
+
+}  // namespace
+
+TFormMessage::TFormMessage(const TGraphicButton& mainClose, TPictureControl* mainButtons)
+    : TSkinnedForm(QString::fromLatin1(kMessageWindowLayout.name.data(), kMessageWindowLayout.name.size())) {
+  resize(kMessageWindowLayout.width, kMessageWindowLayout.height);
+  BuildLayoutControls(this, kMessageWindowLayout, [mainButtons](std::string_view) { return mainButtons; });
+  ButtonExit = findChild<TGraphicButton*>("ButtonExit");
+  ButtonYes = findChild<TGraphicButton*>("ButtonYes");
+  ButtonNo = findChild<TGraphicButton*>("ButtonNo");
+  LabelMessage = findChild<QLabel*>("LabelMessage");
+
+  const QRect exitBounds = ButtonExit->geometry();
+  ButtonExit->AssignFrom(mainClose);
+  ButtonExit->setGeometry(exitBounds);
+  ButtonExit->OnClick = [this] { answer(kAnswerNo); };
+  ButtonYes->OnClick = [this] { answer(kAnswerYes); };
+  ButtonNo->OnClick = [this] { answer(kAnswerNo); };
+
+  LabelMessage->setAlignment(Qt::AlignCenter);
+  LabelMessage->setWordWrap(true);
+  LabelMessage->setFont(CaptionFont(13));
+  QPalette palette = LabelMessage->palette();
+  palette.setColor(QPalette::WindowText, ColorFromNumber(TCaptionBar::kCaptionColourNumber));
+  LabelMessage->setPalette(palette);
+
+  ApplyInterfaceInfo(this);
+  setWindowTitle(text(GetTermin("ProductName", "")));
+  CaptionBar()->setCaption(text(GetTermin("FormMessageCaption", "")));
+  ButtonYes->setToolTip(text(GetTermin("ButtonYesHint", "")));
+  ButtonNo->setToolTip(text(GetTermin("ButtonNoHint", "")));
+}
+
+int TFormMessage::ShowMessage(std::string_view message, int buttonSet, bool isText, std::string_view defaultText) {
+  LabelMessage->setText(isText ? text(std::string(message)) : withLineBreaks(GetTermin(message, defaultText)));
+  ButtonNo->show();
+  const bool question = buttonSet == 0;
+  ButtonYes->setToolTip(text(question ? GetTermin("ButtonYesHint", "Yes") : GetTermin("ButtonOKHint", "OK")));
+  ButtonNo->setToolTip(text(question ? GetTermin("ButtonNoHint", "No") : GetTermin("ButtonCloseHint", "Cancel")));
+  RunModal();
+  QApplication::processEvents();
+  return Answer;
+}
+
+void TFormMessage::FormShow() {
+  LoadSkin("FormMessage.Skin", kMessageWindowLayout.skinDefault);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
+  Answer = kAnswerNo;
+}
+
+void TFormMessage::FormClose() { FreeSkin(); }
+
+void TFormMessage::FormKeyPress(QKeyEvent* event) {
+  if (!isVisible()) return;
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) answer(kAnswerYes);
+  else if (event->key() == Qt::Key_Escape) Answer = kAnswerNo;
+}
+
+void TFormMessage::answer(int value) {
+  Answer = value;
+  close();
+}
+
+void SetMessageWindow(TFormMessage* window) { messageWindow() = window; }
+TFormMessage* MessageWindow() { return messageWindow(); }
+
+int ShowMessageWindow(std::string_view message, int buttonSet, bool isText, std::string_view defaultText) {
+  TFormMessage* window = MessageWindow();
+  return window ? window->ShowMessage(message, buttonSet, isText, defaultText) : kAnswerNo;
+}
+
+}  // namespace lumena

@@ -1,0 +1,68 @@
+#include "interface/ui/layout_builder.h"
+
+#include <QLabel>
+
+#include "interface/ui/caption_bar.h"
+#include "interface/ui/graphic_button.h"
+#include "interface/ui/graphic_slider.h"
+#include "interface/ui/picture_control.h"
+
+namespace lumena {
+
+namespace {
+
+QString nameOf(const ControlLayout& c) {
+  return QString::fromLatin1(c.name.data(), static_cast<qsizetype>(c.name.size()));
+}
+
+void setUpButton(TGraphicButton* button, const ControlLayout& c, const PictureResolver& pictures) {
+  const CellGrid& g = c.cells;
+  button->Resource.SetImage(c.pictureKey.empty() ? nullptr : pictures(c.pictureKey));
+  button->Resource.SetCells(g.left, g.top, g.width, g.height, g.rows, g.cols);
+  button->Resource.AutoNormal = 0;
+  button->Resource.AutoEnter = 1;
+  button->Resource.AutoPressed = 2;
+  button->Resource.AutoLeave = 0;
+  button->Resource.AutoDisabled = g.cols >= 4 ? 3 : -1;
+}
+
+QWidget* makeControl(QWidget* parent, const ControlLayout& c, const PictureResolver& pictures) {
+  switch (c.kind) {
+    case ControlKind::CaptionBar: return new TCaptionBar(parent, nameOf(c));
+    case ControlKind::Label: return new QLabel(parent);
+    case ControlKind::Picture: return new TPictureControl(parent, nameOf(c));
+    case ControlKind::GraphicButton: {
+      auto* button = new TGraphicButton(parent, nameOf(c));
+      setUpButton(button, c, pictures);
+      return button;
+    }
+    case ControlKind::GraphicSlider: {
+      auto* slider = new TGraphicSlider(parent, nameOf(c));
+      setUpButton(slider, c, pictures);
+      return slider;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+QFont CaptionFont(int pixelSize) {
+  QFont font("Arial");
+  font.setPixelSize(pixelSize);
+  font.setBold(true);
+  return font;
+}
+
+void BuildLayoutControls(QWidget* window, const WindowLayout& layout, const PictureResolver& pictures) {
+  QWidget* captionBar = nullptr;
+  for (const ControlLayout& c : layout.controls) {
+    QWidget* parent = c.onCaptionBar && captionBar ? captionBar : window;
+    QWidget* control = makeControl(parent, c, pictures);
+    control->setObjectName(nameOf(c));
+    control->setGeometry(c.left, c.top, c.width, c.height);
+    if (c.kind == ControlKind::CaptionBar) captionBar = control;
+  }
+}
+
+}  // namespace lumena

@@ -1,0 +1,27 @@
+#pragma once
+// Builds a window's controls from its built-in layout table.
+#include <QFont>
+#include <QString>
+#include <functional>
+
+#include "interface/window_layout.h"
+
+class QWidget;
+
+namespace lumena {
+
+class TPictureControl;
+
+// The picture control that holds the cells of a picture key.
+using PictureResolver = std::function<TPictureControl*(std::string_view pictureKey)>;
+
+// Creates every control of the layout on `window` (caption-bar buttons on
+// the caption bar), named, placed and with their cells. Buttons show cell 0
+// normally, 1 under the mouse, 2 pressed, and 3 when disabled where the
+// grid has a fourth column.
+void BuildLayoutControls(QWidget* window, const WindowLayout& layout, const PictureResolver& pictures);
+
+// The font of captions and messages: bold "Arial" of a pixel size.
+QFont CaptionFont(int pixelSize);
+
+}  // namespace lumena

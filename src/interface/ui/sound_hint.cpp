@@ -1,0 +1,148 @@
+#include "interface/ui/sound_hint.h"
+
+#include <QApplication>
+#include <QAudioOutput>
+#include <QFontMetrics>
+#include <QHelpEvent>
+#include <QMediaPlayer>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+#include <cmath>
+
+#include "interface/hint_text.h"
+#include "interface/ui/interface_color.h"
+#include "platform/stored_path.h"
+#include "platform/ui/qt_picture.h"
+
+namespace lumena {
+
+namespace {
+
+bool& suppressed() {
+  static bool value = false;
+  return value;
+}
+
+constexpr int kMaxHintWidth = 300;
+
+// Keeps the window on the screen and off the mouse pointer.
+QPoint placeHint(QSize size, QPoint at, QRect screen, QPoint pointer) {
+  int x = at.x() - size.width() / 2;
+  int y = at.y();
+  x = std::min(x, screen.right() + 1 - size.width());
+  if (y + size.height() > screen.bottom() + 1) {
+    y = screen.bottom() + 1 - size.height();
+    if (QRect(QPoint(x, y), size).contains(pointer)) y = pointer.y() - size.height();
+  }
+  return {std::max(x, 0), std::max(y, 0)};
+}
+
+uint32_t colourValueOf(const QColor& c) { return colorValue(c.red(), c.green(), c.blue()); }
+
+}  // namespace
+
+TSoundHint::TSoundHint(QObject* parent)
+    : QObject(parent),
+      MyPlayer(new QMediaPlayer(this)),
+      audio_(new QAudioOutput(this)),
+      window_(new TSoundHintWindow()),
+      hideTimer_(new QTimer(this)) {
+  MyPlayer->setAudioOutput(audio_);
+  hideTimer_->setSingleShot(true);
+  connect(hideTimer_, &QTimer::timeout, this, &TSoundHint::HideHint);
+  connect(MyPlayer, &QMediaPlayer::playbackStateChanged, this, [this](QMediaPlayer::PlaybackState state) {
+    if (state == QMediaPlayer::StoppedState && SoundAfter && BgPlayer) BgPlayer->play();
+  });
+  qApp->installEventFilter(this);
+}
+
+TSoundHint::~TSoundHint() {
+  qApp->removeEventFilter(this);
+  delete window_;
+}
+
+void TSoundHint::SetSuppressed(bool value) { suppressed() = value; }
+bool TSoundHint::Suppressed() { return suppressed(); }
+
+std::optional<QString> TSoundHint::SoundFileOf(const QString& hint) const {
+  const HintParts parts = SplitHint(hint.toStdString(), Delimiter.toStdString());
+  if (!parts.sound) return std::nullopt;
+  const std::string stored = HintSoundPath(PathForWave.toStdString(), ProgramFolder.toStdString(), *parts.sound);
+  return QString::fromStdString(mapStoredPath("/", stored).string());
+}
+
+void TSoundHint::ShowHint(const QString& hint, QPoint at) {
+  if (suppressed() || hint.isEmpty()) return;
+  const HintParts parts = SplitHint(hint.toStdString(), Delimiter.toStdString());
+  window_->showText(QString::fromStdString(parts.text), at, *this);
+  hideTimer_->start(HidePause);
+  if (const auto file = SoundFileOf(hint); file && SoundEnabled) playSound(*file);
+}
+
+void TSoundHint::playSound(const QString& file) {
+  // A sound that fails must never keep the hint from showing.
+  if (MyPlayer->playbackState() == QMediaPlayer::PlayingState) MyPlayer->stop();
+  else if (BgPlayer) BgPlayer->stop();
+  MyPlayer->setSource(QUrl::fromLocalFile(file));
+  MyPlayer->play();
+}
+
+void TSoundHint::HideHint() { window_->hide(); }
+
+bool TSoundHint::eventFilter(QObject* watched, QEvent* event) {
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget) return false;
+  if (event->type() == QEvent::ToolTip) {
+    ShowHint(widget->toolTip(), static_cast<QHelpEvent*>(event)->globalPos() + QPoint(0, 20));
+    return true;
+  }
+  if (event->type() == QEvent::Leave || event->type() == QEvent::MouseButtonPress) HideHint();
+  return false;
+}
+
+bool TSoundHint::applyInterfaceParam(std::string_view name, std::string_view, std::optional<int> number) {
+  if (!number) return false;
+  if (name == "HINTBGCOLOR") HintBgColor = ColorFromNumber(*number);
+  else if (name == "HINTTEXTCOLOR") HintTextColor = ColorFromNumber(*number);
+  else return false;
+  return true;
+}
+
+TSoundHintWindow::TSoundHintWindow() : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint) {
+  setObjectName("SoundHintWindow");
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TSoundHintWindow::showText(const QString& text, QPoint at, const TSoundHint& style) {
+  text_ = text;
+  font_ = style.Font;
+  textColour_ = style.HintTextColor;
+  const QRect textRect = QFontMetrics(font_).boundingRect(QRect(0, 0, kMaxHintWidth, 10000), Qt::TextWordWrap, text);
+  const double k = std::max(style.Coefficient, 1.0);
+  const QSize size(static_cast<int>(std::nearbyint(textRect.width() * k)),
+                   static_cast<int>(std::nearbyint(textRect.height() * k)));
+  QScreen* screen = QGuiApplication::screenAt(at);
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  const QPoint corner = placeHint(size, at, screen->geometry(), QCursor::pos());
+  const QImage beneath = screen->grabWindow(0, corner.x(), corner.y(), size.width(), size.height()).toImage();
+  Picture picture = beneath.size() == size ? fromQImage(beneath) : Picture(size.width(), size.height());
+  PaintGlow(picture, colourValueOf(style.HintBgColor));
+  glow_ = toQImage(picture);
+  setGeometry(QRect(corner, size));
+  show();
+  raise();
+  update();
+}
+
+void TSoundHintWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawImage(0, 0, glow_);
+  painter.setFont(font_);
+  painter.setPen(textColour_);
+  painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, text_);
+}
+
+}  // namespace lumena

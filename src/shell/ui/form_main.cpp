@@ -1,0 +1,75 @@
+#include "shell/ui/form_main.h"
+
+#include "interface/interface_context.h"
+#include "interface/skin_picture.h"
+#include "interface/ui/apply_interface_info.h"
+#include "interface/ui/caption_bar.h"
+#include "interface/ui/graphic_button.h"
+#include "interface/ui/layout_builder.h"
+#include "interface/ui/picture_control.h"
+#include "platform/ui/message_boxes.h"
+#include "shell/main_window_layout.h"
+
+namespace lumena {
+
+namespace {
+
+QString text(const std::string& s) { return QString::fromLocal8Bit(s.c_str()); }
+
+// The main window's button pictures load once, when it is made.
+TPictureControl* loadedPictureControl(QWidget* owner, const char* name, std::string_view key,
+                                      std::string_view defaultFile) {
+  auto* control = new TPictureControl(owner, name);
+  Picture picture;
+  LoadSkinPicture(picture, key, defaultFile, true, [](const std::string& m) { ShowErrorBox(m); });
+  control->setPicture(std::move(picture));
+  return control;
+}
+
+}  // namespace
+
+TFormMain::TFormMain(QWidget* backdrop)
+    : TSkinnedForm("FormMain", backdrop, Kind::Embedded),
+      ImageSystemButtons(loadedPictureControl(this, "ImageSystemButtons", kSystemButtonsKey, kSystemButtonsDefault)),
+      ImageMainFormButtons(
+          loadedPictureControl(this, "ImageMainFormButtons", kMainFormButtonsKey, kMainFormButtonsDefault)) {
+  SetMainForm(this);
+  SetInterfaceMainWindow(this);
+  resize(kMainWindowLayout.width, kMainWindowLayout.height);
+  BuildLayoutControls(this, kMainWindowLayout, [this](std::string_view key) {
+    return key == kSystemButtonsKey ? ImageSystemButtons : ImageMainFormButtons;
+  });
+  ButtonExit = findChild<TGraphicButton*>("ButtonExit");
+  ButtonMinimize = findChild<TGraphicButton*>("ButtonMinimize");
+  ButtonExit->OnClick = [this] { ButtonExitClick(); };
+  ButtonMinimize->OnClick = [this] { ButtonMinimizeClick(); };
+  ButtonExit->setToolTip(text(GetTermin("ButtonCloseHint", "")));
+  ButtonMinimize->setToolTip(text(GetTermin("ButtonMinimizeHint", "")));
+  ApplyInterfaceInfo(this);
+  const QString title = text(GetTermin("ProductName", "Lumena"));
+  setWindowTitle(title);
+  CaptionBar()->setCaption(title);
+  placeOnBackdrop();
+}
+
+void TFormMain::placeOnBackdrop() {
+  if (QWidget* backdrop = parentWidget())
+    move((backdrop->width() - width()) / 2, (backdrop->height() - height()) / 2);
+}
+
+void TFormMain::FormShow() {
+  LoadSkin("FormMain.Skin", kMainWindowLayout.skinDefault);
+  placeOnBackdrop();
+}
+
+void TFormMain::ButtonExitClick() {
+  ButtonExit->SetPressed(true);
+  close();
+  ButtonExit->SetPressed(false);
+}
+
+void TFormMain::ButtonMinimizeClick() { window()->showMinimized(); }
+
+void TFormMain::FormCloseQuery(bool& canClose) { canClose = !closeHandler || closeHandler(); }
+
+}  // namespace lumena

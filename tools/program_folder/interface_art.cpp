@@ -1,0 +1,165 @@
+#include "interface_art.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <algorithm>
+
+namespace lumena::tools {
+
+namespace {
+
+const QColor kGold(253, 218, 121);
+const QColor kKeyGreen(0, 255, 0);
+constexpr int kCornerRadius = 12;
+
+// Cells are normal, hover, pressed and disabled, in that column order.
+enum class CellState { Normal, Hover, Pressed, Disabled };
+
+// Antialiased drawing would leave half-green pixels at the shape's edge,
+// which the window shape would keep: the shape is decided by coverage and
+// everything outside it becomes pure key colour.
+QImage withKeyColourOutside(const QImage& shape, const QImage& art) {
+  QImage skin(art.size(), QImage::Format_ARGB32);
+  for (int y = 0; y < skin.height(); ++y) {
+    const QRgb* coverage = reinterpret_cast<const QRgb*>(shape.constScanLine(y));
+    const QRgb* colour = reinterpret_cast<const QRgb*>(art.constScanLine(y));
+    QRgb* out = reinterpret_cast<QRgb*>(skin.scanLine(y));
+    for (int x = 0; x < skin.width(); ++x)
+      out[x] = qAlpha(coverage[x]) >= 128 ? (colour[x] | 0xFF000000u) : kKeyGreen.rgba();
+  }
+  return skin;
+}
+
+QPainterPath windowShape(int width, int height) {
+  QPainterPath path;
+  path.addRoundedRect(QRectF(0, 0, width, height), kCornerRadius, kCornerRadius);
+  return path;
+}
+
+void drawBody(QPainter& p, int width, int height, int captionHeight) {
+  QLinearGradient body(0, captionHeight, 0, height);
+  body.setColorAt(0, QColor(58, 44, 74));
+  body.setColorAt(0.55, QColor(38, 30, 52));
+  body.setColorAt(1, QColor(24, 19, 34));
+  p.fillRect(0, 0, width, height, body);
+  QRadialGradient sheen(QPointF(width * 0.3, captionHeight + height * 0.15), std::max(width, height) * 0.6);
+  sheen.setColorAt(0, QColor(255, 236, 200, 38));
+  sheen.setColorAt(1, QColor(255, 236, 200, 0));
+  p.fillRect(0, captionHeight, width, height - captionHeight, sheen);
+}
+
+void drawCaptionStrip(QPainter& p, int width, int captionHeight) {
+  QLinearGradient strip(0, 0, 0, captionHeight);
+  strip.setColorAt(0, QColor(30, 24, 38));
+  strip.setColorAt(1, QColor(12, 10, 18));
+  p.fillRect(0, 0, width, captionHeight, strip);
+  p.setPen(QPen(QColor(kGold.red(), kGold.green(), kGold.blue(), 150), 1));
+  p.drawLine(0, captionHeight - 1, width, captionHeight - 1);
+}
+
+void drawRim(QPainter& p, int width, int height) {
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(201, 168, 92, 200), 1.5));
+  p.drawRoundedRect(QRectF(0.75, 0.75, width - 1.5, height - 1.5), kCornerRadius - 1, kCornerRadius - 1);
+}
+
+QColor iconColour(ButtonIcon icon) {
+  switch (icon) {
+    case ButtonIcon::Yes: return QColor(120, 200, 110);
+    case ButtonIcon::No: return QColor(226, 92, 84);
+    default: return kGold;
+  }
+}
+
+void drawIcon(QPainter& p, ButtonIcon icon, const QRectF& r, const QColor& colour) {
+  const double s = std::min(r.width(), r.height());
+  const QPointF c = r.center();
+  p.setPen(QPen(colour, std::max(1.6, s / 9), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(Qt::NoBrush);
+  const double k = s * 0.2;
+  switch (icon) {
+    case ButtonIcon::Close:
+    case ButtonIcon::No:
+      p.drawLine(c + QPointF(-k, -k), c + QPointF(k, k));
+      p.drawLine(c + QPointF(-k, k), c + QPointF(k, -k));
+      break;
+    case ButtonIcon::Minimize: p.drawLine(c + QPointF(-k, k * 0.8), c + QPointF(k, k * 0.8)); break;
+    case ButtonIcon::Yes: {
+      QPainterPath tick;
+      tick.moveTo(c + QPointF(-k * 1.1, 0));
+      tick.lineTo(c + QPointF(-k * 0.25, k * 0.85));
+      tick.lineTo(c + QPointF(k * 1.15, -k * 0.9));
+      p.drawPath(tick);
+      break;
+    }
+    case ButtonIcon::None: break;
+  }
+}
+
+// One cell: a glossy round button with its icon.
+void drawCell(QPainter& p, const QRect& cell, ButtonIcon icon, CellState state) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF face = QRectF(cell).adjusted(1.5, 1.5, -1.5, -1.5).translated(state == CellState::Pressed ? 0.5 : 0,
+                                                                             state == CellState::Pressed ? 1 : 0);
+  QRadialGradient fill(face.center() - QPointF(0, face.height() * 0.25), face.width() * 0.75);
+  const bool lit = state == CellState::Hover;
+  const bool dim = state == CellState::Disabled;
+  fill.setColorAt(0, dim ? QColor(80, 78, 84) : lit ? QColor(104, 84, 128) : QColor(76, 60, 96));
+  fill.setColorAt(1, dim ? QColor(46, 44, 50) : state == CellState::Pressed ? QColor(18, 14, 26) : QColor(30, 24, 40));
+  p.setBrush(fill);
+  p.setPen(QPen(dim ? QColor(110, 108, 112) : lit ? kGold : QColor(180, 150, 82), lit ? 1.4 : 1.0));
+  p.drawEllipse(face);
+  const QColor colour = dim ? QColor(140, 138, 142) : lit ? iconColour(icon).lighter(125) : iconColour(icon);
+  drawIcon(p, icon, face, colour);
+  p.restore();
+}
+
+}  // namespace
+
+QImage DrawSkin(const WindowLayout& layout, int width, int height) {
+  QImage shape(width, height, QImage::Format_ARGB32);
+  shape.fill(Qt::transparent);
+  {
+    QPainter p(&shape);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillPath(windowShape(width, height), Qt::black);
+  }
+  QImage art(width, height, QImage::Format_ARGB32);
+  art.fill(Qt::black);
+  {
+    QPainter p(&art);
+    drawBody(p, width, height, layout.captionHeight);
+    drawCaptionStrip(p, width, layout.captionHeight);
+    drawRim(p, width, height);
+  }
+  return withKeyColourOutside(shape, art);
+}
+
+QImage DrawButtonPicture(std::string_view pictureKey, std::span<const WindowLayout* const> layouts) {
+  int width = 1, height = 1;
+  for (const WindowLayout* layout : layouts)
+    for (const ControlLayout& c : layout->controls)
+      if (c.pictureKey == pictureKey) {
+        width = std::max(width, c.cells.left + c.cells.width * c.cells.cols);
+        height = std::max(height, c.cells.top + c.cells.height * c.cells.rows);
+      }
+  QImage picture(width, height, QImage::Format_ARGB32);
+  picture.fill(Qt::transparent);
+  QPainter p(&picture);
+  for (const WindowLayout* layout : layouts)
+    for (const ControlLayout& c : layout->controls) {
+      if (c.pictureKey != pictureKey) continue;
+      for (int i = 0; i < c.cells.cols * c.cells.rows; ++i) {
+        const QRect cell(c.cells.left + (i % c.cells.cols) * c.cells.width,
+                         c.cells.top + (i / c.cells.cols) * c.cells.height, c.cells.width, c.cells.height);
+        drawCell(p, cell, c.icon, static_cast<CellState>(std::min(i % c.cells.cols, 3)));
+      }
+    }
+  return picture;
+}
+
+}  // namespace lumena::tools

@@ -1,0 +1,20 @@
+#pragma once
+// The look of the default interface: window skins and button pictures,
+// drawn from the windows' own layout tables.
+#include <QImage>
+#include <span>
+#include <string_view>
+
+#include "interface/window_layout.h"
+
+namespace lumena::tools {
+
+// A window's skin of the given size: the key colour outside a rounded shape,
+// a dark caption strip of the layout's caption height, a soft body.
+QImage DrawSkin(const WindowLayout& layout, int width, int height);
+
+// The button picture named by `pictureKey`: every cell that any of the
+// layouts cuts from it, on a transparent ground.
+QImage DrawButtonPicture(std::string_view pictureKey, std::span<const WindowLayout* const> layouts);
+
+}  // namespace lumena::tools
