@@ -55,4 +55,54 @@ std::vector<uint8_t> DeflateStream(std::span<const uint8_t> data) {
   return out;
 }
 
+namespace {
+
+// zlib counts in 32 bits; feed it in pieces it can count.
+constexpr size_t kPiece = size_t{1} << 30;
+
+class ZStream {
+ public:
+  ZStream() {
+    if (inflateInit(&stream_) != Z_OK) throw std::runtime_error("zlib inflate init failed");
+  }
+  ~ZStream() { inflateEnd(&stream_); }
+  ZStream(const ZStream&) = delete;
+  ZStream& operator=(const ZStream&) = delete;
+  z_stream* operator->() { return &stream_; }
+  z_stream* get() { return &stream_; }
+
+ private:
+  z_stream stream_{};
+};
+
+}  // namespace
+
+// Content beyond the limit is inflated into a scratch buffer and dropped,
+// so that the stream's checksum is still verified.
+std::optional<std::vector<uint8_t>> InflateStreamPrefix(std::span<const uint8_t> compressed, size_t limit) {
+  ZStream z;
+  std::vector<uint8_t> out(limit);
+  std::vector<uint8_t> scratch;
+  size_t inUsed = 0, outUsed = 0;
+  while (true) {
+    const bool full = outUsed == limit;
+    if (full && scratch.empty()) scratch.resize(64 * 1024);
+    uint8_t* target = full ? scratch.data() : out.data() + outUsed;
+    const size_t room = full ? scratch.size() : std::min(limit - outUsed, kPiece);
+    const size_t inPiece = std::min(compressed.size() - inUsed, kPiece);
+    z->next_in = const_cast<Bytef*>(compressed.data() + inUsed);
+    z->avail_in = static_cast<uInt>(inPiece);
+    z->next_out = target;
+    z->avail_out = static_cast<uInt>(room);
+    const int status = inflate(z.get(), Z_NO_FLUSH);
+    inUsed += inPiece - z->avail_in;
+    if (!full) outUsed += room - z->avail_out;
+    if (status == Z_STREAM_END) break;
+    // Z_BUF_ERROR while output room remains means the input ran out.
+    if (status != Z_OK) return std::nullopt;
+  }
+  out.resize(outUsed);
+  return out;
+}
+
 }  // namespace lumena

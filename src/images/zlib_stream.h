@@ -20,6 +20,11 @@ inline constexpr size_t kDefaultInflateLimit = size_t{512} << 20;
 std::optional<std::vector<uint8_t>> InflateStream(std::span<const uint8_t> stream,
                                                   size_t limit = kDefaultInflateLimit);
 
+// The first min(content size, limit) bytes of a stream's content, or nothing
+// when the stream is damaged, cut short or fails its checksum. Content past
+// the limit is inflated and dropped, so nothing beyond it is ever kept.
+std::optional<std::vector<uint8_t>> InflateStreamPrefix(std::span<const uint8_t> stream, size_t limit);
+
 // Compresses bytes into one zlib stream at level 9.
 std::vector<uint8_t> DeflateStream(std::span<const uint8_t> data);
 

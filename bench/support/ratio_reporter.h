@@ -1,0 +1,44 @@
+#pragma once
+// Prints the benchmarks as usual and keeps the fastest real time per
+// iteration of each, keyed "function/args" ("ours_rotate/" without
+// arguments), so that a benchmark program can print its ratios against the
+// peer that ran beside it.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace lumena::bench {
+
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.run_type != Run::RT_Iteration) continue;
+      const std::string key = run.run_name.function_name + "/" + run.run_name.args;
+      const auto found = times_.find(key);
+      const double t = run.GetAdjustedRealTime();
+      times_[key] = found == times_.end() ? t : std::min(found->second, t);
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+
+  // The fastest time of a benchmark in its own unit, 0 when it did not run.
+  double time(const std::string& key) const {
+    const auto found = times_.find(key);
+    return found == times_.end() ? 0 : found->second;
+  }
+
+  void printRatio(const std::string& label, const std::string& ours, const std::string& peer) const {
+    const double a = time(ours), b = time(peer);
+    if (a > 0 && b > 0) std::printf("ratio %s: %.3f (%.3f against %.3f)\n", label.c_str(), a / b, a, b);
+  }
+
+ private:
+  std::map<std::string, double> times_;
+};
+
+}  // namespace lumena::bench

@@ -1,0 +1,135 @@
+// The mask on disk: the ".msk" file beside a template's picture and the mask
+// stream inside a work file.
+#include <zlib.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "work/mask.h"
+#include "images/zlib_stream.h"
+
+namespace lumena {
+namespace {
+
+constexpr size_t kRegionRecordSize = 33;
+constexpr size_t kStreamTailSize = 1 + kMaskRegionCount * kRegionRecordSize + 4;
+
+void putInt32(std::vector<uint8_t>& out, int32_t v) {
+  const auto u = static_cast<uint32_t>(v);
+  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<uint8_t>(u >> shift));
+}
+
+int32_t int32At(std::span<const uint8_t> bytes) {
+  uint32_t u = 0;
+  for (int i = 3; i >= 0; --i) u = (u << 8) | bytes[i];
+  return static_cast<int32_t>(u);
+}
+
+// Reads items in order; an item that is not wholly there is not read, nor is
+// anything after it.
+class ItemReader {
+ public:
+  explicit ItemReader(std::span<const uint8_t> bytes) : rest_(bytes) {}
+  std::span<const uint8_t> take(size_t size) {
+    if (rest_.size() < size) {
+      rest_ = {};
+      return {};
+    }
+    const auto item = rest_.first(size);
+    rest_ = rest_.subspan(size);
+    return item;
+  }
+  std::span<const uint8_t> rest() const { return rest_; }
+
+ private:
+  std::span<const uint8_t> rest_;
+};
+
+void putRegion(std::vector<uint8_t>& out, const RegionParameters& p) {
+  for (int32_t v : {p.Color, p.Red, p.Green, p.Blue, p.Hue, p.Saturation, p.Brightness, p.Contrast}) putInt32(out, v);
+  out.push_back(p.Opacity);
+}
+
+RegionParameters regionFrom(std::span<const uint8_t> record) {
+  RegionParameters p;
+  int32_t* fields[] = {&p.Color, &p.Red, &p.Green, &p.Blue, &p.Hue, &p.Saturation, &p.Brightness, &p.Contrast};
+  for (size_t i = 0; i < std::size(fields); ++i) *fields[i] = int32At(record.subspan(i * 4, 4));
+  p.Opacity = record[32];
+  return p;
+}
+
+// A valid stream of the cells cannot be much longer than zlib's own bound;
+// anything larger is not read into memory.
+size_t largestMaskFile(size_t cells) { return 2 * static_cast<size_t>(compressBound(static_cast<uLong>(cells))) + 65536; }
+
+}  // namespace
+
+void TMask::fillCells(std::span<const uint8_t> bytes) {
+  const size_t count = std::min(bytes.size(), Cells_.size());
+  std::memcpy(Cells_.data(), bytes.data(), count);
+}
+
+void TMask::ReadMaskBytes(std::span<const uint8_t> compressed) {
+  if (Cells_.empty()) return;
+  if (const auto content = InflateStreamPrefix(compressed, Cells_.size())) fillCells(*content);
+}
+
+std::vector<uint8_t> TMask::MaskBytes() const {
+  if (Cells_.empty()) return {};
+  return DeflateStream(Cells_);
+}
+
+void TMask::LoadMaskFile(const std::string& fileName) {
+  FileName_ = fileName;
+  if (Cells_.empty()) return;
+  std::error_code error;
+  const auto size = std::filesystem::file_size(fileName, error);
+  if (error || size > largestMaskFile(Cells_.size())) return;
+  std::ifstream in(fileName, std::ios::binary);
+  std::vector<uint8_t> bytes(size);
+  if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size))) return;
+  ReadMaskBytes(bytes);
+}
+
+void TMask::SaveMaskFile() const {
+  if (Cells_.empty()) return;
+  const std::vector<uint8_t> bytes = MaskBytes();
+  std::ofstream out(FileName_, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (!out.flush()) throw std::runtime_error("cannot write mask file " + FileName_);
+}
+
+void TMask::WriteMaskStream(std::vector<uint8_t>& out) const {
+  if (Cells_.empty()) return;
+  std::vector<uint8_t> content(Cells_);
+  content.reserve(Cells_.size() + kStreamTailSize);
+  content.push_back(0);  // no second cells
+  for (const RegionParameters& p : RegionParams_) putRegion(content, p);
+  putInt32(content, State_);
+  const std::vector<uint8_t> compressed = DeflateStream(content);
+  out.insert(out.end(), compressed.begin(), compressed.end());
+}
+
+// A second-cells flag other than 0 announces data this system never writes
+// and whose size we cannot know; the parameters after it are then left as
+// they were rather than read from the wrong place.
+void TMask::ReadMaskStream(std::span<const uint8_t> compressed) {
+  if (Cells_.empty()) return;
+  const auto content = InflateStreamPrefix(compressed, Cells_.size() + kStreamTailSize);
+  if (!content) return;
+  fillCells(*content);
+  ItemReader reader(*content);
+  if (reader.take(Cells_.size()).empty()) return;
+  const auto flag = reader.take(1);
+  if (flag.empty() || flag[0] != 0) return;
+  for (RegionParameters& p : RegionParams_) {
+    const auto record = reader.take(kRegionRecordSize);
+    if (record.empty()) return;
+    p = regionFrom(record);
+  }
+  if (const auto state = reader.take(4); !state.empty()) State_ = int32At(state);
+}
+
+}  // namespace lumena

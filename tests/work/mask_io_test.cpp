@@ -1,0 +1,235 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "work/mask.h"
+#include "images/zlib_stream.h"
+
+namespace lumena {
+namespace {
+
+namespace fs = std::filesystem;
+
+class MaskFiles : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() / ("lumena_mask_" + std::to_string(::getpid()));
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+  std::string path(const char* name) const { return (folder_ / name).string(); }
+  void write(const std::string& file, const std::vector<uint8_t>& bytes) const {
+    std::ofstream out(file, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  }
+  fs::path folder_;
+};
+
+std::vector<uint8_t> counting(size_t size, int start = 1) {
+  std::vector<uint8_t> v(size);
+  for (size_t i = 0; i < size; ++i) v[i] = static_cast<uint8_t>(start + i);
+  return v;
+}
+
+void fill(TMask& mask, uint8_t value) {
+  for (uint8_t& c : mask.CellsView()) c = value;
+}
+
+std::vector<uint8_t> cells(const TMask& mask) { return {mask.CellsView().begin(), mask.CellsView().end()}; }
+
+TEST_F(MaskFiles, SavedFileIsTheCellsCompressed) {
+  Picture picture(6, 4);
+  TMask mask;
+  mask.SetPicture(picture);
+  std::copy_n(counting(24).begin(), 24, mask.CellsView().begin());
+  mask.LoadMaskFile(path("a.msk"));  // missing: cells stay, name kept
+  EXPECT_EQ(mask.FileName(), path("a.msk"));
+  EXPECT_EQ(cells(mask), counting(24));
+  mask.SaveMaskFile();
+  std::ifstream in(path("a.msk"), std::ios::binary);
+  const std::vector<uint8_t> file{std::istreambuf_iterator<char>(in), {}};
+  EXPECT_EQ(InflateStreamPrefix(file, 1000), counting(24));
+  TMask other;
+  other.SetPicture(picture);
+  other.LoadMaskFile(path("a.msk"));
+  EXPECT_EQ(cells(other), counting(24));
+}
+
+TEST_F(MaskFiles, ShortFileLeavesTheLastRowsAsTheyWere) {
+  Picture small(10, 10), tall(10, 12);
+  TMask writer;
+  writer.SetPicture(small);
+  fill(writer, 1);
+  writer.LoadMaskFile(path("short.msk"));
+  writer.SaveMaskFile();
+  TMask reader;
+  reader.SetPicture(tall);
+  fill(reader, 0x40);
+  reader.LoadMaskFile(path("short.msk"));
+  for (int row = 0; row < 12; ++row) EXPECT_EQ(reader.CellsView()[row * 10 + 3], row < 10 ? 1 : 0x40) << row;
+}
+
+struct BadFileCase {
+  const char* name;
+  std::vector<uint8_t> bytes;
+  uint8_t expectedFirst, expectedLast;
+};
+
+class MaskFileContents : public MaskFiles, public testing::WithParamInterface<BadFileCase> {};
+
+// The mask is 4 x 2 and starts at 9 everywhere.
+TEST_P(MaskFileContents, NeverReachBeyondTheCells) {
+  Picture picture(4, 2);
+  TMask mask;
+  mask.SetPicture(picture);
+  fill(mask, 9);
+  write(path("m.msk"), GetParam().bytes);
+  mask.LoadMaskFile(path("m.msk"));
+  EXPECT_EQ(mask.CellsView().front(), GetParam().expectedFirst) << GetParam().name;
+  EXPECT_EQ(mask.CellsView().back(), GetParam().expectedLast) << GetParam().name;
+  EXPECT_EQ(mask.CellsView().size(), 8u);
+}
+
+std::vector<uint8_t> truncated(std::vector<uint8_t> v, size_t keep) {
+  v.resize(keep);
+  return v;
+}
+
+std::vector<uint8_t> flipped(std::vector<uint8_t> v, size_t at) {
+  v[at] ^= 0xFF;
+  return v;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MaskFileContents,
+    testing::Values(BadFileCase{"long", DeflateStream(counting(5000)), 1, 8},
+                    BadFileCase{"short", DeflateStream(counting(3)), 1, 9},
+                    BadFileCase{"empty content", DeflateStream({}), 9, 9},
+                    BadFileCase{"not zlib", {1, 2, 3, 4, 5}, 9, 9},
+                    BadFileCase{"empty file", {}, 9, 9},
+                    BadFileCase{"cut short", truncated(DeflateStream(counting(8)), 6), 9, 9},
+                    BadFileCase{"damaged checksum", flipped(DeflateStream(counting(8)), 12), 9, 9}),
+    [](const auto& info) {
+      std::string name = info.param.name;
+      for (char& ch : name) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+      return name;
+    });
+
+TEST_F(MaskFiles, NothingIsSavedWithoutCells) {
+  TMask mask;
+  mask.LoadMaskFile(path("none.msk"));
+  mask.SaveMaskFile();
+  EXPECT_FALSE(fs::exists(path("none.msk")));
+}
+
+// A mask with something in every part of its stream.
+TMask filledMask(const Picture& picture) {
+  TMask mask;
+  mask.SetPicture(picture);
+  std::copy_n(counting(picture.width() * picture.height(), 7).begin(), picture.width() * picture.height(),
+              mask.CellsView().begin());
+  for (int region = 1; region <= 8; ++region)
+    mask.SetRegion(region, {region * 1000 - 70000, region, -region, region * 3, 200 - region, region * 11, 5, 150,
+                            static_cast<uint8_t>(region * 12)});
+  return mask;
+}
+
+TEST(MaskStream, RoundTripKeepsCellsParametersAndState) {
+  Picture picture(13, 7);
+  const TMask written = filledMask(picture);
+  std::vector<uint8_t> stream{0xAB};  // whatever the work file wrote before
+  written.WriteMaskStream(stream);
+  EXPECT_EQ(stream.front(), 0xAB);
+  const auto content = InflateStreamPrefix(std::span(stream).subspan(1), 100000);
+  ASSERT_TRUE(content);
+  EXPECT_EQ(content->size(), 13u * 7 + 1 + 8 * 33 + 4);
+  EXPECT_EQ((*content)[13 * 7], 0);  // no second cells
+
+  TMask read;
+  read.SetPicture(picture);
+  read.SetState(5);
+  read.ReadMaskStream(std::span(stream).subspan(1));
+  EXPECT_EQ(cells(read), cells(written));
+  for (int region = 1; region <= 8; ++region) EXPECT_EQ(read.Region(region), written.Region(region)) << region;
+  EXPECT_EQ(read.State(), 0);
+}
+
+TEST(MaskStream, RegionRecordsAreLittleEndian) {
+  Picture picture(1, 1);
+  TMask mask;
+  mask.SetPicture(picture);
+  mask.SetColor(1, 0x01020304);
+  mask.SetOpacity(1, 77);
+  std::vector<uint8_t> stream;
+  mask.WriteMaskStream(stream);
+  const auto content = InflateStreamPrefix(stream, 1000);
+  ASSERT_TRUE(content);
+  EXPECT_EQ(std::vector<uint8_t>(content->begin() + 2, content->begin() + 6), (std::vector<uint8_t>{4, 3, 2, 1}));
+  EXPECT_EQ((*content)[2 + 32], 77);
+  EXPECT_EQ((*content)[2 + 33], 0xFF);  // region 2's colour -1
+}
+
+struct StreamCase {
+  const char* name;
+  size_t keep;       // bytes of the content kept
+  uint8_t flag;      // second-cells flag written
+  bool cellsRead, regionsRead;
+};
+
+class MaskStreamContents : public testing::TestWithParam<StreamCase> {};
+
+TEST_P(MaskStreamContents, ReadsWhatIsWhollyThere) {
+  const StreamCase& c = GetParam();
+  Picture picture(5, 3);
+  const TMask source = filledMask(picture);
+  std::vector<uint8_t> stream;
+  source.WriteMaskStream(stream);
+  std::vector<uint8_t> content = *InflateStreamPrefix(stream, 100000);
+  content[15] = c.flag;
+  content.resize(std::min(content.size(), c.keep));
+  TMask read;
+  read.SetPicture(picture);
+  fill(read, 0x55);
+  read.ReadMaskStream(DeflateStream(content));
+  EXPECT_EQ(read.CellsView()[0], 7) << c.name;
+  EXPECT_EQ(read.CellsView()[14], c.cellsRead ? 7 + 14 : 0x55) << c.name;
+  EXPECT_EQ(read.Region(8), c.regionsRead ? source.Region(8) : RegionParameters{}) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, MaskStreamContents,
+                         testing::Values(StreamCase{"whole", 1000, 0, true, true},
+                                         StreamCase{"cells only", 15, 0, true, false},
+                                         StreamCase{"part of the cells", 10, 0, false, false},
+                                         StreamCase{"last record cut", 15 + 1 + 8 * 33 - 1, 0, true, false},
+                                         StreamCase{"without state", 15 + 1 + 8 * 33, 0, true, true},
+                                         StreamCase{"second cells", 1000, 1, true, false}));
+
+TEST(MaskStream, DamagedStreamLeavesTheMaskUnchanged) {
+  Picture picture(5, 3);
+  const TMask source = filledMask(picture);
+  std::vector<uint8_t> stream;
+  source.WriteMaskStream(stream);
+  stream.resize(stream.size() / 2);
+  TMask read;
+  read.SetPicture(picture);
+  fill(read, 0x55);
+  read.ReadMaskStream(stream);
+  for (uint8_t c : read.CellsView()) EXPECT_EQ(c, 0x55);
+  EXPECT_EQ(read.Region(1), RegionParameters{});
+}
+
+TEST(MaskStream, NothingIsWrittenOrReadWithoutCells) {
+  TMask empty;
+  std::vector<uint8_t> stream;
+  empty.WriteMaskStream(stream);
+  EXPECT_TRUE(stream.empty());
+  Picture picture(5, 3);
+  const TMask source = filledMask(picture);
+  source.WriteMaskStream(stream);
+  empty.ReadMaskStream(stream);
+  EXPECT_EQ(empty.Region(1), RegionParameters{});
+}
+
+}  // namespace
+}  // namespace lumena
