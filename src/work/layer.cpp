@@ -1,0 +1,96 @@
+#include "work/layer.h"
+
+#include <algorithm>
+
+#include "platform/text.h"
+
+namespace lumena {
+
+TLayer::TLayer(LayerSite& site) : Site_(&site) {}
+
+void TLayer::Init(const Picture& picture, const TLayerRecord* record, const LayerIdentity& identity) {
+  WorkPicture_ = picture;
+  if (record) {
+    Name_ = Site_->NameInUse(record->Name) ? Site_->NewLayerName() : record->Name;
+    DisplayName_ = record->DisplayName;
+    TemplateType_ = record->TemplateType;
+    X_ = record->X;
+    Y_ = record->Y;
+    Visible_ = record->Visible != 0;
+    Params_ = record->Params;
+    Depth_ = record->Depth;
+    SourcePath_ = record->SourcePath;
+  } else {
+    Name_ = Site_->NewLayerName();
+    DisplayName_ = identity.DisplayName;
+    TemplateType_ = identity.TemplateType;
+    X_ = Y_ = 0;
+    Visible_ = true;
+    Params_ = {};
+    Depth_ = 0;
+    SourcePath_.clear();
+  }
+  PivotX_ = PivotY_ = -1;
+  Angle_ = 0;
+  DeskRendering_.Release();
+  attachRegionCallback();
+}
+
+void TLayer::attachRegionCallback() {
+  Mask_.SetOnRegionChange([this] { Site_->RegionChanged(*this); });
+}
+
+TLayerRecord TLayer::Record() const {
+  return {Name_, DisplayName_, TemplateType_, X_, Y_, WidthOf(), HeightOf(), static_cast<uint8_t>(Visible_ ? 1 : 0),
+          Params_, Depth_, SourcePath_};
+}
+
+std::string TLayer::GroupLetter() const {
+  if (TemplateType_ < 0) return "???";
+  if (TemplateType_ == 0) return "F";
+  const std::string letter = toUpper(Site_->TemplateTypeLetter(TemplateType_));
+  return letter == "B" || letter == "N" ? letter : "F";
+}
+
+void TLayer::SetPosition(int32_t x, int32_t y) {
+  X_ = x;
+  Y_ = y;
+}
+
+int32_t TLayer::WidthOf() const { return WorkPicture_.empty() ? -1 : WorkPicture_.width(); }
+int32_t TLayer::HeightOf() const { return WorkPicture_.empty() ? -1 : WorkPicture_.height(); }
+
+namespace {
+
+void resizeKeeping(Picture& picture, int32_t width, int32_t height) {
+  Picture resized(width, height);
+  const int w = std::min(width, picture.width()), h = std::min(height, picture.height());
+  for (int y = 0; y < h; ++y) std::copy_n(picture.row(y).begin(), w, resized.row(y).begin());
+  picture = std::move(resized);
+}
+
+}  // namespace
+
+void TLayer::SetWidth(int32_t width) {
+  if (width >= 0) resizeKeeping(WorkPicture_, width, WorkPicture_.height());
+}
+
+void TLayer::SetHeight(int32_t height) {
+  if (height >= 0) resizeKeeping(WorkPicture_, WorkPicture_.width(), height);
+}
+
+Rect TLayer::TableRect() const { return {X_, Y_, X_ + WorkPicture_.width(), Y_ + WorkPicture_.height()}; }
+
+bool TLayer::Contains(int32_t x, int32_t y) const {
+  const Rect r = TableRect();
+  return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+}
+
+const ColourParameters& TLayer::ShownValues() const {
+  const int region = Mask_.CurrentRegion();
+  return region > 0 ? Mask_.Region(region) : Params_;
+}
+
+void TLayer::refitMask() { Mask_.SetPicture(WorkPicture_); }
+
+}  // namespace lumena

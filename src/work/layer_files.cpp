@@ -1,0 +1,62 @@
+// Making layers from the adjusted portrait and from element picture files.
+#include <stdexcept>
+
+#include "images/element_picture.h"
+#include "images/library_picture.h"
+#include "images/pixel_routines.h"
+#include "platform/stored_path.h"
+#include "platform/text.h"
+#include "work/layer.h"
+
+namespace lumena {
+
+namespace {
+
+bool isElementExtension(const std::string& extension) {
+  return extension == ".psd" || extension == ".fll" || extension == ".fcc";
+}
+
+// The mask beside an element picture: its name up to the first "." plus
+// ".msk", found without regard to case. Only the file name is cut, so a
+// dot in a folder name does no harm.
+std::filesystem::path maskFileFor(const std::filesystem::path& file) {
+  const std::string name = file.filename().string();
+  const std::string maskName = name.substr(0, name.find('.')) + ".msk";
+  const std::filesystem::path folder = file.parent_path();
+  if (auto found = resolveStoredPath(folder.empty() ? "." : folder, maskName)) return *found;
+  return folder / maskName;
+}
+
+}  // namespace
+
+std::unique_ptr<TLayer> TLayer::CreateFromPicture(LayerSite& site, const Picture& picture, std::string displayName,
+                                                  bool pictureHasAlpha) {
+  auto layer = std::make_unique<TLayer>(site);
+  layer->Init(picture, nullptr, {std::move(displayName), -1});
+  layer->refitMask();
+  layer->Mask_.LoadMaskFile(layer->Name_ + ".msk");
+  layer->Mask_.CollectUsedRegions();
+  if (!pictureHasAlpha) SetAlpha(layer->WorkPicture_, 255);
+  layer->SetTransformMode(kModeNormal);
+  return layer;
+}
+
+std::unique_ptr<TLayer> TLayer::CreateFromFile(LayerSite& site, const std::filesystem::path& file,
+                                               const DataRoots& roots, const LayerIdentity& identity) {
+  Picture picture;
+  if (isElementExtension(toLower(file.extension().string()))) {
+    LoadElementPicture(picture, file);
+  } else if (LoadPictureThroughLibrary(picture, file) != 1) {
+    throw std::runtime_error("Cannot read the picture " + file.string());
+  }
+  auto layer = std::make_unique<TLayer>(site);
+  layer->Init(picture, nullptr, identity);
+  layer->SourcePath_ = roots.storedForm(file);
+  layer->refitMask();
+  layer->Mask_.LoadMaskFile(maskFileFor(file).string());
+  layer->Mask_.CollectUsedRegions();
+  layer->SetTransformMode(kModeNormal);
+  return layer;
+}
+
+}  // namespace lumena

@@ -1,0 +1,131 @@
+// Composing the desk picture, the pan cache and the full work image from the
+// layers' renderings.
+#include <algorithm>
+#include <vector>
+
+#include "images/pixel_routines.h"
+#include "work/composition.h"
+#include "work/work_desk.h"
+
+namespace lumena {
+
+namespace {
+
+bool isEmpty(const Rect& r) { return r.right <= r.left || r.bottom <= r.top; }
+
+}  // namespace
+
+void TWorkDesk::ComposeArea(const Rect& rect, DeskTarget target) {
+  const bool full = target == DeskTarget::FullWorkImage;
+  Picture& picture = full ? FullWorkImage_ : target == DeskTarget::PanCache ? PanCache_ : DeskImage_;
+  const Point shift = target == DeskTarget::PanCache ? Point{-PanCacheX_, -PanCacheY_} : Point{};
+  std::vector<CompositionLayer> layers;
+  for (const auto& layer : Layers_) {
+    const LayerRendering& r = full ? layer->FullRendering() : layer->DeskRendering();
+    if (!layer->Visible() || r.State == kNotOnScreen) continue;
+    Rect area = r.Area();
+    area = {area.left + shift.x, area.top + shift.y, area.right + shift.x, area.bottom + shift.y};
+    if (IntersectRect(area, rect) == Rect{-1, -1, -1, -1}) continue;
+    const TMask& mask = layer->Mask();
+    layers.push_back({&r.Image, area.left, area.top, mask.UsedRegions().empty() ? nullptr : &mask, r.Source,
+                      full ? 1.0 : Geometry_.scale, layer->Params().Opacity});
+  }
+  ComposeLayers(picture, rect, layers, full ? CompositionTarget::FullImage : CompositionTarget::Desk);
+}
+
+void TWorkDesk::Refresh(const Rect& windowArea) {
+  ComposeArea(windowArea, DeskTarget::DeskImage);
+  PaintArea(windowArea);
+}
+
+void TWorkDesk::RefreshAll() {
+  if (DeskVisible()) Refresh(windowRect());
+}
+
+void TWorkDesk::PaintArea(const Rect& area) {
+  const Rect rect{std::max(area.left, 0), std::max(area.top, 0), std::min(area.right, Geometry_.windowWidth),
+                  std::min(area.bottom, Geometry_.windowHeight)};
+  if (isEmpty(rect)) return;
+  if (!PanCache_.empty()) {
+    const Pixel white{255, 255, 255, 255};
+    for (int y = rect.top; y < rect.bottom; ++y) {
+      auto row = DeskImage_.row(y);
+      const int cy = y - PanCacheY_;
+      for (int x = rect.left; x < rect.right; ++x) {
+        const int cx = x - PanCacheX_;
+        const bool inside = cx >= 0 && cy >= 0 && cx < PanCache_.width() && cy < PanCache_.height();
+        row[x] = inside ? PanCache_.at(cx, cy) : white;
+      }
+    }
+  }
+  Host_.PaintArea(rect);
+}
+
+std::optional<ActiveFrame> TWorkDesk::ActiveFrameToDraw() const {
+  const TLayer* active = ActiveLayer();
+  if (!ShowActiveFrame || !active || active->DeskRendering().State == kNotOnScreen) return std::nullopt;
+  ActiveFrame frame;
+  frame.area = active->DeskRendering().Area();
+  frame.top = frame.area.top != 0;
+  frame.left = frame.area.left != 0;
+  frame.bottom = frame.area.bottom - 1 != Geometry_.windowHeight - 1;
+  frame.right = frame.area.right - 1 != Geometry_.windowWidth - 1;
+  return frame;
+}
+
+void TWorkDesk::BuildPanCache() {
+  Rect u{};
+  bool any = false;
+  for (const auto& layer : Layers_) {
+    const LayerRendering& r = layer->DeskRendering();
+    if (!layer->Visible() || r.State == kNotOnScreen || r.Image.empty()) continue;
+    const Rect a = r.Area();
+    if (!any || a.left < u.left) PanCacheTableX_ = layer->X();
+    if (!any || a.top < u.top) PanCacheTableY_ = layer->Y();
+    u = any ? Rect{std::min(u.left, a.left), std::min(u.top, a.top), std::max(u.right, a.right),
+                   std::max(u.bottom, a.bottom)}
+            : a;
+    any = true;
+  }
+  PanCache_.clear();
+  if (!any) return;
+  try {
+    PanCacheX_ = u.left;
+    PanCacheY_ = u.top;
+    PanCache_.resize(static_cast<int>(u.width()), static_cast<int>(u.height()));
+    ComposeArea({0, 0, PanCache_.width(), PanCache_.height()}, DeskTarget::PanCache);
+  } catch (...) {
+    PanCache_.clear();
+  }
+}
+
+void TWorkDesk::BuildFullWorkImage() {
+  // Layers wholly off the table add nothing to the bounding box.
+  Rect u{Geometry_.tableWidth, Geometry_.tableHeight, 0, 0};
+  for (const auto& layer : Layers_) {
+    if (!layer->Visible()) continue;
+    const Rect t = layer->TableRect();
+    const Rect c{std::max(t.left, 0), std::max(t.top, 0), std::min(t.right, Geometry_.tableWidth),
+                 std::min(t.bottom, Geometry_.tableHeight)};
+    if (isEmpty(c)) continue;
+    u = {std::min(u.left, c.left), std::min(u.top, c.top), std::max(u.right, c.right), std::max(u.bottom, c.bottom)};
+  }
+  if (isEmpty(u)) {
+    FullWorkImage_.clear();
+    FullArea_ = {};
+    return;
+  }
+  FullArea_ = u;
+  FullWorkImage_.resize(static_cast<int>(u.width()), static_cast<int>(u.height()));
+  struct Release {
+    std::vector<std::unique_ptr<TLayer>>& layers;
+    ~Release() {
+      for (auto& l : layers) l->FullRendering().Release();
+    }
+  } release{Layers_};
+  for (auto& layer : Layers_)
+    if (layer->Visible()) layer->RenderFull(u);
+  ComposeArea({0, 0, FullWorkImage_.width(), FullWorkImage_.height()}, DeskTarget::FullWorkImage);
+}
+
+}  // namespace lumena
