@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "interface/interface_context.h"
+#include "interface/message_window_layout.h"
+#include "interface/ui/caption_bar.h"
+#include "interface/ui/form_message.h"
+#include "interface/ui/graphic_button.h"
+#include "interface/ui/picture_control.h"
+#include "interface/ui/skinned_form.h"
+#include "platform/ui/message_boxes.h"
+
+namespace lumena {
+namespace {
+
+// Runs `action` once the event loop of a modal run is going.
+void whileRunning(std::function<void()> action) { QTimer::singleShot(0, qApp, std::move(action)); }
+
+class SkinnedFormTest : public ::testing::Test {
+ protected:
+  SkinnedFormTest() {
+    for (QWidget* w : {&a, &b, &off, &help}) w->show();
+    off.setEnabled(false);
+    help.setObjectName("FormHelp");
+  }
+  QWidget a, b, off, help;
+};
+
+TEST_F(SkinnedFormTest, RunModalReEnablesExactlyWhatItDisabled) {
+  TSkinnedForm modal("FormSetup");
+  bool checked = false;
+  whileRunning([&] {
+    EXPECT_FALSE(a.isEnabled());
+    EXPECT_FALSE(b.isEnabled());
+    EXPECT_TRUE(help.isEnabled()) << "help stays usable";
+    EXPECT_EQ(modal.DisabledWindows().size(), 2u);
+    checked = true;
+    modal.SetModalResult(1);
+  });
+  EXPECT_EQ(modal.RunModal(), 1);
+  EXPECT_TRUE(checked);
+  EXPECT_FALSE(modal.isVisible());
+  EXPECT_TRUE(a.isEnabled());
+  EXPECT_TRUE(b.isEnabled());
+  EXPECT_FALSE(off.isEnabled()) << "a window that was disabled before stays disabled";
+}
+
+TEST_F(SkinnedFormTest, NestedRunsKeepTheOuterRunsWindowsDisabled) {
+  TSkinnedForm outer("FormLoadSave"), inner("FormPassword");
+  whileRunning([&] {
+    whileRunning([&] {
+      EXPECT_FALSE(outer.isEnabled());
+      inner.close();
+    });
+    inner.RunModal();
+    EXPECT_TRUE(outer.isEnabled());
+    EXPECT_FALSE(a.isEnabled()) << "still disabled by the outer run";
+    EXPECT_FALSE(b.isEnabled());
+    outer.close();
+  });
+  outer.RunModal();
+  EXPECT_TRUE(a.isEnabled());
+  EXPECT_TRUE(b.isEnabled());
+}
+
+TEST_F(SkinnedFormTest, EscapeClosesAnyWindowButTheMainOne) {
+  TSkinnedForm main("FormMain"), other("FormTemplates");
+  TSkinnedForm::SetMainForm(&main);
+  main.show();
+  other.show();
+  QTest::keyClick(&main, Qt::Key_Escape);
+  QTest::keyClick(&other, Qt::Key_Escape);
+  EXPECT_TRUE(main.isVisible());
+  EXPECT_FALSE(other.isVisible());
+  TSkinnedForm::SetMainForm(nullptr);
+}
+
+TEST(WindowShape, TheSkinsKeyColourIsCutAway) {
+  Picture skin(10, 4);
+  for (Pixel& p : skin.pixels()) p = {0, 255, 0, 255};
+  skin.at(3, 1) = skin.at(4, 1) = {1, 1, 1, 255};
+  QWidget window;
+  SetWindowRegionFromPicture(&window, skin, 0x00FF00);
+  EXPECT_EQ(window.mask(), QRegion(3, 1, 2, 1));
+}
+
+// The message window on the generated default interface.
+class MessageWindowTest : public ::testing::Test {
+ protected:
+  MessageWindowTest() : buttons(nullptr, "ImageMainFormButtons") {
+    InterfaceContext& ui = CurrentInterface();
+    ui.AppFolder = LUMENA_PROGRAM_FOLDER;
+    ui.ResolutionLevel = 2;
+    ui.Termins = {{"ConfirmExit", "Leave\rnow?"}, {"ButtonYesHint", "Yes please"}};
+    setBoxHandler([](BoxKind, const std::string&) { return 6; });
+    Picture cells(200, 210);
+    for (Pixel& p : cells.pixels()) p.a = 255;
+    buttons.setPicture(std::move(cells));
+    mainClose.Resource.SetImage(&buttons);
+    mainClose.setToolTip("Close");
+    window = std::make_unique<TFormMessage>(mainClose, &buttons);
+  }
+  ~MessageWindowTest() override {
+    setBoxHandler(nullptr);
+    CurrentInterface().Termins.clear();
+  }
+  int answerBy(std::function<void()> action, int buttonSet = 0) {
+    whileRunning(std::move(action));
+    return window->ShowMessage("ConfirmExit", buttonSet, false, "");
+  }
+  void click(TGraphicButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10)); }
+
+  TPictureControl buttons;
+  TGraphicButton mainClose;
+  std::unique_ptr<TFormMessage> window;
+};
+
+TEST_F(MessageWindowTest, EveryWayOfAnsweringGivesSixOrSeven) {
+  EXPECT_EQ(answerBy([&] { click(window->ButtonYes); }), 6);
+  EXPECT_EQ(answerBy([&] { click(window->ButtonNo); }), 7);
+  EXPECT_EQ(answerBy([&] { click(window->ButtonExit); }), 7) << "the close button answers No";
+  EXPECT_EQ(answerBy([&] { QTest::keyClick(window.get(), Qt::Key_Return); }), 6);
+  EXPECT_EQ(answerBy([&] { QTest::keyClick(window.get(), Qt::Key_Escape); }), 7);
+  EXPECT_EQ(answerBy([&] { QTest::keyClick(window.get(), Qt::Key_Enter); }, 1), 6) << "a notice too";
+}
+
+TEST_F(MessageWindowTest, ShowsTheKeysTextWithItsLineBreakAndTheSetsHints) {
+  answerBy([&] {
+    EXPECT_EQ(window->LabelMessage->text(), "Leave\nnow?");
+    EXPECT_EQ(window->ButtonYes->toolTip(), "Yes please");
+    EXPECT_EQ(window->ButtonNo->toolTip(), "No");
+    EXPECT_TRUE(window->ButtonNo->isVisible());
+    window->close();
+  });
+  answerBy([&] {
+    EXPECT_EQ(window->ButtonYes->toolTip(), "OK");
+    EXPECT_EQ(window->ButtonNo->toolTip(), "Cancel");
+    window->close();
+  }, 1);
+  whileRunning([&] {
+    EXPECT_EQ(window->LabelMessage->text(), "two\nlines");
+    window->close();
+  });
+  window->ShowMessage("two\nlines", 1, true, "");
+}
+
+TEST_F(MessageWindowTest, TakesItsLookFromTheSkinAndTheMainWindowsCells) {
+  answerBy([&] {
+    EXPECT_EQ(window->size(), QSize(kMessageWindowLayout.width, kMessageWindowLayout.height));
+    EXPECT_FALSE(window->mask().contains(QPoint(0, 0))) << "the rounded corner is cut away";
+    EXPECT_TRUE(window->mask().contains(QPoint(100, 70)));
+    EXPECT_EQ(window->ButtonYes->Resource.Left, 4);
+    EXPECT_EQ(window->ButtonYes->Resource.Top, 168);
+    EXPECT_EQ(window->ButtonNo->Resource.Left, 98);
+    EXPECT_EQ(window->ButtonNo->Resource.Top, 171);
+    EXPECT_EQ(window->ButtonExit->geometry(), QRect(173, 0, 19, 20));
+    EXPECT_EQ(window->ButtonExit->toolTip(), "Close");
+    EXPECT_EQ(window->ButtonExit->parentWidget(), window->CaptionBar());
+    window->close();
+  });
+}
+
+}  // namespace
+}  // namespace lumena
