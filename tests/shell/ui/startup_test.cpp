@@ -6,6 +6,8 @@
 #include <QTimer>
 
 #include "interface/interface_context.h"
+#include "interface/ui/form_message.h"
+#include "interface/ui/graphic_button.h"
 #include "shell/run_context.h"
 #include "shell/ui/cursors.h"
 #include "shell/ui/form_screen.h"
@@ -26,26 +28,42 @@ struct Box {
   std::string text;
 };
 
-// Runs start-up on a private program folder; boxes are recorded and
-// questions answered Yes; once the backdrop is up it is asked to close.
+// Runs start-up on a private program folder; boxes and the message
+// window's questions are recorded and answered by `answer`; once the
+// backdrop is up it is asked to close until it does.
 class StartupTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // The generated default interface, so that every window finds its pictures.
+    fs::copy(fs::path(LUMENA_PROGRAM_FOLDER) / "Intfaces", program_ / "Intfaces", fs::copy_options::recursive);
     ::setenv("XDG_DATA_HOME", (home_ / "data").c_str(), 1);
     ::setenv("XDG_CONFIG_HOME", (home_ / "config").c_str(), 1);
     setBoxHandler([this](BoxKind kind, const std::string& text) {
       boxes_.push_back({kind, text});
-      return 6;
+      return answer();
     });
   }
   void TearDown() override { setBoxHandler(nullptr); }
 
+  // Answers a visible message window like a user would.
+  void answerMessageWindow() {
+    TFormMessage* message = MessageWindow();
+    if (!message || !message->isVisible()) return;
+    boxes_.push_back({BoxKind::Question, message->LabelMessage->text().toStdString()});
+    TGraphicButton* button = answer() == 6 ? message->ButtonYes : message->ButtonNo;
+    button->OnClick();
+  }
+
   int run() {
-    QTimer closer;
+    // Two timers: a timer's handler is not re-entered while a question it
+    // raised is still open.
+    QTimer answerer, closer;
+    QObject::connect(&answerer, &QTimer::timeout, [&] { answerMessageWindow(); });
+    answerer.start(10);
     QObject::connect(&closer, &QTimer::timeout, [&] {
-      if (QApplication::overrideCursor()) return;
+      if (QApplication::overrideCursor() || (MessageWindow() && MessageWindow()->isVisible())) return;
       for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* screen = qobject_cast<TFormScreen*>(w); screen && screen->isVisible() && screen->close()) closer.stop();
+        if (auto* screen = qobject_cast<TFormScreen*>(w); screen && screen->isVisible()) screen->close();
     });
     closer.start(10);
     StartupOptions options;
@@ -56,6 +74,7 @@ class StartupTest : public ::testing::Test {
 
   TempFolder program_, home_;
   std::vector<Box> boxes_;
+  std::function<int()> answer = [] { return 6; };
 };
 
 TEST_F(StartupTest, MissingSettingsFileEndsTheProgram) {
@@ -109,9 +128,21 @@ TEST_F(StartupTest, DescriptionErrorIsAWarningAndStartUpGoesOn) {
 TEST_F(StartupTest, DecliningExitKeepsTheBackdropOpen) {
   program_.write("Lumena.ini", "");
   int asked = 0;
-  setBoxHandler([&](BoxKind, const std::string&) { return ++asked == 1 ? 7 : 6; });
+  answer = [&] { return ++asked == 1 ? 7 : 6; };
   EXPECT_EQ(run(), 0);
   EXPECT_EQ(asked, 2) << "the first close was declined, the second accepted";
+}
+
+TEST_F(StartupTest, TheMainWindowsCloseButtonAsksThroughTheMessageWindow) {
+  program_.write("Lumena.ini", "");
+  program_.write("termins.txt", "ConfirmExit=Leave now?;\r\n");
+  QTimer::singleShot(50, [] {
+    if (TSkinnedForm* main = TSkinnedForm::MainForm())
+      main->findChild<TGraphicButton*>("ButtonExit")->OnClick();
+  });
+  EXPECT_EQ(run(), 0);
+  ASSERT_FALSE(boxes_.empty());
+  EXPECT_EQ(boxes_[0].text, "Leave now?");
 }
 
 TEST_F(StartupTest, CursorsComeFromTheProgramFolder) {
