@@ -10,6 +10,12 @@ namespace {
 // Key and text; a "\" in a text breaks the line where it stands.
 constexpr std::pair<std::string_view, std::string_view> kTexts[] = {
     {"ProductName", "Lumena"},
+    {"FormMessageCaption", "Lumena"},
+    {"ButtonYesHint", "Yes"},
+    {"ButtonNoHint", "No"},
+    {"ButtonOKHint", "OK"},
+    {"ButtonCloseHint", "Close"},
+    {"ButtonMinimizeHint", "Minimize"},
     {"ConfirmExit", "Do you really want to leave Lumena?"},
     {"ConfirmSaveSession", "Your work is not saved.\\Save it before leaving?"},
     {"AllFilesFilterName", "All files (*.*)"},

@@ -7,6 +7,7 @@
 #include "interface/ui/graphic_button.h"
 #include "interface/ui/layout_builder.h"
 #include "interface/ui/picture_control.h"
+#include "interface/ui/sound_hint.h"
 #include "platform/ui/message_boxes.h"
 #include "shell/main_window_layout.h"
 
@@ -32,7 +33,12 @@ TFormMain::TFormMain(QWidget* backdrop)
     : TSkinnedForm("FormMain", backdrop, Kind::Embedded),
       ImageSystemButtons(loadedPictureControl(this, "ImageSystemButtons", kSystemButtonsKey, kSystemButtonsDefault)),
       ImageMainFormButtons(
-          loadedPictureControl(this, "ImageMainFormButtons", kMainFormButtonsKey, kMainFormButtonsDefault)) {
+          loadedPictureControl(this, "ImageMainFormButtons", kMainFormButtonsKey, kMainFormButtonsDefault)),
+      SoundHint(new TSoundHint(this)) {
+  SoundHint->setObjectName("SoundHint");
+  SoundHint->HintBgColor = QColor(255, 255, 0);
+  SoundHint->Font = QFont("Arial", 9);
+  SoundHint->Coefficient = 2.0;
   SetMainForm(this);
   SetInterfaceMainWindow(this);
   resize(kMainWindowLayout.width, kMainWindowLayout.height);

@@ -9,6 +9,7 @@ namespace lumena {
 
 class TGraphicButton;
 class TPictureControl;
+class TSoundHint;
 
 class TFormMain : public TSkinnedForm {
   Q_OBJECT
@@ -20,6 +21,8 @@ class TFormMain : public TSkinnedForm {
   TPictureControl* ImageMainFormButtons;
   TGraphicButton* ButtonExit;
   TGraphicButton* ButtonMinimize;
+  // The program's hint window, in the main window's colours.
+  TSoundHint* SoundHint;
 
   // Asked when the main window is to close; false keeps the program running.
   std::function<bool()> closeHandler;

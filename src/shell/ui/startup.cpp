@@ -19,6 +19,7 @@
 #include "shell/ui/cursors.h"
 #include "shell/ui/form_main.h"
 #include "interface/ui/form_message.h"
+#include "interface/ui/sound_hint.h"
 #include "interface/ui/window_services.h"
 #include "shell/ui/form_screen.h"
 #include "shell/ui/intro_player.h"
@@ -193,6 +194,11 @@ int RunLumena(const StartupOptions& options) {
   TFormMain mainWindow(&screen);
   TFormMessage messageWindow(*mainWindow.ButtonExit, mainWindow.ImageMainFormButtons);
   SetMessageWindow(&messageWindow);
+  mainWindow.SoundHint->ProgramFolder = QString::fromStdString(run.programFolder.string());
+  // Stored folder names keep their backslashes; the sound path resolves them.
+  mainWindow.SoundHint->PathForWave = QString::fromStdString(run.programFolder.string() + "/" + run.startup.folders.sound);
+  mainWindow.SoundHint->SoundEnabled = run.startup.playSound;
+  mainWindow.SoundHint->SoundAfter = false;  // no music plays yet
   mainWindow.show();
 
   WindowExitHost exitHost(run);

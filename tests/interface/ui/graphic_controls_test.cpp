@@ -184,3 +184,35 @@ TEST(CaptionBar, TextStartsAfterLeftControlsAndBeforeRightOnes) {
 
 }  // namespace
 }  // namespace lumena
+
+#include <QMediaPlayer>
+
+#include "interface/ui/sound_hint.h"
+#include "support/temp_folder.h"
+
+namespace lumena {
+namespace {
+
+TEST(SoundHint, ShowsTheWordsAndPlaysTheSoundFromTheSoundFolder) {
+  testing::TempFolder program;
+  const auto wave = program.write("Sound/Open.wav", "RIFF");
+  TSoundHint hint;
+  hint.ProgramFolder = QString::fromStdString(program.path().string());
+  hint.PathForWave = QString::fromStdString(program.path().string() + "/sound\\");
+  EXPECT_EQ(hint.SoundFileOf("Open a work@open.WAV"), QString::fromStdString(wave.string()))
+      << "names compare without regard to case";
+  EXPECT_EQ(hint.SoundFileOf("Open a work"), std::nullopt);
+  hint.ShowHint("Open a work@Open.wav", QPoint(100, 100));
+  EXPECT_EQ(hint.window()->text(), "Open a work");
+  EXPECT_TRUE(hint.window()->isVisible());
+  EXPECT_EQ(hint.player()->source(), QUrl::fromLocalFile(QString::fromStdString(wave.string())));
+  hint.HideHint();
+  hint.SoundEnabled = false;
+  hint.player()->setSource({});
+  hint.ShowHint("Words only@Open.wav", QPoint(100, 100));
+  EXPECT_EQ(hint.window()->text(), "Words only");
+  EXPECT_TRUE(hint.player()->source().isEmpty()) << "sounds off";
+}
+
+}  // namespace
+}  // namespace lumena
