@@ -22,9 +22,9 @@ std::vector<int> InterfaceIntegerList(std::string_view value) {
   return numbers;
 }
 
-std::vector<InterfacePoint> InterfacePointList(std::string_view value) {
+std::vector<Point> PointList(std::string_view value) {
   const std::vector<int> n = InterfaceIntegerList(value);
-  std::vector<InterfacePoint> points;
+  std::vector<Point> points;
   for (size_t i = 0; i + 1 < n.size(); i += 2) points.push_back({n[i], n[i + 1]});
   return points;
 }
@@ -44,10 +44,10 @@ TemplatePreviewGrid PreviewGridFor(const std::vector<TemplatePreviewGrid>& grids
 FormMainListParams ReadFormMainListParams(const TOrvInterfaceInfo& info) {
   FormMainListParams p;
   p.templateButtons = InterfaceTokenList(info.GetParam("FormMain.TemplateButtons"));
-  p.templateBtnShowPos = InterfacePointList(info.GetParam("FormMain.TemplateBtnShowPos"));
+  p.templateBtnShowPos = PointList(info.GetParam("FormMain.TemplateBtnShowPos"));
   p.templatePreviewInfo = TemplatePreviewGrids(info.GetParam("FormMain.TemplatePreviewInfo"));
   std::string palettePos = info.GetParam("FormMain.PaletteBtnShowPos");
-  p.paletteBtnShowPos = InterfacePointList(palettePos.empty() ? kDefaultPaletteBtnShowPos : palettePos);
+  p.paletteBtnShowPos = PointList(palettePos.empty() ? kDefaultPaletteBtnShowPos : palettePos);
   p.paletteBtnCols = IntOr(info.GetInt("FormMain.PaletteBtnCols"), kDefaultPaletteBtnCols);
   p.paletteBtnRows = IntOr(info.GetInt("FormMain.PaletteBtnRows"), kDefaultPaletteBtnRows);
   return p;

@@ -5,15 +5,11 @@
 #include <string_view>
 #include <vector>
 
+#include "images/rect.h"
+
 namespace lumena {
 
 class TOrvInterfaceInfo;
-
-struct InterfacePoint {
-  int x = 0;
-  int y = 0;
-  friend bool operator==(const InterfacePoint&, const InterfacePoint&) = default;
-};
 
 // A template type's preview grid in the templates window.
 struct TemplatePreviewGrid {
@@ -30,7 +26,7 @@ inline constexpr int kDefaultPaletteBtnRows = 2;
 // The tokens that are integers, in order; the others are skipped.
 std::vector<int> InterfaceIntegerList(std::string_view value);
 // Integers taken two by two; an odd last one is ignored.
-std::vector<InterfacePoint> InterfacePointList(std::string_view value);
+std::vector<Point> PointList(std::string_view value);
 // Integers taken three by three (type, columns, rows); an incomplete last
 // triple is ignored.
 std::vector<TemplatePreviewGrid> TemplatePreviewGrids(std::string_view value);
@@ -39,9 +35,9 @@ TemplatePreviewGrid PreviewGridFor(const std::vector<TemplatePreviewGrid>& grids
 
 struct FormMainListParams {
   std::vector<std::string> templateButtons;
-  std::vector<InterfacePoint> templateBtnShowPos;
+  std::vector<Point> templateBtnShowPos;
   std::vector<TemplatePreviewGrid> templatePreviewInfo;
-  std::vector<InterfacePoint> paletteBtnShowPos;
+  std::vector<Point> paletteBtnShowPos;
   int paletteBtnCols = kDefaultPaletteBtnCols;
   int paletteBtnRows = kDefaultPaletteBtnRows;
 };

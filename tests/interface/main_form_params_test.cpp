@@ -8,7 +8,7 @@
 namespace lumena {
 namespace {
 
-using Points = std::vector<InterfacePoint>;
+using Points = std::vector<Point>;
 
 TEST(MainFormParamsTest, IntegerListsSkipNonIntegers) {
   EXPECT_EQ(InterfaceIntegerList("1, x 2;$10 -3 0x1f 4.5"), (std::vector<int>{1, 2, 16, -3, 31}));
@@ -16,9 +16,9 @@ TEST(MainFormParamsTest, IntegerListsSkipNonIntegers) {
 }
 
 TEST(MainFormParamsTest, PairsIgnoreAnOddLastNumber) {
-  EXPECT_EQ(InterfacePointList("10 20, 30;40 50"), (Points{{10, 20}, {30, 40}}));
-  EXPECT_EQ(InterfacePointList("7"), Points{});
-  EXPECT_EQ(InterfacePointList(kDefaultPaletteBtnShowPos),
+  EXPECT_EQ(PointList("10 20, 30;40 50"), (Points{{10, 20}, {30, 40}}));
+  EXPECT_EQ(PointList("7"), Points{});
+  EXPECT_EQ(PointList(kDefaultPaletteBtnShowPos),
             (Points{{11, 105}, {52, 105}, {93, 105}, {11, 130}, {52, 130}, {93, 130}}));
 }
 

@@ -141,25 +141,24 @@ void TGraphicSlider::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 bool TGraphicSlider::applyInterfaceParam(std::string_view name, std::string_view value, std::optional<int> number) {
+  static constexpr std::pair<std::string_view, int32_t TGraphicSlider::*> kPlaces[] = {
+      {"BEGINOFFSET", &TGraphicSlider::BeginOffset},   {"ENDOFFSET", &TGraphicSlider::EndOffset},
+      {"SLIDEBTNLEFT", &TGraphicSlider::SlideBtnLeft}, {"SLIDEBTNTOP", &TGraphicSlider::SlideBtnTop},
+      {"RESIMAGELEFT", &TGraphicSlider::ResImageLeft}, {"RESIMAGETOP", &TGraphicSlider::ResImageTop},
+  };
   if (name == "REVERSED" && !number) {
     Reversed = iequals(value, "TRUE");
-  } else if (number && name == "BEGINOFFSET") {
-    BeginOffset = *number;
-  } else if (number && name == "ENDOFFSET") {
-    EndOffset = *number;
-  } else if (number && name == "SLIDEBTNLEFT") {
-    SlideBtnLeft = *number;
-  } else if (number && name == "SLIDEBTNTOP") {
-    SlideBtnTop = *number;
-  } else if (number && name == "RESIMAGELEFT") {
-    ResImageLeft = *number;
-  } else if (number && name == "RESIMAGETOP") {
-    ResImageTop = *number;
-  } else {
-    return TGraphicButton::applyInterfaceParam(name, value, number);
+    update();
+    return true;
   }
-  update();
-  return true;
+  for (const auto& [placeName, field] : kPlaces) {
+    if (number && name == placeName) {
+      this->*field = *number;
+      update();
+      return true;
+    }
+  }
+  return TGraphicButton::applyInterfaceParam(name, value, number);
 }
 
 }  // namespace lumena

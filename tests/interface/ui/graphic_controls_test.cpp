@@ -216,3 +216,33 @@ TEST(SoundHint, ShowsTheWordsAndPlaysTheSoundFromTheSoundFolder) {
 
 }  // namespace
 }  // namespace lumena
+
+#include "interface/interface_info.h"
+#include "interface/ui/apply_interface_info.h"
+
+namespace lumena {
+namespace {
+
+TEST(GraphicControlsInterface, DescriptionSetsCellsOffsetsAndActiveAlpha) {
+  QWidget window;
+  window.setObjectName("FormSetup");
+  TGraphicButton button(&window, "ButtonOK");
+  TGraphicSlider slider(&window, "SliderVolume");
+  TOrvInterfaceInfo info;
+  info.Loaded = true;
+  info.Params = {{"FORMSETUP", "BUTTONOK", "RESLEFT", "30"},     {"FORMSETUP", "BUTTONOK", "WIDTH", "25"},
+                 {"FORMSETUP", "BUTTONOK", "ACTIVEALPHA", "999"}, {"FORMSETUP", "SLIDERVOLUME", "RESWIDTH", "80"},
+                 {"FORMSETUP", "SLIDERVOLUME", "BEGINOFFSET", "4"}, {"FORMSETUP", "SLIDERVOLUME", "REVERSED", "true"},
+                 {"FORMSETUP", "SLIDERVOLUME", "SLIDEBTNTOP", "$10"}};
+  ApplyInterfaceInfo(&window, info, nullptr);
+  EXPECT_EQ(button.Resource.Left, 30);
+  EXPECT_EQ(button.ActiveAlpha(), 255);
+  EXPECT_EQ(button.Resource.Width, 25) << "a plain button's cell takes its own size";
+  EXPECT_EQ(slider.Resource.Width, 80) << "a slider keeps its cell width";
+  EXPECT_EQ(slider.BeginOffset, 4);
+  EXPECT_TRUE(slider.Reversed);
+  EXPECT_EQ(slider.SlideBtnTop, 16);
+}
+
+}  // namespace
+}  // namespace lumena
