@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QTimer>
+#include <utility>
 
 #include "interface/interface_context.h"
 #include "interface/ui/form_message.h"
@@ -62,6 +63,10 @@ class StartupTest : public ::testing::Test {
     answerer.start(10);
     QObject::connect(&closer, &QTimer::timeout, [&] {
       if (QApplication::overrideCursor() || (MessageWindow() && MessageWindow()->isVisible())) return;
+      if (TSkinnedForm::MainForm() && userAction) {
+        std::exchange(userAction, nullptr)();
+        return;
+      }
       for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* screen = qobject_cast<TFormScreen*>(w); screen && screen->isVisible()) screen->close();
     });
@@ -75,6 +80,8 @@ class StartupTest : public ::testing::Test {
   TempFolder program_, home_;
   std::vector<Box> boxes_;
   std::function<int()> answer = [] { return 6; };
+  // Done once the main window is up, before the backdrop is asked to close.
+  std::function<void()> userAction;
 };
 
 TEST_F(StartupTest, MissingSettingsFileEndsTheProgram) {
@@ -136,13 +143,27 @@ TEST_F(StartupTest, DecliningExitKeepsTheBackdropOpen) {
 TEST_F(StartupTest, TheMainWindowsCloseButtonAsksThroughTheMessageWindow) {
   program_.write("Lumena.ini", "");
   program_.write("termins.txt", "ConfirmExit=Leave now?;\r\n");
-  QTimer::singleShot(50, [] {
-    if (TSkinnedForm* main = TSkinnedForm::MainForm())
-      main->findChild<TGraphicButton*>("ButtonExit")->OnClick();
-  });
+  bool closedByTheButton = false;
+  userAction = [&] {
+    TSkinnedForm::MainForm()->findChild<TGraphicButton*>("ButtonExit")->OnClick();
+    closedByTheButton = boxes_.size() == 1;
+  };
   EXPECT_EQ(run(), 0);
-  ASSERT_FALSE(boxes_.empty());
+  EXPECT_TRUE(closedByTheButton);
+  ASSERT_EQ(boxes_.size(), 1u);
   EXPECT_EQ(boxes_[0].text, "Leave now?");
+}
+
+TEST_F(StartupTest, TheMinimiseButtonMinimisesTheWholeProgram) {
+  program_.write("Lumena.ini", "");
+  bool minimised = false;
+  userAction = [&] {
+    TSkinnedForm* main = TSkinnedForm::MainForm();
+    main->findChild<TGraphicButton*>("ButtonMinimize")->OnClick();
+    minimised = main->window()->isMinimized() && qobject_cast<TFormScreen*>(main->window());
+  };
+  EXPECT_EQ(run(), 0);
+  EXPECT_TRUE(minimised);
 }
 
 TEST_F(StartupTest, CursorsComeFromTheProgramFolder) {
