@@ -14,6 +14,7 @@
 
 #include "images/magick_setup.h"
 #include "work/desk_host.h"
+#include "work/quiet_desk_host.h"
 #include "work/layer.h"
 #include "work/work_desk.h"
 
@@ -39,29 +40,8 @@ const Picture& portrait() {
 }
 
 // The windows are not there: nothing to show.
-class QuietHost : public lumena::DeskHost {
- public:
-  void RecordAction(lumena::EditingAction action) override { last_ = action; }
-  lumena::EditingAction LastAction() const override { return last_; }
-  void RefreshControls() override {}
-  bool DeskVisible() const override { return true; }
-  void PaintArea(const lumena::Rect&) override {}
-  bool Confirm(std::string_view, std::string_view) override { return true; }
-  void ShowActiveLayerName(const lumena::TLayer*) override {}
-  void ShowLayerValues(const lumena::ColourParameters&) override {}
-  void ActiveLayerChanged(int) override {}
-  void RefreshLayersList() override {}
-  void PortraitChanged() override {}
-  void ViewChanged() override {}
-  void SetBusy(bool) override {}
-  std::string TemplateTypeLetter(int32_t) const override { return ""; }
-
- private:
-  lumena::EditingAction last_ = lumena::EditingAction::None;
-};
-
 void ours_render_and_compose(benchmark::State& state) {
-  QuietHost host;
+  lumena::QuietDeskHost host(true);
   lumena::DeskGeometry geometry;
   geometry.scale = state.range(0) / 100.0;
   geometry.centreView();

@@ -52,4 +52,16 @@ class DeskHost {
   virtual std::string TemplateTypeLetter(int32_t type) const = 0;
 };
 
+// The hourglass while a long operation runs.
+class BusyCursor {
+ public:
+  explicit BusyCursor(DeskHost& host) : host_(host) { host_.SetBusy(true); }
+  ~BusyCursor() { host_.SetBusy(false); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+
+ private:
+  DeskHost& host_;
+};
+
 }  // namespace lumena

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "images/picture.h"
@@ -52,6 +53,13 @@ class TLayer {
   // beside it. Throws the reader's error.
   static std::unique_ptr<TLayer> CreateFromFile(LayerSite& site, const std::filesystem::path& file,
                                                 const DataRoots& roots, const LayerIdentity& identity);
+
+  // A layer stored in a work file: its picture, its record and its mask
+  // stream (the work file's mask format). The record's name is kept unless
+  // a layer of that name is on the desk already; the mask's file name is
+  // the record's name plus ".msk".
+  static std::unique_ptr<TLayer> CreateFromStored(LayerSite& site, const Picture& picture, const TLayerRecord& record,
+                                                  std::span<const uint8_t> maskStream);
 
   // Takes a copy of the picture; fields from the record, or the defaults
   // with a fresh name and the identity given.

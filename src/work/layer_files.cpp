@@ -1,4 +1,5 @@
-// Making layers from the adjusted portrait and from element picture files.
+// Making layers from the adjusted portrait, from element picture files and
+// from the pictures and mask streams of a work file.
 #include <stdexcept>
 
 #include "images/element_picture.h"
@@ -54,6 +55,19 @@ std::unique_ptr<TLayer> TLayer::CreateFromFile(LayerSite& site, const std::files
   layer->SourcePath_ = roots.storedForm(file);
   layer->refitMask();
   layer->Mask_.LoadMaskFile(maskFileFor(file).string());
+  layer->Mask_.CollectUsedRegions();
+  layer->SetTransformMode(kModeNormal);
+  return layer;
+}
+
+std::unique_ptr<TLayer> TLayer::CreateFromStored(LayerSite& site, const Picture& picture, const TLayerRecord& record,
+                                                 std::span<const uint8_t> maskStream) {
+  auto layer = std::make_unique<TLayer>(site);
+  layer->Init(picture, &record);
+  // Before the mask has cells this only records the name; no file is read.
+  layer->Mask_.LoadMaskFile(record.Name + ".msk");
+  layer->refitMask();
+  layer->Mask_.ReadMaskStream(maskStream);
   layer->Mask_.CollectUsedRegions();
   layer->SetTransformMode(kModeNormal);
   return layer;

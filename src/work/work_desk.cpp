@@ -7,22 +7,6 @@
 
 namespace lumena {
 
-namespace {
-
-// The hourglass while a long operation runs.
-class BusyCursor {
- public:
-  explicit BusyCursor(DeskHost& host) : host_(host) { host_.SetBusy(true); }
-  ~BusyCursor() { host_.SetBusy(false); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-
- private:
-  DeskHost& host_;
-};
-
-}  // namespace
-
 TWorkDesk::TWorkDesk(DeskHost& host, const DeskGeometry& geometry)
     : Host_(host),
       Geometry_(geometry),

@@ -1,8 +1,11 @@
-// lumena-tool convert IN OUT [--quality N]
+// lumena-tool convert IN OUT [--quality N]: pictures, and works (".lmu",
+// ".lmc") into works of either kind or into the picture of the whole work.
 #include <optional>
 #include <vector>
 
 #include "picture_files.h"
+#include "work_files.h"
+#include "workfile/work_kind.h"
 #include "platform/text.h"
 #include "tool_command.h"
 
@@ -47,8 +50,17 @@ ConvertOptions parseOptions(Arguments arguments) {
 
 int RunConvert(Arguments arguments) {
   const ConvertOptions options = parseOptions(arguments);
-  const PictureFile in = ReadPictureFile(options.files[0]);
-  WritePictureFile(in.picture, options.files[1], options.quality);
+  const std::string& in = options.files[0];
+  const std::string& out = options.files[1];
+  if (IsWorkPath(in)) {
+    LoadedWork work;
+    LoadWork(in, work);
+    if (IsWorkPath(out)) SaveWork(work, out);
+    else WritePictureFile(FullWorkImage(work), out, options.quality);
+    return 0;
+  }
+  if (IsWorkPath(out)) throw UsageError("only a work converts into a work");
+  WritePictureFile(ReadPictureFile(in).picture, out, options.quality);
   return 0;
 }
 

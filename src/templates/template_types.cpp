@@ -1,0 +1,36 @@
+#include "templates/template_types.h"
+
+#include "platform/ini_file.h"
+#include "platform/text.h"
+#include "templates/template_fields.h"
+
+namespace lumena {
+
+std::optional<TPartTypeRecord> ParseTemplateTypeValue(std::string_view value) {
+  const std::string_view trimmed = trimView(value);
+  if (trimmed.empty()) return std::nullopt;
+  RecordFieldCursor fields(trimmed);
+  const auto number = parseInt(fields.next());
+  TPartTypeRecord type;
+  type.Folder = trim(fields.next());
+  type.Name = trim(fields.next());
+  const auto level = parseInt(fields.next());
+  const std::string group = toUpper(trim(fields.next()));
+  if (!number || !level) return std::nullopt;
+  type.Number = *number;
+  type.Level = *level;
+  type.Group = group.empty() ? std::string(1, 'F') : group;
+  return type;
+}
+
+std::vector<TPartTypeRecord> ReadTemplateTypes(const IniFile& settings) {
+  std::vector<TPartTypeRecord> types;
+  for (const std::string& line : settings.readSectionLines(kTemplateTypesSection)) {
+    const size_t eq = line.find('=');
+    if (eq == std::string::npos) continue;
+    if (auto type = ParseTemplateTypeValue(std::string_view(line).substr(eq + 1))) types.push_back(std::move(*type));
+  }
+  return types;
+}
+
+}  // namespace lumena

@@ -1,0 +1,115 @@
+#include "workfile/bmp_stream.h"
+
+#include <cstring>
+#include <limits>
+
+#include "images/byte_cursor.h"
+#include "workfile/work_file_error.h"
+
+namespace lumena {
+
+namespace {
+
+constexpr uint32_t kFileHeaderSize = 14;
+// A version 4 info header, so that readers which honour only an explicit
+// alpha mask keep the opacity.
+constexpr uint32_t kInfoHeaderSize = 108;
+constexpr uint32_t kBitFields = 3;
+constexpr uint32_t kRgb = 0;
+
+void put16(std::vector<uint8_t>& out, uint16_t v) {
+  out.push_back(static_cast<uint8_t>(v));
+  out.push_back(static_cast<uint8_t>(v >> 8));
+}
+
+void put32(std::vector<uint8_t>& out, uint32_t v) {
+  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<uint8_t>(v >> shift));
+}
+
+[[noreturn]] void damaged(const char* what) { throw EWorkFileError(std::string("Damaged layer bitmap: ") + what); }
+
+uint32_t need(std::optional<uint32_t> value) {
+  if (!value) damaged("headers cut short");
+  return *value;
+}
+
+uint16_t need16le(ByteCursor& c) {
+  const uint32_t lo = need(c.u8()), hi = need(c.u8());
+  return static_cast<uint16_t>(lo | (hi << 8));
+}
+
+struct BmpLayout {
+  uint32_t dataOffset = 0;
+  int32_t width = 0;
+  int32_t height = 0;  // negative: rows from the top
+};
+
+BmpLayout readHeaders(std::span<const uint8_t> bytes) {
+  ByteCursor c(bytes);
+  if (need16le(c) != 0x4D42) damaged("no \"BM\" signature");
+  c.skip(8);
+  BmpLayout layout;
+  layout.dataOffset = need(c.u32le());
+  const uint32_t infoSize = need(c.u32le());
+  if (infoSize < 40) damaged("info header too small");
+  layout.width = static_cast<int32_t>(need(c.u32le()));
+  layout.height = static_cast<int32_t>(need(c.u32le()));
+  need16le(c);  // planes
+  if (need16le(c) != 32) damaged("not 32 bits per pixel");
+  const uint32_t compression = need(c.u32le());
+  if (compression != kRgb && compression != kBitFields) damaged("compressed pixel data");
+  return layout;
+}
+
+}  // namespace
+
+std::vector<uint8_t> EncodeBmp32(const Picture& picture) {
+  const auto w = static_cast<uint32_t>(picture.width()), h = static_cast<uint32_t>(picture.height());
+  const uint32_t dataOffset = kFileHeaderSize + kInfoHeaderSize;
+  const uint64_t total = dataOffset + uint64_t{w} * h * 4;
+  if (total > std::numeric_limits<uint32_t>::max()) throw EWorkFileError("Layer picture too large for a bitmap");
+  std::vector<uint8_t> out;
+  out.reserve(total);
+  put16(out, 0x4D42);
+  put32(out, static_cast<uint32_t>(total));
+  put32(out, 0);
+  put32(out, dataOffset);
+  put32(out, kInfoHeaderSize);
+  put32(out, w);
+  put32(out, h);
+  put16(out, 1);
+  put16(out, 32);
+  put32(out, kBitFields);
+  put32(out, w * h * 4);
+  put32(out, 2835);  // 72 dpi
+  put32(out, 2835);
+  put32(out, 0);
+  put32(out, 0);
+  for (uint32_t mask : {0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0xFF000000u}) put32(out, mask);
+  put32(out, 0x73524742);  // "sRGB"
+  out.resize(dataOffset, 0);  // endpoints and gamma unused
+  for (int y = picture.height() - 1; y >= 0; --y) {
+    const auto row = picture.row(y);
+    const auto* p = reinterpret_cast<const uint8_t*>(row.data());
+    out.insert(out.end(), p, p + row.size() * sizeof(Pixel));
+  }
+  return out;
+}
+
+Picture DecodeBmp32(std::span<const uint8_t> bytes) {
+  const BmpLayout layout = readHeaders(bytes);
+  const int64_t height = layout.height < 0 ? -int64_t{layout.height} : layout.height;
+  if (layout.width <= 0 || height == 0 || layout.width > kMaxPictureSide || height > kMaxPictureSide)
+    damaged("picture size out of range");
+  const uint64_t rowBytes = uint64_t(layout.width) * 4;
+  if (layout.dataOffset > bytes.size() || bytes.size() - layout.dataOffset < rowBytes * uint64_t(height))
+    damaged("pixel data cut short");
+  Picture picture(layout.width, static_cast<int>(height));
+  for (int y = 0; y < picture.height(); ++y) {
+    const int stored = layout.height < 0 ? y : picture.height() - 1 - y;
+    std::memcpy(picture.row(y).data(), bytes.data() + layout.dataOffset + rowBytes * uint64_t(stored), rowBytes);
+  }
+  return picture;
+}
+
+}  // namespace lumena

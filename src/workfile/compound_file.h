@@ -1,0 +1,76 @@
+#pragma once
+// Compound files (OLE structured storage) through libgsf: a root storage
+// holding named streams. Only what work files need: writing whole streams
+// in order, and reading a stream by name without regard to case.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <gsf/gsf.h>
+
+namespace lumena {
+
+struct GObjectUnref {
+  void operator()(void* object) const;
+};
+template <typename T>
+using GsfHandle = std::unique_ptr<T, GObjectUnref>;
+
+class CompoundWriter {
+ public:
+  // Writes into an open file that stays the caller's; it is flushed on
+  // finish().
+  explicit CompoundWriter(std::FILE* file, const std::filesystem::path& name);
+  // Writes into memory (tests and fuzzing).
+  CompoundWriter();
+  ~CompoundWriter();
+  CompoundWriter(const CompoundWriter&) = delete;
+  CompoundWriter& operator=(const CompoundWriter&) = delete;
+
+  // Creates a stream with the bytes. Throws EWorkFileError on a storage
+  // error or a name the format cannot hold.
+  void addStream(std::string_view name, std::span<const uint8_t> bytes);
+  // Closes the storage; throws EWorkFileError when that fails.
+  void finish();
+  // The whole file, for a writer made on memory, after finish().
+  std::vector<uint8_t> memoryBytes() const;
+
+ private:
+  GsfHandle<GsfOutput> sink_;
+  GsfHandle<GsfOutfile> root_;
+  bool finished_ = false;
+};
+
+class CompoundReader {
+ public:
+  // Throws EWorkFileError when the file cannot be opened or is no compound
+  // file.
+  explicit CompoundReader(const std::filesystem::path& path);
+  // Reads a file held in memory; the bytes must outlive the reader.
+  explicit CompoundReader(std::span<const uint8_t> bytes);
+  ~CompoundReader();
+  CompoundReader(const CompoundReader&) = delete;
+  CompoundReader& operator=(const CompoundReader&) = delete;
+
+  // The streams of the root storage in directory order.
+  std::vector<std::string> streamNames() const;
+  // The stream whose name matches without regard to case; nothing when
+  // there is none. Throws EWorkFileError when it is larger than `limit` or
+  // than the file itself, or cannot be read.
+  std::optional<std::vector<uint8_t>> readStream(std::string_view name, size_t limit) const;
+
+ private:
+  void open(GsfHandle<GsfInput> source);
+
+  GsfHandle<GsfInfile> root_;
+  uint64_t containerSize_ = 0;
+};
+
+}  // namespace lumena

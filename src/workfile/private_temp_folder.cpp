@@ -1,0 +1,28 @@
+#include "workfile/private_temp_folder.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "workfile/work_file_error.h"
+
+namespace lumena {
+
+PrivateTempFolder::PrivateTempFolder() {
+  std::error_code ec;
+  std::filesystem::path base = std::filesystem::temp_directory_path(ec);
+  if (ec) base = "/tmp";
+  std::string pattern = (base / "lumena-work-XXXXXX").string();
+  // mkdtemp makes the folder with mode 0700 under a name no one else holds.
+  if (!::mkdtemp(pattern.data()))
+    throw EWorkFileError("Cannot create a temporary folder: " + std::string(std::strerror(errno)));
+  path_ = pattern;
+}
+
+PrivateTempFolder::~PrivateTempFolder() {
+  std::error_code ec;
+  std::filesystem::remove_all(path_, ec);
+}
+
+}  // namespace lumena

@@ -1,0 +1,79 @@
+#include "workfile/work_preview.h"
+
+#include <algorithm>
+#include <fstream>
+
+#include "images/jpeg_codec.h"
+#include "images/stretch.h"
+#include "images/zlib_stream.h"
+#include "workfile/compound_file.h"
+#include "workfile/work_file_error.h"
+#include "workfile/work_file_limits.h"
+#include "workfile/work_kind.h"
+#include "workfile/work_snapshot.h"
+
+namespace lumena {
+
+namespace {
+
+constexpr int kPreviewQuality = 70;
+
+// The size the picture is drawn at inside width x height.
+std::pair<int, int> fittedSize(int w, int h, int width, int height) {
+  if ((w == width && h == height) || (w < width && h < height)) return {w, h};
+  if (w >= h) return {width, std::max(1, static_cast<int>(int64_t{h} * width / w))};
+  return {std::max(1, static_cast<int>(int64_t{w} * height / h)), height};
+}
+
+Picture filled(int width, int height, uint32_t colour) {
+  Picture picture(width, height);
+  const Pixel p{colorBlue(colour), colorGreen(colour), colorRed(colour), 255};
+  std::fill(picture.pixels().begin(), picture.pixels().end(), p);
+  return picture;
+}
+
+std::optional<uint32_t> readU32(std::istream& in) {
+  uint8_t b[4];
+  if (!in.read(reinterpret_cast<char*>(b), 4)) return std::nullopt;
+  return b[0] | (b[1] << 8) | (b[2] << 16) | (uint32_t{b[3]} << 24);
+}
+
+std::optional<std::vector<uint8_t>> compressedPreview(const std::filesystem::path& path) {
+  std::error_code ec;
+  const uint64_t fileSize = std::filesystem::file_size(path, ec);
+  std::ifstream in(path, std::ios::binary);
+  if (ec || !in || !readU32(in)) return std::nullopt;
+  const auto tocLength = readU32(in);
+  if (!tocLength || *tocLength > fileSize || !in.seekg(*tocLength, std::ios::cur)) return std::nullopt;
+  const auto previewLength = readU32(in);
+  const uint64_t position = static_cast<uint64_t>(in.tellg());
+  if (!previewLength || *previewLength > fileSize - std::min(fileSize, position)) return std::nullopt;
+  std::vector<uint8_t> block(*previewLength);
+  if (!in.read(reinterpret_cast<char*>(block.data()), static_cast<std::streamsize>(block.size()))) return std::nullopt;
+  return InflateStream(block, kMaxPreviewBytes);
+}
+
+}  // namespace
+
+std::vector<uint8_t> MakePreviewJpeg(const Picture& picture, int width, int height, uint32_t background) {
+  Picture canvas = filled(width, height, background);
+  if (!picture.empty()) {
+    const auto [w, h] = fittedSize(picture.width(), picture.height(), width, height);
+    Picture fitted(w, h);
+    StretchThumbnail(fitted, {0, 0, w, h}, picture);
+    const int left = (width - w) / 2, top = (height - h) / 2;
+    for (int y = 0; y < h; ++y) std::copy(fitted.row(y).begin(), fitted.row(y).end(), canvas.row(top + y).begin() + left);
+  }
+  return EncodeJpeg(canvas, kPreviewQuality);
+}
+
+std::optional<std::vector<uint8_t>> ReadWorkPreview(const std::filesystem::path& path) {
+  if (IsCompressedWorkPath(path)) return compressedPreview(path);
+  try {
+    return CompoundReader(path).readStream(kPreviewStreamName, kMaxPreviewBytes);
+  } catch (const EWorkFileError&) {
+    return std::nullopt;
+  }
+}
+
+}  // namespace lumena

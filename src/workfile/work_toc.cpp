@@ -1,0 +1,201 @@
+#include "workfile/work_toc.h"
+
+#include <algorithm>
+#include <array>
+
+#include "platform/text.h"
+#include "work/colouring_parameters.h"
+#include "workfile/work_file_error.h"
+
+namespace lumena {
+
+namespace {
+
+constexpr size_t kLayerFieldCount = 19;
+
+std::string nameOrNil(const std::string& name) { return name.empty() ? "nil" : name; }
+
+// A text field must not carry the field separator or a line end.
+std::string textField(std::string_view text) {
+  std::string field(text);
+  std::replace_if(field.begin(), field.end(), [](char c) { return c == ';' || c == '\r' || c == '\n'; }, ',');
+  return field;
+}
+
+std::string joinFields(std::string_view keyword, std::initializer_list<std::string> fields) {
+  std::string line(keyword);
+  line += '=';
+  for (const std::string& f : fields) line += f + ';';
+  return line;
+}
+
+std::string pointLine(std::string_view keyword, const std::string& name, Point p) {
+  return joinFields(keyword, {nameOrNil(name), std::to_string(p.x), std::to_string(p.y)});
+}
+
+std::string handLine(const std::string& name, const PlacementAnchors& anchors) {
+  std::string line = "HAND=" + nameOrNil(name) + ';';
+  for (const NailMark& m : anchors.nails)
+    for (int32_t v : {m.x, m.y, m.width, m.height, m.angle}) line += std::to_string(v) + ';';
+  return line;
+}
+
+// The fields after the keyword and its "=".
+std::vector<std::string> fieldsOf(std::string_view line) {
+  const size_t eq = line.find('=');
+  return splitRecordFields(eq == std::string_view::npos ? std::string_view{} : line.substr(eq + 1));
+}
+
+bool namesLayer(const std::string& field) { return !field.empty() && !iequals(field, "nil"); }
+
+// Reads the values of a line in order; a missing or unconvertible value ends
+// the reading.
+class ValueReader {
+ public:
+  ValueReader(const std::vector<std::string>& fields, size_t first) : fields_(fields), next_(first) {}
+  // The raw field and its value, or nothing once reading has ended.
+  std::optional<std::pair<std::string_view, int32_t>> next() {
+    if (ended_ || next_ >= fields_.size()) return end();
+    const std::string& raw = fields_[next_++];
+    const auto value = parseInt(raw);
+    if (!value) return end();
+    return std::make_pair(std::string_view(raw), int32_t{*value});
+  }
+
+ private:
+  std::nullopt_t end() {
+    ended_ = true;
+    return std::nullopt;
+  }
+  const std::vector<std::string>& fields_;
+  size_t next_;
+  bool ended_ = false;
+};
+
+void readPoint(const std::vector<std::string>& fields, Point& point) {
+  ValueReader reader(fields, 1);
+  for (int32_t* target : {&point.x, &point.y}) {
+    const auto value = reader.next();
+    if (!value) return;
+    if (value->first != "-1") *target = value->second;
+  }
+}
+
+// Width and height of 0 and a y of -1 leave the mark's value; an x of -1
+// ends the marks.
+bool readNail(ValueReader& reader, NailMark& mark) {
+  const auto x = reader.next();
+  if (!x || x->first == "-1") return false;
+  mark.x = x->second;
+  const std::array<std::pair<int32_t*, std::string_view>, 3> rest = {
+      {{&mark.y, "-1"}, {&mark.width, "0"}, {&mark.height, "0"}}};
+  for (const auto& [target, keep] : rest) {
+    const auto v = reader.next();
+    if (!v) return false;
+    if (v->first != keep) *target = v->second;
+  }
+  const auto angle = reader.next();
+  if (!angle) return false;
+  mark.angle = angle->second;
+  return true;
+}
+
+void readNails(const std::vector<std::string>& fields, PlacementAnchors& anchors) {
+  ValueReader reader(fields, 1);
+  for (NailMark& mark : anchors.nails)
+    if (!readNail(reader, mark)) return;
+}
+
+void setRole(const std::vector<std::string>& fields, std::string& role) {
+  if (!fields.empty() && namesLayer(fields[0])) role = fields[0];
+}
+
+int32_t intField(const std::vector<std::string>& fields, size_t index) {
+  const auto value = index < fields.size() ? parseInt(fields[index]) : std::nullopt;
+  if (!value)
+    throw EWorkFileError("Layer field " + std::to_string(index + 1) + " is not a number: \"" +
+                         (index < fields.size() ? fields[index] : std::string()) + "\"");
+  return *value;
+}
+
+std::string textFieldAt(const std::vector<std::string>& fields, size_t index) {
+  return index < fields.size() ? fields[index] : std::string();
+}
+
+}  // namespace
+
+std::vector<std::string> FixedTocLines(const WorkHeader& header) {
+  return {
+      "VERSION=" + textField(header.version) + ';',
+      pointLine("PORTRAIT", header.roles.portrait, header.anchors.face),
+      handLine(header.roles.hand, header.anchors),
+      pointLine("BODY", header.roles.body, header.anchors.body),
+      "ACTIVELAYER=" + nameOrNil(header.roles.active) + ';',
+  };
+}
+
+std::string LayerTocLine(const TLayerRecord& r) {
+  const ColourParameters& p = r.Params;
+  const auto n = [](int32_t v) { return std::to_string(v); };
+  return joinFields("LAYER", {r.Name, textField(r.DisplayName), n(r.TemplateType), n(r.X), n(r.Y), n(r.Width),
+                              n(r.Height), n(r.Visible), n(p.Color), n(p.Red), n(p.Green), n(p.Blue), n(p.Hue),
+                              n(p.Saturation), n(p.Brightness), n(p.Contrast), n(p.Opacity), n(r.Depth),
+                              textField(r.SourcePath)});
+}
+
+std::string TocKeyword(std::string_view line) {
+  const size_t eq = line.find('=');
+  if (eq == std::string_view::npos) return {};
+  return toUpper(trimView(line.substr(0, eq)));
+}
+
+bool IsLayerLine(std::string_view line) { return TocKeyword(line) == "LAYER"; }
+
+bool IsStreamableLayerName(std::string_view name) {
+  if (name.empty() || name.size() > kMaxLayerNameLength) return false;
+  return std::none_of(name.begin(), name.end(), [](char c) {
+    return c == '.' || c == '/' || c == '\\' || c == ':' || c == '!' || static_cast<unsigned char>(c) < ' ';
+  });
+}
+
+TLayerRecord ParseLayerLine(std::string_view line) {
+  const std::vector<std::string> f = fieldsOf(line);
+  TLayerRecord r;
+  r.Name = textFieldAt(f, 0);
+  if (!IsStreamableLayerName(r.Name)) throw EWorkFileError("Invalid layer name \"" + r.Name + "\"");
+  r.DisplayName = textFieldAt(f, 1);
+  r.TemplateType = intField(f, 2);
+  r.X = intField(f, 3);
+  r.Y = intField(f, 4);
+  r.Width = intField(f, 5);
+  r.Height = intField(f, 6);
+  r.Visible = intField(f, 7) != 0 ? 1 : 0;
+  static constexpr std::array kParameters = {ColourField::Color, ColourField::Red, ColourField::Green,
+                                             ColourField::Blue, ColourField::Hue, ColourField::Saturation,
+                                             ColourField::Brightness, ColourField::Contrast, ColourField::Opacity};
+  for (size_t i = 0; i < kParameters.size(); ++i) SetField(r.Params, kParameters[i], intField(f, 8 + i));
+  r.Depth = intField(f, 17);
+  r.SourcePath = textFieldAt(f, kLayerFieldCount - 1);
+  return r;
+}
+
+void ApplyFixedTocLine(std::string_view line, WorkRoles& roles, PlacementAnchors& anchors) {
+  const std::string keyword = TocKeyword(line);
+  const std::vector<std::string> fields = fieldsOf(line);
+  if (keyword == "PORTRAIT") {
+    setRole(fields, roles.portrait);
+    readPoint(fields, anchors.face);
+  } else if (keyword == "HAND") {
+    setRole(fields, roles.hand);
+    readNails(fields, anchors);
+  } else if (keyword == "BODY") {
+    setRole(fields, roles.body);
+    readPoint(fields, anchors.body);
+  } else if (keyword == "ACTIVELAYER") {
+    setRole(fields, roles.active);
+  }
+}
+
+std::vector<std::string> SplitTocText(std::string_view text) { return splitLines(text); }
+
+}  // namespace lumena

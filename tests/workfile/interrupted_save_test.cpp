@@ -1,0 +1,91 @@
+// A save that fails or is killed half-way leaves the previous file intact.
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+#include "support/temp_folder.h"
+#include "work_fixture.h"
+#include "workfile/compressed_work.h"
+#include "workfile/work_file_error.h"
+#include "workfile/work_file_reader.h"
+#include "workfile/work_file_writer.h"
+
+namespace lumena {
+namespace {
+
+using testing::TempFolder;
+using testing::WorkFixture;
+
+using Writer = void (*)(const std::filesystem::path&, const WorkSnapshot&, const SaveProgress&);
+
+void writeUncompressed(const std::filesystem::path& p, const WorkSnapshot& w, const SaveProgress& s) {
+  WriteWorkFile(p, w, s);
+}
+void writeCompressed(const std::filesystem::path& p, const WorkSnapshot& w, const SaveProgress& s) {
+  WriteCompressedWork(p, w, s);
+}
+
+struct WriterCase {
+  const char* file;
+  Writer write;
+};
+
+class InterruptedSave : public ::testing::TestWithParam<WriterCase> {
+ protected:
+  void SetUp() override {
+    previous.add(0, 0, 5, 5, {1, 2, 3, 255});
+    GetParam().write(path(), previous.snapshot(), {});
+    before = testing::readFile(path());
+    next.fill();
+  }
+  std::filesystem::path path() const { return folder / GetParam().file; }
+  size_t filesInFolder() const {
+    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder.path()), {}));
+  }
+
+  TempFolder folder;
+  WorkFixture previous;
+  WorkFixture next;
+  std::string before;
+};
+
+TEST_P(InterruptedSave, AnErrorHalfWayKeepsTheOldFileAndLeavesNoTemporaryFile) {
+  const SaveProgress failAfterTwo = [](int written) {
+    if (written == 2) throw EWorkFileError("disk full");
+  };
+  EXPECT_THROW(GetParam().write(path(), next.snapshot(), failAfterTwo), EWorkFileError);
+  EXPECT_EQ(testing::readFile(path()), before);
+  EXPECT_EQ(filesInFolder(), 1u);
+  WorkFixture loaded;
+  ReadWorkFile(path(), loaded.desk, loaded.host, loaded.anchors);
+  EXPECT_EQ(loaded.desk.Count(), 1);
+}
+
+TEST_P(InterruptedSave, AKilledProcessKeepsTheOldFile) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const SaveProgress dieAfterTwo = [](int written) {
+    if (written == 2) std::raise(SIGKILL);
+  };
+  EXPECT_EXIT(GetParam().write(path(), next.snapshot(), dieAfterTwo), ::testing::KilledBySignal(SIGKILL), "");
+  EXPECT_EQ(testing::readFile(path()), before);
+}
+
+TEST_P(InterruptedSave, AFolderThatCannotBeWrittenIsAnErrorNotASuccess) {
+  EXPECT_THROW(GetParam().write(folder / "no-such-folder" / GetParam().file, next.snapshot(), {}), EWorkFileError);
+}
+
+TEST_P(InterruptedSave, ACompleteSaveReplacesTheOldFile) {
+  GetParam().write(path(), next.snapshot(), {});
+  EXPECT_NE(testing::readFile(path()), before);
+  EXPECT_EQ(filesInFolder(), 1u);
+  WorkFixture loaded;
+  ReadWorkFile(path(), loaded.desk, loaded.host, loaded.anchors);
+  EXPECT_EQ(loaded.desk.Count(), 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, InterruptedSave,
+                         ::testing::Values(WriterCase{"w.lmu", writeUncompressed}, WriterCase{"w.lmc", writeCompressed}),
+                         [](const auto& info) { return std::string(info.param.file).substr(2); });
+
+}  // namespace
+}  // namespace lumena

@@ -1,0 +1,240 @@
+// Works saved in both kinds and loaded back through the desk model.
+#include <gtest/gtest.h>
+
+#include "support/temp_folder.h"
+#include "work_fixture.h"
+#include "workfile/compound_file.h"
+#include "workfile/compressed_work.h"
+#include "workfile/work_file_error.h"
+#include "workfile/work_file_reader.h"
+#include "workfile/work_file_writer.h"
+
+namespace lumena {
+namespace {
+
+using testing::TempFolder;
+using testing::WorkFixture;
+
+void save(WorkFixture& work, const std::filesystem::path& path) {
+  const WorkSnapshot snapshot = work.snapshot();
+  if (path.extension() == ".lmc") WriteCompressedWork(path, snapshot);
+  else WriteWorkFile(path, snapshot);
+}
+
+// A copy of an uncompressed work with another table.
+void copyWithToc(const std::filesystem::path& from, const std::filesystem::path& to, const std::string& toc) {
+  std::FILE* f = std::fopen(to.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  {
+    CompoundWriter writer(f, to);
+    writer.addStream("ListFile.txt", TextBytes(toc));
+    CompoundReader source(from);
+    for (const std::string& name : source.streamNames())
+      if (name != "ListFile.txt") writer.addStream(name, *source.readStream(name, SIZE_MAX));
+    writer.finish();
+  }
+  std::fclose(f);
+}
+
+struct KindCase {
+  const char* name;
+  int tolerance;  // per colour byte
+};
+
+class WorkRoundTrip : public ::testing::TestWithParam<KindCase> {};
+
+TEST_P(WorkRoundTrip, RestoresLayersOrderFieldsMasksRolesAnchorsAndActiveLayer) {
+  TempFolder folder;
+  WorkFixture original;
+  original.fill();
+  const auto path = folder / GetParam().name;
+  save(original, path);
+
+  WorkFixture loaded;
+  const WorkLoadOutcome outcome = ReadWorkFile(path, loaded.desk, loaded.host, loaded.anchors);
+  ASSERT_TRUE(outcome.loaded);
+  EXPECT_TRUE(outcome.workSaved);
+  EXPECT_EQ(outcome.workName, "work");
+  EXPECT_TRUE(loaded.host.questions.empty()) << "an empty desk asks nothing";
+  EXPECT_EQ(loaded.host.actions.front(), EditingAction::WorkOpened);
+  testing::expectSameWork(original.desk, original.anchors, loaded.desk, loaded.anchors, GetParam().tolerance);
+  EXPECT_EQ(loaded.host.busyCalls, (std::vector<bool>{true, false}));
+  EXPECT_GE(loaded.host.portraitChanges, 1);
+}
+
+TEST_P(WorkRoundTrip, WorkWithoutRolesOrAnchorsLoadsWithout) {
+  TempFolder folder;
+  WorkFixture original;
+  original.add(0, 0, 8, 8, {1, 2, 3, 255});
+  const auto path = folder / GetParam().name;
+  save(original, path);
+  WorkFixture loaded;
+  ReadWorkFile(path, loaded.desk, loaded.host, loaded.anchors);
+  ASSERT_EQ(loaded.desk.Count(), 1);
+  EXPECT_EQ(loaded.desk.PortraitLayer(), nullptr);
+  EXPECT_EQ(loaded.desk.HandLayer(), nullptr);
+  EXPECT_EQ(loaded.desk.ActiveIndex(), -1);
+  EXPECT_EQ(loaded.anchors, PlacementAnchors{});
+}
+
+TEST_P(WorkRoundTrip, SavingTheLoadedWorkGivesTheSameTable) {
+  TempFolder folder;
+  WorkFixture original;
+  original.fill();
+  const auto first = folder / GetParam().name;
+  save(original, first);
+  WorkFixture loaded;
+  ReadWorkFile(first, loaded.desk, loaded.host, loaded.anchors);
+  const auto second = folder / (std::string("again") + first.extension().string());
+  save(loaded, second);
+  EXPECT_EQ(ReadWorkToc(first), ReadWorkToc(second));
+  EXPECT_EQ(ReadWorkToc(first), original.snapshot().TocLines());
+}
+
+TEST_P(WorkRoundTrip, LayerWithoutPictureIsLeftOut) {
+  TempFolder folder;
+  WorkFixture original;
+  original.add(0, 0, 8, 8, {1, 2, 3, 255});
+  TLayer& empty = original.add(0, 0, 8, 8, {1, 2, 3, 255});
+  empty.SetWidth(0);
+  original.desk.SetPortraitLayer(&empty);
+  const auto path = folder / GetParam().name;
+  save(original, path);
+  WorkFixture loaded;
+  ReadWorkFile(path, loaded.desk, loaded.host, loaded.anchors);
+  EXPECT_EQ(loaded.desk.Count(), 1);
+  EXPECT_EQ(loaded.desk.PortraitLayer(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, WorkRoundTrip,
+                         ::testing::Values(KindCase{"work.lmu", 0}, KindCase{"work.lmc", 24}),
+                         [](const auto& info) { return std::string(info.param.name).substr(5); });
+
+TEST(WorkLoad, TableWithCrLfOrLfReadsAsWithCr) {
+  TempFolder folder;
+  WorkFixture saved;
+  saved.fill();
+  save(saved, folder / "w.lmu");
+  for (const char* end : {"\r\n", "\n"}) {
+    std::string toc;
+    for (const std::string& line : saved.snapshot().TocLines()) toc += line + end;
+    copyWithToc(folder / "w.lmu", folder / "x.lmu", toc);
+    WorkFixture loaded;
+    ReadWorkFile(folder / "x.lmu", loaded.desk, loaded.host, loaded.anchors);
+    testing::expectSameWork(saved.desk, saved.anchors, loaded.desk, loaded.anchors, 0);
+  }
+}
+
+TEST(WorkLoad, MissingFileChangesNothing) {
+  WorkFixture work;
+  work.fill();
+  const WorkLoadOutcome outcome = ReadWorkFile("/nonexistent/w.lmu", work.desk, work.host, work.anchors);
+  EXPECT_FALSE(outcome.loaded);
+  EXPECT_EQ(work.desk.Count(), 4);
+  EXPECT_TRUE(work.host.questions.empty());
+}
+
+TEST(WorkLoad, AnsweringNoMergesLoadedLayersInFrontAndMarksTheWorkUnsaved) {
+  TempFolder folder;
+  WorkFixture saved;
+  saved.fill();
+  save(saved, folder / "w.lmu");
+
+  WorkFixture desk;
+  desk.add(0, 0, 5, 5, {9, 9, 9, 255});
+  // The same name as a saved layer: the loaded one is renamed and still
+  // takes its role.
+  TLayerRecord clash;
+  clash.Name = saved.desk.Layer(3).Name();
+  auto twin = std::make_unique<TLayer>(desk.desk);
+  twin->Init(Picture(2, 2), &clash);
+  desk.desk.InsertLayer(std::move(twin), 0);
+  const std::vector<TLayer*> present{&desk.desk.Layer(0), &desk.desk.Layer(1)};
+  desk.anchors.body = {5, 6};
+  desk.host.answerYes = false;
+  const WorkLoadOutcome outcome = ReadWorkFile(folder / "w.lmu", desk.desk, desk.host, desk.anchors);
+  EXPECT_EQ(desk.host.questions, std::vector<std::string>{"ConfirmClearPrevWork"});
+  EXPECT_FALSE(outcome.workSaved);
+  ASSERT_EQ(desk.desk.Count(), 6);
+  EXPECT_EQ((std::vector<TLayer*>{&desk.desk.Layer(4), &desk.desk.Layer(5)}), present);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(desk.desk.Layer(i).DisplayName(), saved.desk.Layer(i).DisplayName());
+  EXPECT_EQ(desk.desk.PortraitLayer(), &desk.desk.Layer(3)) << "the loaded layer, not the old one of that name";
+  EXPECT_NE(desk.desk.Layer(3).Name(), clash.Name);
+  EXPECT_EQ(desk.desk.ActiveIndex(), 2);
+  EXPECT_EQ(desk.anchors.face, saved.anchors.face);
+  EXPECT_EQ(desk.anchors.body, (Point{5, 6})) << "an unset body anchor in the file keeps the present one";
+}
+
+TEST(WorkLoad, AnsweringYesReplacesTheWorkAndItsAnchors) {
+  TempFolder folder;
+  WorkFixture saved;
+  saved.add(0, 0, 4, 4, {1, 1, 1, 255});
+  save(saved, folder / "w.lmc");
+  WorkFixture desk;
+  desk.fill();
+  desk.anchors.body = {5, 6};
+  const WorkLoadOutcome outcome = ReadWorkFile(folder / "w.lmc", desk.desk, desk.host, desk.anchors);
+  EXPECT_TRUE(outcome.workSaved);
+  EXPECT_EQ(desk.desk.Count(), 1);
+  EXPECT_EQ(desk.anchors, PlacementAnchors{});
+}
+
+TEST(WorkLoad, KeepsTheActiveLayerOfBeforeWhenTheFileNamesNone) {
+  TempFolder folder;
+  WorkFixture saved;
+  saved.add(0, 0, 4, 4, {1, 1, 1, 255});
+  save(saved, folder / "w.lmu");
+  WorkFixture desk;
+  desk.add(0, 0, 4, 4, {2, 2, 2, 255});
+  desk.add(0, 0, 4, 4, {3, 3, 3, 255});
+  desk.desk.SetActive(1);
+  TLayer* before = desk.desk.ActiveLayer();
+  desk.host.answerYes = false;
+  ReadWorkFile(folder / "w.lmu", desk.desk, desk.host, desk.anchors);
+  EXPECT_EQ(desk.desk.ActiveLayer(), before);
+}
+
+TEST(WorkLoad, CompressedWorkLeavesNoTemporaryFilesEvenWhenDamaged) {
+  TempFolder folder;
+  TempFolder temporary;
+  WorkFixture saved;
+  saved.fill();
+  save(saved, folder / "w.lmc");
+  auto bytes = testing::readFile(folder / "w.lmc");
+  folder.write("bad.lmc", std::string_view(bytes).substr(0, bytes.size() - 100));
+
+  const char* old = std::getenv("TMPDIR");
+  const std::string kept = old ? old : "";
+  ::setenv("TMPDIR", temporary.path().c_str(), 1);
+  WorkFixture good, bad;
+  ReadWorkFile(folder / "w.lmc", good.desk, good.host, good.anchors);
+  EXPECT_THROW(ReadWorkFile(folder / "bad.lmc", bad.desk, bad.host, bad.anchors), EWorkFileError);
+  if (old) ::setenv("TMPDIR", kept.c_str(), 1);
+  else ::unsetenv("TMPDIR");
+  EXPECT_EQ(good.desk.Count(), 4);
+  EXPECT_TRUE(std::filesystem::is_empty(temporary.path()));
+  EXPECT_EQ(bad.host.busyCalls, (std::vector<bool>{true, false})) << "the cursor is restored after a failure";
+}
+
+TEST(WorkLoad, MissingLayerStreamStopsTheLoadKeepingTheLayersBefore) {
+  TempFolder folder;
+  WorkFixture saved;
+  saved.fill();
+  WorkSnapshot snapshot = saved.snapshot();
+  // The layer whose stream is missing: its line is the third of the four.
+  TLayerRecord ghost = snapshot.layers[2]->Record();
+  ASSERT_NO_THROW(WriteWorkFile(folder / "w.lmu", snapshot));
+  // A table naming a layer without streams.
+  TLayerRecord extra = ghost;
+  extra.Name = "99999999";
+  std::vector<std::string> lines = snapshot.TocLines();
+  lines.insert(lines.begin() + 7, LayerTocLine(extra));
+  copyWithToc(folder / "w.lmu", folder / "x.lmu", UncompressedTocText(lines));
+  WorkFixture loaded;
+  EXPECT_THROW(ReadWorkFile(folder / "x.lmu", loaded.desk, loaded.host, loaded.anchors), EWorkFileError);
+  EXPECT_EQ(loaded.desk.Count(), 2);
+  EXPECT_GE(loaded.host.listRefreshes, 1) << "the layers list shows the layers that were loaded";
+}
+
+}  // namespace
+}  // namespace lumena

@@ -1,0 +1,94 @@
+// lumena-tool on works: converting between the kinds, into the work's
+// picture, and listing the table of contents.
+#include <gtest/gtest.h>
+
+#include "images_test_support.h"
+#include "work_fixture.h"
+#include "workfile/compressed_work.h"
+#include "workfile/work_file_reader.h"
+#include "workfile/work_file_writer.h"
+
+namespace lumena {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Quote;
+
+class ToolWorks : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    work.fill();
+    WriteWorkFile(folder / "w.lmu", work.snapshot());
+    WriteCompressedWork(folder / "w.lmc", work.snapshot());
+  }
+  int run(const std::string& arguments, std::string* output = nullptr) {
+    const auto result = test::RunCommand(std::string(LUMENA_TOOL_PATH) + " " + arguments + " 2>/dev/null");
+    if (output) *output = result.output;
+    return result.exitCode;
+  }
+  std::string p(const char* name) { return Quote(folder / name); }
+  void load(const char* name, testing::WorkFixture& into) {
+    ASSERT_TRUE(ReadWorkFile(folder / name, into.desk, into.host, into.anchors).loaded);
+  }
+
+  test::TempFolder folder;
+  testing::WorkFixture work;
+};
+
+TEST_F(ToolWorks, ConvertsBetweenTheKindsKeepingTheWork) {
+  ASSERT_EQ(run("convert " + p("w.lmc") + " " + p("a.lmu")), 0);
+  ASSERT_EQ(run("convert " + p("w.lmu") + " " + p("b.lmc")), 0);
+  ASSERT_EQ(run("convert " + p("w.lmu") + " " + p("c.lmu")), 0);
+  ASSERT_EQ(run("convert " + p("b.lmc") + " " + p("d.LMC")), 0);
+  for (const char* name : {"a.lmu", "b.lmc", "c.lmu", "d.LMC"}) {
+    SCOPED_TRACE(name);
+    testing::WorkFixture loaded;
+    load(name, loaded);
+    testing::expectSameWork(work.desk, work.anchors, loaded.desk, loaded.anchors, name[0] == 'c' ? 0 : 40);
+    EXPECT_EQ(ReadWorkToc(folder / name), work.snapshot().TocLines());
+  }
+  EXPECT_EQ(test::ReadBytes(folder / "c.lmu").size(), test::ReadBytes(folder / "w.lmu").size());
+}
+
+TEST_F(ToolWorks, ConvertsAWorkIntoItsFullPictureWithTransparency) {
+  ASSERT_EQ(run("convert " + p("w.lmu") + " " + p("w.png")), 0);
+  testing::WorkFixture loaded;
+  load("w.lmu", loaded);
+  loaded.desk.BuildFullWorkImage();
+  const Picture& full = loaded.desk.FullWorkImage();
+  ASSERT_FALSE(full.empty());
+  EXPECT_EQ(test::RgbaByConvert(folder / "w.png"), test::ToRgba(full));
+  bool someTransparent = false;
+  for (const Pixel& px : full.pixels()) someTransparent |= px.a < 255;
+  EXPECT_TRUE(someTransparent);
+  ASSERT_EQ(run("convert " + p("w.lmc") + " " + p("w.jpg")), 0);
+  std::string info;
+  ASSERT_EQ(run("info " + p("w.jpg"), &info), 0);
+  EXPECT_EQ(info, std::to_string(full.width()) + "x" + std::to_string(full.height()) + " JPEG\n");
+}
+
+TEST_F(ToolWorks, InfoPrintsTheTableOfContents) {
+  std::string expected;
+  for (const auto& line : work.snapshot().TocLines()) expected += line + "\n";
+  for (const char* name : {"w.lmu", "w.lmc"}) {
+    std::string output;
+    EXPECT_EQ(run("info " + p(name), &output), 0) << name;
+    EXPECT_EQ(output, expected) << name;
+  }
+}
+
+TEST_F(ToolWorks, DamagedOrMissingWorksFailCleanly) {
+  const auto bytes = test::ReadBytes(folder / "w.lmc");
+  test::WriteBytes(folder / "cut.lmc", std::span(bytes).first(bytes.size() / 2));
+  test::WriteBytes(folder / "junk.lmu", std::vector<uint8_t>(700, 'x'));
+  for (const std::string& arguments :
+       {"convert " + p("cut.lmc") + " " + p("x.lmu"), "convert " + p("junk.lmu") + " " + p("x.png"),
+        "info " + p("cut.lmc"), "info " + p("junk.lmu"), "convert " + p("none.lmu") + " " + p("x.lmc"),
+        "convert " + p("w.lmu") + " " + p("no/such/x.lmc")})
+    EXPECT_EQ(run(arguments), 1) << arguments;
+  EXPECT_FALSE(fs::exists(folder / "x.lmu"));
+  EXPECT_EQ(run("convert " + p("w.png") + " " + p("x.lmu")), 2) << "a picture is not a work";
+}
+
+}  // namespace
+}  // namespace lumena

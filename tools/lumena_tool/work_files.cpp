@@ -1,0 +1,44 @@
+#include "work_files.h"
+
+#include <stdexcept>
+
+#include "shell/product_identity.h"
+#include "workfile/compressed_work.h"
+#include "workfile/work_file_reader.h"
+#include "workfile/work_file_writer.h"
+#include "workfile/work_kind.h"
+
+namespace lumena::tool {
+
+namespace {
+
+// The largest table the program allows, so that no work is cut.
+DeskGeometry largestTable() {
+  DeskGeometry geometry;
+  geometry.tableWidth = geometry.tableHeight = kMaxDeskTableSide;
+  geometry.centreView();
+  return geometry;
+}
+
+}  // namespace
+
+LoadedWork::LoadedWork() : desk(host, largestTable()) {}
+
+void LoadWork(const std::filesystem::path& path, LoadedWork& work) {
+  if (!ReadWorkFile(path, work.desk, work.host, work.anchors).loaded)
+    throw std::runtime_error(path.string() + ": no such file");
+}
+
+void SaveWork(LoadedWork& work, const std::filesystem::path& path) {
+  const WorkSnapshot snapshot = SnapshotWork(work.desk, work.anchors, ProductIdentity.nameWithVersion);
+  if (IsCompressedWorkPath(path)) WriteCompressedWork(path, snapshot);
+  else WriteWorkFile(path, snapshot);
+}
+
+Picture FullWorkImage(LoadedWork& work) {
+  work.desk.BuildFullWorkImage();
+  if (work.desk.FullWorkImage().empty()) throw std::runtime_error("the work has no visible layer");
+  return work.desk.FullWorkImage();
+}
+
+}  // namespace lumena::tool

@@ -1,0 +1,26 @@
+#pragma once
+// Works for the tool: a desk without windows that a work file is loaded
+// onto and saved from.
+#include <filesystem>
+
+#include "portrait/placement_anchors.h"
+#include "work/work_desk.h"
+#include "work/quiet_desk_host.h"
+
+namespace lumena::tool {
+
+struct LoadedWork {
+  LoadedWork();
+  QuietDeskHost host;
+  TWorkDesk desk;
+  PlacementAnchors anchors;
+};
+
+// Throws std::runtime_error with a message for the user.
+void LoadWork(const std::filesystem::path& path, LoadedWork& work);
+// Writes the kind the extension names.
+void SaveWork(LoadedWork& work, const std::filesystem::path& path);
+// All visible layers composed at full size, transparent where nothing lies.
+Picture FullWorkImage(LoadedWork& work);
+
+}  // namespace lumena::tool
