@@ -5,6 +5,9 @@
 #include <memory>
 
 #include "platform/ini_file.h"
+#include "portrait/placement_anchors.h"
+#include "shell/main_desk_host.h"
+#include "work/work_desk.h"
 #include "platform/stored_path.h"
 #include "shell/startup_settings.h"
 #include "work/desk_geometry.h"
@@ -17,9 +20,15 @@ struct RunContext {
   std::unique_ptr<IniFile> settings;
   StartupSettings startup;
   DataRoots dataRoots;
-  DeskGeometry desk;
+  DeskGeometry geometry;
   bool workSaved = true;
   bool imageSaved = true;
+  // The work: its desk, the anchors laid on the portrait, and the file it
+  // came from (empty for a new work).
+  MainDeskHost deskHost{workSaved, imageSaved};
+  std::unique_ptr<TWorkDesk> desk;
+  PlacementAnchors anchors;
+  std::filesystem::path workPath;
 };
 
 RunContext& CurrentRun();

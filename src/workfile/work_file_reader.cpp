@@ -1,5 +1,7 @@
 #include "workfile/work_file_reader.h"
 
+#include "workfile/compound_file.h"
+
 #include <exception>
 #include <map>
 #include <optional>

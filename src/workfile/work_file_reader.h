@@ -7,9 +7,10 @@
 #include "portrait/placement_anchors.h"
 #include "work/desk_host.h"
 #include "work/work_desk.h"
-#include "workfile/compound_file.h"
 
 namespace lumena {
+
+class CompoundReader;
 
 struct WorkLoadOutcome {
   // False when the file does not exist: nothing changed and the caller shows

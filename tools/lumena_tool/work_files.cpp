@@ -3,10 +3,8 @@
 #include <stdexcept>
 
 #include "shell/product_identity.h"
-#include "workfile/compressed_work.h"
 #include "workfile/work_file_reader.h"
-#include "workfile/work_file_writer.h"
-#include "workfile/work_kind.h"
+#include "workfile/work_saving.h"
 
 namespace lumena::tool {
 
@@ -30,9 +28,7 @@ void LoadWork(const std::filesystem::path& path, LoadedWork& work) {
 }
 
 void SaveWork(LoadedWork& work, const std::filesystem::path& path) {
-  const WorkSnapshot snapshot = SnapshotWork(work.desk, work.anchors, ProductIdentity.nameWithVersion);
-  if (IsCompressedWorkPath(path)) WriteCompressedWork(path, snapshot);
-  else WriteWorkFile(path, snapshot);
+  lumena::SaveWork(path, work.desk, work.anchors, ProductIdentity.nameWithVersion);
 }
 
 Picture FullWorkImage(LoadedWork& work) {

@@ -25,6 +25,8 @@
 #include "shell/ui/intro_player.h"
 #include "platform/ui/message_boxes.h"
 #include "shell/work_file_types.h"
+#include "workfile/work_file_reader.h"
+#include "workfile/work_saving.h"
 
 namespace fs = std::filesystem;
 
@@ -107,14 +109,47 @@ void prepareMainWindowState(RunContext& run, TFormScreen& screen) {
   RegisterCursors(run.programFolder);
 }
 
+void createWorkDesk(RunContext& run) {
+  run.desk = std::make_unique<TWorkDesk>(run.deskHost, run.geometry);
+  run.deskHost.setDesk(run.desk.get());
+  run.deskHost.confirm = [](std::string_view key, std::string_view appended) {
+    return ShowMessageWindow(GetTermin(key, "") + std::string(appended), 0, true) == kAnswerYes;
+  };
+  run.deskHost.busy = [](bool on) {
+    if (on) QApplication::setOverrideCursor(Qt::WaitCursor);
+    else QApplication::restoreOverrideCursor();
+  };
+}
+
+// A work named on the command line; any error of opening it is ignored.
+void openCommandLineWork(RunContext& run, const std::string& file) {
+  try {
+    const WorkLoadOutcome outcome = ReadWorkFile(file, *run.desk, run.deskHost, run.anchors);
+    if (!outcome.loaded) return;
+    run.workPath = std::filesystem::absolute(file);
+    run.workSaved = outcome.workSaved;
+  } catch (const std::exception&) {
+  }
+}
+
 // The exit questions go through the message window, or through the
 // platform's message box when there is none.
 class WindowExitHost : public ExitHost {
  public:
   explicit WindowExitHost(RunContext& run) : run_(run) {}
   bool workSaved() const override { return run_.workSaved; }
-  bool deskHasLayers() const override { return false; }
-  void saveWork() override {}
+  bool deskHasLayers() const override { return run_.desk && run_.desk->Count() > 0; }
+  // Until the load and save window offers a file name, the work goes back
+  // to the file it came from.
+  void saveWork() override {
+    if (run_.workPath.empty()) return;
+    try {
+      SaveWork(run_.workPath, *run_.desk, run_.anchors, ProductIdentity.nameWithVersion);
+      run_.workSaved = true;
+    } catch (const std::exception& e) {
+      ShowMessageWindow(e.what(), 1, true);
+    }
+  }
   int askQuestion(std::string_view key) override {
     return MessageWindow() ? ShowMessageWindow(key, 0, false) : AskQuestionBox(GetTermin(key, ""));
   }
@@ -184,11 +219,12 @@ int RunLumena(const StartupOptions& options) {
   CurrentInterface().AppFolder = run.programFolder;
   LoadInterfaceInfo(CurrentInterface(), *run.settings, display->size().width(), display->size().height(),
                     [](const std::string& message) { ShowWarningBox(message); });
-  if (!readDeskGeometry(run.desk)) {
+  if (!readDeskGeometry(run.geometry)) {
     QApplication::restoreOverrideCursor();
     return 1;
   }
   prepareMainWindowState(run, screen);
+  createWorkDesk(run);
 
   // The windows, in their order of creation.
   TFormMain mainWindow(&screen);
@@ -215,8 +251,10 @@ int RunLumena(const StartupOptions& options) {
   screen.closeHandler = exitConfirmed;
   screen.keyDownHandler = [&mainWindow](QKeyEvent* event) { mainWindow.MainKeyDown(event); };
   screen.keyUpHandler = [&mainWindow](QKeyEvent* event) { mainWindow.MainKeyUp(event); };
+  if (options.workFile) openCommandLineWork(run, *options.workFile);
   QApplication::restoreOverrideCursor();
   const int code = QApplication::exec();
+  run.desk.reset();
   SetMessageWindow(nullptr);
   flushSettings(run);
   CurrentInterface().Free();

@@ -10,6 +10,9 @@
 #include "interface/ui/form_message.h"
 #include "interface/ui/graphic_button.h"
 #include "shell/run_context.h"
+#include "work/layer.h"
+#include "work/quiet_desk_host.h"
+#include "workfile/work_saving.h"
 #include "shell/ui/cursors.h"
 #include "shell/ui/form_screen.h"
 #include "shell/ui/intro_player.h"
@@ -71,13 +74,13 @@ class StartupTest : public ::testing::Test {
         if (auto* screen = qobject_cast<TFormScreen*>(w); screen && screen->isVisible()) screen->close();
     });
     closer.start(10);
-    StartupOptions options;
-    options.programFolder = program_.path();
-    options.skipIntro = true;
-    return RunLumena(options);
+    options_.programFolder = program_.path();
+    options_.skipIntro = true;
+    return RunLumena(options_);
   }
 
   TempFolder program_, home_;
+  StartupOptions options_;
   std::vector<Box> boxes_;
   std::function<int()> answer = [] { return 6; };
   // Done once the main window is up, before the backdrop is asked to close.
@@ -116,10 +119,10 @@ TEST_F(StartupTest, CleanRunRegistersTypesReadsTheDeskAndExitsAfterTheQuestion) 
   EXPECT_EQ(boxes_[0].text, "Leave now?");
   EXPECT_NE(readFile(program_ / "Lumena.ini").find("LMTypeRegistered=YES\r\n"), std::string::npos);
   EXPECT_TRUE(fs::exists(home_ / "data/applications/lumena.desktop"));
-  EXPECT_EQ(CurrentRun().desk.tableWidth, 1024);
-  EXPECT_EQ(CurrentRun().desk.viewWidth, 512);
-  EXPECT_EQ(CurrentRun().desk.viewLeft, 256);
-  EXPECT_EQ(CurrentRun().desk.tableHeight, 984);
+  EXPECT_EQ(CurrentRun().geometry.tableWidth, 1024);
+  EXPECT_EQ(CurrentRun().geometry.viewWidth, 512);
+  EXPECT_EQ(CurrentRun().geometry.viewLeft, 256);
+  EXPECT_EQ(CurrentRun().geometry.tableHeight, 984);
 }
 
 TEST_F(StartupTest, DescriptionErrorIsAWarningAndStartUpGoesOn) {
@@ -164,6 +167,45 @@ TEST_F(StartupTest, TheMinimiseButtonMinimisesTheWholeProgram) {
   };
   EXPECT_EQ(run(), 0);
   EXPECT_TRUE(minimised);
+}
+
+// A work of one layer, saved where the test wants it.
+void writeWork(const fs::path& file) {
+  QuietDeskHost host;
+  DeskGeometry geometry;
+  TWorkDesk desk(host, geometry);
+  Picture picture(40, 30);
+  for (Pixel& p : picture.pixels()) p = {10, 20, 30, 255};
+  desk.InsertLayer(TLayer::CreateFromPicture(desk, picture, "Portrait", false));
+  SaveWork(file, desk, PlacementAnchors{}, "Lumena 5.10");
+}
+
+TEST_F(StartupTest, AWorkOnTheCommandLineIsOpenedAndSavedBackOnExit) {
+  program_.write("Lumena.ini", "");
+  program_.write("termins.txt", "ConfirmSaveSession=Save?;\r\nConfirmExit=Leave?;\r\n");
+  const fs::path work = home_ / "look.lmc";
+  writeWork(work);
+  const auto before = fs::last_write_time(work);
+  userAction = [&] {
+    EXPECT_EQ(CurrentRun().desk->Count(), 1);
+    EXPECT_TRUE(CurrentRun().workSaved);
+    CurrentRun().deskHost.RecordAction(EditingAction::ParametersChanged);
+    fs::last_write_time(work, before - std::chrono::hours(1));
+  };
+  options_.workFile = work.string();
+  EXPECT_EQ(run(), 0);
+  ASSERT_EQ(boxes_.size(), 2u);
+  EXPECT_EQ(boxes_[0].text, "Save?");
+  EXPECT_EQ(boxes_[1].text, "Leave?");
+  EXPECT_GT(fs::last_write_time(work), before - std::chrono::hours(1)) << "the work was saved back";
+  EXPECT_TRUE(CurrentRun().workSaved);
+}
+
+TEST_F(StartupTest, ADamagedCommandLineWorkIsIgnored) {
+  program_.write("Lumena.ini", "");
+  options_.workFile = home_.write("bad.lmc", "not a work").string();
+  EXPECT_EQ(run(), 0);
+  EXPECT_EQ(boxes_.size(), 1u) << "only the exit question";
 }
 
 TEST_F(StartupTest, CursorsComeFromTheProgramFolder) {
