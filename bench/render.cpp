@@ -7,7 +7,7 @@
 
 #include <Magick++.h>
 
-#include <cstdio>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -88,9 +88,9 @@ int main(int argc, char** argv) {
   const double peer = reporter.time("magick_modulate/");
   for (const char* scale : {"100", "200"}) {
     const double ours = reporter.time(std::string("ours_render_and_compose/") + scale);
-    if (ours > 0) std::printf("RenderDesk + ComposeArea at scale %s%%: %.1f per second", scale, 1000.0 / ours);
-    if (ours > 0 && peer > 0) std::printf(", ratio to ImageMagick modulate of the whole picture: %.3f", ours / peer);
-    std::printf("\n");
+    if (ours > 0) std::cout << "RenderDesk + ComposeArea at scale " << scale << "%: " << 1000.0 / ours << " per second";
+    if (ours > 0 && peer > 0) std::cout << ", ratio to ImageMagick modulate of the whole picture: " << ours / peer;
+    std::cout << '\n';
   }
   benchmark::Shutdown();
   return 0;

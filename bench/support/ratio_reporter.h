@@ -6,7 +6,8 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <iomanip>
+#include <iostream>
 #include <map>
 #include <string>
 #include <vector>
@@ -34,7 +35,10 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
   void printRatio(const std::string& label, const std::string& ours, const std::string& peer) const {
     const double a = time(ours), b = time(peer);
-    if (a > 0 && b > 0) std::printf("ratio %s: %.3f (%.3f against %.3f)\n", label.c_str(), a / b, a, b);
+    // Through std::cout, like the console reporter, so the lines keep their order.
+    if (a > 0 && b > 0)
+      std::cout << std::fixed << std::setprecision(3) << "ratio " << label << ": " << a / b << " (" << a
+                << " against " << b << ")\n";
   }
 
  private:

@@ -236,6 +236,19 @@ TEST(Intro, AKeyDuringTheFirstOfThreePicturesEndsTheWholeIntro) {
   EXPECT_FALSE(screen.IntroImage->isVisible());
 }
 
+TEST(Intro, AVideoThatCannotPlayIsPassedOver) {
+  TempFolder dir;
+  const IntroEntry video{IntroEntry::Kind::Video, dir.write("Logo.avi", "not a video"), 320, 240, 0};
+  TFormScreen screen;
+  screen.show();
+  QElapsedTimer clock;
+  clock.start();
+  PlayIntro(screen, {video});
+  EXPECT_LT(clock.elapsed(), 30000);
+  EXPECT_FALSE(screen.introSkipped());
+  for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_NE(w->objectName(), "LogoForm") << "the video window is gone";
+}
+
 TEST(CommandLine, ProgramFolderOptionAndOneWorkFile) {
   const StartupOptions o = ParseCommandLine({"--program-folder", "/p", "a.lmc", "b.lmc"});
   EXPECT_EQ(o.programFolder, fs::path("/p"));
