@@ -6,8 +6,8 @@ namespace lumena {
 
 void MainDeskHost::RecordAction(EditingAction action) {
   // The pan cache serves a run of view moves only.
-  if (action != last_ && last_ == EditingAction::ViewMoved && desk_) desk_->ClearPanCache();
-  last_ = action;
+  if (action != LastAction() && LastAction() == EditingAction::ViewMoved && desk_) desk_->ClearPanCache();
+  QuietDeskHost::RecordAction(action);
   if (ChangesWork(action)) workSaved_ = imageSaved_ = false;
 }
 

@@ -6,13 +6,17 @@
 
 namespace lumena {
 
+void MakeBlackAndBorderless(QWidget* window) {
+  window->setWindowFlag(Qt::FramelessWindowHint);
+  window->setAutoFillBackground(true);
+  QPalette black = window->palette();
+  black.setColor(QPalette::Window, Qt::black);
+  window->setPalette(black);
+}
+
 TFormScreen::TFormScreen() : IntroImage(new QLabel(this)), IntroTimer(new QTimer(this)) {
   setObjectName("FormScreen");
-  setWindowFlag(Qt::FramelessWindowHint);
-  setAutoFillBackground(true);
-  QPalette black = palette();
-  black.setColor(QPalette::Window, Qt::black);
-  setPalette(black);
+  MakeBlackAndBorderless(this);
   IntroImage->setObjectName("IntroImage");
   IntroImage->hide();
   IntroImage->installEventFilter(this);

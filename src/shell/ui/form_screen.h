@@ -8,6 +8,9 @@
 
 namespace lumena {
 
+// Black, borderless: the backdrop and the intro's video window.
+void MakeBlackAndBorderless(QWidget* window);
+
 class TFormScreen : public QWidget {
   Q_OBJECT
 

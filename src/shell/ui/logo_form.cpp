@@ -7,16 +7,14 @@
 #include <QUrl>
 #include <QVideoWidget>
 
+#include "shell/ui/form_screen.h"
+
 namespace lumena {
 
 TLogoForm::TLogoForm(const QString& file, int width, int height)
     : VideoBegin(new QMediaPlayer(this)), display_(new QVideoWidget(this)), file_(file), size_(width, height) {
   setObjectName("LogoForm");
-  setWindowFlag(Qt::FramelessWindowHint);
-  setAutoFillBackground(true);
-  QPalette black = palette();
-  black.setColor(QPalette::Window, Qt::black);
-  setPalette(black);
+  MakeBlackAndBorderless(this);
   setGeometry(QGuiApplication::primaryScreen()->geometry());
   display_->setAttribute(Qt::WA_TransparentForMouseEvents);
   VideoBegin->setVideoOutput(display_);
