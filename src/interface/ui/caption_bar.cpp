@@ -5,6 +5,7 @@
 #include <QWindow>
 
 #include "interface/ui/interface_color.h"
+#include "interface/ui/skinned_form.h"
 #include "platform/ui/qt_picture.h"
 
 namespace lumena {
@@ -68,12 +69,32 @@ void TCaptionBar::paintOver(QPainter& painter) {
   painter.drawText(QPoint(textX(textWidth), y + metrics.ascent()), caption_);
 }
 
-void TCaptionBar::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && window()->windowHandle()) window()->windowHandle()->startSystemMove();
+QWidget* TCaptionBar::form() const {
+  QWidget* w = parentWidget();
+  while (w && !w->isWindow() && !qobject_cast<TSkinnedForm*>(w)) w = w->parentWidget();
+  return w ? w : window();
 }
 
+// A top-level window moves through the window system; an embedded one is
+// dragged within its parent.
+void TCaptionBar::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  QWidget* w = form();
+  if (w->isWindow()) {
+    if (w->windowHandle()) w->windowHandle()->startSystemMove();
+    return;
+  }
+  dragOffset_ = event->globalPosition().toPoint() - w->pos();
+}
+
+void TCaptionBar::mouseMoveEvent(QMouseEvent* event) {
+  if (dragOffset_) form()->move(event->globalPosition().toPoint() - *dragOffset_);
+}
+
+void TCaptionBar::mouseReleaseEvent(QMouseEvent*) { dragOffset_.reset(); }
+
 void TCaptionBar::mouseDoubleClickEvent(QMouseEvent*) {
-  QWidget* w = window();
+  QWidget* w = form();
   if (!(w->windowFlags() & Qt::WindowMaximizeButtonHint)) return;
   w->isMaximized() ? w->showNormal() : w->showMaximized();
 }

@@ -3,6 +3,7 @@
 // of a skinned window, which drags the window and shows its caption.
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "images/picture.h"
 #include "interface/ui/interface_param_target.h"
@@ -51,9 +52,15 @@ class TCaptionBar : public TDrawPanel, public InterfaceParamTarget {
  protected:
   void paintOver(QPainter& painter) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
+  // The window the bar belongs to: a top-level window, or a window embedded
+  // in another (the main window on the backdrop).
+  QWidget* form() const;
+  std::optional<QPoint> dragOffset_;
   QString caption_;
   Qt::Alignment alignment_ = Qt::AlignLeft;
   QColor fontColour_;

@@ -246,3 +246,27 @@ TEST(GraphicControlsInterface, DescriptionSetsCellsOffsetsAndActiveAlpha) {
 
 }  // namespace
 }  // namespace lumena
+
+namespace lumena {
+namespace {
+
+TEST(CaptionBar, DraggingMovesAnEmbeddedWindowWithinItsParent) {
+  QWidget backdrop;
+  backdrop.resize(800, 600);
+  TSkinnedForm embedded("FormMain", &backdrop, TSkinnedForm::Kind::Embedded);
+  embedded.setGeometry(100, 100, 300, 200);
+  TCaptionBar bar(&embedded);
+  bar.setGeometry(0, 0, 300, 19);
+  backdrop.show();
+  const QPoint backdropAt = backdrop.pos();
+  QTest::mousePress(&bar, Qt::LeftButton, {}, QPoint(50, 5));
+  QMouseEvent move(QEvent::MouseMove, QPointF(80, 25), bar.mapToGlobal(QPointF(80, 25)), Qt::NoButton,
+                   Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&bar, &move);
+  QTest::mouseRelease(&bar, Qt::LeftButton, {}, QPoint(80, 25));
+  EXPECT_EQ(embedded.pos(), QPoint(130, 120));
+  EXPECT_EQ(backdrop.pos(), backdropAt) << "the backdrop stays";
+}
+
+}  // namespace
+}  // namespace lumena
