@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QTest>
 #include <QTimer>
 #include <utility>
 
@@ -18,6 +19,7 @@
 #include "shell/ui/intro_player.h"
 #include "platform/ui/message_boxes.h"
 #include "shell/ui/startup.h"
+#include "support/avi_writer.h"
 #include "support/temp_folder.h"
 
 namespace lumena {
@@ -247,6 +249,32 @@ TEST(Intro, AVideoThatCannotPlayIsPassedOver) {
   EXPECT_LT(clock.elapsed(), 30000);
   EXPECT_FALSE(screen.introSkipped());
   for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_NE(w->objectName(), "LogoForm") << "the video window is gone";
+}
+
+TEST(Intro, AVideoPlaysToItsEndUnlessAKeyStopsIt) {
+  TempFolder dir;
+  testing::WriteMotionJpegAvi(dir / "Logo.avi", 64, 48, 15, 10);
+  const IntroEntry video{IntroEntry::Kind::Video, dir / "Logo.avi", 320, 240, 0};
+  TFormScreen screen;
+  screen.show();
+  QElapsedTimer clock;
+  clock.start();
+  PlayIntro(screen, {video});
+  EXPECT_GT(clock.elapsed(), 1000) << "one and a half seconds of video";
+  EXPECT_LT(clock.elapsed(), 30000);
+  EXPECT_FALSE(screen.introSkipped());
+
+  QTimer::singleShot(300, [] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == "LogoForm") {
+        EXPECT_EQ(w->findChild<QWidget*>()->geometry().size(), QSize(320, 240)) << "shown at the size asked";
+        QTest::keyClick(w, Qt::Key_Space);
+      }
+  });
+  clock.restart();
+  PlayIntro(screen, {video, video});
+  EXPECT_TRUE(screen.introSkipped());
+  EXPECT_LT(clock.elapsed(), 2900) << "the key ended the video and the second was not played";
 }
 
 TEST(CommandLine, ProgramFolderOptionAndOneWorkFile) {
