@@ -82,16 +82,17 @@ std::vector<IntroEntry> readIntroList(const IniFile& settings, const fs::path& p
     const auto file = resolveStoredPath(programFolder, name);
     if (name.empty() || !file || !fs::is_regular_file(*file)) continue;
     auto field = [&](size_t i) { return i < fields.size() ? parseInt(trim(fields[i])) : std::nullopt; };
+    const std::optional<int> second = field(1), third = field(2);
     const std::string ext = storedExtension(name);
     if (ext == ".avi" || ext == ".mpg") {
       IntroEntry e{IntroEntry::Kind::Video, *file};
-      if (field(1) && field(2)) {
-        e.width = *field(1);
-        e.height = *field(2);
+      if (second && third) {
+        e.width = *second;
+        e.height = *third;
       }
       entries.push_back(e);
     } else if (ext == ".jpg" || ext == ".bmp") {
-      const auto time = field(1);
+      const std::optional<int> time = second;
       if (!time) continue;
       IntroEntry e{IntroEntry::Kind::Picture, *file};
       e.milliseconds = *time == 0 ? 1000 : *time;

@@ -1,7 +1,8 @@
 #include "work/desk_geometry.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "images/rounding.h"
 
 namespace lumena {
 
@@ -13,9 +14,8 @@ void DeskGeometry::centreView() {
 }
 
 int DeskGeometry::scaleSliderMaximum() const {
-  // nearbyint rounds halves to even in the default rounding mode.
-  const double byWidth = std::nearbyint(static_cast<double>(tableWidth) / windowWidth * 100);
-  const double byHeight = std::nearbyint(static_cast<double>(tableHeight) / windowHeight * 100);
+  const int64_t byWidth = Round(static_cast<double>(tableWidth) / windowWidth * 100);
+  const int64_t byHeight = Round(static_cast<double>(tableHeight) / windowHeight * 100);
   return static_cast<int>(std::min(byWidth, byHeight));
 }
 

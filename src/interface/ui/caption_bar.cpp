@@ -10,6 +10,13 @@
 
 namespace lumena {
 
+QFont CaptionFont(int pixelSize) {
+  QFont font("Arial");
+  font.setPixelSize(pixelSize);
+  font.setBold(true);
+  return font;
+}
+
 TDrawPanel::TDrawPanel(QWidget* parent, const QString& name) : QWidget(parent) { setObjectName(name); }
 
 void TDrawPanel::setPicture(Picture picture) {
@@ -30,10 +37,7 @@ void TDrawPanel::paintEvent(QPaintEvent*) {
 
 TCaptionBar::TCaptionBar(QWidget* parent, const QString& name)
     : TDrawPanel(parent, name), fontColour_(ColorFromNumber(kCaptionColourNumber)) {
-  QFont captionFont("Arial");
-  captionFont.setPixelSize(12);
-  captionFont.setBold(true);
-  setFont(captionFont);
+  setFont(CaptionFont(12));
 }
 
 void TCaptionBar::setCaption(const QString& caption) {

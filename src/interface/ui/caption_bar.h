@@ -10,6 +10,9 @@
 
 namespace lumena {
 
+// The font of captions and messages: bold "Arial" of a pixel size.
+QFont CaptionFont(int pixelSize);
+
 class TDrawPanel : public QWidget {
   Q_OBJECT
 

@@ -13,6 +13,7 @@
 #include "interface/ui/interface_color.h"
 #include "interface/ui/layout_builder.h"
 #include "platform/answers.h"
+#include "platform/ui/qt_text.h"
 
 namespace lumena {
 
@@ -22,11 +23,6 @@ QPointer<TFormMessage>& messageWindow() {
   static QPointer<TFormMessage> window;
   return window;
 }
-
-QString text(const std::string& s) { return QString::fromLocal8Bit(s.c_str()); }
-
-// A "\r" from the text table breaks the line.
-QString withLineBreaks(const std::string& s) { return text(s).replace('\r', '\n'); }
 
 }  // namespace
 
@@ -54,18 +50,18 @@ TFormMessage::TFormMessage(const TGraphicButton& mainClose, TPictureControl* mai
   LabelMessage->setPalette(palette);
 
   ApplyInterfaceInfo(this);
-  setWindowTitle(text(GetTermin("ProductName", "")));
-  CaptionBar()->setCaption(text(GetTermin("FormMessageCaption", "")));
-  ButtonYes->setToolTip(text(GetTermin("ButtonYesHint", "")));
-  ButtonNo->setToolTip(text(GetTermin("ButtonNoHint", "")));
+  setWindowTitle(ToQString(GetTermin("ProductName", "")));
+  CaptionBar()->setCaption(ToQString(GetTermin("FormMessageCaption", "")));
+  ButtonYes->setToolTip(ToQString(GetTermin("ButtonYesHint", "")));
+  ButtonNo->setToolTip(ToQString(GetTermin("ButtonNoHint", "")));
 }
 
 int TFormMessage::ShowMessage(std::string_view message, int buttonSet, bool isText, std::string_view defaultText) {
-  LabelMessage->setText(isText ? text(std::string(message)) : withLineBreaks(GetTermin(message, defaultText)));
+  LabelMessage->setText(isText ? ToQString(message) : ToQStringWithLineBreaks(GetTermin(message, defaultText)));
   ButtonNo->show();
   const bool question = buttonSet == 0;
-  ButtonYes->setToolTip(text(question ? GetTermin("ButtonYesHint", "Yes") : GetTermin("ButtonOKHint", "OK")));
-  ButtonNo->setToolTip(text(question ? GetTermin("ButtonNoHint", "No") : GetTermin("ButtonCloseHint", "Cancel")));
+  ButtonYes->setToolTip(ToQString(question ? GetTermin("ButtonYesHint", "Yes") : GetTermin("ButtonOKHint", "OK")));
+  ButtonNo->setToolTip(ToQString(question ? GetTermin("ButtonNoHint", "No") : GetTermin("ButtonCloseHint", "Cancel")));
   RunModal();
   QApplication::processEvents();
   return Answer;

@@ -47,13 +47,6 @@ QWidget* makeControl(QWidget* parent, const ControlLayout& c, const PictureResol
 
 }  // namespace
 
-QFont CaptionFont(int pixelSize) {
-  QFont font("Arial");
-  font.setPixelSize(pixelSize);
-  font.setBold(true);
-  return font;
-}
-
 void BuildLayoutControls(QWidget* window, const WindowLayout& layout, const PictureResolver& pictures) {
   QWidget* captionBar = nullptr;
   for (const ControlLayout& c : layout.controls) {

@@ -1,6 +1,5 @@
 #pragma once
 // Builds a window's controls from its built-in layout table.
-#include <QFont>
 #include <QString>
 #include <functional>
 
@@ -20,8 +19,5 @@ using PictureResolver = std::function<TPictureControl*(std::string_view pictureK
 // normally, 1 under the mouse, 2 pressed, and 3 when disabled where the
 // grid has a fourth column.
 void BuildLayoutControls(QWidget* window, const WindowLayout& layout, const PictureResolver& pictures);
-
-// The font of captions and messages: bold "Arial" of a pixel size.
-QFont CaptionFont(int pixelSize);
 
 }  // namespace lumena

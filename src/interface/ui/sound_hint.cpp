@@ -9,8 +9,8 @@
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
-#include <cmath>
 
+#include "images/rounding.h"
 #include "interface/hint_text.h"
 #include "interface/ui/interface_color.h"
 #include "platform/stored_path.h"
@@ -122,8 +122,7 @@ void TSoundHintWindow::showText(const QString& text, QPoint at, const TSoundHint
   textColour_ = style.HintTextColor;
   const QRect textRect = QFontMetrics(font_).boundingRect(QRect(0, 0, kMaxHintWidth, 10000), Qt::TextWordWrap, text);
   const double k = std::max(style.Coefficient, 1.0);
-  const QSize size(static_cast<int>(std::nearbyint(textRect.width() * k)),
-                   static_cast<int>(std::nearbyint(textRect.height() * k)));
+  const QSize size(static_cast<int>(Round(textRect.width() * k)), static_cast<int>(Round(textRect.height() * k)));
   QScreen* screen = QGuiApplication::screenAt(at);
   if (!screen) screen = QGuiApplication::primaryScreen();
   const QPoint corner = placeHint(size, at, screen->geometry(), QCursor::pos());

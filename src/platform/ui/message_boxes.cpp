@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "platform/answers.h"
+#include "platform/ui/qt_text.h"
 
 namespace lumena {
 
@@ -14,25 +15,18 @@ BoxHandler& handler() {
   return h;
 }
 
-QString boxText(std::string_view text) {
-  QString s = QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-  s.replace("\r\n", "\n");
-  s.replace('\r', '\n');
-  return s;
-}
-
 int show(BoxKind kind, std::string_view text) {
   if (handler()) return handler()(kind, std::string(text));
   const QString title = QApplication::applicationDisplayName();
   switch (kind) {
     case BoxKind::Error:
-      QMessageBox::critical(nullptr, title, boxText(text));
+      QMessageBox::critical(nullptr, title, ToQStringWithLineBreaks(text));
       return kAnswerYes;
     case BoxKind::Warning:
-      QMessageBox::warning(nullptr, title, boxText(text));
+      QMessageBox::warning(nullptr, title, ToQStringWithLineBreaks(text));
       return kAnswerYes;
     case BoxKind::Question:
-      return QMessageBox::question(nullptr, title, boxText(text)) == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
+      return QMessageBox::question(nullptr, title, ToQStringWithLineBreaks(text)) == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
   }
   return kAnswerNo;
 }

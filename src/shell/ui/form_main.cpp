@@ -9,13 +9,12 @@
 #include "interface/ui/picture_control.h"
 #include "interface/ui/sound_hint.h"
 #include "platform/ui/message_boxes.h"
+#include "platform/ui/qt_text.h"
 #include "shell/main_window_layout.h"
 
 namespace lumena {
 
 namespace {
-
-QString text(const std::string& s) { return QString::fromLocal8Bit(s.c_str()); }
 
 // The main window's button pictures load once, when it is made.
 TPictureControl* loadedPictureControl(QWidget* owner, const char* name, std::string_view key,
@@ -49,10 +48,10 @@ TFormMain::TFormMain(QWidget* backdrop)
   ButtonMinimize = findChild<TGraphicButton*>("ButtonMinimize");
   ButtonExit->OnClick = [this] { ButtonExitClick(); };
   ButtonMinimize->OnClick = [this] { ButtonMinimizeClick(); };
-  ButtonExit->setToolTip(text(GetTermin("ButtonCloseHint", "")));
-  ButtonMinimize->setToolTip(text(GetTermin("ButtonMinimizeHint", "")));
+  ButtonExit->setToolTip(ToQString(GetTermin("ButtonCloseHint", "")));
+  ButtonMinimize->setToolTip(ToQString(GetTermin("ButtonMinimizeHint", "")));
   ApplyInterfaceInfo(this);
-  const QString title = text(GetTermin("ProductName", "Lumena"));
+  const QString title = ToQString(GetTermin("ProductName", "Lumena"));
   setWindowTitle(title);
   CaptionBar()->setCaption(title);
   placeOnBackdrop();

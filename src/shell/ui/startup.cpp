@@ -24,6 +24,7 @@
 #include "shell/ui/form_screen.h"
 #include "shell/ui/intro_player.h"
 #include "platform/ui/message_boxes.h"
+#include "platform/ui/qt_text.h"
 #include "shell/work_file_types.h"
 #include "workfile/work_file_reader.h"
 #include "workfile/work_saving.h"
@@ -102,8 +103,8 @@ void prepareMainWindowState(RunContext& run, TFormScreen& screen) {
   ui.Termins.clear();
   if (const auto termins = resolveStoredPath(run.programFolder, "termins.txt"); termins && LoadTermins(*termins, ui.Termins)) {
     const std::string title = GetTermin("ProductName", ProductIdentity.fullName);
-    QApplication::setApplicationDisplayName(QString::fromLocal8Bit(title.c_str()));
-    screen.setWindowTitle(QString::fromLocal8Bit(title.c_str()));
+    QApplication::setApplicationDisplayName(ToQString(title));
+    screen.setWindowTitle(ToQString(title));
   }
   run.dataRoots = readDataRoots(*run.settings, UserRegistry(), run.programFolder);
   RegisterCursors(run.programFolder);
