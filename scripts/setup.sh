@@ -10,7 +10,7 @@ PACKAGES=(
   libopencv-objdetect-dev libopencv-imgproc-dev libopencv-imgcodecs-dev opencv-data
   libcurl4-openssl-dev libcpp-httplib-dev libpixman-1-dev libjpeg62-turbo-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth imagemagick poppler-utils python3-olefile python3-pil python3-numpy
+  xvfb xauth libx11-dev libxtst-dev imagemagick poppler-utils python3-olefile python3-pil python3-numpy
   fontconfig fonts-dejavu-core fonts-liberation2
   clang libclang-rt-14-dev
 )

@@ -57,13 +57,16 @@ TFormMessage::TFormMessage(const TGraphicButton& mainClose, TPictureControl* mai
 }
 
 int TFormMessage::ShowMessage(std::string_view message, int buttonSet, bool isText, std::string_view defaultText) {
-  LabelMessage->setText(isText ? ToQString(message) : ToQStringWithLineBreaks(GetTermin(message, defaultText)));
+  LabelMessage->setText(ToQStringWithLineBreaks(isText ? std::string(message) : GetTermin(message, defaultText)));
   ButtonNo->show();
   const bool question = buttonSet == 0;
   ButtonYes->setToolTip(ToQString(question ? GetTermin("ButtonYesHint", "Yes") : GetTermin("ButtonOKHint", "OK")));
   ButtonNo->setToolTip(ToQString(question ? GetTermin("ButtonNoHint", "No") : GetTermin("ButtonCloseHint", "Cancel")));
   RunModal();
-  QApplication::processEvents();
+  // The windows beneath repaint before the caller goes on; clicks and keys
+  // wait for the caller's own loop, or a click made right after answering
+  // would land inside the handler that asked and be lost.
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   return Answer;
 }
 

@@ -33,6 +33,38 @@ bool staysEnabledDuringModalRuns(const QWidget* w) {
   return name == "FormHelp" || name == "FormTips" || name == "FormMessage";
 }
 
+// Counts the requests to quit the application; a modal run ends when one
+// arrives while it runs.
+int& quitRequests() {
+  static int count = 0;
+  return count;
+}
+
+// The windows a modal run may disable: the top-level windows and the skinned
+// windows embedded in the backdrop (the main window).
+QList<QWidget*> modalRunCandidates() {
+  QList<QWidget*> windows = QApplication::topLevelWidgets();
+  for (QWidget* w : QApplication::allWidgets())
+    if (!w->isWindow() && qobject_cast<TSkinnedForm*>(w)) windows.append(w);
+  return windows;
+}
+
+// Across windows too, unlike QWidget::isAncestorOf.
+bool isParentChainOf(const QWidget* w, const QWidget* child) {
+  for (const QWidget* p = child->parentWidget(); p; p = p->parentWidget())
+    if (p == w) return true;
+  return false;
+}
+
+// Qt disables every child of a disabled widget, child windows included, so a
+// window that is the parent of one that must keep taking input is left alone.
+bool parentsWindowThatStaysUsable(const QWidget* w, const QWidget* modal, const QList<QWidget*>& windows) {
+  if (isParentChainOf(w, modal)) return true;
+  for (const QWidget* other : windows)
+    if (staysEnabledDuringModalRuns(other) && isParentChainOf(w, other)) return true;
+  return false;
+}
+
 }  // namespace
 
 WindowServices& Services() {
@@ -105,10 +137,14 @@ int TSkinnedForm::RunModal() {
   OwnModal = true;
   modalResult_ = 0;
   runningModal_ = true;
+  const int quitsBefore = quitRequests();
   show();
+  // The window answers the keys of its run (Enter, Esc) without a click first.
+  raise();
+  activateWindow();
   while (modalResult_ == 0 && isVisible()) {
     QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    if (QCoreApplication::closingDown()) modalResult_ = 2;
+    if (QCoreApplication::closingDown() || quitRequests() != quitsBefore) modalResult_ = kModalCancelled;
     else if (modalResult_ != 0) close();
   }
   if (isVisible()) close();
@@ -117,8 +153,11 @@ int TSkinnedForm::RunModal() {
 }
 
 void TSkinnedForm::disableOtherWindows() {
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w == this || !w->isVisible() || !w->isEnabled() || staysEnabledDuringModalRuns(w)) continue;
+  const QList<QWidget*> windows = modalRunCandidates();
+  for (QWidget* w : windows) {
+    if (w == this || !w->isVisible() || !w->isEnabled() || staysEnabledDuringModalRuns(w) ||
+        parentsWindowThatStaysUsable(w, this, windows))
+      continue;
     w->setEnabled(false);
     disabled_.emplace_back(w);
   }
@@ -172,7 +211,8 @@ void TSkinnedForm::changeEvent(QEvent* event) {
 }
 
 bool TSkinnedForm::passesKeysToMain() const {
-  return this != MainForm() && !isNamed("FormMessage") && !runningModal_ && !isModal() && MainForm();
+  return this != MainForm() && !isNamed("FormMessage") && !runningModal_ && !isModal() && MainForm() &&
+         MainForm()->isEnabled();
 }
 
 bool TSkinnedForm::keyDown(QKeyEvent* event) {
@@ -193,6 +233,10 @@ void TSkinnedForm::keyUp(QKeyEvent* event) {
 }
 
 bool TSkinnedForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Quit && watched == qApp) {
+    ++quitRequests();
+    return false;
+  }
   // The window sees its controls' keys before they do; a key is looked at
   // once, where it is first delivered (the focus widget, or the window).
   const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;

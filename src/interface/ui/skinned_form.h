@@ -44,8 +44,12 @@ class TSkinnedForm : public QWidget {
   TPictureControl* ImageButtons() const;
   TCaptionBar* CaptionBar() const;
 
+  // The modal result of a run ended because the program quits.
+  static constexpr int kModalCancelled = 2;
+
   // Shows the window and runs its own loop until it is closed or a modal
-  // result is set; returns the modal result (2 when the program ends).
+  // result is set; returns the modal result (kModalCancelled when the
+  // program quits meanwhile).
   int RunModal();
   int ModalResult() const { return modalResult_; }
   void SetModalResult(int result) { modalResult_ = result; }

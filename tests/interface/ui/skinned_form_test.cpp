@@ -67,6 +67,35 @@ TEST_F(SkinnedFormTest, NestedRunsKeepTheOuterRunsWindowsDisabled) {
   EXPECT_TRUE(b.isEnabled());
 }
 
+// Every window lives on the backdrop, and Qt disables a disabled widget's
+// child windows too: the backdrop must stay enabled for the message window.
+TEST(ModalRunOnTheBackdrop, DisablesTheMainWindowButNotTheBackdropOrTheMessageWindow) {
+  QWidget backdrop;
+  TSkinnedForm main("FormMain", &backdrop, TSkinnedForm::Kind::Embedded);
+  TSkinnedForm message("FormMessage", &backdrop), modal("FormLoadSave", &backdrop);
+  backdrop.show();
+  main.show();
+  whileRunning([&] {
+    EXPECT_FALSE(main.isEnabled());
+    EXPECT_TRUE(backdrop.isEnabled());
+    message.show();
+    EXPECT_TRUE(message.isEnabled()) << "answers stay possible";
+    message.close();
+    modal.close();
+  });
+  modal.RunModal();
+  EXPECT_TRUE(main.isEnabled());
+}
+
+TEST(ModalRunOnTheBackdrop, QuittingTheProgramEndsTheRun) {
+  TSkinnedForm modal("FormSetup");
+  whileRunning([] { QCoreApplication::postEvent(qApp, new QEvent(QEvent::Quit)); });
+  EXPECT_EQ(modal.RunModal(), TSkinnedForm::kModalCancelled);
+  EXPECT_FALSE(modal.isVisible());
+  whileRunning([&] { modal.SetModalResult(1); });
+  EXPECT_EQ(modal.RunModal(), 1) << "a later run is not ended by the old request";
+}
+
 TEST_F(SkinnedFormTest, EscapeClosesAnyWindowButTheMainOne) {
   TSkinnedForm main("FormMain"), other("FormTemplates");
   TSkinnedForm::SetMainForm(&main);

@@ -1,0 +1,101 @@
+// Leaving the program as a user does: the main window's close button asks
+// "ConfirmExit" in the message window, answered with the mouse or the keys.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "e2e/support/lumena_run.h"
+#include "e2e/support/lumena_screen.h"
+#include "interface/message_window_layout.h"
+#include "shell/main_window_layout.h"
+
+namespace lumena::e2e {
+namespace {
+
+class ExitTest : public ::testing::Test {
+ protected:
+  void startLumena() {
+    run.start();
+    ASSERT_TRUE(WaitUntil([&] { return screen.mainWindowShown(); })) << "the main window never showed";
+  }
+
+  // Clicks the main window's close button and waits for the question.
+  ScreenRect askToExit() {
+    screen.clickControl(screen.mainWindow(), kMainWindowLayout, "ButtonExit");
+    std::optional<ShownWindow> question;
+    EXPECT_TRUE(WaitUntil([&] { return (question = screen.window(kMessageWindowLayout)).has_value(); }))
+        << "the exit question never showed";
+    return question ? question->rect : ScreenRect{};
+  }
+
+  bool questionGone() const { return !screen.window(kMessageWindowLayout); }
+
+  // After the question closed, the program must still answer the mouse:
+  // a second exit question shows, and is returned.
+  ScreenRect expectStillRunning() {
+    EXPECT_TRUE(WaitUntil([&] { return questionGone(); })) << "the question did not close";
+    EXPECT_TRUE(run.running());
+    const ScreenRect again = askToExit();
+    EXPECT_NE(again, ScreenRect{});
+    return again;
+  }
+
+  void expectExitsCleanly() {
+    EXPECT_EQ(run.waitForExit(kStepSeconds), 0);
+    EXPECT_EQ(run.outsideProgramCalls("xdg-open"), std::vector<std::string>{}) << "no publisher page by default";
+  }
+
+  XDisplay x;
+  LumenaScreen screen{x};
+  LumenaRun run;
+};
+
+TEST_F(ExitTest, MouseAnswersNoThenYes) {
+  startLumena();
+  const ScreenRect question = askToExit();
+  screen.screenshot("exit-question");
+  screen.clickControl(question, kMessageWindowLayout, "ButtonNo");
+  screen.clickControl(expectStillRunning(), kMessageWindowLayout, "ButtonYes");
+  expectExitsCleanly();
+}
+
+TEST_F(ExitTest, CloseButtonOfTheQuestionAnswersNo) {
+  startLumena();
+  screen.clickControl(askToExit(), kMessageWindowLayout, "ButtonExit");
+  expectStillRunning();
+}
+
+TEST_F(ExitTest, EscapeAnswersNoAndEnterYes) {
+  startLumena();
+  const ScreenRect question = askToExit();
+  x.moveTo(question.centreX(), question.centreY());
+  x.key("Escape");
+  expectStillRunning();
+  x.key("Return");
+  expectExitsCleanly();
+}
+
+TEST_F(ExitTest, ConfirmedExitOpensThePublishersPage) {
+  const std::filesystem::path settings = run.programFolder() / "Lumena.ini";
+  std::string text = lumena::testing::readFile(settings);
+  const std::string emptyLink = "AfterExitURL=\r\n";
+  ASSERT_NE(text.find(emptyLink), std::string::npos);
+  text.replace(text.find(emptyLink), emptyLink.size(), "AfterExitURL=http://127.0.0.1:9/after-exit\r\n");
+  std::ofstream(settings, std::ios::binary) << text;
+  startLumena();
+  screen.clickControl(askToExit(), kMessageWindowLayout, "ButtonYes");
+  EXPECT_EQ(run.waitForExit(kStepSeconds), 0);
+  EXPECT_EQ(run.outsideProgramCalls("xdg-open"), std::vector<std::string>{"xdg-open http://127.0.0.1:9/after-exit"});
+}
+
+TEST_F(ExitTest, MinimiseButtonIconifiesTheProgram) {
+  startLumena();
+  x.watchRootRequests();
+  const XWindowId backdrop = screen.backdrop()->id;
+  screen.clickControl(screen.mainWindow(), kMainWindowLayout, "ButtonMinimize");
+  EXPECT_TRUE(WaitUntil([&] { return x.iconifyRequested(backdrop); }));
+  EXPECT_TRUE(run.running());
+}
+
+}  // namespace
+}  // namespace lumena::e2e

@@ -1,0 +1,43 @@
+#pragma once
+// One run of the real program: a private copy of the generated program
+// folder, a private home, a stub in front of every outside program, and the
+// process with its exit status.
+#include <sys/types.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "support/temp_folder.h"
+
+namespace lumena::e2e {
+
+class LumenaRun {
+ public:
+  LumenaRun();
+  ~LumenaRun();  // a program still running is killed
+  LumenaRun(const LumenaRun&) = delete;
+  LumenaRun& operator=(const LumenaRun&) = delete;
+
+  const std::filesystem::path& programFolder() const { return programFolder_; }
+  const std::filesystem::path& home() const { return home_; }
+
+  // Starts `lumena --program-folder <copy> --no-intro ARGS...`.
+  void start(const std::vector<std::string>& arguments = {});
+  // The exit status once the program has ended by itself within `seconds`;
+  // nothing when it is still running then.
+  std::optional<int> waitForExit(double seconds);
+  bool running();
+  // The calls of one outside program the run made ("xdg-open https://..."),
+  // one line each.
+  std::vector<std::string> outsideProgramCalls(std::string_view program) const;
+
+ private:
+  lumena::testing::TempFolder folder_;
+  std::filesystem::path programFolder_, home_, stubs_;
+  pid_t pid_ = -1;
+  std::optional<int> status_;
+};
+
+}  // namespace lumena::e2e

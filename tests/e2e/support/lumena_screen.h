@@ -1,0 +1,44 @@
+#pragma once
+// The program as a user sees it on the screen: its windows found from the
+// built-in layout tables, waits for what the screen shows, screenshots.
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <thread>
+
+#include "e2e/support/x_display.h"
+#include "interface/window_layout.h"
+
+namespace lumena::e2e {
+
+// How long a step may take on a busy machine before the test gives up.
+inline constexpr double kStepSeconds = 30;
+
+// Polls `condition` until it holds or `seconds` pass; true when it held.
+bool WaitUntil(const std::function<bool()>& condition, double seconds = kStepSeconds);
+
+class LumenaScreen {
+ public:
+  explicit LumenaScreen(XDisplay& x) : x_(x) {}
+
+  // The black backdrop that covers the screen.
+  std::optional<ShownWindow> backdrop() const;
+  // The main window, embedded in the backdrop and centred on it; shown once
+  // its skin is drawn there.
+  ScreenRect mainWindow() const;
+  bool mainWindowShown() const;
+  // A shown top-level window of the layout's size other than the backdrop.
+  std::optional<ShownWindow> window(const WindowLayout& layout) const;
+  // A control's place on the screen, inside a window placed at `window`.
+  static ScreenRect control(const ScreenRect& window, const WindowLayout& layout, std::string_view name);
+
+  void clickControl(const ScreenRect& window, const WindowLayout& layout, std::string_view name);
+  // Saves the screen as build/screenshots/e2e-<name>.png and returns it.
+  QImage screenshot(std::string_view name) const;
+
+ private:
+  XDisplay& x_;
+};
+
+}  // namespace lumena::e2e

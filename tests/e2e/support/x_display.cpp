@@ -1,0 +1,136 @@
+#include "e2e/support/x_display.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace lumena::e2e {
+
+namespace {
+
+std::string windowTitle(Display* display, Window window) {
+  char* name = nullptr;
+  std::string title;
+  if (XFetchName(display, window, &name) && name) title = name;
+  if (name) XFree(name);
+  return title;
+}
+
+// Qt maps each top-level widget as a child of the root window; nested X
+// windows of a widget are not separate windows for a user.
+std::vector<Window> rootChildren(Display* display) {
+  Window root = 0, parent = 0;
+  Window* children = nullptr;
+  unsigned count = 0;
+  std::vector<Window> windows;
+  if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) {
+    windows.assign(children, children + count);
+    XFree(children);
+  }
+  return windows;
+}
+
+// Windows come and go while the test looks at them: a request about one that
+// has just gone fails, and the call's result says so.
+int ignoreErrors(Display*, XErrorEvent*) { return 0; }
+
+}  // namespace
+
+XDisplay::XDisplay() : display_(XOpenDisplay(nullptr)) {
+  if (!display_) throw std::runtime_error("cannot open the X display named by DISPLAY");
+  XSetErrorHandler(ignoreErrors);
+  int eventBase = 0, errorBase = 0, major = 0, minor = 0;
+  if (!XTestQueryExtension(display_, &eventBase, &errorBase, &major, &minor))
+    throw std::runtime_error("the X server has no XTest extension");
+}
+
+XDisplay::~XDisplay() { XCloseDisplay(display_); }
+
+int XDisplay::screenWidth() const { return DisplayWidth(display_, DefaultScreen(display_)); }
+int XDisplay::screenHeight() const { return DisplayHeight(display_, DefaultScreen(display_)); }
+
+void XDisplay::sync() const { XSync(display_, False); }
+
+std::vector<ShownWindow> XDisplay::shownWindows() const {
+  std::vector<ShownWindow> shown;
+  for (Window window : rootChildren(display_)) {
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display_, window, &attributes) || attributes.map_state != IsViewable) continue;
+    if (attributes.c_class == InputOnly) continue;
+    int x = 0, y = 0;
+    Window child = 0;
+    if (!XTranslateCoordinates(display_, window, DefaultRootWindow(display_), 0, 0, &x, &y, &child)) continue;
+    shown.push_back({window, windowTitle(display_, window), {x, y, attributes.width, attributes.height}});
+  }
+  return shown;
+}
+
+void XDisplay::moveTo(int x, int y) {
+  XTestFakeMotionEvent(display_, DefaultScreen(display_), x, y, CurrentTime);
+  sync();
+}
+
+void XDisplay::press(unsigned button) {
+  XTestFakeButtonEvent(display_, button, True, CurrentTime);
+  sync();
+}
+
+void XDisplay::release(unsigned button) {
+  XTestFakeButtonEvent(display_, button, False, CurrentTime);
+  sync();
+}
+
+void XDisplay::click(int x, int y, unsigned button) {
+  moveTo(x, y);
+  press(button);
+  release(button);
+}
+
+void XDisplay::key(const std::string& name, const std::vector<std::string>& modifiers) {
+  auto code = [this](const std::string& keyName) {
+    const KeySym sym = XStringToKeysym(keyName.c_str());
+    const KeyCode keyCode = sym == NoSymbol ? 0 : XKeysymToKeycode(display_, sym);
+    if (!keyCode) throw std::invalid_argument("no key named " + keyName);
+    return keyCode;
+  };
+  for (const std::string& modifier : modifiers) XTestFakeKeyEvent(display_, code(modifier), True, CurrentTime);
+  XTestFakeKeyEvent(display_, code(name), True, CurrentTime);
+  XTestFakeKeyEvent(display_, code(name), False, CurrentTime);
+  for (auto m = modifiers.rbegin(); m != modifiers.rend(); ++m) XTestFakeKeyEvent(display_, code(*m), False, CurrentTime);
+  sync();
+}
+
+QImage XDisplay::grabScreen() const {
+  const int width = screenWidth(), height = screenHeight();
+  XImage* image = XGetImage(display_, DefaultRootWindow(display_), 0, 0, width, height, AllPlanes, ZPixmap);
+  if (!image) throw std::runtime_error("cannot read the screen");
+  QImage shot(width, height, QImage::Format_RGB32);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) shot.setPixel(x, y, static_cast<QRgb>(XGetPixel(image, x, y)) | 0xFF000000u);
+  XDestroyImage(image);
+  return shot;
+}
+
+void XDisplay::watchRootRequests() {
+  // Qt asks for iconifying with a message to the root for these masks.
+  XSelectInput(display_, DefaultRootWindow(display_), StructureNotifyMask | SubstructureNotifyMask);
+  sync();
+}
+
+bool XDisplay::iconifyRequested(XWindowId window) {
+  const Atom changeState = XInternAtom(display_, "WM_CHANGE_STATE", False);
+  while (XPending(display_)) {
+    XEvent event;
+    XNextEvent(display_, &event);
+    if (event.type == ClientMessage && event.xclient.message_type == changeState &&
+        event.xclient.data.l[0] == IconicState)
+      iconifyRequests_.push_back(event.xclient.window);
+  }
+  return std::find(iconifyRequests_.begin(), iconifyRequests_.end(), window) != iconifyRequests_.end();
+}
+
+}  // namespace lumena::e2e

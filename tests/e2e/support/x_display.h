@@ -1,0 +1,66 @@
+#pragma once
+// The test's side of the X server: finds the program's windows, sends real
+// pointer and key events through XTest, and reads the screen back.
+#include <QImage>
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Xlib stays out of the headers: its macros (None, Status, Bool...) clash
+// with Qt and our own names.
+struct _XDisplay;
+
+namespace lumena::e2e {
+
+using XWindowId = unsigned long;
+
+struct ScreenRect {
+  int left = 0, top = 0, width = 0, height = 0;
+  int centreX() const { return left + width / 2; }
+  int centreY() const { return top + height / 2; }
+  bool operator==(const ScreenRect&) const = default;
+};
+
+struct ShownWindow {
+  XWindowId id = 0;
+  std::string title;
+  ScreenRect rect;  // on the screen
+};
+
+class XDisplay {
+ public:
+  XDisplay();  // the display named by DISPLAY
+  ~XDisplay();
+  XDisplay(const XDisplay&) = delete;
+  XDisplay& operator=(const XDisplay&) = delete;
+
+  int screenWidth() const;
+  int screenHeight() const;
+
+  // The viewable top-level windows, bottom first.
+  std::vector<ShownWindow> shownWindows() const;
+
+  void moveTo(int x, int y);
+  void click(int x, int y, unsigned button = 1);
+  void press(unsigned button);
+  void release(unsigned button);
+  // A key by its X name ("Escape", "Return", "z"), with modifier names
+  // ("Control_L") held around it.
+  void key(const std::string& name, const std::vector<std::string>& modifiers = {});
+
+  QImage grabScreen() const;
+
+  // Requests that other clients send to the root window (a window asking to
+  // be iconified, for one) are reported from now on.
+  void watchRootRequests();
+  // True when, since watching began, `window` asked to be iconified.
+  bool iconifyRequested(XWindowId window);
+
+ private:
+  void sync() const;
+  _XDisplay* display_;
+  std::vector<XWindowId> iconifyRequests_;
+};
+
+}  // namespace lumena::e2e
