@@ -2,6 +2,7 @@
 #include <iostream>
 #include <stdexcept>
 
+#include "platform/ui/message_boxes.h"
 #include "shell/ui/startup.h"
 
 int main(int argc, char** argv) {
@@ -13,5 +14,12 @@ int main(int argc, char** argv) {
     std::cerr << "lumena: " << e.what() << "\nusage: lumena [--program-folder DIR] [--no-intro] [WORK]\n";
     return 2;
   }
-  return lumena::RunLumena(options);
+  // Whatever start-up did not expect ends the program with its reason, never
+  // with an abort.
+  try {
+    return lumena::RunLumena(options);
+  } catch (const std::exception& e) {
+    lumena::ShowErrorBox(std::string(e.what()) + "\rProgram terminated.");
+    return 1;
+  }
 }

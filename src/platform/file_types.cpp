@@ -41,10 +41,14 @@ std::string mimePackage(std::span<const FileTypeRegistration> types) {
   return xml + "</mime-info>\n";
 }
 
-// A program path quoted for the Exec key of a desktop entry.
-std::string execQuoted(const fs::path& program) {
+// A program path or argument quoted for the Exec key of a desktop entry.
+std::string execQuoted(std::string_view word) {
   std::string quoted = "\"";
-  for (char c : program.string()) {
+  for (char c : word) {
+    if (c == '%') {
+      quoted += "%%";
+      continue;
+    }
     if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
     quoted += c;
   }
@@ -54,8 +58,9 @@ std::string execQuoted(const fs::path& program) {
 std::string desktopFile(const DesktopEntry& entry, std::span<const FileTypeRegistration> types) {
   std::string mimeTypes;
   for (const FileTypeRegistration& t : types) mimeTypes += mimeTypeOf(t) + ";";
-  return "[Desktop Entry]\nType=Application\nName=" + entry.name + "\nExec=" + execQuoted(entry.programPath) +
-         " %f\nMimeType=" + mimeTypes + "\nTerminal=false\nCategories=Graphics;\n";
+  std::string command = execQuoted(entry.programPath.string());
+  for (const std::string& argument : entry.arguments) command += " " + execQuoted(argument);
+  return "[Desktop Entry]\nType=Application\nName=" + entry.name + "\nExec=" + command + " %f\nMimeType=" + mimeTypes + "\nTerminal=false\nCategories=Graphics;\n";
 }
 
 }  // namespace

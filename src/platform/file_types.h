@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace lumena {
 
@@ -21,6 +22,9 @@ struct DesktopEntry {
   std::string fileName;  // "lumena.desktop"
   std::string name;      // "Lumena"
   std::filesystem::path programPath;
+  // Given before the file, so the desktop starts the program as it was
+  // started (its program folder, for one).
+  std::vector<std::string> arguments = {};
 };
 
 // Writes the MIME package and the desktop entry, then refreshes the user's

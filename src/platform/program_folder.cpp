@@ -2,20 +2,106 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
 #include <system_error>
+#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace lumena {
 
-fs::path chooseProgramFolder(const std::optional<fs::path>& commandLineChoice, const fs::path& executableFolder) {
+fs::path ChooseProgramFolder(const std::optional<fs::path>& commandLineChoice, const fs::path& executableFolder) {
   if (commandLineChoice && !commandLineChoice->empty()) return fs::absolute(*commandLineChoice);
   if (const char* env = std::getenv(kProgramFolderVariable); env && *env) return fs::absolute(env);
   return executableFolder / kDefaultProgramFolderName;
 }
 
 namespace {
+
+// Written into a copy last, so a copy without it was never finished.
+constexpr const char* kSourceStampFile = ".lumena-source";
+// What each copied file looked like right after copying: a file that differs
+// from it was changed by the user.
+constexpr const char* kManifestFile = ".lumena-manifest";
+
+struct FileState {
+  uintmax_t size = 0;
+  int64_t modified = 0;
+  bool operator==(const FileState&) const = default;
+};
+
+using FileStates = std::map<std::string, FileState>;
+
+FileState stateOf(const fs::path& file) {
+  return {fs::file_size(file), static_cast<int64_t>(fs::last_write_time(file).time_since_epoch().count())};
+}
+
+bool isBookkeeping(const fs::path& relative) {
+  return relative == kSourceStampFile || relative == kManifestFile;
+}
+
+// The regular files of a folder tree by their relative paths.
+FileStates statesBelow(const fs::path& folder) {
+  FileStates states;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+    const fs::path relative = entry.path().lexically_relative(folder);
+    if (entry.is_regular_file() && !isBookkeeping(relative)) states[relative.generic_string()] = stateOf(entry.path());
+  }
+  return states;
+}
+
+// FNV-1a: stable across runs and builds, unlike std::hash.
+void fold(uint64_t& hash, std::string_view text) {
+  for (unsigned char c : text) hash = (hash ^ c) * 1099511628211ull;
+}
+
+constexpr uint64_t kFoldStart = 14695981039346656037ull;
+
+// The source's version: every file's path, size and time folded together.
+std::string sourceStamp(const fs::path& source) {
+  uint64_t hash = kFoldStart;
+  for (const auto& [path, state] : statesBelow(source))
+    fold(hash, path + ";" + std::to_string(state.size) + ";" + std::to_string(state.modified) + "\n");
+  return fs::absolute(source).string() + "\n" + std::to_string(hash) + "\n";
+}
+
+std::string readSmallFile(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeFile(const fs::path& file, const std::string& text) {
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out << text;
+  if (!out.flush()) throw fs::filesystem_error("cannot write", file, std::make_error_code(std::errc::io_error));
+}
+
+void writeManifest(const fs::path& copy, const FileStates& states) {
+  std::string text;
+  for (const auto& [path, state] : states)
+    text += std::to_string(state.size) + ";" + std::to_string(state.modified) + ";" + path + "\n";
+  writeFile(copy / kManifestFile, text);
+}
+
+FileStates readManifest(const fs::path& copy) {
+  FileStates states;
+  std::istringstream in(readSmallFile(copy / kManifestFile));
+  for (std::string line; std::getline(in, line);) {
+    const size_t first = line.find(';'), second = line.find(';', first + 1);
+    if (second == std::string::npos) continue;
+    try {
+      states[line.substr(second + 1)] = {std::stoull(line.substr(0, first)),
+                                         std::stoll(line.substr(first + 1, second - first - 1))};
+    } catch (const std::exception&) {
+    }
+  }
+  return states;
+}
 
 // Copies a folder tree; the copy belongs to the user and can be written,
 // whatever the permissions of the original were.
@@ -25,31 +111,63 @@ void copyAsWritable(const fs::path& from, const fs::path& to) {
     const fs::path target = to / entry.path().filename();
     if (entry.is_directory()) {
       copyAsWritable(entry.path(), target);
-    } else {
+    } else if (entry.is_regular_file()) {
       fs::copy_file(entry.path(), target, fs::copy_options::overwrite_existing);
       fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add);
     }
   }
 }
 
-}  // namespace
-
-bool folderIsWritable(const fs::path& folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }
-
-fs::path writableProgramFolder(const fs::path& folder, const fs::path& userDataHome) {
-  return folderIsWritable(folder) ? folder : userCopyOfProgramFolder(folder, userDataHome);
+// Carries the files the user made or changed in the old copy over into the
+// new one; they stay the user's, so they leave the new manifest.
+void carryUserFiles(const fs::path& oldCopy, const fs::path& newCopy, FileStates& newManifest) {
+  const FileStates copied = readManifest(oldCopy);
+  for (const auto& [path, state] : statesBelow(oldCopy)) {
+    const auto original = copied.find(path);
+    if (original != copied.end() && original->second == state) continue;
+    fs::create_directories((newCopy / path).parent_path());
+    fs::copy_file(oldCopy / path, newCopy / path, fs::copy_options::overwrite_existing);
+    newManifest.erase(path);
+  }
 }
 
-fs::path userCopyOfProgramFolder(const fs::path& folder, const fs::path& userDataHome) {
-  const fs::path copy = userDataHome / "Lumena" / "program-folder";
-  std::error_code ec;
-  if (!fs::exists(copy, ec)) {
-    // Copy into a temporary name first so an interrupted copy is never used.
-    const fs::path partial = copy.string() + ".partial";
-    fs::remove_all(partial, ec);
-    copyAsWritable(folder, partial);
-    fs::rename(partial, copy);
-  }
+// Where the copy of `folder` lives: one folder per source folder.
+fs::path copyPlace(const fs::path& folder, const fs::path& userDataHome) {
+  uint64_t hash = kFoldStart;
+  fold(hash, fs::absolute(folder).lexically_normal().string());
+  std::ostringstream name;
+  name << folder.filename().string() << "-" << std::hex << hash;
+  return userDataHome / "Lumena" / "program-folders" / name.str();
+}
+
+}  // namespace
+
+bool FolderIsWritable(const fs::path& folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }
+
+fs::path WritableProgramFolder(const fs::path& folder, const fs::path& userDataHome) {
+  if (!fs::is_directory(folder) || FolderIsWritable(folder)) return folder;
+  return UserCopyOfProgramFolder(folder, userDataHome);
+}
+
+fs::path UserCopyOfProgramFolder(const fs::path& folder, const fs::path& userDataHome) {
+  const fs::path copy = copyPlace(folder, userDataHome);
+  const fs::path partial = copy.string() + ".partial", previous = copy.string() + ".previous";
+  // A refresh stopped between its two renames left the user's copy aside.
+  if (!fs::exists(copy) && fs::exists(previous)) fs::rename(previous, copy);
+  const std::string stamp = sourceStamp(folder);
+  if (fs::exists(copy / kSourceStampFile) && readSmallFile(copy / kSourceStampFile) == stamp) return copy;
+
+  fs::remove_all(partial);
+  copyAsWritable(folder, partial);
+  FileStates manifest = statesBelow(partial);
+  if (fs::exists(copy)) carryUserFiles(copy, partial, manifest);
+  writeManifest(partial, manifest);
+  writeFile(partial / kSourceStampFile, stamp);
+
+  fs::remove_all(previous);
+  if (fs::exists(copy)) fs::rename(copy, previous);
+  fs::rename(partial, copy);
+  fs::remove_all(previous);
   return copy;
 }
 

@@ -1,10 +1,13 @@
 #include "shell/exit_sequence.h"
 
+#include <string>
+
 namespace lumena {
 
-bool runExitSequence(ExitHost& host, const std::string& afterExitUrl) {
-  if (!host.workSaved() && host.deskHasLayers() && host.askQuestion("ConfirmSaveSession") == kAnswerYes)
-    host.saveWork();
+bool RunExitSequence(ExitHost& host, const std::string& afterExitUrl) {
+  if (!host.workSaved() && host.deskHasLayers() && host.askQuestion("ConfirmSaveSession") == kAnswerYes &&
+      !host.saveWork())
+    return false;
   host.showTip("TipJobFinished");
   if (host.askQuestion("ConfirmExit") != kAnswerYes) return false;
   if (!afterExitUrl.empty()) {
@@ -12,6 +15,14 @@ bool runExitSequence(ExitHost& host, const std::string& afterExitUrl) {
     host.openAddress(afterExitUrl);
   }
   return true;
+}
+
+std::filesystem::path UniqueWorkPath(const std::filesystem::path& folder, std::string_view extension) {
+  for (int number = 1;; ++number) {
+    const std::filesystem::path candidate = folder / ("Work " + std::to_string(number) + std::string(extension));
+    std::error_code ec;
+    if (!std::filesystem::exists(candidate, ec) && !ec) return candidate;
+  }
 }
 
 }  // namespace lumena

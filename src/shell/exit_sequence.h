@@ -2,6 +2,7 @@
 // What happens when the user asks to leave the program.
 #include <string>
 #include <string_view>
+#include <filesystem>
 
 #include "platform/answers.h"
 
@@ -14,7 +15,8 @@ class ExitHost {
   virtual ~ExitHost() = default;
   virtual bool workSaved() const = 0;
   virtual bool deskHasLayers() const = 0;
-  virtual void saveWork() = 0;
+  // Saves the work; false when it could not be saved (the user was told).
+  virtual bool saveWork() = 0;
   // Asks a yes/no question by text key; returns kAnswerYes or kAnswerNo.
   virtual int askQuestion(std::string_view key) = 0;
   // Shows a tip topic (forced, only when its page is found).
@@ -24,7 +26,12 @@ class ExitHost {
 };
 
 // Runs the exit questions; true when the program is to end. `afterExitUrl`
-// is opened when the exit is confirmed and it is not empty.
-bool runExitSequence(ExitHost& host, const std::string& afterExitUrl);
+// is opened when the exit is confirmed and it is not empty. A work the user
+// wanted saved and that could not be saved keeps the program running.
+bool RunExitSequence(ExitHost& host, const std::string& afterExitUrl);
+
+// A name for a work that has no file yet: "Work 1.lmc", "Work 2.lmc"... the
+// first that `folder` does not hold.
+std::filesystem::path UniqueWorkPath(const std::filesystem::path& folder, std::string_view extension);
 
 }  // namespace lumena

@@ -69,6 +69,8 @@ DataRoots readDataRoots(const IniFile& settings, const UserRegistry& registry, c
 }
 
 std::string publisherLink(const IniFile& settings, std::string_view key) {
+  // Without the section the publisher has no pages: nothing is opened.
+  if (!settings.sectionExists("Publisher Links")) return "";
   return trim(settings.readString("Publisher Links", key, kProductWebSite));
 }
 

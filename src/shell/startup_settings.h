@@ -48,7 +48,8 @@ std::string registryName(const IniFile& settings);
 DataRoots readDataRoots(const IniFile& settings, const UserRegistry& registry,
                         const std::filesystem::path& programFolder);
 
-// The address a publisher link opens; empty means nothing is opened.
+// The address a publisher link opens; empty means nothing is opened, as
+// for every link when the settings have no publisher links at all.
 std::string publisherLink(const IniFile& settings, std::string_view key);
 
 // One entry of the intro list.

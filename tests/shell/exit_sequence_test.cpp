@@ -3,6 +3,7 @@
 #include <deque>
 
 #include "shell/exit_sequence.h"
+#include "support/temp_folder.h"
 
 namespace lumena {
 namespace {
@@ -16,7 +17,11 @@ class FakeHost : public ExitHost {
 
   bool workSaved() const override { return saved; }
   bool deskHasLayers() const override { return layers; }
-  void saveWork() override { log.push_back("save"); }
+  bool saveSucceeds = true;
+  bool saveWork() override {
+    log.push_back("save");
+    return saveSucceeds;
+  }
   int askQuestion(std::string_view key) override {
     log.push_back(std::string("ask ") + std::string(key));
     const int answer = answers.front();
@@ -35,7 +40,7 @@ TEST(ExitSequence, UnsavedWorkIsOfferedForSavingThenExitIsConfirmed) {
   host.saved = false;
   host.layers = true;
   host.answers = {kAnswerYes, kAnswerYes};
-  EXPECT_TRUE(runExitSequence(host, "https://after.example/"));
+  EXPECT_TRUE(RunExitSequence(host, "https://after.example/"));
   EXPECT_EQ(host.log, (Log{"ask ConfirmSaveSession", "save", "tip TipJobFinished", "ask ConfirmExit", "events",
                            "open https://after.example/"}));
 }
@@ -45,7 +50,7 @@ TEST(ExitSequence, DecliningExitAfterSavingKeepsTheProgramRunning) {
   host.saved = false;
   host.layers = true;
   host.answers = {kAnswerYes, kAnswerNo};
-  EXPECT_FALSE(runExitSequence(host, "https://after.example/"));
+  EXPECT_FALSE(RunExitSequence(host, "https://after.example/"));
   EXPECT_EQ(host.log, (Log{"ask ConfirmSaveSession", "save", "tip TipJobFinished", "ask ConfirmExit"}));
 }
 
@@ -55,9 +60,27 @@ TEST(ExitSequence, NoSaveQuestionForAnEmptyDeskOrSavedWorkAndNothingOpenedForAnE
     host.saved = saved;
     host.layers = layers;
     host.answers = {kAnswerYes};
-    EXPECT_TRUE(runExitSequence(host, ""));
+    EXPECT_TRUE(RunExitSequence(host, ""));
     EXPECT_EQ(host.log, (Log{"tip TipJobFinished", "ask ConfirmExit"}));
   }
+}
+
+TEST(ExitSequence, AFailedSaveKeepsTheProgramRunning) {
+  FakeHost host;
+  host.saved = false;
+  host.layers = true;
+  host.saveSucceeds = false;
+  host.answers = {kAnswerYes};
+  EXPECT_FALSE(RunExitSequence(host, "https://after.example/"));
+  EXPECT_EQ(host.log, (Log{"ask ConfirmSaveSession", "save"}));
+}
+
+TEST(UniqueWorkPath, TakesTheFirstFreeNumber) {
+  testing::TempFolder works;
+  EXPECT_EQ(UniqueWorkPath(works.path(), ".lmc"), works / "Work 1.lmc");
+  works.write("Work 1.lmc", "");
+  works.write("Work 2.lmu", "");
+  EXPECT_EQ(UniqueWorkPath(works.path(), ".lmc"), works / "Work 2.lmc");
 }
 
 }  // namespace

@@ -59,6 +59,11 @@ TEST(PublisherLinks, EmptyValueOpensNothingAndMissingKeyOpensTheWebSite) {
   EXPECT_NE(publisherLink(s, "SubscribeURL"), "");
 }
 
+TEST(PublisherLinks, WithoutTheSectionNothingIsOpened) {
+  TempFolder dir;
+  EXPECT_EQ(publisherLink(settingsWith(dir, "[MAIL]\nServer=x\n"), "AfterExitURL"), "");
+}
+
 struct DisplayCase {
   int width, height, depth;
   std::optional<std::string> message;

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
-#include <climits>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "interface/interface_context.h"
@@ -13,6 +13,7 @@
 #include "platform/stored_path.h"
 #include "platform/user_registry.h"
 #include "platform/xdg.h"
+#include "shell/desk_settings.h"
 #include "shell/exit_sequence.h"
 #include "shell/product_identity.h"
 #include "shell/run_context.h"
@@ -63,36 +64,45 @@ bool openSettings(RunContext& run) {
   return true;
 }
 
-void registerWorkFileTypesOnce(RunContext& run) {
-  if (!fileTypesNeedRegistering(*run.settings)) return;
-  const auto types = WorkFileTypes(*run.settings);
-  const DesktopEntry entry{"lumena.desktop", std::string(ProductIdentity.fullName), run.programPath};
-  if (registerFileTypes(xdgDataHome(), entry, types)) {
-    run.settings->writeString("TYPES REGISTRATION", "LMTypeRegistered", "YES");
-    run.settings->flush();
-  }
+// The desktop starts the program on the program folder it was started on.
+std::vector<std::string> programFolderArguments(const StartupOptions& options) {
+  if (options.programFolder) return {"--program-folder", fs::absolute(*options.programFolder).string()};
+  if (const char* env = std::getenv(kProgramFolderVariable); env && *env)
+    return {"--program-folder", fs::absolute(env).string()};
+  return {};
 }
 
-// Reads an integer interface parameter into `value` when it is given.
-void readInterfaceInt(const char* key, int& value) {
-  const int given = GetInterfaceInt(key);
-  if (given != INT_MAX) value = given;
+// A registration that cannot be recorded is told, and made again next time.
+void registerWorkFileTypesOnce(RunContext& run, const StartupOptions& options) {
+  if (!fileTypesNeedRegistering(*run.settings)) return;
+  const auto types = WorkFileTypes(*run.settings);
+  const DesktopEntry entry{"lumena.desktop", std::string(ProductIdentity.fullName), run.programPath,
+                           programFolderArguments(options)};
+  if (!registerFileTypes(xdgDataHome(), entry, types)) return;
+  run.settings->writeString("TYPES REGISTRATION", "LMTypeRegistered", "YES");
+  try {
+    run.settings->flush();
+  } catch (const std::exception& e) {
+    ShowErrorBox(e.what());
+  }
 }
 
 // Loads the desk geometry; false (after the error box) when the table is too large.
 bool readDeskGeometry(DeskGeometry& desk) {
-  readInterfaceInt("DesktopTableWidth", desk.tableWidth);
-  readInterfaceInt("DesktopTableHeight", desk.tableHeight);
-  if (desk.tableTooLarge()) {
-    ShowErrorBox("Desktop size exceeds the limit.\rProgram terminated.");
-    return false;
+  if (ReadDeskGeometry(GetInterfaceInt, [](const std::string& m) { ShowWarningBox(m); }, desk)) return true;
+  ShowErrorBox("Desktop size exceeds the limit.\rProgram terminated.");
+  return false;
+}
+
+// An unreadable registry file is told; the program folder then serves as
+// every data root.
+DataRoots readDataRootsOrDefaults(RunContext& run) {
+  try {
+    return readDataRoots(*run.settings, UserRegistry(), run.programFolder);
+  } catch (const std::exception& e) {
+    ShowErrorBox(e.what());
+    return DataRoots(run.programFolder, run.programFolder, run.programFolder);
   }
-  readInterfaceInt("DesktopWindowX", desk.windowX);
-  readInterfaceInt("DesktopWindowY", desk.windowY);
-  readInterfaceInt("DesktopWindowWidth", desk.windowWidth);
-  readInterfaceInt("DesktopWindowHeight", desk.windowHeight);
-  desk.centreView();
-  return true;
 }
 
 // The start-up part of the main window's creation: settings, texts, data
@@ -106,7 +116,7 @@ void prepareMainWindowState(RunContext& run, TFormScreen& screen) {
     QApplication::setApplicationDisplayName(ToQString(title));
     screen.setWindowTitle(ToQString(title));
   }
-  run.dataRoots = readDataRoots(*run.settings, UserRegistry(), run.programFolder);
+  run.dataRoots = readDataRootsOrDefaults(run);
   RegisterCursors(run.programFolder);
 }
 
@@ -122,14 +132,18 @@ void createWorkDesk(RunContext& run) {
   };
 }
 
-// A work named on the command line; any error of opening it is ignored.
+void showNotice(const std::string& text) { ShowMessageWindow(text, 1, true); }
+
+// A work named on the command line; one that cannot be read is told and
+// leaves the desk as it was.
 void openCommandLineWork(RunContext& run, const std::string& file) {
   try {
     const WorkLoadOutcome outcome = ReadWorkFile(file, *run.desk, run.deskHost, run.anchors);
     if (!outcome.loaded) return;
     run.workPath = std::filesystem::absolute(file);
     run.workSaved = outcome.workSaved;
-  } catch (const std::exception&) {
+  } catch (const std::exception& e) {
+    showNotice(GetTermin("MessageUnableLoadWork", "Unable to load work from file") + "\r" + file + "\r" + e.what());
   }
 }
 
@@ -141,15 +155,26 @@ class WindowExitHost : public ExitHost {
   bool workSaved() const override { return run_.workSaved; }
   bool deskHasLayers() const override { return run_.desk && run_.desk->Count() > 0; }
   // Until the load and save window offers a file name, the work goes back
-  // to the file it came from.
-  void saveWork() override {
-    if (run_.workPath.empty()) return;
+  // to the file it came from, or, when it has none, to a new file in the
+  // works folder, and the user is told which.
+  bool saveWork() override {
+    const bool newFile = run_.workPath.empty();
     try {
-      SaveWork(run_.workPath, *run_.desk, run_.anchors, ProductIdentity.nameWithVersion);
+      const fs::path target = newFile ? newWorkPath() : run_.workPath;
+      SaveWork(target, *run_.desk, run_.anchors, ProductIdentity.nameWithVersion);
+      run_.workPath = target;
       run_.workSaved = true;
     } catch (const std::exception& e) {
-      ShowMessageWindow(e.what(), 1, true);
+      showNotice(GetTermin("MessageUnableSaveWork", "Unable to save work to file") + "\r" + e.what());
+      return false;
     }
+    if (newFile) showNotice(GetTermin("MessageWorkSavedAs", "The work was saved as") + "\r" + run_.workPath.string());
+    return true;
+  }
+  fs::path newWorkPath() const {
+    const fs::path folder = mapStoredPath(run_.programFolder, run_.startup.folders.saveWork);
+    fs::create_directories(folder);
+    return UniqueWorkPath(folder, ProductIdentity.compressedWorkExtension);
   }
   int askQuestion(std::string_view key) override {
     return MessageWindow() ? ShowMessageWindow(key, 0, false) : AskQuestionBox(GetTermin(key, ""));
@@ -200,8 +225,8 @@ int RunLumena(const StartupOptions& options) {
   RunContext& run = CurrentRun();
   run.programPath = QApplication::applicationFilePath().toStdString();
   try {
-    run.programFolder = writableProgramFolder(
-        chooseProgramFolder(options.programFolder, fs::path(run.programPath).parent_path()), xdgDataHome());
+    run.programFolder = WritableProgramFolder(
+        ChooseProgramFolder(options.programFolder, fs::path(run.programPath).parent_path()), xdgDataHome());
   } catch (const std::exception& e) {
     ShowErrorBox(std::string(e.what()) + "\rProgram terminated.");
     return 1;
@@ -216,7 +241,7 @@ int RunLumena(const StartupOptions& options) {
   if (!options.skipIntro) PlayIntro(screen, readIntroList(*run.settings, run.programFolder));
 
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  registerWorkFileTypesOnce(run);
+  registerWorkFileTypesOnce(run, options);
   CurrentInterface().AppFolder = run.programFolder;
   LoadInterfaceInfo(CurrentInterface(), *run.settings, display->size().width(), display->size().height(),
                     [](const std::string& message) { ShowWarningBox(message); });
@@ -241,7 +266,7 @@ int RunLumena(const StartupOptions& options) {
   WindowExitHost exitHost(run);
   bool leaving = false;
   auto exitConfirmed = [&] {
-    leaving = leaving || runExitSequence(exitHost, publisherLink(*run.settings, "AfterExitURL"));
+    leaving = leaving || RunExitSequence(exitHost, publisherLink(*run.settings, "AfterExitURL"));
     return leaving;
   };
   // Closing the main window ends the program through the backdrop.
@@ -250,8 +275,13 @@ int RunLumena(const StartupOptions& options) {
     return leaving;
   };
   screen.closeHandler = exitConfirmed;
-  screen.keyDownHandler = [&mainWindow](QKeyEvent* event) { mainWindow.MainKeyDown(event); };
-  screen.keyUpHandler = [&mainWindow](QKeyEvent* event) { mainWindow.MainKeyUp(event); };
+  // A modal run disables the main window: its shortcuts rest meanwhile.
+  screen.keyDownHandler = [&mainWindow](QKeyEvent* event) {
+    if (mainWindow.isEnabled()) mainWindow.MainKeyDown(event);
+  };
+  screen.keyUpHandler = [&mainWindow](QKeyEvent* event) {
+    if (mainWindow.isEnabled()) mainWindow.MainKeyUp(event);
+  };
   if (options.workFile) openCommandLineWork(run, *options.workFile);
   QApplication::restoreOverrideCursor();
   const int code = QApplication::exec();

@@ -203,11 +203,59 @@ TEST_F(StartupTest, AWorkOnTheCommandLineIsOpenedAndSavedBackOnExit) {
   EXPECT_TRUE(CurrentRun().workSaved);
 }
 
-TEST_F(StartupTest, ADamagedCommandLineWorkIsIgnored) {
+TEST_F(StartupTest, ADamagedCommandLineWorkIsToldAndTheDeskStaysEmpty) {
   program_.write("Lumena.ini", "");
   options_.workFile = home_.write("bad.lmc", "not a work").string();
+  userAction = [] { EXPECT_EQ(CurrentRun().desk->Count(), 0); };
   EXPECT_EQ(run(), 0);
-  EXPECT_EQ(boxes_.size(), 1u) << "only the exit question";
+  ASSERT_EQ(boxes_.size(), 2u);
+  EXPECT_TRUE(boxes_[0].text.starts_with("Unable to load work from file\n" + *options_.workFile)) << boxes_[0].text;
+  EXPECT_EQ(boxes_[1].text, "");  // the exit question, without texts here
+}
+
+// Answers in turn, then yes.
+std::function<int()> answersInTurn(std::vector<int> answers) {
+  return [answers = std::move(answers), next = size_t{0}]() mutable { return next < answers.size() ? answers[next++] : 6; };
+}
+
+TEST_F(StartupTest, AWorkThatCannotBeSavedOnExitIsToldAndTheProgramStays) {
+  program_.write("Lumena.ini", "");
+  program_.write("termins.txt", "ConfirmSaveSession=Save?;\r\nConfirmExit=Leave?;\r\nMessageUnableSaveWork=No save;\r\n");
+  const fs::path work = home_ / "gone" / "look.lmc";
+  fs::create_directories(work.parent_path());
+  writeWork(work);
+  userAction = [&] {
+    CurrentRun().deskHost.RecordAction(EditingAction::ParametersChanged);
+    fs::remove_all(work.parent_path());
+    home_.write("gone", "a file where the folder was");
+  };
+  options_.workFile = work.string();
+  answer = answersInTurn({6, 6, 7, 6});
+  EXPECT_EQ(run(), 0);
+  ASSERT_EQ(boxes_.size(), 4u);
+  EXPECT_EQ(boxes_[0].text, "Save?");
+  EXPECT_TRUE(boxes_[1].text.starts_with("No save\n")) << boxes_[1].text;
+  EXPECT_EQ(boxes_[2].text, "Save?") << "the program went on after the failed save";
+  EXPECT_EQ(boxes_[3].text, "Leave?");
+}
+
+TEST_F(StartupTest, AWorkWithoutAFileIsSavedOnExitUnderANewNameInTheWorksFolder) {
+  program_.write("Lumena.ini", "");
+  program_.write("termins.txt", "ConfirmSaveSession=Save?;\r\nConfirmExit=Leave?;\r\nMessageWorkSavedAs=Saved as;\r\n");
+  program_.write("Works/Work 1.lmc", "somebody else's");
+  userAction = [] {
+    TWorkDesk& desk = *CurrentRun().desk;
+    Picture picture(20, 10);
+    for (Pixel& p : picture.pixels()) p = {10, 20, 30, 255};
+    desk.InsertLayer(TLayer::CreateFromPicture(desk, picture, "Portrait", false));
+    CurrentRun().deskHost.RecordAction(EditingAction::ParametersChanged);
+  };
+  EXPECT_EQ(run(), 0);
+  const fs::path saved = program_ / "Works" / "Work 2.lmc";
+  ASSERT_EQ(boxes_.size(), 3u);
+  EXPECT_EQ(boxes_[1].text, "Saved as\n" + saved.string());
+  EXPECT_TRUE(fs::is_regular_file(saved));
+  EXPECT_EQ(readFile(program_ / "Works" / "Work 1.lmc"), "somebody else's");
 }
 
 TEST_F(StartupTest, CursorsComeFromTheProgramFolder) {

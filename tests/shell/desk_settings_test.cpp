@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "shell/desk_settings.h"
+
+namespace lumena {
+namespace {
+
+struct DeskCase {
+  std::map<std::string, int, std::less<>> given;
+  bool accepted;
+  DeskGeometry expected;
+  int warnings;
+};
+
+DeskGeometry defaults() {
+  DeskGeometry desk;
+  desk.centreView();
+  return desk;
+}
+
+DeskGeometry with(int tableWidth, int tableHeight, int x, int y, int width, int height) {
+  DeskGeometry desk{tableWidth, tableHeight, x, y, width, height};
+  desk.centreView();
+  return desk;
+}
+
+class ReadDeskGeometryTest : public ::testing::TestWithParam<DeskCase> {};
+
+TEST_P(ReadDeskGeometryTest, TakesValuesInRangeAndWarnsOfTheOthers) {
+  const DeskCase& c = GetParam();
+  auto lookup = [&c](std::string_view key) {
+    const auto found = c.given.find(key);
+    return found == c.given.end() ? kMissingInterfaceInt : found->second;
+  };
+  std::vector<std::string> warnings;
+  DeskGeometry desk;
+  EXPECT_EQ(ReadDeskGeometry(lookup, [&](const std::string& m) { warnings.push_back(m); }, desk), c.accepted);
+  EXPECT_EQ(static_cast<int>(warnings.size()), c.warnings);
+  for (const std::string& warning : warnings) EXPECT_TRUE(warning.starts_with("Error in contents of file INTFACE.TXT\r"));
+  if (!c.accepted) return;
+  EXPECT_EQ(desk.tableWidth, c.expected.tableWidth);
+  EXPECT_EQ(desk.tableHeight, c.expected.tableHeight);
+  EXPECT_EQ(desk.windowX, c.expected.windowX);
+  EXPECT_EQ(desk.windowY, c.expected.windowY);
+  EXPECT_EQ(desk.windowWidth, c.expected.windowWidth);
+  EXPECT_EQ(desk.windowHeight, c.expected.windowHeight);
+  EXPECT_EQ(desk.viewLeft, c.expected.viewLeft);
+  EXPECT_EQ(desk.viewTop, c.expected.viewTop);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReadDeskGeometryTest,
+    ::testing::Values(
+        DeskCase{{}, true, defaults(), 0},
+        DeskCase{{{"DesktopTableWidth", 1024}, {"DesktopTableHeight", 1024}}, true, with(1024, 1024, 97, 62, 445, 492), 0},
+        DeskCase{{{"DesktopTableWidth", 1025}}, false, {}, 0},
+        DeskCase{{{"DesktopTableHeight", 2147483646}}, false, {}, 0},
+        DeskCase{{{"DesktopTableWidth", 0}, {"DesktopTableHeight", -5}}, true, defaults(), 2},
+        DeskCase{{{"DesktopWindowWidth", 0}, {"DesktopWindowHeight", -2147483647 - 1}}, true, defaults(), 2},
+        DeskCase{{{"DesktopWindowWidth", 891}}, true, defaults(), 1},
+        DeskCase{{{"DesktopWindowX", -1}, {"DesktopWindowY", 2000}}, true, defaults(), 2},
+        DeskCase{{{"DesktopWindowX", 0}, {"DesktopWindowY", 0}, {"DesktopWindowWidth", 890}, {"DesktopWindowHeight", 768}},
+                 true, with(890, 984, 0, 0, 890, 768), 0}));
+
+}  // namespace
+}  // namespace lumena
