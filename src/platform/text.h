@@ -32,6 +32,11 @@ std::vector<std::string> splitAt(std::string_view s, char separator);
 // Ensures a folder value ends with a backslash, as stored folder values do.
 std::string withTrailingBackslash(std::string_view folder);
 
+// The data files' 8-bit text as UTF-8: text that is valid UTF-8 already is
+// kept, any other is read as Windows-1252.
+std::string AnsiTextToUtf8(std::string_view text);
+bool IsValidUtf8(std::string_view text);
+
 // Splits a text into lines at LF, CR LF or a lone CR.
 std::vector<std::string> splitLines(std::string_view text);
 

@@ -35,6 +35,27 @@ TEST(Lines, AllThreeLineEndsSplit) {
   EXPECT_EQ(splitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
 }
 
+struct AnsiCase {
+  std::string bytes;
+  std::string utf8;
+};
+
+class AnsiTextTest : public ::testing::TestWithParam<AnsiCase> {};
+
+TEST_P(AnsiTextTest, ValidUtf8StaysAndOtherBytesAreWindows1252) {
+  EXPECT_EQ(AnsiTextToUtf8(GetParam().bytes), GetParam().utf8);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, AnsiTextTest,
+    ::testing::Values(AnsiCase{"plain", "plain"}, AnsiCase{"Caf\xC3\xA9", "Caf\xC3\xA9"},
+                      AnsiCase{"Caf\xE9", "Caf\xC3\xA9"},
+                      AnsiCase{"\x80 \x93quoted\x94", "\xE2\x82\xAC \xE2\x80\x9Cquoted\xE2\x80\x9D"},
+                      AnsiCase{"\x81", "\xC2\x81"},
+                      // Overlong, surrogate and cut sequences are not UTF-8.
+                      AnsiCase{"\xC0\xAF", "\xC3\x80\xC2\xAF"}, AnsiCase{"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},
+                      AnsiCase{"\xE2\x82", "\xC3\xA2\xE2\x80\x9A"}));
+
 TEST(FolderValue, GetsOneTrailingBackslash) {
   EXPECT_EQ(withTrailingBackslash("Works"), "Works\\");
   EXPECT_EQ(withTrailingBackslash("Works\\"), "Works\\");

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QAudioOutput>
 #include <QFontMetrics>
-#include <QHelpEvent>
 #include <QMediaPlayer>
 #include <QPainter>
 #include <QScreen>
@@ -48,12 +47,18 @@ TSoundHint::TSoundHint(QObject* parent)
       MyPlayer(new QMediaPlayer(this)),
       audio_(new QAudioOutput(this)),
       window_(new TSoundHintWindow()),
-      hideTimer_(new QTimer(this)) {
+      hideTimer_(new QTimer(this)),
+      showTimer_(new QTimer(this)) {
   MyPlayer->setAudioOutput(audio_);
   hideTimer_->setSingleShot(true);
+  showTimer_->setSingleShot(true);
   connect(hideTimer_, &QTimer::timeout, this, &TSoundHint::HideHint);
-  connect(MyPlayer, &QMediaPlayer::playbackStateChanged, this, [this](QMediaPlayer::PlaybackState state) {
-    if (state == QMediaPlayer::StoppedState && SoundAfter && BgPlayer) BgPlayer->play();
+  connect(showTimer_, &QTimer::timeout, this, &TSoundHint::showPendingHint);
+  // The music comes back when a hint sound has ended or cannot play; a sound
+  // stopped for the next hint's sound leaves it off.
+  connect(MyPlayer, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
+    const bool over = status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia;
+    if (over && SoundAfter && BgPlayer) BgPlayer->play();
   });
   qApp->installEventFilter(this);
 }
@@ -89,16 +94,53 @@ void TSoundHint::playSound(const QString& file) {
   MyPlayer->play();
 }
 
-void TSoundHint::HideHint() { window_->hide(); }
+void TSoundHint::HideHint() {
+  if (!window_->isVisible()) return;
+  window_->hide();
+  sinceHidden_.start();
+}
+
+std::optional<int> TSoundHint::PendingHintDelay() const {
+  if (!showTimer_->isActive()) return std::nullopt;
+  return showTimer_->interval();
+}
+
+void TSoundHint::scheduleHint(QWidget* control) {
+  const bool reading = window_->isVisible() || (sinceHidden_.isValid() && sinceHidden_.elapsed() < Pause);
+  pending_ = control;
+  showTimer_->start(reading ? ShortPause : Pause);
+}
+
+void TSoundHint::cancelHint() {
+  showTimer_->stop();
+  pending_ = nullptr;
+}
+
+void TSoundHint::showPendingHint() {
+  if (pending_ && pending_->isVisible()) ShowHint(pending_->toolTip(), QCursor::pos() + QPoint(0, 20));
+  pending_ = nullptr;
+}
 
 bool TSoundHint::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget) return false;
-  if (event->type() == QEvent::ToolTip) {
-    ShowHint(widget->toolTip(), static_cast<QHelpEvent*>(event)->globalPos() + QPoint(0, 20));
-    return true;
+  switch (event->type()) {
+    case QEvent::ToolTip:
+      return true;  // the hints keep their own delays
+    case QEvent::Enter:
+      if (!widget->toolTip().isEmpty()) scheduleHint(widget);
+      break;
+    case QEvent::Leave:
+      if (widget == pending_) cancelHint();
+      HideHint();
+      break;
+    case QEvent::MouseButtonPress:
+      cancelHint();
+      HideHint();
+      break;
+    default:
+      break;
   }
-  if (event->type() == QEvent::Leave || event->type() == QEvent::MouseButtonPress) HideHint();
   return false;
 }
 

@@ -2,7 +2,9 @@
 // The program's hint window: the hint's words in a soft elliptical glow over
 // the screen, and an optional sound ("words@file.wav").
 #include <QFont>
+#include <QElapsedTimer>
 #include <QObject>
+#include <QPointer>
 #include <QWidget>
 #include <optional>
 #include <string>
@@ -29,7 +31,9 @@ class TSoundHint : public QObject, public InterfaceParamTarget {
   QColor HintTextColor = QColor(0, 0, 128);
   QFont Font = QFont("Arial", 9);
   double Coefficient = 2.0;
-  int HidePause = 5000;
+  int Pause = 500;       // before a hint shows
+  int ShortPause = 50;   // before the next one shows, while hints are being read
+  int HidePause = 5000;  // before a shown hint goes
   QString PathForWave;  // empty: the program's folder
   QString ProgramFolder;
   QMediaPlayer* BgPlayer = nullptr;
@@ -42,6 +46,9 @@ class TSoundHint : public QObject, public InterfaceParamTarget {
 
   // Shows a hint string at a screen point; the sound part is played.
   void ShowHint(const QString& hint, QPoint at);
+  // The delay before the hint of the control the pointer is on shows;
+  // nothing when no hint waits.
+  std::optional<int> PendingHintDelay() const;
   void HideHint();
   TSoundHintWindow* window() const { return window_; }
   QMediaPlayer* player() const { return MyPlayer; }
@@ -55,10 +62,17 @@ class TSoundHint : public QObject, public InterfaceParamTarget {
 
  private:
   void playSound(const QString& file);
+  void scheduleHint(QWidget* control);
+  void cancelHint();
+  void showPendingHint();
   QMediaPlayer* MyPlayer;
   QAudioOutput* audio_;
   TSoundHintWindow* window_;
   QTimer* hideTimer_;
+  QTimer* showTimer_;
+  QPointer<QWidget> pending_;
+  // Since a shown hint went away: the next comes after ShortPause for a while.
+  QElapsedTimer sinceHidden_;
 };
 
 class TSoundHintWindow : public QWidget {

@@ -1,9 +1,12 @@
 #include "platform/ui/qt_text.h"
 
+#include "platform/text.h"
+
 namespace lumena {
 
 QString ToQString(std::string_view text) {
-  return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+  const std::string utf8 = AnsiTextToUtf8(text);
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 QString ToQStringWithLineBreaks(std::string_view text) {
