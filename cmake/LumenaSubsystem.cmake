@@ -1,7 +1,7 @@
 # lumena_subsystem(NAME LIBS ... UI_LIBS ...)
 # Builds the subsystem's Qt-free model library lumena_<NAME> from the .cpp
 # files at the top of its folder, and its window library lumena_<NAME>_ui from
-# the .cpp files of its ui/ folder (not in fuzzing builds).
+# the .cpp files of its ui/ folder (not in fuzzing and sanitizer builds).
 function(lumena_subsystem name)
   cmake_parse_arguments(S "" "" "LIBS;UI_LIBS" ${ARGN})
   set(dir ${CMAKE_CURRENT_SOURCE_DIR}/${name})
@@ -18,7 +18,7 @@ function(lumena_subsystem name)
     target_include_directories(lumena_${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(lumena_${name} INTERFACE ${S_LIBS})
   endif()
-  if(NOT LUMENA_FUZZ)
+  if(LUMENA_WITH_QT)
     file(GLOB ui_sources CONFIGURE_DEPENDS ${dir}/ui/*.cpp ${dir}/ui/*.h)
     if(ui_sources)
       add_library(lumena_${name}_ui STATIC ${ui_sources})
