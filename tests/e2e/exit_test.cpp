@@ -4,36 +4,17 @@
 
 #include <fstream>
 
-#include "e2e/support/lumena_run.h"
-#include "e2e/support/lumena_screen.h"
-#include "interface/message_window_layout.h"
-#include "shell/main_window_layout.h"
+#include "e2e/support/lumena_test.h"
 
 namespace lumena::e2e {
 namespace {
 
-class ExitTest : public ::testing::Test {
+class ExitTest : public LumenaTest {
  protected:
-  void startLumena() {
-    run.start();
-    ASSERT_TRUE(WaitUntil([&] { return screen.mainWindowShown(); })) << "the main window never showed";
-  }
-
-  // Clicks the main window's close button and waits for the question.
-  ScreenRect askToExit() {
-    screen.clickControl(screen.mainWindow(), kMainWindowLayout, "ButtonExit");
-    std::optional<ShownWindow> question;
-    EXPECT_TRUE(WaitUntil([&] { return (question = screen.window(kMessageWindowLayout)).has_value(); }))
-        << "the exit question never showed";
-    return question ? question->rect : ScreenRect{};
-  }
-
-  bool questionGone() const { return !screen.window(kMessageWindowLayout); }
-
   // After the question closed, the program must still answer the mouse:
   // a second exit question shows, and is returned.
   ScreenRect expectStillRunning() {
-    EXPECT_TRUE(WaitUntil([&] { return questionGone(); })) << "the question did not close";
+    EXPECT_TRUE(WaitUntil([&] { return messageGone(); })) << "the question did not close";
     EXPECT_TRUE(run.running());
     const ScreenRect again = askToExit();
     EXPECT_NE(again, ScreenRect{});
@@ -44,10 +25,6 @@ class ExitTest : public ::testing::Test {
     EXPECT_EQ(run.waitForExit(kStepSeconds), 0);
     EXPECT_EQ(run.outsideProgramCalls("xdg-open"), std::vector<std::string>{}) << "no publisher page by default";
   }
-
-  XDisplay x;
-  LumenaScreen screen{x};
-  LumenaRun run;
 };
 
 TEST_F(ExitTest, MouseAnswersNoThenYes) {

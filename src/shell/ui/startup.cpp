@@ -143,7 +143,8 @@ void openCommandLineWork(RunContext& run, const std::string& file) {
     run.workPath = std::filesystem::absolute(file);
     run.workSaved = outcome.workSaved;
   } catch (const std::exception& e) {
-    showNotice(GetTermin("MessageUnableLoadWork", "Unable to load work from file") + "\r" + file + "\r" + e.what());
+    showNotice(GetTermin("MessageUnableLoadWork", "Unable to load work from file") + "\r" +
+               fs::path(file).filename().string());
   }
 }
 
@@ -159,16 +160,19 @@ class WindowExitHost : public ExitHost {
   // works folder, and the user is told which.
   bool saveWork() override {
     const bool newFile = run_.workPath.empty();
+    fs::path target = run_.workPath;
     try {
-      const fs::path target = newFile ? newWorkPath() : run_.workPath;
+      if (newFile) target = newWorkPath();
       SaveWork(target, *run_.desk, run_.anchors, ProductIdentity.nameWithVersion);
-      run_.workPath = target;
-      run_.workSaved = true;
-    } catch (const std::exception& e) {
-      showNotice(GetTermin("MessageUnableSaveWork", "Unable to save work to file") + "\r" + e.what());
+    } catch (const std::exception&) {
+      showNotice(GetTermin("MessageUnableSaveWork", "Unable to save work to file") + "\r" + target.filename().string());
       return false;
     }
-    if (newFile) showNotice(GetTermin("MessageWorkSavedAs", "The work was saved as") + "\r" + run_.workPath.string());
+    run_.workPath = target;
+    run_.workSaved = true;
+    if (newFile)
+      showNotice(GetTermin("MessageWorkSavedAs", "The work was saved as") + "\r" +
+                 run_.workPath.lexically_relative(run_.programFolder).string());
     return true;
   }
   fs::path newWorkPath() const {

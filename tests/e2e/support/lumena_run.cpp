@@ -18,19 +18,13 @@ namespace lumena::e2e {
 
 namespace {
 
-// Every outside program the program may start; the stubs only write down
-// that they were called.
-constexpr const char* kStubbedPrograms[] = {"xdg-open", "xdg-email", "xdg-mime", "update-desktop-database"};
-
-void writeStub(const fs::path& folder, const char* name, const fs::path& log) {
-  const fs::path stub = folder / name;
-  std::ofstream(stub) << "#!/bin/sh\necho \"" << name << " $*\" >> '" << log.string() << "'\n";
-  fs::permissions(stub, fs::perms::owner_all);
-}
+// The outside programs the program may start are stubs that note each call
+// in the home's "outside-calls.log".
+const fs::path kStubs = fs::path(LUMENA_SOURCE_DIR) / "tests" / "stubs";
 
 // The environment of the child: ours, with a private home and the stubs
 // first on the path.
-std::vector<std::string> childEnvironment(const fs::path& home, const fs::path& stubs) {
+std::vector<std::string> childEnvironment(const fs::path& home) {
   std::vector<std::string> env;
   for (char** entry = environ; *entry; ++entry) {
     const std::string value = *entry;
@@ -39,13 +33,31 @@ std::vector<std::string> childEnvironment(const fs::path& home, const fs::path& 
     env.push_back(value);
   }
   const char* path = std::getenv("PATH");
-  env.push_back("PATH=" + stubs.string() + ":" + (path ? path : "/usr/bin:/bin"));
+  env.push_back("PATH=" + kStubs.string() + ":" + (path ? path : "/usr/bin:/bin"));
   env.push_back("HOME=" + home.string());
   env.push_back("XDG_CONFIG_HOME=" + (home / ".config").string());
   env.push_back("XDG_DATA_HOME=" + (home / ".local/share").string());
   env.push_back("XDG_RUNTIME_DIR=" + (home / "runtime").string());
   env.push_back("QT_QPA_PLATFORM=xcb");
   return env;
+}
+
+constexpr unsigned kUnprivilegedId = 65534;
+
+// Gives the run's home, and a copy of the X authority, to the unprivileged
+// user; the folders above it become passable.
+void handOverToUnprivileged(const fs::path& folder, const fs::path& home, std::vector<std::string>& env) {
+  fs::permissions(folder, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+  if (const char* auth = std::getenv("XAUTHORITY"); auth && fs::exists(auth)) {
+    fs::copy_file(auth, home / ".Xauthority", fs::copy_options::overwrite_existing);
+    std::erase_if(env, [](const std::string& entry) { return entry.starts_with("XAUTHORITY="); });
+    env.push_back("XAUTHORITY=" + (home / ".Xauthority").string());
+  }
+  auto own = [](const fs::path& p) {
+    if (::chown(p.c_str(), kUnprivilegedId, kUnprivilegedId) != 0) throw std::runtime_error("cannot chown " + p.string());
+  };
+  own(home);
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(home)) own(entry.path());
 }
 
 std::vector<char*> pointers(std::vector<std::string>& strings) {
@@ -57,13 +69,10 @@ std::vector<char*> pointers(std::vector<std::string>& strings) {
 
 }  // namespace
 
-LumenaRun::LumenaRun()
-    : programFolder_(folder_ / "program-folder"), home_(folder_ / "home"), stubs_(folder_ / "stubs") {
+LumenaRun::LumenaRun() : programFolder_(folder_ / "program-folder"), home_(folder_ / "home") {
   fs::copy(LUMENA_PROGRAM_FOLDER, programFolder_, fs::copy_options::recursive);
   fs::create_directories(home_ / "runtime");
   fs::permissions(home_ / "runtime", fs::perms::owner_all);
-  fs::create_directories(stubs_);
-  for (const char* name : kStubbedPrograms) writeStub(stubs_, name, folder_ / "outside-calls.txt");
 }
 
 LumenaRun::~LumenaRun() {
@@ -73,11 +82,25 @@ LumenaRun::~LumenaRun() {
   }
 }
 
-void LumenaRun::start(const std::vector<std::string>& arguments) {
-  std::vector<std::string> argv = {LUMENA_BINARY_DIR "/bin/lumena", "--program-folder", programFolder_.string(),
-                                   "--no-intro"};
+void LumenaRun::makeProgramFolderReadOnly() {
+  const auto readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  const auto passable = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(programFolder_))
+    fs::permissions(entry.path(), entry.is_directory() ? readOnly | passable : readOnly);
+  fs::permissions(programFolder_, readOnly | passable);
+}
+
+void LumenaRun::start(const std::vector<std::string>& arguments, User user) {
+  std::vector<std::string> argv;
+  std::vector<std::string> env = childEnvironment(home_);
+  if (user == User::Unprivileged && ::geteuid() == 0) {
+    handOverToUnprivileged(folder_.path(), home_, env);
+    argv = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
+  }
+  for (std::string word : {std::string(LUMENA_BINARY_DIR "/bin/lumena"), std::string("--program-folder"),
+                           programFolder_.string(), std::string("--no-intro")})
+    argv.push_back(word);
   argv.insert(argv.end(), arguments.begin(), arguments.end());
-  std::vector<std::string> env = childEnvironment(home_, stubs_);
   std::vector<char*> argp = pointers(argv), envp = pointers(env);
   pid_ = ::fork();
   if (pid_ < 0) throw std::runtime_error("cannot start lumena");
@@ -104,7 +127,7 @@ std::optional<int> LumenaRun::waitForExit(double seconds) {
 }
 
 std::vector<std::string> LumenaRun::outsideProgramCalls(std::string_view program) const {
-  std::ifstream in(folder_ / "outside-calls.txt");
+  std::ifstream in(home_ / "outside-calls.log");
   std::vector<std::string> calls;
   for (std::string line; std::getline(in, line);)
     if (line.starts_with(std::string(program) + " ")) calls.push_back(line);

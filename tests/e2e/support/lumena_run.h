@@ -23,8 +23,13 @@ class LumenaRun {
   const std::filesystem::path& programFolder() const { return programFolder_; }
   const std::filesystem::path& home() const { return home_; }
 
-  // Starts `lumena --program-folder <copy> --no-intro ARGS...`.
-  void start(const std::vector<std::string>& arguments = {});
+  enum class User { Current, Unprivileged };
+  // Makes the program folder copy read-only, as a system-wide install is.
+  void makeProgramFolderReadOnly();
+  // Starts `lumena --program-folder <copy> --no-intro ARGS...`; as root, an
+  // unprivileged run goes through setpriv as user and group 65534, for whom
+  // the run's home is made.
+  void start(const std::vector<std::string>& arguments = {}, User user = User::Current);
   // The exit status once the program has ended by itself within `seconds`;
   // nothing when it is still running then.
   std::optional<int> waitForExit(double seconds);
@@ -35,7 +40,7 @@ class LumenaRun {
 
  private:
   lumena::testing::TempFolder folder_;
-  std::filesystem::path programFolder_, home_, stubs_;
+  std::filesystem::path programFolder_, home_;
   pid_t pid_ = -1;
   std::optional<int> status_;
 };

@@ -28,12 +28,17 @@ ScreenRect LumenaScreen::mainWindow() const {
   return {(x_.screenWidth() - width) / 2, (x_.screenHeight() - height) / 2, width, height};
 }
 
-bool LumenaScreen::mainWindowShown() const {
-  if (!backdrop()) return false;
-  // The skin's caption strip is drawn: the backdrop alone is black there.
-  const ScreenRect caption = control(mainWindow(), kMainWindowLayout, "CaptionBar");
+bool LumenaScreen::drawn(const ScreenRect& rect) const {
   const QImage shot = x_.grabScreen();
-  return (shot.pixel(caption.centreX(), caption.centreY()) & 0xFFFFFFu) != 0;
+  for (int y = rect.top; y < rect.top + rect.height; ++y)
+    for (int x = rect.left; x < rect.left + rect.width; ++x)
+      if (shot.valid(x, y) && (shot.pixel(x, y) & 0xFFFFFFu) != 0) return true;
+  return false;
+}
+
+bool LumenaScreen::mainWindowShown() const {
+  // The skin's caption strip is drawn: the backdrop alone is black there.
+  return backdrop() && drawn(control(mainWindow(), kMainWindowLayout, "CaptionBar"));
 }
 
 std::optional<ShownWindow> LumenaScreen::window(const WindowLayout& layout) const {

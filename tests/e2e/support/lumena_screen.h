@@ -33,6 +33,9 @@ class LumenaScreen {
   // A control's place on the screen, inside a window placed at `window`.
   static ScreenRect control(const ScreenRect& window, const WindowLayout& layout, std::string_view name);
 
+  // True when something other than black is drawn inside `rect`.
+  bool drawn(const ScreenRect& rect) const;
+
   void clickControl(const ScreenRect& window, const WindowLayout& layout, std::string_view name);
   // Saves the screen as build/screenshots/e2e-<name>.png and returns it.
   QImage screenshot(std::string_view name) const;

@@ -209,7 +209,7 @@ TEST_F(StartupTest, ADamagedCommandLineWorkIsToldAndTheDeskStaysEmpty) {
   userAction = [] { EXPECT_EQ(CurrentRun().desk->Count(), 0); };
   EXPECT_EQ(run(), 0);
   ASSERT_EQ(boxes_.size(), 2u);
-  EXPECT_TRUE(boxes_[0].text.starts_with("Unable to load work from file\n" + *options_.workFile)) << boxes_[0].text;
+  EXPECT_EQ(boxes_[0].text, "Unable to load work from file\nbad.lmc");
   EXPECT_EQ(boxes_[1].text, "");  // the exit question, without texts here
 }
 
@@ -234,7 +234,7 @@ TEST_F(StartupTest, AWorkThatCannotBeSavedOnExitIsToldAndTheProgramStays) {
   EXPECT_EQ(run(), 0);
   ASSERT_EQ(boxes_.size(), 4u);
   EXPECT_EQ(boxes_[0].text, "Save?");
-  EXPECT_TRUE(boxes_[1].text.starts_with("No save\n")) << boxes_[1].text;
+  EXPECT_EQ(boxes_[1].text, "No save\nlook.lmc");
   EXPECT_EQ(boxes_[2].text, "Save?") << "the program went on after the failed save";
   EXPECT_EQ(boxes_[3].text, "Leave?");
 }
@@ -253,7 +253,7 @@ TEST_F(StartupTest, AWorkWithoutAFileIsSavedOnExitUnderANewNameInTheWorksFolder)
   EXPECT_EQ(run(), 0);
   const fs::path saved = program_ / "Works" / "Work 2.lmc";
   ASSERT_EQ(boxes_.size(), 3u);
-  EXPECT_EQ(boxes_[1].text, "Saved as\n" + saved.string());
+  EXPECT_EQ(boxes_[1].text, "Saved as\nWorks/Work 2.lmc");
   EXPECT_TRUE(fs::is_regular_file(saved));
   EXPECT_EQ(readFile(program_ / "Works" / "Work 1.lmc"), "somebody else's");
 }
