@@ -127,6 +127,21 @@ TEST_F(StartupTest, CleanRunRegistersTypesReadsTheDeskAndExitsAfterTheQuestion) 
   EXPECT_EQ(CurrentRun().geometry.tableHeight, 984);
 }
 
+TEST_F(StartupTest, BadDeskValuesAndAnUnreadableRegistryAreToldAndStartUpGoesOn) {
+  program_.write("Lumena.ini", "[TYPES REGISTRATION]\r\nLMTypeRegistered=YES\r\n");
+  program_.write("Intfaces/DEFAULT/1024-768/INTFACE.TXT", "DesktopWindowWidth = 0; DesktopTableHeight = -3;\r\n");
+  fs::create_directories(home_ / "config/Talvek/registry.ini");  // a folder where the file should be
+  EXPECT_EQ(run(), 0);
+  ASSERT_EQ(boxes_.size(), 4u);
+  EXPECT_EQ(boxes_[0].kind, BoxKind::Warning);
+  EXPECT_TRUE(boxes_[0].text.starts_with("Error in contents of file INTFACE.TXT\rDesktopTableHeight = -3"));
+  EXPECT_TRUE(boxes_[1].text.starts_with("Error in contents of file INTFACE.TXT\rDesktopWindowWidth = 0"));
+  EXPECT_EQ(boxes_[2].kind, BoxKind::Error) << "the registry";
+  EXPECT_EQ(boxes_[3].kind, BoxKind::Question) << "and the program ran to its exit question";
+  EXPECT_EQ(CurrentRun().geometry.windowWidth, 445);
+  EXPECT_EQ(CurrentRun().dataRoots.roots().front(), program_.path());
+}
+
 TEST_F(StartupTest, DescriptionErrorIsAWarningAndStartUpGoesOn) {
   program_.write("Lumena.ini", "");
   program_.write("Intfaces/DEFAULT/1024-768/INTFACE.TXT", "\r\n\r\nEND\r\n");
