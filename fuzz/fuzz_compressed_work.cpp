@@ -9,7 +9,7 @@
 #include "work/work_desk.h"
 #include "workfile/compound_file.h"
 #include "workfile/compressed_work.h"
-#include "workfile/quiet_desk_host.h"
+#include "work/quiet_desk_host.h"
 #include "workfile/work_file_error.h"
 #include "workfile/work_file_reader.h"
 

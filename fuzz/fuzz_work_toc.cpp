@@ -1,11 +1,14 @@
 // The table of contents of a work on arbitrary text: every line is read as
-// the loader reads it. A layer line that was accepted must read back the
-// same once written again.
+// the loader reads it, and the whole table is checked against the caps. A
+// layer line that was accepted must read back the same once written again,
+// with its values within their ranges.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
+#include "work/value_ranges.h"
+#include "workfile/work_caps.h"
 #include "workfile/work_file_error.h"
 #include "workfile/work_toc.h"
 
@@ -17,6 +20,12 @@ bool sameRecord(const lumena::TLayerRecord& a, const lumena::TLayerRecord& b) {
          a.Depth == b.Depth && a.SourcePath == b.SourcePath;
 }
 
+bool inRange(const lumena::TLayerRecord& r) {
+  lumena::TLayerRecord clamped = r;
+  lumena::ClampToRanges(clamped);
+  return sameRecord(clamped, r);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -24,12 +33,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   WorkRoles roles;
   PlacementAnchors anchors;
-  for (const std::string& line : SplitTocText(text)) {
+  const std::vector<std::string> lines = SplitTocText(text);
+  try {
+    for (const TLayerRecord& record : CheckedLayerRecords(lines))
+      if (!inRange(record)) std::abort();
+  } catch (const EWorkFileError&) {
+  }
+  for (const std::string& line : lines) {
     ApplyFixedTocLine(line, roles, anchors);
     if (!IsLayerLine(line)) continue;
     try {
       const TLayerRecord record = ParseLayerLine(line);
-      if (!IsStreamableLayerName(record.Name)) std::abort();
+      if (!IsStreamableLayerName(record.Name) || !inRange(record)) std::abort();
       if (!sameRecord(ParseLayerLine(LayerTocLine(record)), record)) std::abort();
     } catch (const EWorkFileError&) {
     }

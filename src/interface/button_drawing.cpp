@@ -8,8 +8,10 @@ namespace lumena {
 
 namespace {
 
+// The two halves are rounded on their own, so their sum can reach 256
+// (white over white at k = 0.5); it saturates rather than wraps.
 uint8_t mix(double k, uint8_t under, uint8_t over) {
-  return static_cast<uint8_t>(Round((1 - k) * under) + Round(k * over));
+  return static_cast<uint8_t>(std::min<int64_t>(Round((1 - k) * under) + Round(k * over), 255));
 }
 
 void blendPixel(Pixel& out, const Pixel& cell, double k) {

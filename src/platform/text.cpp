@@ -84,6 +84,13 @@ std::vector<std::string> splitRecordFields(std::string_view line) {
   return fields;
 }
 
+std::string recordFieldText(std::string_view text, bool keepSeparator) {
+  std::string field(text);
+  for (char& c : field)
+    if (c == '\r' || c == '\n' || (c == ';' && !keepSeparator)) c = ',';
+  return field;
+}
+
 std::vector<std::string> splitAt(std::string_view s, char separator) {
   std::vector<std::string> pieces;
   for (size_t pos = s.find(separator); pos != std::string_view::npos; pos = s.find(separator)) {

@@ -26,6 +26,12 @@ std::optional<int> parseInt(std::string_view s);
 // (n-1)-th and the n-th ";", trimmed. Text after the last ";" is not a field.
 std::vector<std::string> splitRecordFields(std::string_view line);
 
+// A text written as a field of a ";"-separated record line: a ";" inside it
+// would shift every later field and a line end would cut the record, so each
+// becomes ",". With `keepSeparator` only line ends are replaced (for a last
+// field that may hold ";" itself).
+std::string recordFieldText(std::string_view text, bool keepSeparator = false);
+
 // Splits a text at every occurrence of one character; all pieces are kept.
 std::vector<std::string> splitAt(std::string_view s, char separator);
 

@@ -49,8 +49,9 @@ std::optional<TPartInfoRecord> ParseTemplateRecord(std::string_view line, const 
 }
 
 std::string TemplateRecordLine(const TPartInfoRecord& r) {
-  return std::to_string(r.TypeNumber) + ';' + std::to_string(r.X) + ';' + std::to_string(r.Y) + ';' + r.FileName +
-         ';' + r.Name + ';' + r.Tags;
+  // The tags run to the end of the line and are ";"-terminated groups.
+  return std::to_string(r.TypeNumber) + ';' + std::to_string(r.X) + ';' + std::to_string(r.Y) + ';' +
+         recordFieldText(r.FileName) + ';' + recordFieldText(r.Name) + ';' + recordFieldText(r.Tags, true);
 }
 
 void TTemplateBase::LoadTemplateTypes(const IniFile& settings) { Types_ = ReadTemplateTypes(settings); }

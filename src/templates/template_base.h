@@ -43,7 +43,8 @@ std::string MissingTypeNumberWarning(int lineNumber);
 std::optional<TPartInfoRecord> ParseTemplateRecord(std::string_view line, const std::vector<TPartTypeRecord>& types);
 
 // The record line written for a template: "type;x;y;file;name;tags" with the
-// file name as given.
+// file name as given. A ";" in the file name or name and a line end in any
+// field become ",", so that the line stays one record of six fields.
 std::string TemplateRecordLine(const TPartInfoRecord& record);
 
 class TTemplateBase {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/text.h"
+#include "work/value_ranges.h"
 
 namespace lumena {
 
@@ -14,10 +15,13 @@ void TLayer::Init(const Picture& picture, const TLayerRecord* record, const Laye
     Name_ = Site_->NameInUse(record->Name) ? Site_->NewLayerName() : record->Name;
     DisplayName_ = record->DisplayName;
     TemplateType_ = record->TemplateType;
-    X_ = record->X;
-    Y_ = record->Y;
-    Visible_ = record->Visible != 0;
-    Params_ = record->Params;
+    // A record may come from a file: its values are brought into range.
+    TLayerRecord inRange = *record;
+    ClampToRanges(inRange);
+    X_ = inRange.X;
+    Y_ = inRange.Y;
+    Visible_ = inRange.Visible != 0;
+    Params_ = inRange.Params;
     Depth_ = record->Depth;
     SourcePath_ = record->SourcePath;
   } else {

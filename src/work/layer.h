@@ -135,7 +135,8 @@ class TLayer {
 
   // --- Placement and shape.
   void MoveBy(int32_t dx, int32_t dy);
-  // Degrees; angle mod 360 keeps its sign.
+  // Degrees; angle mod 360 keeps its sign. Throws ELayerTooLarge, leaving
+  // the layer as it was, when the rotated picture would exceed the caps.
   void RotateTo(int32_t angle);
   void FlipHorizontal();
   // A new mode snapshots BasePicture; leaving the rotated mode drops the angle.
@@ -145,6 +146,7 @@ class TLayer {
   // With `once`, a record is made only when the undo-pending flag was set.
   // Returns the record made, if any.
   TUndoRecord* PushUndo(UndoKind kind, bool once = false);
+  // Undoing a rotation rotates again: it may throw ELayerTooLarge.
   void Undo();
   void Reset();
   // At the end of a rotating drag: the newest Rotate record keeps the

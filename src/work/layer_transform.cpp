@@ -1,8 +1,14 @@
 // Moving, rotating and flipping a layer, and its transform modes.
 #include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <stdexcept>
+#include <string>
 
 #include "images/rotate.h"
 #include "work/layer.h"
+#include "work/layer_errors.h"
+#include "work/value_ranges.h"
 
 namespace lumena {
 
@@ -23,20 +29,50 @@ void TLayer::MoveBy(int32_t dx, int32_t dy) {
   RepaintUnion(oldArea);
 }
 
+namespace {
+
+// No smaller than the rotated picture: its bounding box plus the border
+// the rotation adds and a pixel of rounding.
+int64_t rotatedPixelsAtMost(const Picture& picture, int32_t degrees) {
+  const double theta = degrees * std::numbers::pi / 180.0;
+  const double c = std::abs(std::cos(theta)), s = std::abs(std::sin(theta));
+  const auto side = [](double length) { return static_cast<int64_t>(std::ceil(length)) + 8; };
+  return side(picture.width() * c + picture.height() * s) * side(picture.width() * s + picture.height() * c);
+}
+
+[[noreturn]] void refuseRotation() {
+  throw ELayerTooLarge("The layer cannot be rotated: the rotated picture would be larger than " +
+                       std::to_string(kMaxLayerPixels >> 20) + " megapixels or " + std::to_string(kMaxPictureSide) +
+                       " pixels a side");
+}
+
+// Checked before anything is allocated.
+Picture rotatedWithinCaps(const Picture& base, int32_t degrees) {
+  if (rotatedPixelsAtMost(base, degrees) > kMaxLayerPixels) refuseRotation();
+  try {
+    return RotatePicture(base, -degrees, base.width() / 2, base.height() / 2);
+  } catch (const std::invalid_argument&) {
+    refuseRotation();
+  }
+}
+
+}  // namespace
+
 void TLayer::RotateTo(int32_t angle) {
   const int32_t a = angle % 360;
   if (a == Angle_) return;
+  // Always from the snapshot, so that rotating back to 0 is exact; before
+  // the first rotation the snapshot will be the working picture. The new
+  // picture is made before anything changes, so a refusal changes nothing.
+  const Picture& base = TransformMode_ == kModeRotated ? BasePicture_ : WorkPicture_;
+  Picture rotated = a != 0 && !base.empty() ? rotatedWithinCaps(base, a) : base;
   const Rect oldArea = DeskRendering_.Area();
   if (TransformMode_ != kModeRotated) {
     SetTransformMode(kModeRotated);
     PivotX_ = X_ + BasePicture_.width() / 2;
     PivotY_ = Y_ + BasePicture_.height() / 2;
   }
-  // Always from the snapshot, so that rotating back to 0 is exact.
-  if (a != 0 && !BasePicture_.empty())
-    WorkPicture_ = RotatePicture(BasePicture_, -a, BasePicture_.width() / 2, BasePicture_.height() / 2);
-  else
-    WorkPicture_ = BasePicture_;
+  WorkPicture_ = std::move(rotated);
   Angle_ = a;
   refitMask();
   Site_->RecordAction(EditingAction::LayerRotated);

@@ -17,6 +17,10 @@
 namespace lumena {
 
 inline constexpr int kMaskRegionCount = 8;
+// A work file's mask stream holds, after the cells, the second-cells flag,
+// a 33-byte record per region and the state.
+inline constexpr size_t kMaskRegionRecordBytes = 33;
+inline constexpr size_t kMaskStreamTailBytes = 1 + kMaskRegionCount * kMaskRegionRecordBytes + 4;
 
 // A region number outside 1..8 given to a parameter get or set.
 class EMaskIndexOutOfBounds : public std::out_of_range {

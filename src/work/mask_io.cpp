@@ -8,13 +8,12 @@
 #include <iterator>
 
 #include "work/mask.h"
+#include "work/value_ranges.h"
 #include "images/zlib_stream.h"
 
 namespace lumena {
 namespace {
 
-constexpr size_t kRegionRecordSize = 33;
-constexpr size_t kStreamTailSize = 1 + kMaskRegionCount * kRegionRecordSize + 4;
 
 void putInt32(std::vector<uint8_t>& out, int32_t v) {
   const auto u = static_cast<uint32_t>(v);
@@ -57,6 +56,7 @@ RegionParameters regionFrom(std::span<const uint8_t> record) {
   int32_t* fields[] = {&p.Color, &p.Red, &p.Green, &p.Blue, &p.Hue, &p.Saturation, &p.Brightness, &p.Contrast};
   for (size_t i = 0; i < std::size(fields); ++i) *fields[i] = int32At(record.subspan(i * 4, 4));
   p.Opacity = record[32];
+  ClampToRanges(p);
   return p;
 }
 
@@ -104,7 +104,7 @@ void TMask::SaveMaskFile() const {
 void TMask::WriteMaskStream(std::vector<uint8_t>& out) const {
   if (Cells_.empty()) return;
   std::vector<uint8_t> content(Cells_);
-  content.reserve(Cells_.size() + kStreamTailSize);
+  content.reserve(Cells_.size() + kMaskStreamTailBytes);
   content.push_back(0);  // no second cells
   for (const RegionParameters& p : RegionParams_) putRegion(content, p);
   putInt32(content, State_);
@@ -117,7 +117,7 @@ void TMask::WriteMaskStream(std::vector<uint8_t>& out) const {
 // they were rather than read from the wrong place.
 void TMask::ReadMaskStream(std::span<const uint8_t> compressed) {
   if (Cells_.empty()) return;
-  const auto content = InflateStreamPrefix(compressed, Cells_.size() + kStreamTailSize);
+  const auto content = InflateStreamPrefix(compressed, Cells_.size() + kMaskStreamTailBytes);
   if (!content) return;
   fillCells(*content);
   ItemReader reader(*content);
@@ -125,7 +125,7 @@ void TMask::ReadMaskStream(std::span<const uint8_t> compressed) {
   const auto flag = reader.take(1);
   if (flag.empty() || flag[0] != 0) return;
   for (RegionParameters& p : RegionParams_) {
-    const auto record = reader.take(kRegionRecordSize);
+    const auto record = reader.take(kMaskRegionRecordBytes);
     if (record.empty()) return;
     p = regionFrom(record);
   }

@@ -96,15 +96,21 @@ std::vector<uint8_t> EncodeBmp32(const Picture& picture) {
   return out;
 }
 
-Picture DecodeBmp32(std::span<const uint8_t> bytes) {
+Bmp32Size ReadBmp32Size(std::span<const uint8_t> bytes) {
   const BmpLayout layout = readHeaders(bytes);
   const int64_t height = layout.height < 0 ? -int64_t{layout.height} : layout.height;
   if (layout.width <= 0 || height == 0 || layout.width > kMaxPictureSide || height > kMaxPictureSide)
     damaged("picture size out of range");
-  const uint64_t rowBytes = uint64_t(layout.width) * 4;
-  if (layout.dataOffset > bytes.size() || bytes.size() - layout.dataOffset < rowBytes * uint64_t(height))
+  return {layout.width, static_cast<int>(height)};
+}
+
+Picture DecodeBmp32(std::span<const uint8_t> bytes) {
+  const BmpLayout layout = readHeaders(bytes);
+  const Bmp32Size size = ReadBmp32Size(bytes);
+  const uint64_t rowBytes = uint64_t(size.width) * 4;
+  if (layout.dataOffset > bytes.size() || bytes.size() - layout.dataOffset < rowBytes * uint64_t(size.height))
     damaged("pixel data cut short");
-  Picture picture(layout.width, static_cast<int>(height));
+  Picture picture(size.width, size.height);
   for (int y = 0; y < picture.height(); ++y) {
     const int stored = layout.height < 0 ? y : picture.height() - 1 - y;
     std::memcpy(picture.row(y).data(), bytes.data() + layout.dataOffset + rowBytes * uint64_t(stored), rowBytes);

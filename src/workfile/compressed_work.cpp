@@ -9,10 +9,12 @@
 #include "workfile/compound_file.h"
 #include "workfile/parallel_jobs.h"
 #include "workfile/safe_save.h"
+#include "workfile/work_caps.h"
 #include "workfile/work_file_error.h"
 #include "workfile/work_file_limits.h"
 #include "workfile/work_file_writer.h"
 #include "workfile/work_preview.h"
+#include "workfile/work_toc.h"
 
 namespace lumena {
 
@@ -74,6 +76,24 @@ std::vector<uint8_t> inflateBlock(std::span<const uint8_t> block, size_t limit, 
   return std::move(*content);
 }
 
+// The opacity plane's length is the picture's pixel count (the decoder makes
+// the JPEG cover no more), so the container's two lengths tell its pixels
+// and its inflated size before anything is decoded. Gives the pixels; a
+// container too damaged to tell gives 0 and fails to decode.
+uint64_t checkedContainer(std::span<const uint8_t> block, const std::string& layerName, PixelBudget& pixels,
+                          InflationBudget& inflated) {
+  Inflater inflater(block);
+  if (!inflater.fillTo(kLayerContainerHeadBytes) || inflater.output().size() < kLayerContainerHeadBytes) return 0;
+  ByteCursor head(inflater.output());
+  const uint64_t jpegBytes = *head.u32le();
+  const uint64_t planeBytes = *head.u32le();
+  pixels.take(planeBytes, layerName);
+  if (jpegBytes > MaxLayerJpegBytes(planeBytes))
+    throw EWorkFileError("The work is refused: the picture of layer " + layerName + " claims a JPEG too large for it");
+  inflated.take(kLayerContainerHeadBytes + jpegBytes + planeBytes, "picture of layer " + layerName);
+  return planeBytes;
+}
+
 }  // namespace
 
 std::vector<uint8_t> EncodeCompressedWork(const WorkSnapshot& work, unsigned threads) {
@@ -101,8 +121,10 @@ CompressedWork ParseCompressedWork(std::span<const uint8_t> bytes) {
   const auto toc = inflateBlock(takeBlock(cursor, "table of contents"), kMaxTocBytes, "table of contents");
   work.toc.assign(toc.begin(), toc.end());
   work.preview = inflateBlock(takeBlock(cursor, "preview"), kMaxPreviewBytes, "preview");
+  if (*count > kMaxWorkLayers)
+    throw EWorkFileError("The work is refused: it has more than " + std::to_string(kMaxWorkLayers) + " layers");
   // Each layer takes at least its two lengths.
-  if (*count > kMaxWorkLayers || *count > cursor.remaining() / 8)
+  if (*count > cursor.remaining() / 8)
     throw EWorkFileError("Damaged compressed work: " + std::to_string(*count) + " layers claimed");
   work.layers.reserve(*count);
   for (uint32_t k = 0; k < *count; ++k) {
@@ -120,27 +142,42 @@ void UnpackCompressedWork(std::span<const uint8_t> bytes, CompoundWriter& target
   if (lines.size() < kFixedTocLines + work.layers.size())
     throw EWorkFileError("Damaged compressed work: the table lists fewer layers than the file holds");
   const std::vector<std::string> written(lines.begin(), lines.begin() + kFixedTocLines + work.layers.size());
-  std::vector<std::string> names;
-  for (size_t k = 0; k < work.layers.size(); ++k) {
-    names.push_back(ParseLayerLine(lines[kFixedTocLines + k]).Name);
-    for (size_t i = 0; i < k; ++i)
-      if (iequals(names[i], names[k])) throw EWorkFileError("Damaged compressed work: two layers named " + names[k]);
-  }
+  // The table's claims are checked before any picture is decoded.
+  const std::vector<TLayerRecord> records = CheckedLayerRecords(std::span(written).subspan(kFixedTocLines));
+  if (records.size() != work.layers.size())
+    throw EWorkFileError("Damaged compressed work: the table lists fewer layers than the file holds");
+  InflationBudget inflated;
+  inflated.take(work.toc.size(), "table of contents");
+  inflated.take(work.preview.size(), "preview");
+  PixelBudget pixels;
   target.addStream(kTocStreamName, TextBytes(UncompressedTocText(written)));
   target.addStream(kPreviewStreamName, work.preview);
   for (size_t k = 0; k < work.layers.size(); ++k) {
+    const std::string& name = records[k].Name;
+    const uint64_t cells = checkedContainer(work.layers[k].picture, name, pixels, inflated);
     if (const auto picture = DecodeJpegAlpha(work.layers[k].picture))
-      target.addStream(BitmapStreamName(names[k]), EncodeBmp32(*picture));
-    target.addStream(MaskStreamName(names[k]), work.layers[k].mask);
+      target.addStream(BitmapStreamName(name), EncodeBmp32(*picture));
+    inflated.take(CheckedMaskContentBytes(work.layers[k].mask, cells, name), "mask of layer " + name);
+    target.addStream(MaskStreamName(name), work.layers[k].mask);
   }
   target.finish();
 }
 
+std::vector<uint8_t> ReadCompressedWorkFile(const std::filesystem::path& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) throw EWorkFileError("No work file " + path.string());
+  if (std::filesystem::file_size(path, ec) > kMaxCompressedWorkFileBytes && !ec)
+    throw EWorkFileError("The work is refused: " + path.string() + " is larger than any work can be");
+  try {
+    return ReadFileBytes(path);
+  } catch (const std::exception& e) {
+    throw EWorkFileError(e.what());
+  }
+}
+
 bool UnpackCompressedWork(const std::filesystem::path& source, const std::filesystem::path& target) {
   try {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(source, ec)) return false;
-    const std::vector<uint8_t> bytes = ReadFileBytes(source);
+    const std::vector<uint8_t> bytes = ReadCompressedWorkFile(source);
     SafeSave save(target);
     {
       CompoundWriter writer(save.file(), target);

@@ -48,8 +48,15 @@ CompressedWork ParseCompressedWork(std::span<const uint8_t> bytes);
 // Writes the uncompressed form of a compressed work into a compound file:
 // the table's first five lines, the preview, and per layer its bitmap (when
 // the picture decodes), its mask stream unchanged and its table line.
-// Throws EWorkFileError.
+// Before any picture is decoded the table is checked (CheckedLayerRecords);
+// each picture's pixels are counted against the caps before it is decoded,
+// and all blocks together may not inflate to more than
+// kMaxCompressedWorkInflatedBytes. Throws EWorkFileError.
 void UnpackCompressedWork(std::span<const uint8_t> bytes, CompoundWriter& target);
+
+// The bytes of a compressed work file. Throws EWorkFileError when it is
+// missing, unreadable or larger than any work can be.
+std::vector<uint8_t> ReadCompressedWorkFile(const std::filesystem::path& path);
 
 // The file form: false on any error, and then no target file is left.
 bool UnpackCompressedWork(const std::filesystem::path& source, const std::filesystem::path& target);

@@ -1,13 +1,16 @@
 #pragma once
 // Saving never destroys the previous file: everything is written to a
 // temporary file in the target's folder, which replaces the target only
-// once it is complete. Until commit() the temporary file is removed again
-// when the save is abandoned, so a failed save leaves the old work as it
-// was.
+// once it is complete (ReplacingFile: the permissions of the old file are
+// kept, temporaries left by a killed save are removed). Until commit() the
+// temporary file is removed again when the save is abandoned, so a failed
+// save leaves the old work as it was.
 #include <cstdio>
 #include <filesystem>
-#include <memory>
+#include <optional>
 #include <span>
+
+#include "platform/replacing_file.h"
 
 namespace lumena {
 
@@ -15,28 +18,20 @@ class SafeSave {
  public:
   // Creates the temporary file; throws EWorkFileError when it cannot.
   explicit SafeSave(std::filesystem::path target);
-  ~SafeSave();
-  SafeSave(const SafeSave&) = delete;
-  SafeSave& operator=(const SafeSave&) = delete;
 
-  std::FILE* file() const { return file_.get(); }
+  std::FILE* file() const { return file_->file(); }
   // Appends bytes and starts writing them to the disk, so that the flush
   // at commit() has little left to do. Throws EWorkFileError.
   void write(std::span<const uint8_t> bytes);
-  const std::filesystem::path& temporaryPath() const { return temporary_; }
+  const std::filesystem::path& temporaryPath() const { return file_->temporaryPath(); }
   // Flushes the data to the disk and renames the temporary file over the
   // target. Throws EWorkFileError when any step fails (the target is then
   // untouched).
   void commit();
 
  private:
-  struct Closer {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-  };
   std::filesystem::path target_;
-  std::filesystem::path temporary_;
-  std::unique_ptr<std::FILE, Closer> file_;
-  bool committed_ = false;
+  std::optional<ReplacingFile> file_;
   long long written_ = 0;
 };
 

@@ -1,41 +1,54 @@
 #pragma once
 // Loading a work file of either kind onto the work desk.
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "portrait/placement_anchors.h"
 #include "work/desk_host.h"
 #include "work/work_desk.h"
+#include "workfile/stored_work.h"
 
 namespace lumena {
 
 class CompoundReader;
 
 struct WorkLoadOutcome {
-  // False when the file does not exist: nothing changed and the caller shows
-  // "MessageUnableLoadWork".
+  // Always true: a work that cannot be loaded, a missing file included,
+  // throws EWorkFileError instead.
   bool loaded = false;
   // False when the work was merged into the layers already on the desk.
   bool workSaved = true;
   std::string workName;  // the file name without its extension
 };
 
-// Loads the work: asks "ConfirmClearPrevWork" when the desk holds layers
-// (Yes clears the desk and the anchors, No merges: the loaded layers come
-// first), unpacks a compressed work into a private temporary folder that is
-// removed afterwards, and restores layers, roles, anchors, nail marks and the
-// active layer. Throws EWorkFileError for a damaged file; the layers made
-// before the error stay on the desk.
+// The answer to "ConfirmClearPrevWork", asked only when the desk holds
+// layers and the work has been read: true clears the desk, false merges.
+using ClearPrevWorkQuestion = std::function<bool()>;
+
+// Reads a work file of either kind whole (ReadStoredWork), unpacking a
+// compressed work in a private temporary folder that is removed before
+// returning. Throws EWorkFileError for a missing, damaged or refused work.
+StoredWork ReadStoredWork(const std::filesystem::path& path);
+
+// Loads the work. It is read and checked whole first; a missing, damaged or
+// refused work throws EWorkFileError before anything is asked or changed.
+// Then, when the desk holds layers, `clearPrevWork` decides (when empty,
+// the host is asked "ConfirmClearPrevWork"): Yes clears the desk and the
+// anchors, No merges (the loaded layers come first). The layers, roles,
+// anchors, nail marks and active layer are then placed on the desk.
 WorkLoadOutcome ReadWorkFile(const std::filesystem::path& path, TWorkDesk& desk, DeskHost& host,
-                             PlacementAnchors& anchors);
+                             PlacementAnchors& anchors, const ClearPrevWorkQuestion& clearPrevWork = {});
 
 // The layers, roles, anchors and active layer of an open compound work,
-// added to the desk. Throws EWorkFileError.
+// read whole and then added to the desk. Throws EWorkFileError, and then
+// nothing was added.
 void LoadWorkFromCompound(const CompoundReader& file, TWorkDesk& desk, PlacementAnchors& anchors);
 
 // The table of contents of a work file of either kind, a line per entry, as
-// stored. Throws EWorkFileError.
+// stored; its layer lines are checked against the caps. Throws
+// EWorkFileError.
 std::vector<std::string> ReadWorkToc(const std::filesystem::path& path);
 
 // Unpacks a compressed work file into an uncompressed one at the target,

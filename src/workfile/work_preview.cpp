@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <stdexcept>
 
 #include "images/jpeg_codec.h"
 #include "images/stretch.h"
@@ -18,11 +19,16 @@ namespace {
 
 constexpr int kPreviewQuality = 70;
 
-// The size the picture is drawn at inside width x height.
+// The size the picture is drawn at inside width x height: kept when it fits
+// (exactly, or smaller both ways), else scaled along the axis that limits it
+// so that it always stays inside.
 std::pair<int, int> fittedSize(int w, int h, int width, int height) {
   if ((w == width && h == height) || (w < width && h < height)) return {w, h};
-  if (w >= h) return {width, std::max(1, static_cast<int>(int64_t{h} * width / w))};
-  return {std::max(1, static_cast<int>(int64_t{w} * height / h)), height};
+  const auto scaled = [](int side, int to, int from, int limit) {
+    return static_cast<int>(std::clamp<int64_t>(int64_t{side} * to / from, 1, limit));
+  };
+  if (int64_t{w} * height >= int64_t{h} * width) return {width, scaled(h, width, w, height)};
+  return {scaled(w, height, h, width), height};
 }
 
 Picture filled(int width, int height, uint32_t colour) {
@@ -55,16 +61,21 @@ std::optional<std::vector<uint8_t>> compressedPreview(const std::filesystem::pat
 
 }  // namespace
 
-std::vector<uint8_t> MakePreviewJpeg(const Picture& picture, int width, int height, uint32_t background) {
+Picture PreviewPicture(const Picture& picture, int width, int height, uint32_t background) {
+  if (width < 1 || height < 1) throw std::invalid_argument("preview size out of range");
   Picture canvas = filled(width, height, background);
   if (!picture.empty()) {
     const auto [w, h] = fittedSize(picture.width(), picture.height(), width, height);
     Picture fitted(w, h);
     StretchThumbnail(fitted, {0, 0, w, h}, picture);
     const int left = (width - w) / 2, top = (height - h) / 2;
-    for (int y = 0; y < h; ++y) std::copy(fitted.row(y).begin(), fitted.row(y).end(), canvas.row(top + y).begin() + left);
+    for (int y = 0; y < h; ++y) std::ranges::copy(fitted.row(y), canvas.row(top + y).begin() + left);
   }
-  return EncodeJpeg(canvas, kPreviewQuality);
+  return canvas;
+}
+
+std::vector<uint8_t> MakePreviewJpeg(const Picture& picture, int width, int height, uint32_t background) {
+  return EncodeJpeg(PreviewPicture(picture, width, height, background), kPreviewQuality);
 }
 
 std::optional<std::vector<uint8_t>> ReadWorkPreview(const std::filesystem::path& path) {

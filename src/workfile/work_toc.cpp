@@ -5,6 +5,7 @@
 
 #include "platform/text.h"
 #include "work/colouring_parameters.h"
+#include "work/value_ranges.h"
 #include "workfile/work_file_error.h"
 
 namespace lumena {
@@ -14,13 +15,6 @@ namespace {
 constexpr size_t kLayerFieldCount = 19;
 
 std::string nameOrNil(const std::string& name) { return name.empty() ? "nil" : name; }
-
-// A text field must not carry the field separator or a line end.
-std::string textField(std::string_view text) {
-  std::string field(text);
-  std::replace_if(field.begin(), field.end(), [](char c) { return c == ';' || c == '\r' || c == '\n'; }, ',');
-  return field;
-}
 
 std::string joinFields(std::string_view keyword, std::initializer_list<std::string> fields) {
   std::string line(keyword);
@@ -77,7 +71,7 @@ void readPoint(const std::vector<std::string>& fields, Point& point) {
   for (int32_t* target : {&point.x, &point.y}) {
     const auto value = reader.next();
     if (!value) return;
-    if (value->first != "-1") *target = value->second;
+    if (value->first != "-1") *target = ClampedPosition(value->second);
   }
 }
 
@@ -86,17 +80,22 @@ void readPoint(const std::vector<std::string>& fields, Point& point) {
 bool readNail(ValueReader& reader, NailMark& mark) {
   const auto x = reader.next();
   if (!x || x->first == "-1") return false;
-  mark.x = x->second;
-  const std::array<std::pair<int32_t*, std::string_view>, 3> rest = {
-      {{&mark.y, "-1"}, {&mark.width, "0"}, {&mark.height, "0"}}};
-  for (const auto& [target, keep] : rest) {
+  mark.x = ClampedPosition(x->second);
+  struct Value {
+    int32_t* target;
+    std::string_view keep;
+    int32_t (*inRange)(int32_t);
+  };
+  const std::array<Value, 3> rest = {
+      {{&mark.y, "-1", ClampedPosition}, {&mark.width, "0", ClampedSide}, {&mark.height, "0", ClampedSide}}};
+  for (const Value& value : rest) {
     const auto v = reader.next();
     if (!v) return false;
-    if (v->first != keep) *target = v->second;
+    if (v->first != value.keep) *value.target = value.inRange(v->second);
   }
   const auto angle = reader.next();
   if (!angle) return false;
-  mark.angle = angle->second;
+  mark.angle = angle->second % 360;
   return true;
 }
 
@@ -126,7 +125,7 @@ std::string textFieldAt(const std::vector<std::string>& fields, size_t index) {
 
 std::vector<std::string> FixedTocLines(const WorkHeader& header) {
   return {
-      "VERSION=" + textField(header.version) + ';',
+      "VERSION=" + recordFieldText(header.version) + ';',
       pointLine("PORTRAIT", header.roles.portrait, header.anchors.face),
       handLine(header.roles.hand, header.anchors),
       pointLine("BODY", header.roles.body, header.anchors.body),
@@ -137,10 +136,10 @@ std::vector<std::string> FixedTocLines(const WorkHeader& header) {
 std::string LayerTocLine(const TLayerRecord& r) {
   const ColourParameters& p = r.Params;
   const auto n = [](int32_t v) { return std::to_string(v); };
-  return joinFields("LAYER", {r.Name, textField(r.DisplayName), n(r.TemplateType), n(r.X), n(r.Y), n(r.Width),
+  return joinFields("LAYER", {r.Name, recordFieldText(r.DisplayName), n(r.TemplateType), n(r.X), n(r.Y), n(r.Width),
                               n(r.Height), n(r.Visible), n(p.Color), n(p.Red), n(p.Green), n(p.Blue), n(p.Hue),
                               n(p.Saturation), n(p.Brightness), n(p.Contrast), n(p.Opacity), n(r.Depth),
-                              textField(r.SourcePath)});
+                              recordFieldText(r.SourcePath)});
 }
 
 std::string TocKeyword(std::string_view line) {
@@ -176,6 +175,7 @@ TLayerRecord ParseLayerLine(std::string_view line) {
   for (size_t i = 0; i < kParameters.size(); ++i) SetField(r.Params, kParameters[i], intField(f, 8 + i));
   r.Depth = intField(f, 17);
   r.SourcePath = textFieldAt(f, kLayerFieldCount - 1);
+  ClampToRanges(r);
   return r;
 }
 

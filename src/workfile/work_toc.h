@@ -40,7 +40,8 @@ std::string LayerTocLine(const TLayerRecord& record);
 // The keyword of a line: the trimmed part before its first "=", upper case.
 std::string TocKeyword(std::string_view line);
 bool IsLayerLine(std::string_view line);
-// The record of a LAYER line. Throws EWorkFileError when an integer field
+// The record of a LAYER line, its position, size and parameters brought into
+// their ranges (ClampToRanges). Throws EWorkFileError when an integer field
 // does not convert or the name cannot name a stream.
 TLayerRecord ParseLayerLine(std::string_view line);
 // A layer name fit to name the streams "<name>.bmp" and "<name>.msk".
@@ -49,7 +50,8 @@ bool IsStreamableLayerName(std::string_view name);
 // Applies one fixed line to the roles and anchors read so far. Roles are set
 // only when named (not empty, not "nil"); anchor values of -1 (and nail
 // sizes of 0) leave the value present; a value that does not convert ends
-// the line silently. Other lines are ignored.
+// the line silently. Positions and sizes are clamped to their ranges and
+// angles taken modulo 360. Other lines are ignored.
 void ApplyFixedTocLine(std::string_view line, WorkRoles& roles, PlacementAnchors& anchors);
 
 // The lines of a table: CR, LF or CR LF end a line.

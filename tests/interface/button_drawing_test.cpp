@@ -44,7 +44,9 @@ INSTANTIATE_TEST_SUITE_P(
         // red 0.802*255=204.51->205
         BlendCase{{100, 0, 255, 255}, {255, 255, 0, 51}, 1, {130, 50, 205}},
         // T = 100: nothing of the cell
-        BlendCase{{7, 8, 9, 255}, {200, 100, 50, 255}, 100, {7, 8, 9}}));
+        BlendCase{{7, 8, 9, 255}, {200, 100, 50, 255}, 100, {7, 8, 9}},
+        // white over white, T = 50: 127.5 rounds to 128 twice; the sum saturates at 255
+        BlendCase{{255, 255, 255, 255}, {255, 255, 255, 255}, 50, {255, 255, 255}}));
 
 TEST(ButtonDrawing, CopyOpaqueIgnoresOpacity) {
   Picture output = onePixel({1, 2, 3, 255});

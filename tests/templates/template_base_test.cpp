@@ -1,6 +1,8 @@
 // The template types of the settings and the records of "PartBase.txt".
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "interface/text_file.h"
 #include "platform/ini_file.h"
 #include "support/temp_folder.h"
@@ -133,6 +135,35 @@ TEST(TemplateBase, AppendedRecordReadsBackAndSetsTheFlag) {
   ASSERT_EQ(base.Templates().size(), 2u);
   EXPECT_EQ(base.Templates()[1], (TPartInfoRecord{12, 100, 100, "Hair\\mine.psd", "My layer", "?USCR=Y;"}));
 }
+
+struct HostileFieldsCase {
+  TPartInfoRecord appended;
+  TPartInfoRecord readBack;
+};
+
+class TemplateAppending : public ::testing::TestWithParam<HostileFieldsCase> {};
+
+// Separators and line ends inside the fields cannot add a line or shift a field.
+TEST_P(TemplateAppending, FieldsWithSeparatorsOrLineEndsStayOneRecord) {
+  TempFolder folder;
+  const auto file = folder.write("PartBase.txt", "");
+  TTemplateBase base;
+  base.SetTemplateTypes(someTypes());
+  base.AppendTemplateRecord(file, GetParam().appended);
+  const std::string text = testing::readFile(file);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
+  base.LoadTemplateBase(file);
+  ASSERT_EQ(base.Templates().size(), 1u);
+  EXPECT_EQ(base.Templates()[0], GetParam().readBack);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TemplateAppending,
+    ::testing::Values(
+        HostileFieldsCase{{12, 1, 2, "a;b.psd", "My;layer", "?A=B;"}, {12, 1, 2, "Hair\\a,b.psd", "My,layer", "?A=B;"}},
+        HostileFieldsCase{{12, 1, 2, "a.psd", "two\r\nlines", "?A=B;\n?C=D;"},
+                          {12, 1, 2, "Hair\\a.psd", "two,,lines", "?A=B;,?C=D;"}},
+        HostileFieldsCase{{12, 1, 2, "a\rb.psd", "cr\ronly", "?X=Y;\r"}, {12, 1, 2, "Hair\\a,b.psd", "cr,only", "?X=Y;,"}}));
 
 }  // namespace
 }  // namespace lumena

@@ -130,7 +130,9 @@ TMask filledMask(const Picture& picture) {
   std::copy_n(counting(picture.width() * picture.height(), 7).begin(), picture.width() * picture.height(),
               mask.CellsView().begin());
   for (int region = 1; region <= 8; ++region)
-    mask.SetRegion(region, {region * 1000 - 70000, region, -region, region * 3, 200 - region, region * 11, 5, 150,
+    // Distinct values within the documented ranges (values outside them are
+    // clamped on reading: layer_limits_test.cpp).
+    mask.SetRegion(region, {region * 1000 + 70000, region, 10 + region, region * 3, 200 - region, region * 11, 5, 150,
                             static_cast<uint8_t>(region * 12)});
   return mask;
 }

@@ -1,6 +1,10 @@
 // A save that fails or is killed half-way leaves the previous file intact.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <csignal>
 
 #include "support/temp_folder.h"
@@ -68,6 +72,36 @@ TEST_P(InterruptedSave, AKilledProcessKeepsTheOldFile) {
   };
   EXPECT_EXIT(GetParam().write(path(), next.snapshot(), dieAfterTwo), ::testing::KilledBySignal(SIGKILL), "");
   EXPECT_EQ(testing::readFile(path()), before);
+}
+
+// The killed save runs in a forked child so that its temporary file lands
+// in this test's folder.
+TEST_P(InterruptedSave, TheTemporaryOfAKilledSaveIsRemovedByTheNextSave) {
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    GetParam().write(path(), next.snapshot(), [](int written) {
+      if (written == 2) std::raise(SIGKILL);
+    });
+    ::_exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+  ASSERT_EQ(filesInFolder(), 2u) << "the killed save left its temporary file";
+  GetParam().write(path(), next.snapshot(), {});
+  EXPECT_EQ(filesInFolder(), 1u);
+  WorkFixture loaded;
+  ReadWorkFile(path(), loaded.desk, loaded.host, loaded.anchors);
+  EXPECT_EQ(loaded.desk.Count(), 4);
+}
+
+TEST_P(InterruptedSave, ASaveKeepsThePermissionsOfTheWorkItReplaces) {
+  ASSERT_EQ(::chmod(path().c_str(), 0640), 0);
+  GetParam().write(path(), next.snapshot(), {});
+  struct stat st {};
+  ASSERT_EQ(::stat(path().c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
 TEST_P(InterruptedSave, AFolderThatCannotBeWrittenIsAnErrorNotASuccess) {

@@ -3,6 +3,7 @@
 
 #include "support/temp_folder.h"
 #include "work_fixture.h"
+#include "work_rewriting.h"
 #include "workfile/compound_file.h"
 #include "workfile/compressed_work.h"
 #include "workfile/work_file_error.h"
@@ -14,26 +15,12 @@ namespace {
 
 using testing::TempFolder;
 using testing::WorkFixture;
+using testing::copyWithToc;
 
 void save(WorkFixture& work, const std::filesystem::path& path) {
   const WorkSnapshot snapshot = work.snapshot();
   if (path.extension() == ".lmc") WriteCompressedWork(path, snapshot);
   else WriteWorkFile(path, snapshot);
-}
-
-// A copy of an uncompressed work with another table.
-void copyWithToc(const std::filesystem::path& from, const std::filesystem::path& to, const std::string& toc) {
-  std::FILE* f = std::fopen(to.c_str(), "wb");
-  ASSERT_NE(f, nullptr);
-  {
-    CompoundWriter writer(f, to);
-    writer.addStream("ListFile.txt", TextBytes(toc));
-    CompoundReader source(from);
-    for (const std::string& name : source.streamNames())
-      if (name != "ListFile.txt") writer.addStream(name, *source.readStream(name, SIZE_MAX));
-    writer.finish();
-  }
-  std::fclose(f);
 }
 
 struct KindCase {
@@ -125,11 +112,10 @@ TEST(WorkLoad, TableWithCrLfOrLfReadsAsWithCr) {
   }
 }
 
-TEST(WorkLoad, MissingFileChangesNothing) {
+TEST(WorkLoad, MissingFileIsAnErrorAndChangesNothing) {
   WorkFixture work;
   work.fill();
-  const WorkLoadOutcome outcome = ReadWorkFile("/nonexistent/w.lmu", work.desk, work.host, work.anchors);
-  EXPECT_FALSE(outcome.loaded);
+  EXPECT_THROW(ReadWorkFile("/nonexistent/w.lmu", work.desk, work.host, work.anchors), EWorkFileError);
   EXPECT_EQ(work.desk.Count(), 4);
   EXPECT_TRUE(work.host.questions.empty());
 }
@@ -216,7 +202,9 @@ TEST(WorkLoad, CompressedWorkLeavesNoTemporaryFilesEvenWhenDamaged) {
   EXPECT_EQ(bad.host.busyCalls, (std::vector<bool>{true, false})) << "the cursor is restored after a failure";
 }
 
-TEST(WorkLoad, MissingLayerStreamStopsTheLoadKeepingTheLayersBefore) {
+// The work is read whole before the desk is touched: a stream missing
+// after two good layers leaves the desk empty.
+TEST(WorkLoad, MissingLayerStreamStopsTheLoadBeforeAnyLayerIsPlaced) {
   TempFolder folder;
   WorkFixture saved;
   saved.fill();
@@ -232,8 +220,8 @@ TEST(WorkLoad, MissingLayerStreamStopsTheLoadKeepingTheLayersBefore) {
   copyWithToc(folder / "w.lmu", folder / "x.lmu", UncompressedTocText(lines));
   WorkFixture loaded;
   EXPECT_THROW(ReadWorkFile(folder / "x.lmu", loaded.desk, loaded.host, loaded.anchors), EWorkFileError);
-  EXPECT_EQ(loaded.desk.Count(), 2);
-  EXPECT_GE(loaded.host.listRefreshes, 1) << "the layers list shows the layers that were loaded";
+  EXPECT_EQ(loaded.desk.Count(), 0);
+  EXPECT_TRUE(loaded.host.actions.empty()) << "nothing was recorded either";
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ TEST(WorkToc, BadLayerLinesAreErrors) {
 TEST(WorkToc, OutOfRangeBytesAreClamped) {
   const TLayerRecord r = ParseLayerLine("LAYER=00000001;n;1;2;3;4;5;7;-1;50;50;50;100;100;100;100;999;0;p;");
   EXPECT_EQ(r.Visible, 1);
-  EXPECT_EQ(r.Params.Opacity, 255);
+  EXPECT_EQ(r.Params.Opacity, 100) << "clamped to the documented 0..100";
 }
 
 struct FixedCase {

@@ -23,8 +23,7 @@ DeskGeometry largestTable() {
 LoadedWork::LoadedWork() : desk(host, largestTable()) {}
 
 void LoadWork(const std::filesystem::path& path, LoadedWork& work) {
-  if (!ReadWorkFile(path, work.desk, work.host, work.anchors).loaded)
-    throw std::runtime_error(path.string() + ": no such file");
+  ReadWorkFile(path, work.desk, work.host, work.anchors);
 }
 
 void SaveWork(LoadedWork& work, const std::filesystem::path& path) {

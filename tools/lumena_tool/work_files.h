@@ -16,7 +16,8 @@ struct LoadedWork {
   PlacementAnchors anchors;
 };
 
-// Throws std::runtime_error with a message for the user.
+// Throws EWorkFileError with a message for the user: a missing, damaged or
+// refused work.
 void LoadWork(const std::filesystem::path& path, LoadedWork& work);
 // Writes the kind the extension names.
 void SaveWork(LoadedWork& work, const std::filesystem::path& path);

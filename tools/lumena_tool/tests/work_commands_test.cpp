@@ -4,9 +4,11 @@
 
 #include "images_test_support.h"
 #include "work_fixture.h"
+#include "work_rewriting.h"
 #include "workfile/compressed_work.h"
 #include "workfile/work_file_reader.h"
 #include "workfile/work_file_writer.h"
+#include "workfile/work_toc.h"
 
 namespace lumena {
 namespace {
@@ -88,6 +90,36 @@ TEST_F(ToolWorks, DamagedOrMissingWorksFailCleanly) {
     EXPECT_EQ(run(arguments), 1) << arguments;
   EXPECT_FALSE(fs::exists(folder / "x.lmu"));
   EXPECT_EQ(run("convert " + p("w.png") + " " + p("x.lmu")), 2) << "a picture is not a work";
+}
+
+// Works over the caps: a layer too large, too many pixels together, two
+// layers of one name. Both commands refuse them with a message.
+TEST_F(ToolWorks, RefusedWorksAreClearErrors) {
+  const auto layer = [](const char* name, int32_t size) {
+    TLayerRecord record;
+    record.Name = name;
+    record.Width = record.Height = size;
+    return LayerTocLine(record);
+  };
+  const std::vector<std::pair<std::vector<std::string>, std::string>> tables = {
+      {{layer("10000000", 9000)}, "more than 64 megapixels"},
+      {{layer("10000000", 8192), layer("10000001", 8192), layer("10000002", 8192), layer("10000003", 8192),
+        layer("10000004", 100)},
+       "more than 256 megapixels together"},
+      {{layer("AbCd1234", 4), layer("aBcD1234", 4)}, "two layers are named"},
+  };
+  for (const auto& [layers, reason] : tables) {
+    std::vector<std::string> lines = FixedTocLines({});
+    lines.insert(lines.end(), layers.begin(), layers.end());
+    testing::copyWithToc(folder / "w.lmu", folder / "refused.lmu", UncompressedTocText(lines));
+    for (const std::string& command : {"info " + p("refused.lmu"), "convert " + p("refused.lmu") + " " + p("x.lmc")}) {
+      const auto result = test::RunCommand(std::string(LUMENA_TOOL_PATH) + " " + command + " 2>&1");
+      EXPECT_EQ(result.exitCode, 1) << command;
+      EXPECT_NE(result.output.find("The work is refused: "), std::string::npos) << result.output;
+      EXPECT_NE(result.output.find(reason), std::string::npos) << result.output;
+    }
+  }
+  EXPECT_FALSE(fs::exists(folder / "x.lmc"));
 }
 
 }  // namespace

@@ -1,0 +1,155 @@
+// A work that cannot be loaded leaves the desk exactly as it was, and the
+// question whether to clear the desk is asked only once the work was read.
+#include <gtest/gtest.h>
+
+#include "support/temp_folder.h"
+#include "work_fixture.h"
+#include "work_rewriting.h"
+#include "workfile/compressed_work.h"
+#include "workfile/work_file_error.h"
+#include "workfile/work_file_reader.h"
+#include "workfile/work_file_writer.h"
+#include "workfile/work_toc.h"
+
+namespace lumena {
+namespace {
+
+using testing::TempFolder;
+using testing::WorkFixture;
+
+// Everything of a desk a load could change.
+struct DeskState {
+  std::vector<const TLayer*> layers;
+  std::vector<TLayerRecord> records;
+  std::vector<Picture> pictures;
+  const TLayer* portrait;
+  const TLayer* hand;
+  int active;
+  PlacementAnchors anchors;
+
+  static DeskState of(WorkFixture& work) {
+    DeskState state{{}, {}, {}, work.desk.PortraitLayer(), work.desk.HandLayer(), work.desk.ActiveIndex(),
+                    work.anchors};
+    for (int i = 0; i < work.desk.Count(); ++i) {
+      state.layers.push_back(&work.desk.Layer(i));
+      state.records.push_back(work.desk.Layer(i).Record());
+      state.pictures.push_back(work.desk.Layer(i).WorkPicture());
+    }
+    return state;
+  }
+  void expectSame(const DeskState& other) const {
+    EXPECT_EQ(layers, other.layers);
+    ASSERT_EQ(records.size(), other.records.size());
+    for (size_t i = 0; i < records.size(); ++i) testing::expectSameRecord(records[i], other.records[i]);
+    EXPECT_EQ(pictures, other.pictures);
+    EXPECT_EQ(portrait, other.portrait);
+    EXPECT_EQ(hand, other.hand);
+    EXPECT_EQ(active, other.active);
+    EXPECT_EQ(anchors, other.anchors);
+  }
+};
+
+std::string cutShort(const std::string& bytes) { return bytes.substr(0, bytes.size() * 2 / 3); }
+
+struct DamageCase {
+  const char* name;
+  const char* source;  // the good work it is made from
+  std::function<void(const TempFolder&, const std::filesystem::path& good, const std::filesystem::path& bad)> damage;
+};
+
+std::vector<DamageCase> damageCases() {
+  const auto truncate = [](const TempFolder&, const std::filesystem::path& good, const std::filesystem::path& bad) {
+    const std::string cut = cutShort(testing::readFile(good));
+    std::ofstream(bad, std::ios::binary) << cut;
+  };
+  return {
+      {"TruncatedCompressed", "w.lmc", truncate},
+      {"TruncatedUncompressed", "w.lmu", truncate},
+      {"Missing", "w.lmu", [](const TempFolder&, const std::filesystem::path&, const std::filesystem::path&) {}},
+      {"LastLayersBitmapDamaged", "w.lmu",
+       [](const TempFolder&, const std::filesystem::path& good, const std::filesystem::path& bad) {
+         // The bitmap read last, after three good layers.
+         const std::string last = ParseLayerLine(ReadWorkToc(good).back()).Name + ".bmp";
+         testing::copyCompound(good, bad, [&](const std::string& name, std::vector<uint8_t>& bytes) {
+           if (name == last) bytes.resize(bytes.size() - 1);
+         });
+       }},
+      {"LastLayerNotANumber", "w.lmu",
+       [](const TempFolder&, const std::filesystem::path& good, const std::filesystem::path& bad) {
+         testing::copyCompound(good, bad, [](const std::string& name, std::vector<uint8_t>& bytes) {
+           if (name != "ListFile.txt") return;
+           std::string toc(bytes.begin(), bytes.end());
+           toc.replace(toc.rfind(";1;"), 3, ";x;");
+           bytes.assign(toc.begin(), toc.end());
+         });
+       }},
+  };
+}
+
+class NoLostWork : public ::testing::TestWithParam<DamageCase> {};
+
+TEST_P(NoLostWork, ADamagedOrMissingWorkLeavesTheDeskAsItWasAndAsksNothing) {
+  TempFolder folder;
+  WorkFixture saved;
+  saved.fill();
+  const auto good = folder / GetParam().source;
+  if (good.extension() == ".lmc") WriteCompressedWork(good, saved.snapshot());
+  else WriteWorkFile(good, saved.snapshot());
+  const auto bad = folder / (std::string("bad") + good.extension().string());
+  GetParam().damage(folder, good, bad);
+
+  WorkFixture desk;
+  desk.fill();
+  desk.anchors.body = {5, 6};
+  const DeskState before = DeskState::of(desk);
+  int asked = 0;
+  EXPECT_THROW(ReadWorkFile(bad, desk.desk, desk.host, desk.anchors,
+                            [&] {
+                              ++asked;
+                              return true;
+                            }),
+               EWorkFileError);
+  EXPECT_EQ(asked, 0);
+  EXPECT_TRUE(desk.host.questions.empty());
+  DeskState::of(desk).expectSame(before);
+  EXPECT_EQ(desk.host.busyCalls, (std::vector<bool>{true, false}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, NoLostWork, ::testing::ValuesIn(damageCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct AnswerCase {
+  bool clear;
+  int layersAfter;
+  bool workSaved;
+};
+
+class ClearPrevWorkAnswer : public ::testing::TestWithParam<AnswerCase> {};
+
+// A caller without windows answers through the callback; the host is not
+// asked.
+TEST_P(ClearPrevWorkAnswer, TheCallbackDecidesWhetherTheDeskIsCleared) {
+  TempFolder folder;
+  WorkFixture saved;
+  saved.fill();
+  WriteCompressedWork(folder / "w.lmc", saved.snapshot());
+  WorkFixture desk;
+  desk.add(0, 0, 5, 5, {9, 9, 9, 255});
+  int asked = 0;
+  const WorkLoadOutcome outcome = ReadWorkFile(folder / "w.lmc", desk.desk, desk.host, desk.anchors, [&] {
+    ++asked;
+    EXPECT_EQ(desk.desk.Count(), 1) << "asked before the desk changes";
+    return GetParam().clear;
+  });
+  EXPECT_EQ(asked, 1);
+  EXPECT_TRUE(desk.host.questions.empty());
+  EXPECT_EQ(desk.desk.Count(), GetParam().layersAfter);
+  EXPECT_EQ(outcome.workSaved, GetParam().workSaved);
+  EXPECT_EQ(desk.host.busyCalls, (std::vector<bool>{true, false, true, false})) << "no hourglass over the question";
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ClearPrevWorkAnswer,
+                         ::testing::Values(AnswerCase{true, 4, true}, AnswerCase{false, 5, false}));
+
+}  // namespace
+}  // namespace lumena

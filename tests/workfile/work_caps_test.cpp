@@ -1,0 +1,207 @@
+// Works claiming more than a work may hold are refused, from their table
+// before anything is decoded, and from each picture before it is decoded.
+#include <gtest/gtest.h>
+
+#include "images/jpeg_alpha.h"
+#include "support/temp_folder.h"
+#include "work_fixture.h"
+#include "work_rewriting.h"
+#include "workfile/bmp_stream.h"
+#include "workfile/work_caps.h"
+#include "workfile/work_file_error.h"
+#include "workfile/work_file_limits.h"
+#include "workfile/work_file_reader.h"
+#include "workfile/work_file_writer.h"
+
+namespace lumena {
+namespace {
+
+using testing::TempFolder;
+using testing::WorkFixture;
+
+std::string layerLine(const std::string& name, int32_t width, int32_t height) {
+  TLayerRecord record;
+  record.Name = name;
+  record.Width = width;
+  record.Height = height;
+  return LayerTocLine(record);
+}
+
+std::vector<std::string> layerLines(int count, int32_t width, int32_t height) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < count; ++i) lines.push_back(layerLine(std::to_string(10000000 + i), width, height));
+  return lines;
+}
+
+// What the message of a refusal names; empty: accepted.
+void expectRefusal(const std::function<void()>& read, const std::string& reason) {
+  if (reason.empty()) {
+    EXPECT_NO_THROW(read());
+    return;
+  }
+  try {
+    read();
+    ADD_FAILURE() << "not refused: " << reason;
+  } catch (const EWorkFileError& e) {
+    EXPECT_NE(std::string(e.what()).find(reason), std::string::npos) << e.what();
+  }
+}
+
+struct TocCase {
+  const char* name;
+  std::vector<std::string> layers;
+  const char* refusal;
+};
+
+std::vector<TocCase> tocCases() {
+  std::vector<std::string> twins = {layerLine("AbCd1234", 4, 4), layerLine("abcd1234", 4, 4)};
+  std::vector<std::string> bigAndSmall = {layerLine("10000000", 8192, 8192), layerLine("10000001", 8193, 8192)};
+  return {
+      {"FourLayersOfTheLargestSize", layerLines(4, 8192, 8192), ""},
+      {"OneLayerOverItsCap", {layerLine("10000000", 8193, 8192)}, "more than 64 megapixels"},
+      {"SideBeyondThePictureCap", {layerLine("10000000", INT32_MAX, 1)}, ""},  // clamped to 16384 x 1
+      {"HugeBothWays", {layerLine("10000000", INT32_MAX, INT32_MAX)}, "more than 64 megapixels"},
+      {"LayersTogetherOverTheWorkCap", layerLines(5, 8192, 7000), "more than 256 megapixels together"},
+      {"CapReachedByTheLastLayer", bigAndSmall, "layer 10000001 has more than 64 megapixels"},
+      {"TooManyLayers", layerLines(kMaxWorkLayers + 1, 1, 1), "more than 4096 layers"},
+      {"MostLayers", layerLines(kMaxWorkLayers, 1, 1), ""},
+      {"TwoLayersOfOneName", twins, "two layers are named abcd1234"},
+  };
+}
+
+class TocCaps : public ::testing::TestWithParam<TocCase> {};
+
+TEST_P(TocCaps, AreCheckedFromTheTable) {
+  std::vector<std::string> lines = FixedTocLines({});
+  lines.insert(lines.end(), GetParam().layers.begin(), GetParam().layers.end());
+  expectRefusal([&] { CheckedLayerRecords(lines); }, GetParam().refusal);
+}
+
+// The same tables in files of both kinds: the tool's "info", the loader.
+TEST_P(TocCaps, RefuseWorksOfBothKindsBeforeAnyPictureIsRead) {
+  TempFolder folder;
+  WorkFixture saved;
+  saved.add(0, 0, 4, 4, {1, 2, 3, 255});
+  WriteWorkFile(folder / "w.lmu", saved.snapshot());
+  std::vector<std::string> lines = FixedTocLines({});
+  lines.insert(lines.end(), GetParam().layers.begin(), GetParam().layers.end());
+  testing::copyWithToc(folder / "w.lmu", folder / "x.lmu", UncompressedTocText(lines));
+
+  auto parts = testing::CompressedParts::of(EncodeCompressedWork(saved.snapshot()));
+  parts.toc.clear();
+  for (const std::string& line : lines) parts.toc += line + "\r\n";
+  parts.pictures.resize(GetParam().layers.size(), parts.pictures[0]);
+  parts.masks.resize(GetParam().layers.size(), parts.masks[0]);
+  const auto lmc = parts.bytes();
+  folder.write("x.lmc", std::string_view(reinterpret_cast<const char*>(lmc.data()), lmc.size()));
+
+  const std::string refusal = GetParam().refusal;
+  for (const char* name : {"x.lmu", "x.lmc"}) {
+    SCOPED_TRACE(name);
+    expectRefusal([&] { ReadWorkToc(folder / name); }, refusal);
+    if (refusal.empty()) continue;
+    WorkFixture loaded;
+    expectRefusal([&] { ReadWorkFile(folder / name, loaded.desk, loaded.host, loaded.anchors); }, refusal);
+    EXPECT_EQ(loaded.desk.Count(), 0);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, TocCaps, ::testing::ValuesIn(tocCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A bitmap whose headers claim a picture over the cap, under a table that
+// claims a small one: refused before it is decoded.
+TEST(PictureCaps, BitmapOverTheCapIsRefusedBeforeDecoding) {
+  TempFolder folder;
+  WorkFixture saved;
+  TLayer& layer = saved.add(0, 0, 4, 4, {1, 2, 3, 255});
+  WriteWorkFile(folder / "w.lmu", saved.snapshot());
+  const std::string bitmapName = layer.Name() + ".bmp";
+  testing::copyCompound(folder / "w.lmu", folder / "x.lmu", [&](const std::string& name, std::vector<uint8_t>& bytes) {
+    if (name != bitmapName) return;
+    for (size_t at : {18u, 22u}) {  // width and height: 16384
+      bytes[at] = 0;
+      bytes[at + 1] = 0x40;
+    }
+  });
+  WorkFixture loaded;
+  expectRefusal([&] { ReadWorkFile(folder / "x.lmu", loaded.desk, loaded.host, loaded.anchors); },
+                "has more than 64 megapixels");
+}
+
+std::vector<uint8_t> containerHead(uint32_t jpegBytes, uint32_t planeBytes) {
+  std::vector<uint8_t> head;
+  for (uint32_t v : {jpegBytes, planeBytes})
+    for (int shift = 0; shift < 32; shift += 8) head.push_back(static_cast<uint8_t>(v >> shift));
+  head.resize(4096, 0);  // some of the content, not all it claims
+  return DeflateStream(head);
+}
+
+struct BlockCase {
+  const char* name;
+  std::vector<uint8_t> picture;  // empty: the real one
+  std::vector<uint8_t> mask;     // empty: the real one
+  const char* refusal;
+};
+
+std::vector<BlockCase> blockCases() {
+  return {
+      {"PlaneOverTheLayerCap", containerHead(1000, (64u << 20) + 1), {}, "has more than 64 megapixels"},
+      {"JpegTooLargeForItsPlane", containerHead(200u << 20, 16), {}, "claims a JPEG too large"},
+      {"MaskInflatingFarBeyondItsPicture", {}, DeflateStream(std::vector<uint8_t>(8u << 20, 0)),
+       "mask of layer"},
+  };
+}
+
+class CompressedBlockCaps : public ::testing::TestWithParam<BlockCase> {};
+
+TEST_P(CompressedBlockCaps, AreRefusedBeforeTheBlockIsInflatedWhole) {
+  WorkFixture saved;
+  saved.add(0, 0, 4, 4, {1, 2, 3, 255});
+  auto parts = testing::CompressedParts::of(EncodeCompressedWork(saved.snapshot()));
+  if (!GetParam().picture.empty()) parts.pictures[0] = GetParam().picture;
+  if (!GetParam().mask.empty()) parts.masks[0] = GetParam().mask;
+  CompoundWriter writer;
+  expectRefusal([&] { UnpackCompressedWork(parts.bytes(), writer); }, GetParam().refusal);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CompressedBlockCaps, ::testing::ValuesIn(blockCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The uncompressed kind checks its mask streams the same way.
+TEST(PictureCaps, MaskStreamFarLargerThanItsPictureIsRefusedInBothKinds) {
+  TempFolder folder;
+  WorkFixture saved;
+  TLayer& layer = saved.add(0, 0, 4, 4, {1, 2, 3, 255});
+  WriteWorkFile(folder / "w.lmu", saved.snapshot());
+  const std::string maskName = layer.Name() + ".msk";
+  testing::copyCompound(folder / "w.lmu", folder / "x.lmu", [&](const std::string& name, std::vector<uint8_t>& bytes) {
+    if (name == maskName) bytes = DeflateStream(std::vector<uint8_t>(1000, 0));
+  });
+  WorkFixture loaded;
+  expectRefusal([&] { ReadWorkFile(folder / "x.lmu", loaded.desk, loaded.host, loaded.anchors); }, "mask of layer");
+}
+
+TEST(InflationBudget, TakesUpToTheCapAndNoMore) {
+  InflationBudget budget;
+  budget.take(kMaxCompressedWorkInflatedBytes - 10, "most");
+  EXPECT_EQ(budget.left(), 10u);
+  budget.take(10, "the rest");
+  EXPECT_THROW(budget.take(1, "one more byte"), EWorkFileError);
+}
+
+// The JPEG allowance holds for the worst pictures the writer makes.
+TEST(InflationBudget, NoiseAtTheWritersQualityStaysWithinTheJpegAllowance) {
+  Picture noise(256, 256);
+  uint32_t state = 12345;
+  for (Pixel& p : noise.pixels()) {
+    state = state * 1664525u + 1013904223u;
+    p = {static_cast<uint8_t>(state >> 8), static_cast<uint8_t>(state >> 16), static_cast<uint8_t>(state >> 24), 255};
+  }
+  const auto container = InflateStream(EncodeJpegAlpha(noise, 100));
+  ASSERT_TRUE(container);
+  EXPECT_LE(container->size(), kLayerContainerHeadBytes + MaxLayerJpegBytes(256 * 256) + 256 * 256);
+}
+
+}  // namespace
+}  // namespace lumena
