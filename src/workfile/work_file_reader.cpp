@@ -65,7 +65,7 @@ WorkLoadOutcome ReadWorkFile(const std::filesystem::path& path, TWorkDesk& desk,
                              PlacementAnchors& anchors, const ClearPrevWorkQuestion& clearPrevWork) {
   std::optional<BusyCursor> busy(std::in_place, host);
   StoredWork work = ReadStoredWork(path);
-  WorkLoadOutcome outcome{true, true, path.stem().string()};
+  WorkLoadOutcome outcome{true, path.stem().string()};
   host.RecordAction(EditingAction::WorkOpened);
   if (desk.Count() > 0) {
     busy.reset();  // no hourglass over the question

@@ -15,9 +15,6 @@ namespace lumena {
 class CompoundReader;
 
 struct WorkLoadOutcome {
-  // Always true: a work that cannot be loaded, a missing file included,
-  // throws EWorkFileError instead.
-  bool loaded = false;
   // False when the work was merged into the layers already on the desk.
   bool workSaved = true;
   std::string workName;  // the file name without its extension

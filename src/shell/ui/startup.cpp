@@ -139,7 +139,6 @@ void showNotice(const std::string& text) { ShowMessageWindow(text, 1, true); }
 void openCommandLineWork(RunContext& run, const std::string& file) {
   try {
     const WorkLoadOutcome outcome = ReadWorkFile(file, *run.desk, run.deskHost, run.anchors);
-    if (!outcome.loaded) return;
     run.workPath = std::filesystem::absolute(file);
     run.workSaved = outcome.workSaved;
   } catch (const std::exception& e) {
