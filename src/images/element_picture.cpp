@@ -1,6 +1,5 @@
 #include "images/element_picture.h"
 
-#include <algorithm>
 #include <system_error>
 
 #include "images/file_bytes.h"
@@ -35,14 +34,15 @@ fs::path ResolveElementPicturePath(const fs::path& path) {
 void DecodeCompressedPsd(std::span<const uint8_t> file, Picture& target) {
   Inflater inflater(file);
   // Inflate step by step: each step reveals more of the header and with it
-  // how much output the picture can use at most.
-  size_t wanted = 0;
+  // how much output the picture can use at most. A header that asks for more
+  // than any stream may give is left to the decoder to refuse as it stands.
+  uint64_t wanted = 0;
   for (;;) {
     const auto output = inflater.output();
-    const size_t bound = static_cast<size_t>(std::min<uint64_t>(PsdSizeBound(output), kDefaultInflateLimit));
-    if (bound <= output.size() || bound <= wanted || inflater.finished()) break;
+    const uint64_t bound = PsdSizeBound(output);
+    if (bound <= output.size() || bound <= wanted || bound > kDefaultInflateLimit || inflater.finished()) break;
     wanted = bound;
-    if (!inflater.fillTo(wanted)) return;
+    if (!inflater.fillTo(static_cast<size_t>(wanted))) return;
   }
   DecodePsd(inflater.output(), target);
 }

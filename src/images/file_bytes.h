@@ -7,8 +7,9 @@
 
 namespace lumena {
 
-// The whole file; throws std::system_error naming the file when it cannot be
-// opened or read.
+// The whole file, read as every data file is (ReadDataFile: regular files
+// below the size cap only); throws std::system_error naming the file when it
+// cannot be opened or read.
 std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path);
 
 // Writes the whole file (through a temporary file, so a failure leaves no

@@ -34,15 +34,18 @@ std::optional<Picture> DecodeJpegAlpha(std::span<const uint8_t> stream) {
   const uint64_t jpegSize = *lengths.u32le();
   const uint64_t planeSize = *lengths.u32le();
   const uint64_t needed = kLengthsSize + jpegSize + planeSize;
-  if (needed > kDefaultInflateLimit || !inflater.fillTo(static_cast<size_t>(needed)) ||
-      inflater.output().size() < needed)
-    return std::nullopt;
+  if (needed > kDefaultInflateLimit) return std::nullopt;
+  // The JPEG's header must declare exactly as many pixels as the plane has
+  // bytes before the plane is inflated or the picture allocated.
+  const uint64_t jpegEnd = kLengthsSize + jpegSize;
+  if (!inflater.fillTo(static_cast<size_t>(jpegEnd)) || inflater.output().size() < jpegEnd) return std::nullopt;
+  const auto size = ReadJpegSize(inflater.output().subspan(kLengthsSize, jpegSize));
+  if (!size || uint64_t{size->width} * size->height != planeSize) return std::nullopt;
+  if (!inflater.fillTo(static_cast<size_t>(needed)) || inflater.output().size() < needed) return std::nullopt;
   const auto content = inflater.output();
-  // The plane must cover the picture, so the JPEG may not claim more pixels
-  // than the stream really holds opacity bytes for.
   auto picture = DecodeJpeg(content.subspan(kLengthsSize, jpegSize), planeSize);
-  if (!picture) return std::nullopt;
-  const auto plane = content.subspan(kLengthsSize + jpegSize);
+  const auto plane = content.subspan(jpegEnd, planeSize);
+  if (!picture || picture->pixels().size() != plane.size()) return std::nullopt;
   auto pixels = picture->pixels();
   for (size_t i = 0; i < pixels.size(); ++i) pixels[i].a = plane[i];
   return picture;

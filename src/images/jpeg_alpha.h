@@ -20,8 +20,9 @@ std::vector<uint8_t> EncodeJpegAlpha(const Picture& picture, int quality);
 
 // Reads a container. Nothing when any step fails: damaged or truncated zlib
 // data, lengths beyond the data, a JPEG the codec refuses, or an opacity
-// plane shorter than the picture (extra plane bytes are ignored). The stream
-// is inflated only as far as its two lengths declare.
+// plane of any size but the JPEG's width * height. The stream is inflated
+// only as far as its two lengths declare, and the plane only once the JPEG's
+// header agrees with its length.
 std::optional<Picture> DecodeJpegAlpha(std::span<const uint8_t> stream);
 
 }  // namespace lumena

@@ -90,6 +90,18 @@ std::optional<Picture> DecodeJpeg(std::span<const uint8_t> data, size_t maxPixel
   return picture;
 }
 
+std::optional<JpegSize> ReadJpegSize(std::span<const uint8_t> data) {
+  Decompressor decompressor;
+  ErrorTrap trap;
+  jpeg_decompress_struct& info = decompressor.info;
+  info.err = installTrap(trap);
+  if (setjmp(trap.jump)) return std::nullopt;
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, data.data(), static_cast<unsigned long>(data.size()));
+  jpeg_read_header(&info, TRUE);
+  return JpegSize{info.image_width, info.image_height};
+}
+
 std::vector<uint8_t> EncodeJpeg(const Picture& picture, int quality) {
   if (picture.empty()) throw std::runtime_error("Cannot compress an empty picture as JPEG");
   Compressor compressor;

@@ -15,6 +15,14 @@ namespace lumena {
 // the codec fails.
 std::vector<uint8_t> EncodeJpeg(const Picture& picture, int quality);
 
+// The width and height a JPEG file's header declares; nothing when the data
+// is not a JPEG header the codec accepts. Nothing is decoded or allocated.
+struct JpegSize {
+  size_t width = 0;
+  size_t height = 0;
+};
+std::optional<JpegSize> ReadJpegSize(std::span<const uint8_t> data);
+
 // Decodes a JPEG file into an opaque 32-bit picture with the codec's default
 // colour conversion. Nothing when the data is not a JPEG the codec can
 // convert, or a side is zero or beyond kMaxPictureSide, or the picture would

@@ -8,6 +8,7 @@
 
 #include "images/file_bytes.h"
 #include "images/magick_setup.h"
+#include "images/picture_signature.h"
 #include "platform/text.h"
 
 namespace lumena {
@@ -38,29 +39,18 @@ const LibraryFormat* formatOfCode(int code) {
   return it == kFormats.end() ? nullptr : &*it;
 }
 
-// Decodes from memory so that no part of a file name is taken for a format
-// prefix or a frame selection. `hint` names the format for files the library
-// cannot recognise by content (TGA has no signature).
-Magick::Image decode(const Magick::Blob& blob, const std::string& hint) {
+// Decodes from memory with the coder set explicitly, so that no part of a
+// file name is taken for a coder prefix ("msl:", "https:") or a frame
+// selection, and the library never guesses a format from the content.
+Magick::Image decode(std::span<const uint8_t> bytes, const char* coder) {
   Magick::Image image;
   image.quiet(true);  // warnings about slightly damaged files are no failure
   // Keeps the colours of half-transparent PSD pixels as stored.
   image.defineValue("psd", "alpha-unblend", "off");
-  if (!hint.empty()) image.magick(hint);
-  image.read(blob);
+  image.magick(coder);
+  image.subRange(1);  // the first frame only: no time spent on the rest
+  image.read(Magick::Blob(bytes.data(), bytes.size()));
   return image;
-}
-
-Magick::Image decodeFile(const std::filesystem::path& path) {
-  const std::vector<uint8_t> bytes = ReadFileBytes(path);
-  const Magick::Blob blob(bytes.data(), bytes.size());
-  try {
-    return decode(blob, "");
-  } catch (const Magick::Exception&) {
-    const std::string extension = toUpper(path.extension().string());
-    if (extension.size() < 2) throw;
-    return decode(blob, extension.substr(1));
-  }
 }
 
 bool validSize(size_t width, size_t height) {
@@ -106,10 +96,14 @@ int FormatCodeForExtension(std::string_view extension) {
   return it == kFormats.end() ? kFormatBmp : it->code;
 }
 
-std::optional<LibraryPicture> ReadPictureThroughLibrary(const std::filesystem::path& path) {
+std::optional<LibraryPicture> ReadPictureThroughLibrary(const std::filesystem::path& path, PictureSource source) {
   EnsureImagingLibrary();
   try {
-    Magick::Image image = decodeFile(path);
+    const std::vector<uint8_t> bytes = ReadFileBytes(path);
+    const char* coder = LibraryCoderFor(path.extension().string(), bytes, source);
+    if (coder == nullptr) return std::nullopt;
+    if (std::string_view(coder) == "EPS" && !PostScriptRunsSafely()) return std::nullopt;
+    Magick::Image image = decode(bytes, coder);
     if (!validSize(image.columns(), image.rows())) return std::nullopt;
     if (image.magick() == "TGA") image.autoOrient();
     return LibraryPicture{exportPixels(image), image.magick()};
@@ -118,9 +112,9 @@ std::optional<LibraryPicture> ReadPictureThroughLibrary(const std::filesystem::p
   }
 }
 
-int LoadPictureThroughLibrary(Picture& target, const std::filesystem::path& path) {
+int LoadPictureThroughLibrary(Picture& target, const std::filesystem::path& path, PictureSource source) {
   target.clear();
-  auto result = ReadPictureThroughLibrary(path);
+  auto result = ReadPictureThroughLibrary(path, source);
   if (!result) return 0;
   target = std::move(result->picture);
   return 1;

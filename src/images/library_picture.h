@@ -1,13 +1,14 @@
 #pragma once
 // Common picture file formats through the imaging library (ImageMagick):
-// BMP, JPEG, PSD, GIF, TIFF, PCX, TGA, PNG, EPS, WMF and whatever else it
-// reads. Results follow the platform convention: 1 for success.
+// BMP, JPEG, PSD, GIF, TIFF, PCX, TGA, PNG, EPS and WMF, nothing else.
+// Results follow the platform convention: 1 for success.
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "images/picture.h"
+#include "images/picture_signature.h"
 
 namespace lumena {
 
@@ -34,12 +35,17 @@ struct LibraryPicture {
 
 // Reads the first picture of a file as 32-bit straight BGRA (8 bits per
 // channel, rounded from deeper samples; opaque where the file has no
-// opacity). Nothing when the file cannot be read or decoded.
-std::optional<LibraryPicture> ReadPictureThroughLibrary(const std::filesystem::path& path);
+// opacity). Only the open dialog's formats are read, each by the coder its
+// extension names and only when the content's signature agrees; EPS and WMF
+// only for a file the user picked. Nothing when the file cannot be read or
+// decoded, or is refused.
+std::optional<LibraryPicture> ReadPictureThroughLibrary(const std::filesystem::path& path,
+                                                        PictureSource source = PictureSource::ProgramData);
 
 // Replaces `target` with the file's picture; returns 1 on success. On
 // failure the target is empty and the result is 0.
-int LoadPictureThroughLibrary(Picture& target, const std::filesystem::path& path);
+int LoadPictureThroughLibrary(Picture& target, const std::filesystem::path& path,
+                              PictureSource source = PictureSource::ProgramData);
 
 // Writes the picture in the format of `formatCode`, keeping its opacity where
 // the format has room for it. Returns 1 on success, 0 on failure (an empty

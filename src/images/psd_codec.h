@@ -27,7 +27,10 @@ class EInvalidPicture : public std::runtime_error {
 // when it already has the file's size, otherwise it is made anew (all zero);
 // bytes no channel writes keep what the target held, so a three-channel file
 // gives a new picture opacity 0. Channels after the fourth are skipped.
-// Data that ends early stops the decoding: the part decoded so far is kept.
+// A file whose data cannot hold every pixel it claims (raw planes cut short,
+// a run-length row table missing or declaring more than there is, rows that
+// end early, no channels) is refused with EInvalidPicture before the picture
+// is allocated, so a small file cannot make the reader take gigabytes.
 void DecodePsd(std::span<const uint8_t> file, Picture& target);
 
 // The uncompressed four-channel file: a 40-byte header, then the red, green,

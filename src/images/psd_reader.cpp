@@ -36,7 +36,7 @@ PsdHeader readHeader(ByteCursor& in) {
   const uint16_t depth = *in.u16be();
   const uint16_t mode = *in.u16be();
   if (version != 1 || depth != 8 || (mode != 3 && mode != 7)) throw EInvalidPicture();
-  if (!validSide(header.width) || !validSide(header.height)) throw EInvalidPicture();
+  if (!validSide(header.width) || !validSide(header.height) || header.channels == 0) throw EInvalidPicture();
   return header;
 }
 
@@ -46,6 +46,31 @@ bool skipSections(ByteCursor& in) {
     const auto length = in.u32be();
     if (!length || !in.skip(*length)) return false;
   }
+  return true;
+}
+
+int usedChannels(const PsdHeader& header) { return std::min<int>(header.channels, kUsedChannels); }
+uint64_t usedRows(const PsdHeader& header) { return uint64_t{header.height} * static_cast<uint64_t>(usedChannels(header)); }
+uint64_t rowTableSize(const PsdHeader& header) { return uint64_t{2} * header.height * header.channels; }
+
+// Raw data must hold every plane the picture is made from.
+bool rawDataComplete(ByteCursor in, const PsdHeader& header) {
+  return in.remaining() >= usedRows(header) * header.width;
+}
+
+// The row table must be there, its byte counts must fit the data after it,
+// and the rows must really produce every value of the channels used.
+bool runLengthDataComplete(ByteCursor in, const PsdHeader& header) {
+  const uint64_t tableSize = rowTableSize(header);
+  if (in.remaining() < tableSize) return false;
+  ByteCursor table = in;
+  in.skip(tableSize);
+  uint64_t declared = 0;
+  for (uint64_t i = 0; i < tableSize / 2; ++i) declared += *table.u16be();
+  if (declared > in.remaining()) return false;
+  std::vector<uint8_t> row(header.width);
+  for (uint64_t y = 0; y < usedRows(header); ++y)
+    if (DecodePackBitsRow(in, row) < row.size()) return false;
   return true;
 }
 
@@ -64,26 +89,19 @@ void storeChannel(Picture& target, int channel, size_t first, std::span<const ui
   }
 }
 
-int usedChannels(const PsdHeader& header) { return std::min<int>(header.channels, kUsedChannels); }
-
 void decodeRaw(ByteCursor& in, const PsdHeader& header, Picture& target) {
   const size_t planeSize = target.pixels().size();
-  for (int channel = 0; channel < usedChannels(header); ++channel) {
-    const auto plane = in.take(planeSize);
-    storeChannel(target, channel, 0, plane);
-    if (plane.size() < planeSize) return;
-  }
+  for (int channel = 0; channel < usedChannels(header); ++channel) storeChannel(target, channel, 0, in.take(planeSize));
 }
 
 void decodeRunLength(ByteCursor& in, const PsdHeader& header, Picture& target) {
-  // The table of row byte counts is not needed to decode the rows.
-  if (!in.skip(uint64_t{2} * header.height * header.channels)) return;
+  // The row table only served the check: the rows decode without it.
+  in.skip(rowTableSize(header));
   std::vector<uint8_t> row(header.width);
   for (int channel = 0; channel < usedChannels(header); ++channel) {
     for (uint32_t y = 0; y < header.height; ++y) {
-      const size_t produced = DecodePackBitsRow(in, row);
-      storeChannel(target, channel, size_t{y} * header.width, std::span(row).first(produced));
-      if (produced < row.size()) return;
+      DecodePackBitsRow(in, row);
+      storeChannel(target, channel, size_t{y} * header.width, row);
     }
   }
 }
@@ -93,11 +111,14 @@ void decodeRunLength(ByteCursor& in, const PsdHeader& header, Picture& target) {
 void DecodePsd(std::span<const uint8_t> file, Picture& target) {
   ByteCursor in(file);
   PsdHeader header = readHeader(in);
-  const bool complete = skipSections(in);
-  const auto compression = complete ? in.u16be() : std::nullopt;
+  const auto compression = skipSections(in) ? in.u16be() : std::nullopt;
+  // A picture may claim no more pixels than its data holds: checked before
+  // anything the size of the picture is allocated.
+  if (!compression) throw EInvalidPicture();
+  const bool raw = *compression == 0;
+  if (!(raw ? rawDataComplete(in, header) : runLengthDataComplete(in, header))) throw EInvalidPicture();
   prepareTarget(target, header);
-  if (!compression) return;
-  if (*compression == 0)
+  if (raw)
     decodeRaw(in, header, target);
   else
     decodeRunLength(in, header, target);
@@ -121,10 +142,9 @@ uint64_t PsdSizeBound(std::span<const uint8_t> prefix) {
   ByteCursor at(prefix, offset);
   const auto compression = at.u16be();
   if (!compression) return offset + 2;
-  const uint64_t rows = uint64_t{header.height} * static_cast<uint64_t>(usedChannels(header));
+  const uint64_t rows = usedRows(header);
   // A PackBits row never needs more than two bytes per value.
-  const uint64_t data = *compression == 0 ? rows * header.width
-                                          : uint64_t{2} * header.height * header.channels + rows * 2 * header.width;
+  const uint64_t data = *compression == 0 ? rows * header.width : rowTableSize(header) + rows * 2 * header.width;
   return offset + 2 + data;
 }
 

@@ -2,6 +2,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <system_error>
+
+#include "platform/data_file.h"
 
 namespace lumena {
 
@@ -49,16 +52,18 @@ void TextFile::writeLine(std::string_view line) {
 }
 
 TextFile OpenTextFileChecked(const std::filesystem::path& path, TextFileMode mode) {
+  if (mode == TextFileMode::Read) {
+    try {
+      return TextFile(OpenDataFile(path).release(), path);
+    } catch (const std::system_error& e) {
+      throw EFileError(TextFileOpenMessage(path.string(), e.code().value()), e.code().value());
+    }
+  }
   errno = 0;
-  std::FILE* f = std::fopen(path.c_str(), mode == TextFileMode::Read ? "rb" : "ab");
+  std::FILE* f = std::fopen(path.c_str(), "ab");
   if (f == nullptr) {
     const int code = errno;
     throw EFileError(TextFileOpenMessage(path.string(), code), code);
-  }
-  // A folder opens for reading but cannot be read.
-  if (std::error_code ec; std::filesystem::is_directory(path, ec)) {
-    std::fclose(f);
-    throw EFileError(TextFileOpenMessage(path.string(), EISDIR), EISDIR);
   }
   return TextFile(f, path);
 }

@@ -45,8 +45,9 @@ class TextFile {
   std::filesystem::path path_;
 };
 
-// Opens a text file for reading or appending; throws EFileError with the
-// message of TextFileOpenMessage when that fails.
+// Opens a text file for reading (as every data file: OpenDataFile) or
+// appending; throws EFileError with the message of TextFileOpenMessage when
+// that fails.
 TextFile OpenTextFileChecked(const std::filesystem::path& path, TextFileMode mode);
 
 }  // namespace lumena

@@ -1,11 +1,10 @@
 #include "platform/ini_file.h"
 
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <system_error>
 
 #include "platform/atomic_file.h"
+#include "platform/data_file.h"
 #include "platform/text.h"
 
 namespace lumena {
@@ -13,12 +12,13 @@ namespace lumena {
 IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {
   std::error_code ec;
   if (!std::filesystem::exists(path_, ec)) return;
-  std::ifstream in(path_, std::ios::binary);
-  if (!in || !std::filesystem::is_regular_file(path_, ec)) throw std::runtime_error("Cannot read " + path_.string());
-  std::ostringstream text;
-  text << in.rdbuf();
-  if (in.bad()) throw std::runtime_error("Cannot read " + path_.string());
-  parse(text.str());
+  std::vector<uint8_t> bytes;
+  try {
+    bytes = ReadDataFile(path_);
+  } catch (const std::system_error&) {
+    throw std::runtime_error("Cannot read " + path_.string());
+  }
+  parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 void IniFile::parse(std::string_view text) {

@@ -1,5 +1,7 @@
 #include "platform/stored_path.h"
 
+#include <algorithm>
+#include <cctype>
 #include <system_error>
 
 #include "platform/text.h"
@@ -38,6 +40,29 @@ std::optional<fs::path> findEntry(const fs::path& folder, const std::string& nam
   return std::nullopt;
 }
 
+// "/x", "\\x" and "C:\\x" name places outside every root.
+bool isAbsoluteStored(std::string_view stored) {
+  if (!stored.empty() && (stored.front() == '/' || stored.front() == '\\')) return true;
+  return stored.size() >= 2 && stored[1] == ':' && std::isalpha(static_cast<unsigned char>(stored[0]));
+}
+
+// Devices, pipes and sockets are never data files, whatever a link says.
+bool isRegularOrFolder(const fs::path& path) {
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  return !ec && (fs::is_regular_file(status) || fs::is_directory(status));
+}
+
+// Whether `path`, once every link is followed, still lies below `root`.
+bool liesWithin(const fs::path& root, const fs::path& path) {
+  std::error_code ec;
+  const fs::path realRoot = fs::canonical(root, ec);
+  if (ec) return false;
+  const fs::path real = fs::canonical(path, ec);
+  if (ec) return false;
+  return std::mismatch(realRoot.begin(), realRoot.end(), real.begin(), real.end()).first == realRoot.end();
+}
+
 fs::path startFolder(const fs::path& root, std::string_view stored) {
   return !stored.empty() && stored.front() == '/' ? fs::path("/") : root;
 }
@@ -45,14 +70,22 @@ fs::path startFolder(const fs::path& root, std::string_view stored) {
 }  // namespace
 
 std::optional<fs::path> resolveStoredPath(const fs::path& root, std::string_view stored) {
-  fs::path current = startFolder(root, stored);
+  if (isAbsoluteStored(stored)) return std::nullopt;
+  fs::path current = root;
+  size_t depth = 0;  // names below the root
   for (const std::string& name : storedComponents(stored)) {
+    if (name == "..") {
+      if (depth == 0) return std::nullopt;
+      current = current.parent_path();
+      --depth;
+      continue;
+    }
     auto next = findEntry(current, name);
     if (!next) return std::nullopt;
     current = *next;
+    ++depth;
   }
-  std::error_code ec;
-  if (!fs::exists(current, ec)) return std::nullopt;
+  if (!isRegularOrFolder(current) || !liesWithin(root, current)) return std::nullopt;
   return current;
 }
 

@@ -12,7 +12,9 @@ namespace lumena {
 
 // Finds the existing file or folder that `stored` names below `root`,
 // comparing each component without regard to case (an exact match wins).
-// `stored` may use "\" or "/" and may also be absolute.
+// `stored` may use "\" or "/". Whatever does not stay inside the root is
+// missing: an absolute path, ".." above the root, a link leading out of it,
+// and anything that is not a regular file or a folder (devices, pipes).
 std::optional<std::filesystem::path> resolveStoredPath(const std::filesystem::path& root, std::string_view stored);
 
 // The path to use for a file that may not exist yet: the components that

@@ -141,6 +141,36 @@ TEST_F(ElementPictureTest, CompressedFileIsInflatedOnlyAsFarAsItsHeaderDeclares)
   EXPECT_EQ(target, sample);
 }
 
+// Headers claiming the largest picture over data that cannot hold it: each
+// is refused before the picture, or the zeros after the header, take memory.
+TEST_F(ElementPictureTest, HostileHeadersAreRefusedWithoutLargeAllocations) {
+  test::PsdFields f;
+  f.width = f.height = kMaxPictureSide;
+  const auto header = test::BuildPsd(f, {});
+  f.width = f.height = 8192;  // 256 MiB of planes: within what a stream may give
+  const auto withinLimit = test::BuildPsd(f, {});
+  const std::pair<const char*, std::vector<uint8_t>> cases[] = {
+      {"header.psd", header},
+      {"header.fcc", DeflateStream(header)},
+      {"zeros_after_header.fcc", test::DeflateWithZeros(header, size_t{96} << 20)},
+      {"zeros_short_of_picture.fcc", test::DeflateWithZeros(withinLimit, size_t{8} << 20)},
+  };
+  for (const auto& [name, bytes] : cases) {
+    test::WriteBytes(folder / name, bytes);
+    const double before = test::PeakMemoryMiB();
+    Picture target;
+    try {
+      LoadElementPicture(target, folder / name);
+      ADD_FAILURE() << name << " accepted";
+    } catch (const EInvalidPicture& e) {
+      EXPECT_STREQ(e.what(), "Invalid PSD format") << name;
+    }
+    EXPECT_TRUE(target.empty()) << name;
+    // The last case inflates its 8 MiB before finding them short.
+    EXPECT_LT(test::PeakMemoryMiB() - before, 32.0) << name;
+  }
+}
+
 TEST_F(ElementPictureTest, ContainerFilesLoadWithExactOpacity) {
   const Picture sample = test::MakeTestPicture(16, 8);
   test::WriteBytes(folder / "g.fll", EncodeJpegAlpha(sample, 100));

@@ -1,12 +1,16 @@
 #include "images_test_support.h"
 
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+
+#include <zlib.h>
 
 namespace lumena::test {
 
@@ -107,6 +111,39 @@ std::vector<uint8_t> BuildPsd(const PsdFields& f, std::span<const uint8_t> data)
   putBigEndian(out, f.compression, 2);
   out.insert(out.end(), data.begin(), data.end());
   return out;
+}
+
+std::vector<uint8_t> DeflateWithZeros(std::span<const uint8_t> prefix, size_t zeros) {
+  z_stream zs{};
+  if (deflateInit(&zs, Z_BEST_SPEED) != Z_OK) throw std::runtime_error("deflateInit failed");
+  std::vector<uint8_t> out;
+  const std::vector<uint8_t> block(size_t{1} << 20, 0);
+  uint8_t buffer[65536];
+  auto feed = [&](const uint8_t* data, size_t size, int flush) {
+    zs.next_in = const_cast<Bytef*>(data);
+    zs.avail_in = static_cast<uInt>(size);
+    do {
+      zs.next_out = buffer;
+      zs.avail_out = sizeof buffer;
+      deflate(&zs, flush);
+      out.insert(out.end(), buffer, buffer + (sizeof buffer - zs.avail_out));
+    } while (zs.avail_out == 0);
+  };
+  feed(prefix.data(), prefix.size(), Z_NO_FLUSH);
+  for (size_t left = zeros; left > 0;) {
+    const size_t n = std::min(left, block.size());
+    feed(block.data(), n, Z_NO_FLUSH);
+    left -= n;
+  }
+  feed(nullptr, 0, Z_FINISH);
+  deflateEnd(&zs);
+  return out;
+}
+
+double PeakMemoryMiB() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_maxrss) / 1024.0;  // ru_maxrss is in KiB on Linux
 }
 
 }  // namespace lumena::test

@@ -69,4 +69,13 @@ struct PsdFields {
 };
 std::vector<uint8_t> BuildPsd(const PsdFields& fields, std::span<const uint8_t> data);
 
+// One zlib stream of `prefix` followed by `zeros` zero bytes, made without
+// holding the zeros in memory (fast level: only the content matters).
+std::vector<uint8_t> DeflateWithZeros(std::span<const uint8_t> prefix, size_t zeros);
+
+// The highest resident memory of this process so far, in MiB. A test reads
+// it before and after a step: a picture allocated on the way shows as growth,
+// as long as the step would exceed the process's earlier peak.
+double PeakMemoryMiB();
+
 }  // namespace lumena::test

@@ -103,6 +103,7 @@ TEST(JpegAlphaTest, BadContainersGiveNothing) {
       {"jpeg_longer_than_data", container(jpeg, plane, jpegSize + 100, 8)},
       {"plane_longer_than_data", container(jpeg, plane, jpegSize, 9)},
       {"plane_shorter_than_picture", container(jpeg, std::span(plane).first(7), jpegSize, 7)},
+      {"plane_longer_than_picture", container(jpeg, std::vector<uint8_t>(9, 1), jpegSize, 9)},
       {"huge_lengths", container(jpeg, plane, 0xFFFFFFFF, 0xFFFFFFFF)},
       {"not_a_jpeg", container(notJpeg, plane, jpegSize, 8)},
       {"jpeg_cut_to_header", container(std::span(jpeg).first(2), plane, 2, 8)},
@@ -110,14 +111,23 @@ TEST(JpegAlphaTest, BadContainersGiveNothing) {
   for (const Case& c : cases) EXPECT_FALSE(DecodeJpegAlpha(c.stream).has_value()) << c.name;
 }
 
-TEST(JpegAlphaTest, ExtraPlaneBytesAreIgnored) {
+// The plane must have exactly one byte a pixel; one that declares more is
+// refused before it is inflated.
+TEST(JpegAlphaTest, PlanesOfAnotherSizeAreRefusedBeforeInflating) {
   const Picture sample = smoothPicture(4, 2);
   const auto jpeg = EncodeJpeg(sample, 90);
-  std::vector<uint8_t> plane(12, 0);
-  for (size_t i = 0; i < plane.size(); ++i) plane[i] = static_cast<uint8_t>(i * 10);
-  const auto decoded = DecodeJpegAlpha(container(jpeg, plane, static_cast<uint32_t>(jpeg.size()), 12));
-  ASSERT_TRUE(decoded.has_value());
-  for (size_t i = 0; i < 8; ++i) EXPECT_EQ(decoded->pixels()[i].a, i * 10);
+  const auto jpegSize = static_cast<uint32_t>(jpeg.size());
+  EXPECT_FALSE(DecodeJpegAlpha(container(jpeg, std::vector<uint8_t>(12, 0), jpegSize, 12)).has_value());
+
+  std::vector<uint8_t> head;
+  const uint32_t hugePlane = 128u << 20;
+  putLittleEndian(head, jpegSize);
+  putLittleEndian(head, hugePlane);
+  head.insert(head.end(), jpeg.begin(), jpeg.end());
+  const auto stream = test::DeflateWithZeros(head, hugePlane);
+  const double before = test::PeakMemoryMiB();
+  EXPECT_FALSE(DecodeJpegAlpha(stream).has_value());
+  EXPECT_LT(test::PeakMemoryMiB() - before, 32.0);
 }
 
 TEST(JpegAlphaTest, ContainerIsInflatedOnlyAsFarAsItsLengthsDeclare) {

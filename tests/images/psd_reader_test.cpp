@@ -202,46 +202,70 @@ TEST(PsdReaderTest, RunLengthRowsOvershootingAndNoOpsDecodeCleanly) {
   for (size_t i = 0; i < 6; ++i) EXPECT_EQ(target.pixels()[i], (Pixel{0, 0, expectedRed[i], 0})) << i;
 }
 
-// --- truncated data ----------------------------------------------------------
+// --- data that cannot hold the picture ------------------------------------
 
-// What a file cut after `available` bytes of picture data decodes to: the
-// values fully present, in file order, and zero elsewhere.
-Picture partialRaw(const Picture& sample, size_t available) {
-  Picture copy = sample;
-  Picture expected(sample.width(), sample.height());
-  const size_t count = sample.pixels().size();
-  for (size_t j = 0; j < std::min(available, 4 * count); ++j)
-    channelByte(expected, j % count, static_cast<int>(j / count)) = channelByte(copy, j % count, static_cast<int>(j / count));
-  return expected;
+void expectRefusedUntouched(std::span<const uint8_t> file, const std::string& what) {
+  const Picture before = test::MakeTestPicture(2, 2);
+  Picture target = before;
+  EXPECT_THROW(DecodePsd(file, target), EInvalidPicture) << what;
+  EXPECT_EQ(target, before) << what;
 }
 
-TEST(PsdReaderTest, TruncatedRawDataKeepsWhatWasDecoded) {
+TEST(PsdReaderTest, TruncatedRawDataIsRefused) {
   const Picture sample = test::MakeTestPicture(3, 2);
   const auto file = BuildPsd(fieldsFor(sample, 4, 0), rawPlanes(sample, 4));
   ASSERT_EQ(file.size(), 64u);
-  for (size_t size : {26, 29, 30, 37, 38, 39, 40, 41, 45, 46, 47, 52, 63, 64}) {
-    const Picture target = decodeNew(std::span(file).first(size));
-    EXPECT_EQ(target, partialRaw(sample, size > 40 ? size - 40 : 0)) << size;
-  }
+  for (size_t size : {26, 29, 30, 37, 38, 39, 40, 41, 45, 46, 47, 52, 63})
+    expectRefusedUntouched(std::span(file).first(size), std::to_string(size));
+  EXPECT_EQ(decodeNew(file), sample);
 }
 
-TEST(PsdReaderTest, TruncatedRunLengthDataKeepsWhatWasDecoded) {
+TEST(PsdReaderTest, TruncatedRunLengthDataIsRefused) {
   const Picture sample = test::MakeTestPicture(3, 2);
   const auto file = BuildPsd(fieldsFor(sample, 4, 1), literalRows(sample, 4));
-  const size_t dataStart = 40 + 16;  // header, sections, compression, row table
-  for (size_t size = 26; size <= file.size(); ++size) {
-    // Each row is one code byte and three values.
-    const size_t codes = size > dataStart ? size - dataStart : 0;
-    const size_t values = codes / 4 * 3 + (codes % 4 == 0 ? 0 : codes % 4 - 1);
-    EXPECT_EQ(decodeNew(std::span(file).first(size)), partialRaw(sample, values)) << size;
-  }
+  // Every cut: in the sections, in the row table (45), in the rows.
+  for (size_t size = 26; size < file.size(); ++size) expectRefusedUntouched(std::span(file).first(size), std::to_string(size));
+  EXPECT_EQ(decodeNew(file), sample);
 }
 
-TEST(PsdReaderTest, DecodingStopsAtTheEndOfDataWhenTheRowTableIsCut) {
-  const Picture sample = test::MakeTestPicture(3, 2);
-  const auto file = BuildPsd(fieldsFor(sample, 4, 1), literalRows(sample, 4));
-  const Picture target = decodeNew(std::span(file).first(45));
-  EXPECT_EQ(target, Picture(3, 2));
+// Every case claims pixels its data cannot hold; the big ones would take a
+// gigabyte if the picture were made before the check.
+TEST(PsdReaderTest, PicturesClaimingMoreThanTheirDataAreRefusedBeforeAllocation) {
+  auto fields = [](uint16_t channels, uint32_t side, uint16_t compression) {
+    PsdFields f;
+    f.channels = channels;
+    f.width = f.height = side;
+    f.compression = compression;
+    return f;
+  };
+  const uint32_t big = kMaxPictureSide;
+  auto headerOnly = BuildPsd(fields(4, big, 0), {});
+  headerOnly.resize(26);
+  std::vector<uint8_t> zeroRowTable(2u * big * 4, 0);
+  // Two complete rows of three bytes each, but the table declares four each.
+  const std::vector<uint8_t> overstatedTable = {0, 4, 0, 4, 1, 1, 2, 1, 3, 4};
+  struct Case {
+    const char* name;
+    std::vector<uint8_t> file;
+  };
+  const Case cases[] = {
+      {"header_only_raw", BuildPsd(fields(4, big, 0), {})},
+      {"header_only_run_length", BuildPsd(fields(4, big, 1), {})},
+      {"header_without_sections", headerOnly},
+      {"one_plane_of_four", BuildPsd(fields(4, 64, 0), std::vector<uint8_t>(64 * 64, 1))},
+      {"row_table_without_rows", BuildPsd(fields(4, big, 1), zeroRowTable)},
+      {"row_table_counts_beyond_data", BuildPsd(fields(1, 2, 1), overstatedTable)},
+      {"no_channels", BuildPsd(fields(0, big, 0), std::vector<uint8_t>(64, 1))},
+      {"many_channels_raw", BuildPsd(fields(0xFFFF, big, 0), std::vector<uint8_t>(4096, 1))},
+  };
+  std::vector<uint8_t> trueTable = overstatedTable;
+  trueTable[1] = trueTable[3] = 3;
+  EXPECT_EQ(decodeNew(BuildPsd(fields(1, 2, 1), trueTable)).at(1, 1), (Pixel{0, 0, 4, 0}));
+  for (const Case& c : cases) {
+    const double before = test::PeakMemoryMiB();
+    expectRefusedUntouched(c.file, c.name);
+    EXPECT_LT(test::PeakMemoryMiB() - before, 32.0) << c.name;
+  }
 }
 
 // --- the writer and the size bound ----------------------------------------

@@ -1,6 +1,7 @@
 #include "interface/text_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstring>
@@ -97,6 +98,24 @@ TEST(TextFileTest, AppendWritesCrLfLinesAfterTheOldText) {
   all << in.rdbuf();
   EXPECT_EQ(all.str(), "first\r\nsecond\r\nthird\r\n");
   EXPECT_EQ(ReadAll(path), (Lines{"first", "second", "third"}));
+}
+
+// Texts are data files: a pipe or a device behind the name is refused at
+// once rather than read for ever.
+TEST(OpenTextFileCheckedTest, OnlyRegularFilesAreReadAsText) {
+  testing::TempFolder folder;
+  ASSERT_EQ(::mkfifo((folder.path() / "pipe.txt").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", folder.path() / "zero.txt");
+  std::filesystem::create_directories(folder.path() / "folder.txt");
+  const std::pair<const char*, int> cases[] = {{"pipe.txt", ENODEV}, {"zero.txt", ENODEV}, {"folder.txt", EISDIR}};
+  for (const auto& [name, code] : cases) {
+    try {
+      OpenTextFileChecked(folder.path() / name, TextFileMode::Read);
+      ADD_FAILURE() << name;
+    } catch (const EFileError& e) {
+      EXPECT_EQ(e.code(), code) << name;
+    }
+  }
 }
 
 }  // namespace

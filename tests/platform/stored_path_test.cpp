@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "platform/stored_path.h"
 #include "support/temp_folder.h"
@@ -35,6 +36,59 @@ TEST(StoredPath, ExtensionsAreLowerCaseAndReplaceable) {
   EXPECT_EQ(storedExtension("Dir.d\\noext"), "");
   EXPECT_EQ(replaceStoredExtension("Hair\\Long.PSD", ".fcc"), "Hair\\Long.fcc");
   EXPECT_EQ(replaceStoredExtension("Hair\\Long", ".fcc"), "Hair\\Long.fcc");
+}
+
+// Stored names come from data files anyone may edit: whatever leaves the
+// root, or is not a plain file or folder, is missing.
+TEST(StoredPath, StaysInsideItsRoot) {
+  TempFolder dir, elsewhere;
+  const fs::path root = dir / "Data";
+  const fs::path a = dir.write("Data/A.psd", "a");
+  const fs::path b = dir.write("Data/Sub/b.psd", "b");
+  dir.write("secret.txt", "s");
+  elsewhere.write("x.psd", "x");
+  fs::create_symlink(b, root / "inside.psd");
+  fs::create_symlink(elsewhere / "x.psd", root / "outside.psd");
+  fs::create_symlink(elsewhere.path(), root / "OutDir");
+  fs::create_symlink("/dev/zero", root / "zero.psd");
+  fs::create_symlink("../secret.txt", root / "up.txt");
+  ASSERT_EQ(::mkfifo((root / "pipe.txt").c_str(), 0600), 0);
+  struct Case {
+    const char* stored;
+    std::optional<fs::path> found;
+  };
+  const Case cases[] = {
+      {"a.psd", a},
+      {"sub\\..\\A.PSD", a},
+      {"Sub", root / "Sub"},
+      {"inside.psd", root / "inside.psd"},
+      {"..\\secret.txt", std::nullopt},
+      {"Sub\\..\\..\\secret.txt", std::nullopt},
+      {"..\\Data\\a.psd", std::nullopt},
+      {"/etc/hostname", std::nullopt},
+      {"\\etc\\hostname", std::nullopt},
+      {"C:\\x.psd", std::nullopt},
+      {"outside.psd", std::nullopt},
+      {"OutDir", std::nullopt},
+      {"outdir\\x.psd", std::nullopt},
+      {"up.txt", std::nullopt},
+      {"zero.psd", std::nullopt},
+      {"pipe.txt", std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(resolveStoredPath(root, c.stored), c.found) << c.stored;
+  const DataRoots roots(elsewhere.path(), root, root);
+  EXPECT_EQ(roots.find("outside.psd"), std::nullopt);
+  EXPECT_EQ(roots.find("x.psd"), elsewhere / "x.psd");
+}
+
+// A root reached through a link is still the root: only where the files
+// really are matters.
+TEST(StoredPath, ARootBehindALinkHoldsItsFiles) {
+  TempFolder dir;
+  const fs::path real = dir.write("real/Sub/a.psd", "a");
+  fs::create_symlink(dir / "real", dir / "linked");
+  EXPECT_EQ(resolveStoredPath(dir / "linked", "sub\\A.psd"), dir / "linked" / "Sub" / "a.psd");
+  EXPECT_EQ(resolveStoredPath(dir / "linked" / "", "Sub/a.psd"), dir / "linked" / "" / "Sub" / "a.psd");
 }
 
 TEST(DataRoots, SearchesRootsInOrderAndStoresPathsRelativeToTheirRoot) {

@@ -6,6 +6,7 @@
 #include "images/file_bytes.h"
 #include "images/jpeg_alpha.h"
 #include "images/library_picture.h"
+#include "images/picture_signature.h"
 #include "images/zlib_stream.h"
 #include "platform/text.h"
 
@@ -35,11 +36,19 @@ PictureFile readElementPicture(const fs::path& path) {
   return file;
 }
 
+// The tool reads pictures as program data: PostScript and metafiles are left
+// to the program's open dialog, and every file must hold what its extension
+// says.
 PictureFile readLibraryPicture(const fs::path& path) {
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) throw std::runtime_error(path.string() + ": no such file");
-  auto read = ReadPictureThroughLibrary(path);
-  if (!read) throw std::runtime_error(path.string() + ": not a picture file that can be read");
+  const auto format = LibraryReadFormatFor(path.extension().string());
+  if (!format) throw std::runtime_error(path.string() + ": not a picture format the tool reads");
+  if (format->userPickedOnly)
+    throw std::runtime_error(path.string() + ": " + format->magick +
+                             " pictures are read only when picked in the program's open dialog");
+  auto read = ReadPictureThroughLibrary(path, PictureSource::ProgramData);
+  if (!read) throw std::runtime_error(path.string() + ": does not hold a " + format->magick + " picture that can be read");
   return PictureFile{std::move(read->picture), read->format};
 }
 

@@ -1,6 +1,8 @@
 // Runs the built lumena-tool program as a user would.
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "images/element_picture.h"
 #include "images/jpeg_alpha.h"
 #include "images/library_picture.h"
@@ -133,6 +135,51 @@ TEST_F(LumenaToolTest, FailuresAreReportedWithoutACrash) {
     EXPECT_EQ(result.output, "") << c.name;
   }
   EXPECT_FALSE(fs::exists(folder / "a.fll"));
+}
+
+// Pictures made to exhaust memory or to reach risky decoders: each is
+// refused with its reason, quickly.
+TEST_F(LumenaToolTest, HostilePicturesAreRefusedWithinASecond) {
+  test::PsdFields big;
+  big.width = big.height = kMaxPictureSide;
+  const auto header = test::BuildPsd(big, {});
+  big.compression = 1;
+  const auto rowTableOnly = test::BuildPsd(big, std::vector<uint8_t>(size_t{2} * kMaxPictureSide * 4, 0));
+  std::vector<uint8_t> hugePlane = {0, 0, 0, 0, 0, 0, 0, 0x10};  // no JPEG, a 256 MiB plane
+  const std::string eps = "%!PS-Adobe-3.0 EPSF-3.0\n%%Creator: t\n%%BoundingBox: 0 0 8 8\nshowpage\n";
+  ASSERT_EQ(SavePictureThroughLibrary(sample, folder / "real.png", kFormatPng), 1);
+  test::WriteBytes(folder / "header.psd", header);
+  test::WriteBytes(folder / "header.fcc", DeflateStream(header));
+  test::WriteBytes(folder / "zeros.fcc", test::DeflateWithZeros(header, size_t{64} << 20));
+  test::WriteBytes(folder / "rows.psd", rowTableOnly);
+  test::WriteBytes(folder / "plane.fll", test::DeflateWithZeros(hugePlane, size_t{64} << 20));
+  test::WriteBytes(folder / "eps.png", std::vector<uint8_t>(eps.begin(), eps.end()));
+  test::WriteBytes(folder / "a.eps", std::vector<uint8_t>(eps.begin(), eps.end()));
+  fs::copy_file(folder / "real.png", folder / "png.jpg");
+  fs::copy_file(folder / "real.png", folder / "a.svg");
+  fs::create_symlink("/dev/zero", folder / "zero.psd");
+  ASSERT_EQ(test::RunCommand("mkfifo " + path("pipe.fcc")).exitCode, 0);
+  const std::pair<const char*, const char*> cases[] = {
+      {"header.psd", "Invalid PSD format"},
+      {"header.fcc", "Invalid PSD format"},
+      {"zeros.fcc", "Invalid PSD format"},
+      {"rows.psd", "Invalid PSD format"},
+      {"plane.fll", "damaged picture data"},
+      {"eps.png", "does not hold a PNG picture"},
+      {"png.jpg", "does not hold a JPEG picture"},
+      {"a.eps", "only when picked in the program's open dialog"},
+      {"a.svg", "not a picture format"},
+      {"zero.psd", "zero.psd"},
+      {"pipe.fcc", "pipe.fcc"},
+  };
+  for (const auto& [name, message] : cases) {
+    const auto start = std::chrono::steady_clock::now();
+    const ToolResult result = run("convert " + path(name) + " " + path("out.png"));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << name;
+    EXPECT_EQ(result.exitCode, 1) << name << ": " << result.errors;
+    EXPECT_NE(result.errors.find(message), std::string::npos) << name << ": " << result.errors;
+  }
+  EXPECT_FALSE(fs::exists(folder / "out.png"));
 }
 
 TEST_F(LumenaToolTest, HelpListsTheCommands) {

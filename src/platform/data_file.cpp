@@ -1,0 +1,76 @@
+#include "platform/data_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+#include <system_error>
+#include <utility>
+
+namespace lumena {
+
+namespace {
+
+[[noreturn]] void fail(int code, const char* what, const std::filesystem::path& path) {
+  throw std::system_error(code, std::generic_category(), std::string(what) + " " + path.string());
+}
+
+// A descriptor closed on every path out, until handed on.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(Descriptor&& other) noexcept : fd_(other.release()) {}
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+  int release() { return std::exchange(fd_, -1); }
+
+ private:
+  int fd_;
+};
+
+// Opens without blocking (a pipe without a writer would wait forever), checks
+// what was opened rather than the name, so a swapped file cannot slip past.
+Descriptor openChecked(const std::filesystem::path& path, uint64_t limit) {
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (fd.get() < 0) fail(errno, "Cannot open file", path);
+  struct stat info {};
+  if (::fstat(fd.get(), &info) != 0) fail(errno, "Cannot open file", path);
+  if (S_ISDIR(info.st_mode)) fail(EISDIR, "Cannot open file", path);
+  if (!S_ISREG(info.st_mode)) fail(ENODEV, "Cannot open file", path);
+  if (static_cast<uint64_t>(info.st_size) > limit) fail(EFBIG, "Cannot open file", path);
+  const int flags = ::fcntl(fd.get(), F_GETFL);
+  if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) fail(errno, "Cannot open file", path);
+  return fd;
+}
+
+}  // namespace
+
+UniqueFile OpenDataFile(const std::filesystem::path& path, uint64_t limit) {
+  Descriptor fd = openChecked(path, limit);
+  std::FILE* file = ::fdopen(fd.get(), "rb");
+  if (file == nullptr) fail(errno, "Cannot open file", path);
+  fd.release();
+  return UniqueFile(file);
+}
+
+std::vector<uint8_t> ReadDataFile(const std::filesystem::path& path, uint64_t limit) {
+  const Descriptor fd = openChecked(path, limit);
+  std::vector<uint8_t> bytes;
+  uint8_t block[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd.get(), block, sizeof block);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) fail(errno, "Cannot read file", path);
+    if (n == 0) return bytes;
+    if (bytes.size() + static_cast<size_t>(n) > limit) fail(EFBIG, "Cannot read file", path);
+    bytes.insert(bytes.end(), block, block + n);
+  }
+}
+
+}  // namespace lumena
