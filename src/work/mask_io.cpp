@@ -10,6 +10,7 @@
 #include "work/mask.h"
 #include "work/value_ranges.h"
 #include "images/zlib_stream.h"
+#include "platform/data_file.h"
 
 namespace lumena {
 namespace {
@@ -84,12 +85,12 @@ std::vector<uint8_t> TMask::MaskBytes() const {
 void TMask::LoadMaskFile(const std::string& fileName) {
   FileName_ = fileName;
   if (Cells_.empty()) return;
-  std::error_code error;
-  const auto size = std::filesystem::file_size(fileName, error);
-  if (error || size > largestMaskFile(Cells_.size())) return;
-  std::ifstream in(fileName, std::ios::binary);
-  std::vector<uint8_t> bytes(size);
-  if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size))) return;
+  std::vector<uint8_t> bytes;
+  try {
+    bytes = ReadDataFile(fileName, largestMaskFile(Cells_.size()));
+  } catch (const std::system_error&) {
+    return;  // no usable mask file: the layer keeps its blank mask
+  }
   ReadMaskBytes(bytes);
 }
 

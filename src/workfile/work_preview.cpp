@@ -1,12 +1,12 @@
 #include "workfile/work_preview.h"
 
 #include <algorithm>
-#include <fstream>
 #include <stdexcept>
 
 #include "images/jpeg_codec.h"
 #include "images/stretch.h"
 #include "images/zlib_stream.h"
+#include "platform/data_file.h"
 #include "workfile/compound_file.h"
 #include "workfile/work_file_error.h"
 #include "workfile/work_file_limits.h"
@@ -38,24 +38,31 @@ Picture filled(int width, int height, uint32_t colour) {
   return picture;
 }
 
-std::optional<uint32_t> readU32(std::istream& in) {
+std::optional<uint32_t> readU32(std::FILE* in) {
   uint8_t b[4];
-  if (!in.read(reinterpret_cast<char*>(b), 4)) return std::nullopt;
+  if (std::fread(b, 1, 4, in) != 4) return std::nullopt;
   return b[0] | (b[1] << 8) | (b[2] << 16) | (uint32_t{b[3]} << 24);
 }
 
+// Only the preview block is read: the layers after it are not needed.
 std::optional<std::vector<uint8_t>> compressedPreview(const std::filesystem::path& path) {
+  UniqueFile in;
+  try {
+    in = OpenDataFile(path);
+  } catch (const std::system_error&) {
+    return std::nullopt;
+  }
   std::error_code ec;
   const uint64_t fileSize = std::filesystem::file_size(path, ec);
-  std::ifstream in(path, std::ios::binary);
-  if (ec || !in || !readU32(in)) return std::nullopt;
-  const auto tocLength = readU32(in);
-  if (!tocLength || *tocLength > fileSize || !in.seekg(*tocLength, std::ios::cur)) return std::nullopt;
-  const auto previewLength = readU32(in);
-  const uint64_t position = static_cast<uint64_t>(in.tellg());
-  if (!previewLength || *previewLength > fileSize - std::min(fileSize, position)) return std::nullopt;
+  if (ec || !readU32(in.get())) return std::nullopt;
+  const auto tocLength = readU32(in.get());
+  if (!tocLength || *tocLength > fileSize || std::fseek(in.get(), *tocLength, SEEK_CUR) != 0) return std::nullopt;
+  const auto previewLength = readU32(in.get());
+  const long position = std::ftell(in.get());
+  if (!previewLength || position < 0 || *previewLength > fileSize - std::min<uint64_t>(fileSize, position))
+    return std::nullopt;
   std::vector<uint8_t> block(*previewLength);
-  if (!in.read(reinterpret_cast<char*>(block.data()), static_cast<std::streamsize>(block.size()))) return std::nullopt;
+  if (std::fread(block.data(), 1, block.size(), in.get()) != block.size()) return std::nullopt;
   return InflateStream(block, kMaxPreviewBytes);
 }
 

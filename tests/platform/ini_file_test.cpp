@@ -2,6 +2,7 @@
 
 #include "platform/ini_file.h"
 #include "support/temp_folder.h"
+#include "support/unprivileged.h"
 
 namespace lumena {
 namespace {
@@ -68,12 +69,23 @@ TEST(IniFile, MissingFileIsEmptyAndCreatedOnFlush) {
 TEST(IniFile, FailedFlushKeepsTheOldFile) {
   TempFolder dir;
   const auto file = dir.write("sub/a.ini", "[A]\nx=1\n");
-  IniFile ini(file);
-  ini.writeString("A", "x", "2");
-  std::filesystem::permissions(dir / "sub", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-  if (::access((dir / "sub").c_str(), W_OK) == 0) GTEST_SKIP() << "running as root: the folder stays writable";
-  EXPECT_THROW(ini.flush(), std::runtime_error);
-  EXPECT_EQ(readFile(file), "[A]\nx=1\n");
+  namespace fs = std::filesystem;
+  const auto readOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                        fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
+  fs::permissions(dir.path(), readOnly);
+  fs::permissions(dir / "sub", readOnly);
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const int outcome = testing::RunUnprivileged([&] {
+    IniFile ini(file);
+    ini.writeString("A", "x", "2");
+    try {
+      ini.flush();
+    } catch (const std::runtime_error&) {
+      return readFile(file) == "[A]\nx=1\n" ? 0 : 2;
+    }
+    return 1;
+  });
+  EXPECT_EQ(outcome, 0) << "1: the flush did not fail; 2: the old file changed";
 }
 
 }  // namespace

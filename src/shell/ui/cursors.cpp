@@ -1,10 +1,10 @@
 #include "shell/ui/cursors.h"
 
 #include <QPixmap>
-#include <fstream>
 #include <map>
-#include <sstream>
+#include <system_error>
 
+#include "platform/data_file.h"
 #include "platform/stored_path.h"
 #include "platform/text.h"
 
@@ -35,10 +35,13 @@ std::map<std::string, QPoint> readHotSpots(const std::filesystem::path& folder) 
   std::map<std::string, QPoint> spots;
   const auto file = resolveStoredPath(folder, kCursorHotSpotFile);
   if (!file) return spots;
-  std::ifstream in(*file, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  for (const std::string& line : splitLines(text.str())) {
+  std::vector<uint8_t> bytes;
+  try {
+    bytes = ReadDataFile(*file);
+  } catch (const std::system_error&) {
+    return spots;
+  }
+  for (const std::string& line : splitLines(std::string(bytes.begin(), bytes.end()))) {
     const auto fields = splitRecordFields(line);
     if (fields.size() < 3) continue;
     const auto x = parseInt(fields[1]), y = parseInt(fields[2]);

@@ -1,4 +1,5 @@
 #include "e2e/support/lumena_run.h"
+#include "support/unprivileged.h"
 
 #include <signal.h>
 #include <sys/wait.h>
@@ -42,8 +43,6 @@ std::vector<std::string> childEnvironment(const fs::path& home) {
   return env;
 }
 
-constexpr unsigned kUnprivilegedId = 65534;
-
 // Gives the run's home, and a copy of the X authority, to the unprivileged
 // user; the folders above it become passable.
 void handOverToUnprivileged(const fs::path& folder, const fs::path& home, std::vector<std::string>& env) {
@@ -54,7 +53,7 @@ void handOverToUnprivileged(const fs::path& folder, const fs::path& home, std::v
     env.push_back("XAUTHORITY=" + (home / ".Xauthority").string());
   }
   auto own = [](const fs::path& p) {
-    if (::chown(p.c_str(), kUnprivilegedId, kUnprivilegedId) != 0) throw std::runtime_error("cannot chown " + p.string());
+    if (::chown(p.c_str(), lumena::testing::kUnprivilegedId, lumena::testing::kUnprivilegedId) != 0) throw std::runtime_error("cannot chown " + p.string());
   };
   own(home);
   for (const fs::directory_entry& entry : fs::recursive_directory_iterator(home)) own(entry.path());
