@@ -5,14 +5,16 @@ import pathlib
 import re
 import sys
 
-# Each library may include itself and the ones before it; the three in the
-# middle stand side by side.
+# Each library may include itself and the ones before it; libraries of one
+# row stand side by side and may not include each other. The placement
+# anchors of the portrait are saved with works and place templates.
 ORDER = [
     {"platform"},
     {"images"},
     {"interface"},
     {"work"},
-    {"portrait", "workfile", "templates"},
+    {"portrait"},
+    {"workfile", "templates"},
     {"shell"},
     {"internet", "output", "media"},
 ]

@@ -68,6 +68,13 @@ void writeRows(jpeg_compress_struct& info, const Picture& picture) {
   }
 }
 
+// Call after the frame's setjmp: a damaged header jumps back there.
+void readHeader(jpeg_decompress_struct& info, std::span<const uint8_t> data) {
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, data.data(), static_cast<unsigned long>(data.size()));
+  jpeg_read_header(&info, TRUE);
+}
+
 }  // namespace
 
 std::optional<Picture> DecodeJpeg(std::span<const uint8_t> data, size_t maxPixels) {
@@ -77,9 +84,7 @@ std::optional<Picture> DecodeJpeg(std::span<const uint8_t> data, size_t maxPixel
   jpeg_decompress_struct& info = decompressor.info;
   info.err = installTrap(trap);
   if (setjmp(trap.jump)) return std::nullopt;
-  jpeg_create_decompress(&info);
-  jpeg_mem_src(&info, data.data(), static_cast<unsigned long>(data.size()));
-  jpeg_read_header(&info, TRUE);
+  readHeader(info, data);
   if (!validSize(info.image_width, info.image_height)) return std::nullopt;
   if (size_t{info.image_width} * info.image_height > maxPixels) return std::nullopt;
   info.out_color_space = JCS_EXT_BGRA;  // our pixel layout, opacity 255
@@ -96,9 +101,7 @@ std::optional<JpegSize> ReadJpegSize(std::span<const uint8_t> data) {
   jpeg_decompress_struct& info = decompressor.info;
   info.err = installTrap(trap);
   if (setjmp(trap.jump)) return std::nullopt;
-  jpeg_create_decompress(&info);
-  jpeg_mem_src(&info, data.data(), static_cast<unsigned long>(data.size()));
-  jpeg_read_header(&info, TRUE);
+  readHeader(info, data);
   return JpegSize{info.image_width, info.image_height};
 }
 

@@ -7,7 +7,7 @@
 #include "interface/message_window_layout.h"
 #include "interface_art.h"
 #include "platform/atomic_file.h"
-#include "platform/ui/qt_picture.h"
+#include "images/ui/qt_picture.h"
 #include "shell/main_window_layout.h"
 
 namespace fs = std::filesystem;

@@ -6,7 +6,7 @@
 
 #include "interface/ui/interface_color.h"
 #include "interface/ui/skinned_form.h"
-#include "platform/ui/qt_picture.h"
+#include "images/ui/qt_picture.h"
 
 namespace lumena {
 

@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 
-#include "platform/ui/qt_picture.h"
+#include "images/ui/qt_picture.h"
 
 namespace lumena {
 

@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "interface/ui/picture_control.h"
-#include "platform/ui/qt_picture.h"
+#include "images/ui/qt_picture.h"
 
 namespace lumena {
 

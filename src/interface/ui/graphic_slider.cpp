@@ -5,7 +5,7 @@
 
 #include "interface/ui/sound_hint.h"
 #include "platform/text.h"
-#include "platform/ui/qt_picture.h"
+#include "images/ui/qt_picture.h"
 
 namespace lumena {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "interface/ui/graphic_resource.h"
-#include "platform/ui/qt_picture.h"
+#include "images/ui/qt_picture.h"
 
 namespace lumena {
 

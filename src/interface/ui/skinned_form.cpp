@@ -14,7 +14,7 @@
 #include "interface/ui/picture_control.h"
 #include "interface/ui/window_services.h"
 #include "platform/ui/message_boxes.h"
-#include "platform/ui/qt_picture.h"
+#include "images/ui/qt_picture.h"
 
 namespace lumena {
 

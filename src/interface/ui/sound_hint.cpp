@@ -13,7 +13,7 @@
 #include "interface/hint_text.h"
 #include "interface/ui/interface_color.h"
 #include "platform/stored_path.h"
-#include "platform/ui/qt_picture.h"
+#include "images/ui/qt_picture.h"
 
 namespace lumena {
 

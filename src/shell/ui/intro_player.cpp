@@ -5,7 +5,7 @@
 #include <QPixmap>
 
 #include "images/library_picture.h"
-#include "platform/ui/qt_picture.h"
+#include "images/ui/qt_picture.h"
 #include "shell/ui/form_screen.h"
 #include "shell/ui/logo_form.h"
 

@@ -1,4 +1,4 @@
-#include "platform/ui/qt_picture.h"
+#include "images/ui/qt_picture.h"
 
 #include <cstring>
 
