@@ -2,6 +2,20 @@
 
 namespace lumena {
 
+void RunContext::Clear() {
+  deskHost.setDesk(nullptr);
+  desk.reset();
+  programFolder.clear();
+  programPath.clear();
+  settings.reset();
+  startup = {};
+  dataRoots = {};
+  geometry = {};
+  workSaved = imageSaved = true;
+  anchors = {};
+  workPath.clear();
+}
+
 RunContext& CurrentRun() {
   static RunContext run;
   return run;

@@ -29,6 +29,10 @@ struct RunContext {
   std::unique_ptr<TWorkDesk> desk;
   PlacementAnchors anchors;
   std::filesystem::path workPath;
+
+  // Back to the state before start-up, so that a run never sees the last
+  // run's work (tests start the program several times in one process).
+  void Clear();
 };
 
 RunContext& CurrentRun();

@@ -44,11 +44,10 @@ TEST_F(ExitTest, CloseButtonOfTheQuestionAnswersNo) {
 
 TEST_F(ExitTest, EscapeAnswersNoAndEnterYes) {
   startLumena();
-  const ScreenRect question = askToExit();
-  x.moveTo(question.centreX(), question.centreY());
-  x.key("Escape");
+  askToExit();
+  typeIntoMessage("Escape");
   expectStillRunning();
-  x.key("Return");
+  typeIntoMessage("Return");
   expectExitsCleanly();
 }
 

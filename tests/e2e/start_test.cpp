@@ -49,6 +49,7 @@ TEST_F(StartTest, AMistypedProgramFolderIsToldAndNothingIsCopied) {
   }));
   screen.screenshot("missing-program-folder");
   x.moveTo(box->rect.centreX(), box->rect.centreY());
+  ASSERT_TRUE(WaitUntil([&] { return x.hasKeyboardFocus(box->id); }));
   x.key("Return");
   EXPECT_EQ(run.waitForExit(kStepSeconds), 1);
   EXPECT_FALSE(fs::exists(run.home() / ".local/share/Lumena"));

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
-#include <cstdlib>
 #include <stdexcept>
 
 #include "interface/interface_context.h"
@@ -64,20 +63,19 @@ bool openSettings(RunContext& run) {
   return true;
 }
 
-// The desktop starts the program on the program folder it was started on.
-std::vector<std::string> programFolderArguments(const StartupOptions& options) {
-  if (options.programFolder) return {"--program-folder", fs::absolute(*options.programFolder).string()};
-  if (const char* env = std::getenv(kProgramFolderVariable); env && *env)
-    return {"--program-folder", fs::absolute(env).string()};
-  return {};
+// The desktop starts the program on the program folder it was started on,
+// unless that is the default one beside the program.
+std::vector<std::string> programFolderArguments(const fs::path& chosen, const fs::path& programPath) {
+  if (chosen == programPath.parent_path() / kDefaultProgramFolderName) return {};
+  return {"--program-folder", chosen.string()};
 }
 
 // A registration that cannot be recorded is told, and made again next time.
-void registerWorkFileTypesOnce(RunContext& run, const StartupOptions& options) {
+void registerWorkFileTypesOnce(RunContext& run, const fs::path& chosenFolder) {
   if (!fileTypesNeedRegistering(*run.settings)) return;
   const auto types = WorkFileTypes(*run.settings);
   const DesktopEntry entry{"lumena.desktop", std::string(ProductIdentity.fullName), run.programPath,
-                           programFolderArguments(options)};
+                           programFolderArguments(chosenFolder, run.programPath)};
   if (!registerFileTypes(xdgDataHome(), entry, types)) return;
   run.settings->writeString("TYPES REGISTRATION", "LMTypeRegistered", "YES");
   try {
@@ -226,10 +224,12 @@ int RunLumena(const StartupOptions& options) {
   showBackdrop(screen);
 
   RunContext& run = CurrentRun();
+  run.Clear();
   run.programPath = QApplication::applicationFilePath().toStdString();
+  fs::path chosenFolder;
   try {
-    run.programFolder = WritableProgramFolder(
-        ChooseProgramFolder(options.programFolder, fs::path(run.programPath).parent_path()), xdgDataHome());
+    chosenFolder = ChooseProgramFolder(options.programFolder, fs::path(run.programPath).parent_path());
+    run.programFolder = WritableProgramFolder(chosenFolder, xdgDataHome());
   } catch (const std::exception& e) {
     ShowErrorBox(std::string(e.what()) + "\rProgram terminated.");
     return 1;
@@ -244,7 +244,7 @@ int RunLumena(const StartupOptions& options) {
   if (!options.skipIntro) PlayIntro(screen, readIntroList(*run.settings, run.programFolder));
 
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  registerWorkFileTypesOnce(run, options);
+  registerWorkFileTypesOnce(run, chosenFolder);
   CurrentInterface().AppFolder = run.programFolder;
   LoadInterfaceInfo(CurrentInterface(), *run.settings, display->size().width(), display->size().height(),
                     [](const std::string& message) { ShowWarningBox(message); });

@@ -29,6 +29,15 @@ class LumenaTest : public ::testing::Test {
 
   bool messageGone() const { return !screen.window(kMessageWindowLayout); }
 
+  // Types a key into the message window once it has the keyboard, as a user
+  // types once the question is there.
+  void typeIntoMessage(const std::string& key) {
+    const std::optional<ShownWindow> message = screen.window(kMessageWindowLayout);
+    ASSERT_TRUE(message) << "no message window to type into";
+    ASSERT_TRUE(WaitUntil([&] { return x.hasKeyboardFocus(message->id); })) << "the message window has no keyboard";
+    x.key(key);
+  }
+
   // Clicks the main window's close button and waits for the question.
   ScreenRect askToExit() {
     screen.clickControl(screen.mainWindow(), kMainWindowLayout, "ButtonExit");

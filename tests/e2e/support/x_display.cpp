@@ -104,6 +104,31 @@ void XDisplay::key(const std::string& name, const std::vector<std::string>& modi
   sync();
 }
 
+bool XDisplay::hasKeyboardFocus(XWindowId window) const {
+  Window focus = 0;
+  int revert = 0;
+  XGetInputFocus(display_, &focus, &revert);
+  if (focus == PointerRoot) {
+    // Keys go to the top-level window under the pointer.
+    Window root = 0, child = 0;
+    int rootX = 0, rootY = 0, x = 0, y = 0;
+    unsigned mask = 0;
+    XQueryPointer(display_, DefaultRootWindow(display_), &root, &child, &rootX, &rootY, &x, &y, &mask);
+    focus = child;
+  }
+  // Up the tree from the focus: the program may focus a window of its own inside.
+  while (focus != 0 && focus != PointerRoot && focus != DefaultRootWindow(display_)) {
+    if (focus == window) return true;
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(display_, focus, &root, &parent, &children, &count)) return false;
+    if (children) XFree(children);
+    focus = parent;
+  }
+  return false;
+}
+
 QImage XDisplay::grabScreen() const {
   const int width = screenWidth(), height = screenHeight();
   XImage* image = XGetImage(display_, DefaultRootWindow(display_), 0, 0, width, height, AllPlanes, ZPixmap);

@@ -49,6 +49,9 @@ class XDisplay {
   // ("Control_L") held around it.
   void key(const std::string& name, const std::vector<std::string>& modifiers = {});
 
+  // True when keys typed now go to `window` (or a window inside it).
+  bool hasKeyboardFocus(XWindowId window) const;
+
   QImage grabScreen() const;
 
   // Requests that other clients send to the root window (a window asking to

@@ -120,7 +120,9 @@ TEST_F(StartupTest, CleanRunRegistersTypesReadsTheDeskAndExitsAfterTheQuestion) 
   EXPECT_EQ(boxes_[0].kind, BoxKind::Question);
   EXPECT_EQ(boxes_[0].text, "Leave now?");
   EXPECT_NE(readFile(program_ / "Lumena.ini").find("LMTypeRegistered=YES\r\n"), std::string::npos);
-  EXPECT_TRUE(fs::exists(home_ / "data/applications/lumena.desktop"));
+  EXPECT_NE(readFile(home_ / "data/applications/lumena.desktop").find("\"--program-folder\" \"" + program_.path().string() + "\" %f"),
+            std::string::npos)
+      << "the desktop opens works on the program folder this run used";
   EXPECT_EQ(CurrentRun().geometry.tableWidth, 1024);
   EXPECT_EQ(CurrentRun().geometry.viewWidth, 512);
   EXPECT_EQ(CurrentRun().geometry.viewLeft, 256);
