@@ -31,6 +31,7 @@ class ByteCursor {
     return data_[pos_++];
   }
   std::optional<uint16_t> u16be() { return number<uint16_t>(2, true); }
+  std::optional<uint16_t> u16le() { return number<uint16_t>(2, false); }
   std::optional<uint32_t> u32be() { return number<uint32_t>(4, true); }
   std::optional<uint32_t> u32le() { return number<uint32_t>(4, false); }
 

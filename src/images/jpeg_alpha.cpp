@@ -1,6 +1,7 @@
 #include "images/jpeg_alpha.h"
 
 #include "images/byte_cursor.h"
+#include "images/byte_writer.h"
 #include "images/jpeg_codec.h"
 #include "images/zlib_stream.h"
 
@@ -10,20 +11,17 @@ namespace {
 
 constexpr size_t kLengthsSize = 8;
 
-void putLittleEndian(std::vector<uint8_t>& out, uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<uint8_t>(value >> shift));
-}
-
 }  // namespace
 
 std::vector<uint8_t> EncodeJpegAlpha(const Picture& picture, int quality) {
   const std::vector<uint8_t> jpeg = EncodeJpeg(picture, quality);
   std::vector<uint8_t> content;
   content.reserve(kLengthsSize + jpeg.size() + picture.pixels().size());
-  putLittleEndian(content, static_cast<uint32_t>(jpeg.size()));
-  putLittleEndian(content, static_cast<uint32_t>(picture.pixels().size()));
-  content.insert(content.end(), jpeg.begin(), jpeg.end());
-  for (const Pixel& p : picture.pixels()) content.push_back(p.a);
+  ByteWriter writer(content);
+  writer.u32le(static_cast<uint32_t>(jpeg.size()));
+  writer.u32le(static_cast<uint32_t>(picture.pixels().size()));
+  writer.bytes(jpeg);
+  for (const Pixel& p : picture.pixels()) writer.u8(p.a);
   return DeflateStream(content);
 }
 

@@ -9,6 +9,8 @@
 
 #include "work/mask.h"
 #include "work/value_ranges.h"
+#include "images/byte_cursor.h"
+#include "images/byte_writer.h"
 #include "images/zlib_stream.h"
 #include "platform/data_file.h"
 
@@ -16,16 +18,6 @@ namespace lumena {
 namespace {
 
 
-void putInt32(std::vector<uint8_t>& out, int32_t v) {
-  const auto u = static_cast<uint32_t>(v);
-  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<uint8_t>(u >> shift));
-}
-
-int32_t int32At(std::span<const uint8_t> bytes) {
-  uint32_t u = 0;
-  for (int i = 3; i >= 0; --i) u = (u << 8) | bytes[i];
-  return static_cast<int32_t>(u);
-}
 
 // Reads items in order; an item that is not wholly there is not read, nor is
 // anything after it.
@@ -48,14 +40,16 @@ class ItemReader {
 };
 
 void putRegion(std::vector<uint8_t>& out, const RegionParameters& p) {
-  for (int32_t v : {p.Color, p.Red, p.Green, p.Blue, p.Hue, p.Saturation, p.Brightness, p.Contrast}) putInt32(out, v);
-  out.push_back(p.Opacity);
+  ByteWriter writer(out);
+  for (int32_t v : {p.Color, p.Red, p.Green, p.Blue, p.Hue, p.Saturation, p.Brightness, p.Contrast}) writer.i32le(v);
+  writer.u8(p.Opacity);
 }
 
 RegionParameters regionFrom(std::span<const uint8_t> record) {
   RegionParameters p;
   int32_t* fields[] = {&p.Color, &p.Red, &p.Green, &p.Blue, &p.Hue, &p.Saturation, &p.Brightness, &p.Contrast};
-  for (size_t i = 0; i < std::size(fields); ++i) *fields[i] = int32At(record.subspan(i * 4, 4));
+  ByteCursor cursor(record);  // a whole record: every field is there
+  for (int32_t* field : fields) *field = static_cast<int32_t>(*cursor.u32le());
   p.Opacity = record[32];
   ClampToRanges(p);
   return p;
@@ -108,7 +102,7 @@ void TMask::WriteMaskStream(std::vector<uint8_t>& out) const {
   content.reserve(Cells_.size() + kMaskStreamTailBytes);
   content.push_back(0);  // no second cells
   for (const RegionParameters& p : RegionParams_) putRegion(content, p);
-  putInt32(content, State_);
+  ByteWriter(content).i32le(State_);
   const std::vector<uint8_t> compressed = DeflateStream(content);
   out.insert(out.end(), compressed.begin(), compressed.end());
 }
@@ -130,7 +124,7 @@ void TMask::ReadMaskStream(std::span<const uint8_t> compressed) {
     if (record.empty()) return;
     p = regionFrom(record);
   }
-  if (const auto state = reader.take(4); !state.empty()) State_ = int32At(state);
+  if (const auto state = ByteCursor(reader.take(4)).u32le()) State_ = static_cast<int32_t>(*state);
 }
 
 }  // namespace lumena

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "images/byte_cursor.h"
+#include "images/byte_writer.h"
 #include "workfile/work_file_error.h"
 
 namespace lumena {
@@ -17,25 +18,12 @@ constexpr uint32_t kInfoHeaderSize = 108;
 constexpr uint32_t kBitFields = 3;
 constexpr uint32_t kRgb = 0;
 
-void put16(std::vector<uint8_t>& out, uint16_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-void put32(std::vector<uint8_t>& out, uint32_t v) {
-  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<uint8_t>(v >> shift));
-}
-
 [[noreturn]] void damaged(const char* what) { throw EWorkFileError(std::string("Damaged layer bitmap: ") + what); }
 
-uint32_t need(std::optional<uint32_t> value) {
+template <typename T>
+T need(std::optional<T> value) {
   if (!value) damaged("headers cut short");
   return *value;
-}
-
-uint16_t need16le(ByteCursor& c) {
-  const uint32_t lo = need(c.u8()), hi = need(c.u8());
-  return static_cast<uint16_t>(lo | (hi << 8));
 }
 
 struct BmpLayout {
@@ -46,7 +34,7 @@ struct BmpLayout {
 
 BmpLayout readHeaders(std::span<const uint8_t> bytes) {
   ByteCursor c(bytes);
-  if (need16le(c) != 0x4D42) damaged("no \"BM\" signature");
+  if (need(c.u16le()) != 0x4D42) damaged("no \"BM\" signature");
   c.skip(8);
   BmpLayout layout;
   layout.dataOffset = need(c.u32le());
@@ -54,8 +42,8 @@ BmpLayout readHeaders(std::span<const uint8_t> bytes) {
   if (infoSize < 40) damaged("info header too small");
   layout.width = static_cast<int32_t>(need(c.u32le()));
   layout.height = static_cast<int32_t>(need(c.u32le()));
-  need16le(c);  // planes
-  if (need16le(c) != 32) damaged("not 32 bits per pixel");
+  need(c.u16le());  // planes
+  if (need(c.u16le()) != 32) damaged("not 32 bits per pixel");
   const uint32_t compression = need(c.u32le());
   if (compression != kRgb && compression != kBitFields) damaged("compressed pixel data");
   return layout;
@@ -70,28 +58,19 @@ std::vector<uint8_t> EncodeBmp32(const Picture& picture) {
   if (total > std::numeric_limits<uint32_t>::max()) throw EWorkFileError("Layer picture too large for a bitmap");
   std::vector<uint8_t> out;
   out.reserve(total);
-  put16(out, 0x4D42);
-  put32(out, static_cast<uint32_t>(total));
-  put32(out, 0);
-  put32(out, dataOffset);
-  put32(out, kInfoHeaderSize);
-  put32(out, w);
-  put32(out, h);
-  put16(out, 1);
-  put16(out, 32);
-  put32(out, kBitFields);
-  put32(out, w * h * 4);
-  put32(out, 2835);  // 72 dpi
-  put32(out, 2835);
-  put32(out, 0);
-  put32(out, 0);
-  for (uint32_t mask : {0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0xFF000000u}) put32(out, mask);
-  put32(out, 0x73524742);  // "sRGB"
+  ByteWriter writer(out);
+  writer.u16le(0x4D42);
+  for (uint32_t v : {static_cast<uint32_t>(total), 0u, dataOffset, kInfoHeaderSize, w, h}) writer.u32le(v);
+  writer.u16le(1);   // planes
+  writer.u16le(32);  // bits per pixel
+  // compression, data size, 72 dpi both ways, no palette
+  for (uint32_t v : {kBitFields, w * h * 4, 2835u, 2835u, 0u, 0u}) writer.u32le(v);
+  for (uint32_t mask : {0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0xFF000000u}) writer.u32le(mask);
+  writer.u32le(0x73524742);  // "sRGB"
   out.resize(dataOffset, 0);  // endpoints and gamma unused
   for (int y = picture.height() - 1; y >= 0; --y) {
     const auto row = picture.row(y);
-    const auto* p = reinterpret_cast<const uint8_t*>(row.data());
-    out.insert(out.end(), p, p + row.size() * sizeof(Pixel));
+    writer.bytes({reinterpret_cast<const uint8_t*>(row.data()), row.size() * sizeof(Pixel)});
   }
   return out;
 }

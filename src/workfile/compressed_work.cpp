@@ -1,6 +1,7 @@
 #include "workfile/compressed_work.h"
 
 #include "images/byte_cursor.h"
+#include "images/byte_writer.h"
 #include "images/file_bytes.h"
 #include "images/jpeg_alpha.h"
 #include "images/zlib_stream.h"
@@ -24,12 +25,12 @@ constexpr size_t kFixedTocLines = 5;
 
 void put32(std::vector<uint8_t>& out, size_t value) {
   if (value > UINT32_MAX) throw EWorkFileError("A block of the work is too large");
-  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<uint8_t>(value >> shift));
+  ByteWriter(out).u32le(static_cast<uint32_t>(value));
 }
 
 void putBlock(std::vector<uint8_t>& out, std::span<const uint8_t> block) {
   put32(out, block.size());
-  out.insert(out.end(), block.begin(), block.end());
+  ByteWriter(out).bytes(block);
 }
 
 std::string compressedTocText(const std::vector<std::string>& lines) {
