@@ -10,11 +10,6 @@
 
 namespace lumena {
 
-// Decodes one file: element pictures (".psd", ".fll", ".fcc") through the
-// element reader, everything else through the imaging library. False on any
-// failure; `picture` is then unchanged.
-bool DecodeSkinFile(Picture& picture, const std::filesystem::path& path, std::string_view storedName);
-
 // False when nothing loaded; the picture is then left as it was. With
 // `fallback`, the DEFAULT interface is searched for `defaultFileName` and a
 // final failure reports "Cannot load bitmap from file <defaultFileName>"

@@ -2,8 +2,7 @@
 // from the pictures and mask streams of a work file.
 #include <stdexcept>
 
-#include "images/element_picture.h"
-#include "images/library_picture.h"
+#include "images/picture_file.h"
 #include "images/pixel_routines.h"
 #include "platform/stored_path.h"
 #include "platform/text.h"
@@ -12,10 +11,6 @@
 namespace lumena {
 
 namespace {
-
-bool isElementExtension(const std::string& extension) {
-  return extension == ".psd" || extension == ".fll" || extension == ".fcc";
-}
 
 // The mask beside an element picture: its name up to the first "." plus
 // ".msk", found without regard to case. Only the file name is cut, so a
@@ -45,11 +40,7 @@ std::unique_ptr<TLayer> TLayer::CreateFromPicture(LayerSite& site, const Picture
 std::unique_ptr<TLayer> TLayer::CreateFromFile(LayerSite& site, const std::filesystem::path& file,
                                                const DataRoots& roots, const LayerIdentity& identity) {
   Picture picture;
-  if (isElementExtension(toLower(file.extension().string()))) {
-    LoadElementPicture(picture, file);
-  } else if (LoadPictureThroughLibrary(picture, file) != 1) {
-    throw std::runtime_error("Cannot read the picture " + file.string());
-  }
+  if (!LoadPictureFile(picture, file)) throw std::runtime_error("Cannot read the picture " + file.string());
   auto layer = std::make_unique<TLayer>(site);
   layer->Init(picture, nullptr, identity);
   layer->SourcePath_ = roots.storedForm(file);

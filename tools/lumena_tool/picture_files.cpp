@@ -6,6 +6,7 @@
 #include "images/file_bytes.h"
 #include "images/jpeg_alpha.h"
 #include "images/library_picture.h"
+#include "images/picture_file.h"
 #include "images/picture_signature.h"
 #include "images/zlib_stream.h"
 #include "platform/text.h"
@@ -17,10 +18,6 @@ namespace lumena::tool {
 namespace {
 
 std::string extensionOf(const fs::path& path) { return toLower(path.extension().string()); }
-
-bool isElementExtension(const std::string& extension) {
-  return extension == ".psd" || extension == ".fcc" || extension == ".fll";
-}
 
 PictureFile readElementPicture(const fs::path& path) {
   const fs::path resolved = ResolveElementPicturePath(path);
@@ -55,7 +52,7 @@ PictureFile readLibraryPicture(const fs::path& path) {
 }  // namespace
 
 PictureFile ReadPictureFile(const fs::path& path) {
-  return isElementExtension(extensionOf(path)) ? readElementPicture(path) : readLibraryPicture(path);
+  return IsElementPictureName(path.filename().string()) ? readElementPicture(path) : readLibraryPicture(path);
 }
 
 void WritePictureFile(const Picture& picture, const fs::path& path, int jpegQuality) {
