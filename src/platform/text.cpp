@@ -4,6 +4,8 @@
 #include <cctype>
 #include <limits>
 
+#include "platform/record_fields.h"
+
 namespace lumena {
 
 std::string_view trimView(std::string_view s) {
@@ -76,11 +78,9 @@ std::optional<int> parseInt(std::string_view s) {
 }
 
 std::vector<std::string> splitRecordFields(std::string_view line) {
+  RecordFieldCursor cursor(line);
   std::vector<std::string> fields;
-  for (size_t pos = line.find(';'); pos != std::string_view::npos; pos = line.find(';')) {
-    fields.push_back(trim(line.substr(0, pos)));
-    line.remove_prefix(pos + 1);
-  }
+  while (cursor.hasSeparator()) fields.push_back(trim(cursor.next()));
   return fields;
 }
 

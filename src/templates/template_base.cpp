@@ -2,8 +2,8 @@
 
 #include "interface/interface_token.h"
 #include "interface/text_file.h"
+#include "platform/record_fields.h"
 #include "platform/text.h"
-#include "templates/template_fields.h"
 
 namespace lumena {
 

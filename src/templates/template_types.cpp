@@ -1,8 +1,8 @@
 #include "templates/template_types.h"
 
 #include "platform/ini_file.h"
+#include "platform/record_fields.h"
 #include "platform/text.h"
-#include "templates/template_fields.h"
 
 namespace lumena {
 

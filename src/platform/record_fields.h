@@ -1,6 +1,7 @@
 #pragma once
-// Fields of the template records: each field runs up to the next ";". A
-// field that is not followed by a ";" reads as empty and nothing is cut.
+// The ";"-separated records of the data files: each field runs up to the next
+// ";". A field that is not followed by a ";" reads as empty and nothing is
+// cut, so the rest of the line stays for the caller (template tags).
 #include <string_view>
 
 namespace lumena {
