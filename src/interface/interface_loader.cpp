@@ -3,7 +3,7 @@
 #include "interface/interface_errors.h"
 #include "interface/interface_parser.h"
 #include "interface/screen_resolution.h"
-#include "interface/text_file.h"
+#include "platform/text_file.h"
 #include "platform/ini_file.h"
 #include "platform/stored_path.h"
 

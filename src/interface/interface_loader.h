@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "interface/interface_context.h"
-#include "interface/text_file.h"
+#include "platform/text_file.h"
 
 namespace lumena {
 

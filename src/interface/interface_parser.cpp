@@ -2,8 +2,8 @@
 
 #include "interface/interface_errors.h"
 #include "interface/interface_grammar.h"
-#include "interface/interface_token.h"
-#include "interface/text_file.h"
+#include "platform/interface_token.h"
+#include "platform/text_file.h"
 #include "platform/text.h"
 
 namespace lumena {

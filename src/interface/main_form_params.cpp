@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "interface/interface_info.h"
-#include "interface/interface_token.h"
+#include "platform/interface_token.h"
 #include "platform/text.h"
 
 namespace lumena {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "interface/text_file.h"
+#include "platform/text_file.h"
 #include "platform/text.h"
 
 namespace lumena {

@@ -1,7 +1,7 @@
 #include "templates/template_base.h"
 
-#include "interface/interface_token.h"
-#include "interface/text_file.h"
+#include "platform/interface_token.h"
+#include "platform/text_file.h"
 #include "platform/record_fields.h"
 #include "platform/text.h"
 

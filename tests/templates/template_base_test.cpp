@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "interface/text_file.h"
+#include "platform/text_file.h"
 #include "platform/ini_file.h"
 #include "support/temp_folder.h"
 #include "templates/template_base.h"

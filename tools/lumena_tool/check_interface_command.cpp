@@ -4,7 +4,7 @@
 
 #include "interface/interface_errors.h"
 #include "interface/interface_parser.h"
-#include "interface/text_file.h"
+#include "platform/text_file.h"
 #include "tool_command.h"
 
 namespace lumena::tool {

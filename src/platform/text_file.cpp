@@ -1,4 +1,4 @@
-#include "interface/text_file.h"
+#include "platform/text_file.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "interface/interface_token.h"
+#include "platform/interface_token.h"
 
 #include <gtest/gtest.h>
 
