@@ -25,7 +25,7 @@ constexpr uint8_t kOpacities[kLayers] = {100, 100, 80, 100, 50, 100, 65, 100, 10
 
 // Cut-out elements of different sizes and places: opaque inside, a soft
 // edge, transparent outside.
-const std::vector<Picture>& layers() {
+const std::vector<Picture>& Layers() {
   static const std::vector<Picture> pictures = [] {
     std::vector<Picture> out;
     std::mt19937 random(5);
@@ -37,7 +37,7 @@ const std::vector<Picture>& layers() {
           const int d = (x - cx) * (x - cx) + (y - cy) * (y - cy);
           const int edge = r * r - d;
           const uint8_t a = edge > 2000 ? 255 : edge <= 0 ? 0 : static_cast<uint8_t>(edge * 255 / 2000);
-          p.at(x, y) = {static_cast<uint8_t>(x + i * 20), static_cast<uint8_t>(y / 2 + random() % 16),
+          p.At(x, y) = {static_cast<uint8_t>(x + i * 20), static_cast<uint8_t>(y / 2 + random() % 16),
                         static_cast<uint8_t>((x + y) / 4), a};
         }
       out.push_back(std::move(p));
@@ -47,26 +47,26 @@ const std::vector<Picture>& layers() {
   return pictures;
 }
 
-void ours_compose(benchmark::State& state) {
+void OursCompose(benchmark::State& state) {
   std::vector<lumena::CompositionLayer> list;
-  for (int i = 0; i < kLayers; ++i) list.push_back({&layers()[i], 0, 0, nullptr, {}, 1.0, kOpacities[i]});
+  for (int i = 0; i < kLayers; ++i) list.push_back({&Layers()[i], 0, 0, nullptr, {}, 1.0, kOpacities[i]});
   Picture desk(kWidth, kHeight);
   for (auto _ : state) {
     lumena::ComposeLayers(desk, {0, 0, kWidth, kHeight}, list, lumena::CompositionTarget::Desk);
-    benchmark::DoNotOptimize(desk.bytes());
+    benchmark::DoNotOptimize(desk.Bytes());
   }
 }
 
 // The same work on one core: row by row, each too small for a second
 // thread.
-void ours_compose_one_core(benchmark::State& state) {
+void OursComposeOneCore(benchmark::State& state) {
   std::vector<lumena::CompositionLayer> list;
-  for (int i = 0; i < kLayers; ++i) list.push_back({&layers()[i], 0, 0, nullptr, {}, 1.0, kOpacities[i]});
+  for (int i = 0; i < kLayers; ++i) list.push_back({&Layers()[i], 0, 0, nullptr, {}, 1.0, kOpacities[i]});
   Picture desk(kWidth, kHeight);
   for (auto _ : state) {
     for (int y = 0; y < kHeight; ++y)
       lumena::ComposeLayers(desk, {0, y, kWidth, y + 1}, list, lumena::CompositionTarget::Desk);
-    benchmark::DoNotOptimize(desk.bytes());
+    benchmark::DoNotOptimize(desk.Bytes());
   }
 }
 
@@ -79,11 +79,11 @@ struct PixmanLayer {
   PixmanPointer opacity{nullptr, pixman_image_unref};
 };
 
-void pixman_compose(benchmark::State& state) {
+void PixmanCompose(benchmark::State& state) {
   std::vector<PixmanLayer> list(kLayers);
   for (int i = 0; i < kLayers; ++i) {
     PixmanLayer& l = list[i];
-    for (const lumena::Pixel& p : layers()[i].pixels())
+    for (const lumena::Pixel& p : Layers()[i].Pixels())
       l.bits.push_back(static_cast<uint32_t>(p.a) << 24 | (p.r * p.a / 255) << 16 | (p.g * p.a / 255) << 8 | (p.b * p.a / 255));
     l.image.reset(pixman_image_create_bits(PIXMAN_a8r8g8b8, kWidth, kHeight, l.bits.data(), kWidth * 4));
     if (kOpacities[i] < 100) {
@@ -105,9 +105,9 @@ void pixman_compose(benchmark::State& state) {
   }
 }
 
-BENCHMARK(ours_compose)->Unit(benchmark::kMicrosecond)->UseRealTime();
-BENCHMARK(ours_compose_one_core)->Unit(benchmark::kMicrosecond)->UseRealTime();
-BENCHMARK(pixman_compose)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(OursCompose)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(OursComposeOneCore)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(PixmanCompose)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 
 }  // namespace
@@ -116,8 +116,8 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   lumena::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.printRatio("ComposeArea/pixman OVER, 10 layers 445 x 492", "ours_compose/", "pixman_compose/");
-  reporter.printRatio("ComposeArea on one core/pixman OVER", "ours_compose_one_core/", "pixman_compose/");
+  reporter.PrintRatio("ComposeArea/pixman OVER, 10 layers 445 x 492", "ours_compose/", "pixman_compose/");
+  reporter.PrintRatio("ComposeArea on one core/pixman OVER", "ours_compose_one_core/", "pixman_compose/");
   benchmark::Shutdown();
   return 0;
 }

@@ -23,7 +23,7 @@ using lumena::Picture;
 constexpr int kWidth = 890;
 constexpr int kHeight = 984;
 
-const Picture& portrait() {
+const Picture& Portrait() {
   static const Picture picture = [] {
     Picture p(kWidth, kHeight);
     std::mt19937 random(42);
@@ -35,7 +35,7 @@ const Picture& portrait() {
         const double dx = (x - kWidth / 2.0) / (kWidth / 2.0 - 20), dy = (y - kHeight / 2.0) / (kHeight / 2.0 - 20);
         const double edge = (1.0 - std::sqrt(dx * dx + dy * dy)) * (kWidth / 2.0 - 20) / 3.0;
         const auto alpha = static_cast<uint8_t>(std::clamp(edge, 0.0, 1.0) * 255);
-        p.at(x, y) = {static_cast<uint8_t>(x / 4 + byte(random) % 16), static_cast<uint8_t>(y / 4 + byte(random) % 16),
+        p.At(x, y) = {static_cast<uint8_t>(x / 4 + byte(random) % 16), static_cast<uint8_t>(y / 4 + byte(random) % 16),
                       static_cast<uint8_t>((x + y) / 8), alpha};
       }
     return p;
@@ -46,67 +46,67 @@ const Picture& portrait() {
 struct PixmanImage {
   std::unique_ptr<pixman_image_t, decltype(&pixman_image_unref)> image{nullptr, pixman_image_unref};
   explicit PixmanImage(Picture& picture)
-      : image(pixman_image_create_bits(PIXMAN_a8r8g8b8, picture.width(), picture.height(),
-                                       reinterpret_cast<uint32_t*>(picture.bytes()), picture.width() * 4),
+      : image(pixman_image_create_bits(PIXMAN_a8r8g8b8, picture.Width(), picture.Height(),
+                                       reinterpret_cast<uint32_t*>(picture.Bytes()), picture.Width() * 4),
               pixman_image_unref) {}
-  pixman_image_t* get() const { return image.get(); }
+  pixman_image_t* Get() const { return image.get(); }
 };
 
-void composite(pixman_image_t* source, pixman_image_t* target, int width, int height) {
+void Composite(pixman_image_t* source, pixman_image_t* target, int width, int height) {
   pixman_image_composite32(PIXMAN_OP_SRC, source, nullptr, target, 0, 0, 0, 0, 0, 0, width, height);
 }
 
 // Arguments: the target's width and height.
-void ours_stretch(benchmark::State& state) {
+void OursStretch(benchmark::State& state) {
   const auto width = static_cast<int>(state.range(0)), height = static_cast<int>(state.range(1));
   Picture target(width, height);
   for (auto _ : state) {
-    lumena::StretchAlpha(target, {0, 0, width, height}, portrait(), false);
-    benchmark::DoNotOptimize(target.bytes());
+    lumena::StretchAlpha(target, {0, 0, width, height}, Portrait(), false);
+    benchmark::DoNotOptimize(target.Bytes());
   }
 }
 
-void pixman_stretch(benchmark::State& state) {
+void PixmanStretch(benchmark::State& state) {
   const auto width = static_cast<int>(state.range(0)), height = static_cast<int>(state.range(1));
-  Picture source = portrait(), target(width, height);
+  Picture source = Portrait(), target(width, height);
   PixmanImage src(source), dst(target);
   pixman_transform_t scale;
   pixman_transform_init_scale(&scale, pixman_double_to_fixed(double{kWidth} / width),
                               pixman_double_to_fixed(double{kHeight} / height));
-  pixman_image_set_transform(src.get(), &scale);
-  pixman_image_set_filter(src.get(), PIXMAN_FILTER_BILINEAR, nullptr, 0);
+  pixman_image_set_transform(src.Get(), &scale);
+  pixman_image_set_filter(src.Get(), PIXMAN_FILTER_BILINEAR, nullptr, 0);
   for (auto _ : state) {
-    composite(src.get(), dst.get(), width, height);
-    benchmark::DoNotOptimize(target.bytes());
+    Composite(src.Get(), dst.Get(), width, height);
+    benchmark::DoNotOptimize(target.Bytes());
   }
 }
 
-void ours_rotate(benchmark::State& state) {
+void OursRotate(benchmark::State& state) {
   for (auto _ : state) {
-    Picture result = lumena::RotatePicture(portrait(), -30, kWidth / 2, kHeight / 2);
-    benchmark::DoNotOptimize(result.bytes());
+    Picture result = lumena::RotatePicture(Portrait(), -30, kWidth / 2, kHeight / 2);
+    benchmark::DoNotOptimize(result.Bytes());
   }
 }
 
 // The same turn about the centre into a target of our result's size; the
 // filter is given by the argument (0 nearest, 1 bilinear).
-void pixman_rotate(benchmark::State& state) {
-  const Picture sized = lumena::RotatePicture(portrait(), -30, kWidth / 2, kHeight / 2);
-  Picture source = portrait();
+void PixmanRotate(benchmark::State& state) {
+  const Picture sized = lumena::RotatePicture(Portrait(), -30, kWidth / 2, kHeight / 2);
+  Picture source = Portrait();
   PixmanImage src(source);
   const double theta = -30 * std::numbers::pi / 180;
   pixman_transform_t t;
-  pixman_transform_init_translate(&t, pixman_double_to_fixed(-sized.width() / 2.0), pixman_double_to_fixed(-sized.height() / 2.0));
+  pixman_transform_init_translate(&t, pixman_double_to_fixed(-sized.Width() / 2.0), pixman_double_to_fixed(-sized.Height() / 2.0));
   pixman_transform_rotate(&t, nullptr, pixman_double_to_fixed(std::cos(theta)), pixman_double_to_fixed(std::sin(theta)));
   pixman_transform_translate(&t, nullptr, pixman_double_to_fixed(kWidth / 2.0), pixman_double_to_fixed(kHeight / 2.0));
-  pixman_image_set_transform(src.get(), &t);
-  pixman_image_set_filter(src.get(), state.range(0) ? PIXMAN_FILTER_BILINEAR : PIXMAN_FILTER_NEAREST, nullptr, 0);
+  pixman_image_set_transform(src.Get(), &t);
+  pixman_image_set_filter(src.Get(), state.range(0) ? PIXMAN_FILTER_BILINEAR : PIXMAN_FILTER_NEAREST, nullptr, 0);
   for (auto _ : state) {
     // Allocating the result is part of our routine too.
-    Picture target(sized.width(), sized.height());
+    Picture target(sized.Width(), sized.Height());
     PixmanImage dst(target);
-    composite(src.get(), dst.get(), target.width(), target.height());
-    benchmark::DoNotOptimize(target.bytes());
+    Composite(src.Get(), dst.Get(), target.Width(), target.Height());
+    benchmark::DoNotOptimize(target.Bytes());
   }
 }
 
@@ -128,10 +128,10 @@ constexpr int kRepetitions = 5;
       ->ReportAggregatesOnly(false)                                                                         \
       ->Unit(benchmark::kMillisecond)                                                                       \
       ->UseRealTime()
-LUMENA_STRETCH(ours_stretch);
-LUMENA_STRETCH(pixman_stretch);
-BENCHMARK(ours_rotate)->Repetitions(kRepetitions)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(pixman_rotate)->Arg(0)->Arg(1)->Repetitions(kRepetitions)->Unit(benchmark::kMillisecond)->UseRealTime();
+LUMENA_STRETCH(OursStretch);
+LUMENA_STRETCH(PixmanStretch);
+BENCHMARK(OursRotate)->Repetitions(kRepetitions)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(PixmanRotate)->Arg(0)->Arg(1)->Repetitions(kRepetitions)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 
 }  // namespace
@@ -142,10 +142,10 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks(&reporter);
   auto size = [](const int* s) { return std::to_string(s[0]) + "/" + std::to_string(s[1]); };
   for (const auto& [label, s] : {std::pair{"half", kHalf}, std::pair{"double", kDouble}, std::pair{"1000x1100", kOdd}})
-    reporter.printRatio(std::string("StretchAlpha/pixman ") + label, "ours_stretch/" + size(s),
+    reporter.PrintRatio(std::string("StretchAlpha/pixman ") + label, "ours_stretch/" + size(s),
                         "pixman_stretch/" + size(s));
-  reporter.printRatio("RotatePicture/pixman nearest", "ours_rotate/", "pixman_rotate/0");
-  reporter.printRatio("RotatePicture/pixman bilinear", "ours_rotate/", "pixman_rotate/1");
+  reporter.PrintRatio("RotatePicture/pixman nearest", "ours_rotate/", "pixman_rotate/0");
+  reporter.PrintRatio("RotatePicture/pixman bilinear", "ours_rotate/", "pixman_rotate/1");
   benchmark::Shutdown();
   return 0;
 }

@@ -32,13 +32,13 @@ using lumena::Picture;
 constexpr int kWidth = 890;
 constexpr int kHeight = 984;
 
-const Picture& portrait() {
+const Picture& Portrait() {
   static const Picture picture = [] {
     Picture p(kWidth, kHeight);
     for (int y = 0; y < kHeight; ++y)
       for (int x = 0; x < kWidth; ++x) {
         const bool inside = x > 40 && y > 40 && x < kWidth - 40 && y < kHeight - 40;
-        p.at(x, y) = {static_cast<uint8_t>(x / 4 + (x * y) % 13), static_cast<uint8_t>(y / 4 + x % 7),
+        p.At(x, y) = {static_cast<uint8_t>(x / 4 + (x * y) % 13), static_cast<uint8_t>(y / 4 + x % 7),
                       static_cast<uint8_t>((x + y) / 8), static_cast<uint8_t>(inside ? 255 : (x * 3 + y) % 256)};
       }
     return p;
@@ -46,20 +46,20 @@ const Picture& portrait() {
   return picture;
 }
 
-lumena::DeskGeometry deskAtScale(int64_t percent) {
+lumena::DeskGeometry DeskAtScale(int64_t percent) {
   lumena::DeskGeometry geometry;
   geometry.scale = static_cast<double>(percent) / 100.0;
-  geometry.centreView();
+  geometry.CentreView();
   return geometry;
 }
 
 // The windows are not there: nothing to show.
-void ours_render_and_compose(benchmark::State& state) {
+void OursRenderAndCompose(benchmark::State& state) {
   lumena::QuietDeskHost host(true);
-  const lumena::DeskGeometry geometry = deskAtScale(state.range(0));
+  const lumena::DeskGeometry geometry = DeskAtScale(state.range(0));
   lumena::TWorkDesk desk(host, geometry);
   auto layer = std::make_unique<lumena::TLayer>(desk);
-  layer->Init(portrait(), nullptr);
+  layer->Init(Portrait(), nullptr);
   layer->Mask().SetPicture(layer->WorkPicture());
   layer->SetHue(130);
   layer->SetSaturation(80);
@@ -71,15 +71,15 @@ void ours_render_and_compose(benchmark::State& state) {
   for (auto _ : state) {
     ref.RenderDesk();
     desk.ComposeArea(window, lumena::DeskTarget::DeskImage);
-    benchmark::DoNotOptimize(desk.DeskImage().bytes());
+    benchmark::DoNotOptimize(desk.DeskImage().Bytes());
   }
   state.counters["per_second"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
-void magick_same_steps(benchmark::State& state) {
+void MagickSameSteps(benchmark::State& state) {
   lumena::EnsureImagingLibrary();
-  const lumena::DeskGeometry g = deskAtScale(state.range(0));
-  const Magick::Image source(kWidth, kHeight, "BGRA", Magick::CharPixel, portrait().bytes());
+  const lumena::DeskGeometry g = DeskAtScale(state.range(0));
+  const Magick::Image source(kWidth, kHeight, "BGRA", Magick::CharPixel, Portrait().Bytes());
   // The desk's white from pixels: the program's policy allows no pseudo-picture coders.
   const std::vector<uint8_t> white(size_t{4} * g.windowWidth * g.windowHeight, 255);
   const Magick::Image desk(g.windowWidth, g.windowHeight, "BGRA", Magick::CharPixel, white.data());
@@ -98,13 +98,13 @@ void magick_same_steps(benchmark::State& state) {
   }
 }
 
-BENCHMARK(ours_render_and_compose)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(magick_same_steps)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(OursRenderAndCompose)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(MagickSameSteps)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 constexpr const char* kOneCoreFlag = "--one-core";
 
 // The same program again, every thread of it bound to the first processor.
-void runAgainOnOneCore(char* program) {
+void RunAgainOnOneCore(char* program) {
   cpu_set_t one;
   CPU_ZERO(&one);
   CPU_SET(0, &one);
@@ -124,8 +124,8 @@ int main(int argc, char** argv) {
   lumena::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   for (const char* scale : {"100", "200"}) {
-    const double ours = reporter.time(std::string("ours_render_and_compose/") + scale);
-    const double peer = reporter.time(std::string("magick_same_steps/") + scale);
+    const double ours = reporter.Time(std::string("ours_render_and_compose/") + scale);
+    const double peer = reporter.Time(std::string("magick_same_steps/") + scale);
     if (ours <= 0) continue;
     std::cout << "RenderDesk + ComposeArea at scale " << scale << "%" << (oneCore ? " on one core" : "") << ": "
               << 1000.0 / ours << " per second";
@@ -133,6 +133,6 @@ int main(int argc, char** argv) {
     std::cout << '\n';
   }
   benchmark::Shutdown();
-  if (!oneCore) runAgainOnOneCore(argv[0]);
+  if (!oneCore) RunAgainOnOneCore(argv[0]);
   return 0;
 }

@@ -23,14 +23,14 @@ constexpr int kLayers = 10;
 
 // Soft colour fields with some noise and a feathered opacity, as template
 // elements look.
-Picture elementPicture(int w, int h, uint32_t seed) {
+Picture ElementPicture(int w, int h, uint32_t seed) {
   std::mt19937 random(seed);
   std::uniform_int_distribution<int> noise(-6, 6);
   Picture p(w, h);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       const int edge = std::min({x, y, w - 1 - x, h - 1 - y});
-      p.at(x, y) = {static_cast<uint8_t>(std::clamp(x * 255 / w + noise(random), 0, 255)),
+      p.At(x, y) = {static_cast<uint8_t>(std::clamp(x * 255 / w + noise(random), 0, 255)),
                     static_cast<uint8_t>(std::clamp(y * 255 / h + noise(random), 0, 255)),
                     static_cast<uint8_t>(std::clamp(int(seed * 37 % 255) + noise(random), 0, 255)),
                     static_cast<uint8_t>(std::min(255, edge * 16))};
@@ -42,7 +42,7 @@ struct BenchWork {
   QuietDeskHost host;
   TWorkDesk desk{host, [] {
                    DeskGeometry g;
-                   g.centreView();
+                   g.CentreView();
                    return g;
                  }()};
   PlacementAnchors anchors;
@@ -51,7 +51,7 @@ struct BenchWork {
     desk.SeedNames(3);
     for (int i = 0; i < kLayers; ++i) {
       auto layer = std::make_unique<TLayer>(desk);
-      layer->Init(elementPicture(300 + 20 * i, 400 - 10 * i, static_cast<uint32_t>(i + 1)), nullptr);
+      layer->Init(ElementPicture(300 + 20 * i, 400 - 10 * i, static_cast<uint32_t>(i + 1)), nullptr);
       layer->Mask().SetPicture(layer->WorkPicture());
       layer->Mask().SetCurrentRegion(1);
       layer->Mask().SetOpRect({10, 10, 120, 90});
@@ -63,12 +63,12 @@ struct BenchWork {
   }
 };
 
-BenchWork& work() {
+BenchWork& Work() {
   static BenchWork w;
   return w;
 }
 
-std::vector<uint8_t> deflate9(std::span<const uint8_t> data) {
+std::vector<uint8_t> Deflate9(std::span<const uint8_t> data) {
   uLongf size = compressBound(static_cast<uLong>(data.size()));
   std::vector<uint8_t> out(size);
   compress2(out.data(), &size, data.data(), static_cast<uLong>(data.size()), 9);
@@ -76,50 +76,50 @@ std::vector<uint8_t> deflate9(std::span<const uint8_t> data) {
   return out;
 }
 
-void ours_write_compressed_work(benchmark::State& state) {
+void OursWriteCompressedWork(benchmark::State& state) {
   const std::filesystem::path path =
       std::filesystem::temp_directory_path() / ("lumena-bench-" + std::to_string(::getpid()) + ".lmc");
-  for (auto _ : state) WriteCompressedWork(path, work().snapshot);
+  for (auto _ : state) WriteCompressedWork(path, Work().snapshot);
   std::filesystem::remove(path);
 }
 
-void ours_write_compressed_work_one_thread(benchmark::State& state) {
+void OursWriteCompressedWorkOneThread(benchmark::State& state) {
   const std::filesystem::path path =
       std::filesystem::temp_directory_path() / ("lumena-bench-1-" + std::to_string(::getpid()) + ".lmc");
-  for (auto _ : state) WriteCompressedWork(path, work().snapshot, {}, 1);
+  for (auto _ : state) WriteCompressedWork(path, Work().snapshot, {}, 1);
   std::filesystem::remove(path);
 }
 
-void ours_encode_compressed_work(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(EncodeCompressedWork(work().snapshot, static_cast<unsigned>(state.range(0))));
+void OursEncodeCompressedWork(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(EncodeCompressedWork(Work().snapshot, static_cast<unsigned>(state.range(0))));
 }
 
-void codecs_jpeg90_zlib9(benchmark::State& state) {
+void CodecsJpeg90Zlib9(benchmark::State& state) {
   for (auto _ : state) {
-    for (const TLayer* layer : work().snapshot.layers) {
+    for (const TLayer* layer : Work().snapshot.layers) {
       const Picture& picture = layer->WorkPicture();
       std::vector<uint8_t> payload = EncodeJpeg(picture, 90);
-      for (const Pixel& p : picture.pixels()) payload.push_back(p.a);
-      benchmark::DoNotOptimize(deflate9(payload));
-      benchmark::DoNotOptimize(deflate9(layer->Mask().CellsView()));
+      for (const Pixel& p : picture.Pixels()) payload.push_back(p.a);
+      benchmark::DoNotOptimize(Deflate9(payload));
+      benchmark::DoNotOptimize(Deflate9(layer->Mask().CellsView()));
     }
   }
 }
 
 }  // namespace
 
-BENCHMARK(ours_write_compressed_work)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(ours_write_compressed_work_one_thread)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(ours_encode_compressed_work)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(codecs_jpeg90_zlib9)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(OursWriteCompressedWork)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(OursWriteCompressedWorkOneThread)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(OursEncodeCompressedWork)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(CodecsJpeg90Zlib9)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   lumena::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.printRatio("WriteCompressedWork (two threads)/bare JPEG 90 + zlib 9, 10 layers",
+  reporter.PrintRatio("WriteCompressedWork (two threads)/bare JPEG 90 + zlib 9, 10 layers",
                       "ours_write_compressed_work/", "codecs_jpeg90_zlib9/");
-  reporter.printRatio("WriteCompressedWork (one thread)/bare JPEG 90 + zlib 9",
+  reporter.PrintRatio("WriteCompressedWork (one thread)/bare JPEG 90 + zlib 9",
                       "ours_write_compressed_work_one_thread/", "codecs_jpeg90_zlib9/");
   benchmark::Shutdown();
   return 0;

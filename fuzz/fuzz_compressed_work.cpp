@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   try {
     CompoundWriter writer;
     UnpackCompressedWork(bytes, writer);
-    compound = writer.memoryBytes();
+    compound = writer.MemoryBytes();
   } catch (const EWorkFileError&) {
     return 0;
   }

@@ -10,7 +10,7 @@
 
 namespace {
 
-void decode(std::span<const uint8_t> bytes, const char* extension) {
+void Decode(std::span<const uint8_t> bytes, const char* extension) {
   lumena::Picture picture;
   try {
     lumena::DecodeElementPicture(bytes, extension, picture);
@@ -22,7 +22,7 @@ void decode(std::span<const uint8_t> bytes, const char* extension) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::span<const uint8_t> bytes(data, size);
-  decode(bytes, ".psd");
-  decode(bytes, ".fcc");
+  Decode(bytes, ".psd");
+  Decode(bytes, ".fcc");
   return 0;
 }

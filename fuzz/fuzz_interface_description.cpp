@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     info.Params = lumena::ParseInterfaceText(text);
     info.Loaded = true;
   } catch (const lumena::EErrorInInfoFile& error) {
-    if (error.line() < 1) __builtin_trap();
+    if (error.Line() < 1) __builtin_trap();
     return 0;
   }
   for (const lumena::TParamInfoRecord& record : info.Params) {

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   mask.SetPicture(picture);
   for (uint8_t& c : mask.CellsView()) c = 0x5A;
   mask.ReadMaskBytes(std::span(data + 2, size - 2));
-  if (mask.CellsView().size() != static_cast<size_t>(picture.width()) * picture.height()) std::abort();
+  if (mask.CellsView().size() != static_cast<size_t>(picture.Width()) * picture.Height()) std::abort();
   // Whatever was read must survive a save and load unchanged.
   lumena::TMask copy;
   copy.SetPicture(picture);

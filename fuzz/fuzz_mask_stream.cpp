@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   lumena::TMask mask;
   mask.SetPicture(picture);
   mask.ReadMaskStream(std::span(data + 2, size - 2));
-  if (mask.CellsView().size() != static_cast<size_t>(picture.width()) * picture.height()) std::abort();
+  if (mask.CellsView().size() != static_cast<size_t>(picture.Width()) * picture.Height()) std::abort();
   // A written stream reads back to the same mask.
   std::vector<uint8_t> stream;
   mask.WriteMaskStream(stream);

@@ -12,7 +12,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace lumena;
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  const std::vector<std::string> lines = splitLines(text);
+  const std::vector<std::string> lines = SplitLines(text);
   TTemplateBase base;
   std::vector<TPartTypeRecord> types;
   if (!lines.empty())
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (size_t i = 0; i < lines.size(); ++i)
     base.ReadTemplateLine(lines[i], static_cast<int>(i + 1), [&](const std::string&) { ++warnings; });
   for (const std::string& line : lines) {
-    const auto record = ParseTemplateRecord(trimView(line), {});
+    const auto record = ParseTemplateRecord(TrimView(line), {});
     if (!record) continue;
     const auto again = ParseTemplateRecord(TemplateRecordLine(*record), {});
     if (!again || !(*again == *record)) std::abort();

@@ -14,16 +14,16 @@
 
 namespace {
 
-bool sameRecord(const lumena::TLayerRecord& a, const lumena::TLayerRecord& b) {
+bool SameRecord(const lumena::TLayerRecord& a, const lumena::TLayerRecord& b) {
   return a.Name == b.Name && a.DisplayName == b.DisplayName && a.TemplateType == b.TemplateType && a.X == b.X &&
          a.Y == b.Y && a.Width == b.Width && a.Height == b.Height && a.Visible == b.Visible && a.Params == b.Params &&
          a.Depth == b.Depth && a.SourcePath == b.SourcePath;
 }
 
-bool inRange(const lumena::TLayerRecord& r) {
+bool InRange(const lumena::TLayerRecord& r) {
   lumena::TLayerRecord clamped = r;
   lumena::ClampToRanges(clamped);
-  return sameRecord(clamped, r);
+  return SameRecord(clamped, r);
 }
 
 }  // namespace
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::vector<std::string> lines = SplitTocText(text);
   try {
     for (const TLayerRecord& record : CheckedLayerRecords(lines))
-      if (!inRange(record)) std::abort();
+      if (!InRange(record)) std::abort();
   } catch (const EWorkFileError&) {
   }
   for (const std::string& line : lines) {
@@ -44,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!IsLayerLine(line)) continue;
     try {
       const TLayerRecord record = ParseLayerLine(line);
-      if (!IsStreamableLayerName(record.Name) || !inRange(record)) std::abort();
-      if (!sameRecord(ParseLayerLine(LayerTocLine(record)), record)) std::abort();
+      if (!IsStreamableLayerName(record.Name) || !InRange(record)) std::abort();
+      if (!SameRecord(ParseLayerLine(LayerTocLine(record)), record)) std::abort();
     } catch (const EWorkFileError&) {
     }
   }

@@ -28,13 +28,13 @@ class RatioReporter : public benchmark::ConsoleReporter {
   }
 
   // The fastest time of a benchmark in its own unit, 0 when it did not run.
-  double time(const std::string& key) const {
+  double Time(const std::string& key) const {
     const auto found = times_.find(key);
     return found == times_.end() ? 0 : found->second;
   }
 
-  void printRatio(const std::string& label, const std::string& ours, const std::string& peer) const {
-    const double a = time(ours), b = time(peer);
+  void PrintRatio(const std::string& label, const std::string& ours, const std::string& peer) const {
+    const double a = Time(ours), b = Time(peer);
     // Through std::cout, like the console reporter, so the lines keep their order.
     if (a > 0 && b > 0)
       std::cout << std::fixed << std::setprecision(3) << "ratio " << label << ": " << a / b << " (" << a

@@ -12,13 +12,13 @@ struct Position {
   double fraction;
 };
 
-Position samplePosition(int64_t index, int sourceSize, int64_t targetSize) {
+Position SamplePosition(int64_t index, int sourceSize, int64_t targetSize) {
   const long double s = static_cast<long double>(index) * sourceSize / targetSize;
   const auto whole = static_cast<int32_t>(s);
   return {whole, static_cast<double>(s - whole)};
 }
 
-void reserveAxis(SampleAxis& axis, int count) {
+void ReserveAxis(SampleAxis& axis, int count) {
   axis.first.resize(count);
   axis.second.resize(count);
   axis.fraction.resize(count);
@@ -28,7 +28,7 @@ void reserveAxis(SampleAxis& axis, int count) {
 constexpr int kMostExactBits = 8;
 
 // Finds the smallest power of two that makes every fraction whole.
-void findExactBits(SampleAxis& axis) {
+void FindExactBits(SampleAxis& axis) {
   for (int bits = 0; bits <= kMostExactBits; ++bits) {
     const bool whole = std::all_of(axis.fraction.begin(), axis.fraction.end(), [bits](double f) {
       const double scaled = std::ldexp(f, bits);
@@ -45,32 +45,32 @@ void findExactBits(SampleAxis& axis) {
 
 }  // namespace
 
-SampleAxis SampleAxis::columns(int sourceSize, int64_t targetSize, int count) {
+SampleAxis SampleAxis::Columns(int sourceSize, int64_t targetSize, int count) {
   SampleAxis axis;
-  reserveAxis(axis, count);
+  ReserveAxis(axis, count);
   for (int c = 0; c < count; ++c) {
-    const Position p = samplePosition(c, sourceSize, targetSize);
+    const Position p = SamplePosition(c, sourceSize, targetSize);
     axis.first[c] = p.whole;
     axis.second[c] = (c == 0 || p.whole == sourceSize - 1) ? p.whole : p.whole + 1;
     axis.fraction[c] = p.fraction;
     axis.complement[c] = 1.0 - p.fraction;
   }
-  findExactBits(axis);
+  FindExactBits(axis);
   return axis;
 }
 
-SampleAxis SampleAxis::rows(int sourceSize, int64_t targetSize, int count) {
+SampleAxis SampleAxis::Rows(int sourceSize, int64_t targetSize, int count) {
   SampleAxis axis;
-  reserveAxis(axis, count);
+  ReserveAxis(axis, count);
   for (int r = 0; r < count; ++r) {
-    const Position p = samplePosition(r, sourceSize, targetSize);
+    const Position p = SamplePosition(r, sourceSize, targetSize);
     const bool last = p.whole == sourceSize - 1;
     axis.first[r] = p.whole;
     axis.second[r] = last ? p.whole : p.whole + 1;
     axis.fraction[r] = last ? 0.0 : p.fraction;
     axis.complement[r] = 1.0 - axis.fraction[r];
   }
-  findExactBits(axis);
+  FindExactBits(axis);
   return axis;
 }
 
@@ -90,8 +90,8 @@ BilinearSampler::BilinearSampler(const Picture& source, const SampleAxis& column
   }
 }
 
-void BilinearSampler::blend(BlendedRow& row) const {
-  const Pixel* pixels = source_.row(row.sourceRow).data();
+void BilinearSampler::Blend(BlendedRow& row) const {
+  const Pixel* pixels = source_.Row(row.sourceRow).data();
   if (exact_)
     kernels_.blendRowExact(pixels, columns_, row.scaled.data(), row.nearestAlpha.data());
   else
@@ -100,31 +100,31 @@ void BilinearSampler::blend(BlendedRow& row) const {
 
 // Neighbouring target rows share source rows when enlarging, so the last
 // two horizontally blended rows are kept.
-const BilinearSampler::BlendedRow& BilinearSampler::blendedRow(int sourceRow, int stillNeeded) {
+const BilinearSampler::BlendedRow& BilinearSampler::RowBlendFor(int sourceRow, int stillNeeded) {
   for (const BlendedRow& row : blended_)
     if (row.sourceRow == sourceRow) return row;
   BlendedRow& row = blended_[0].sourceRow == stillNeeded ? blended_[1] : blended_[0];
   row.sourceRow = sourceRow;
-  blend(row);
+  Blend(row);
   return row;
 }
 
-const uint8_t* BilinearSampler::sampleRow(int r, std::span<Pixel> out) {
+const uint8_t* BilinearSampler::SampleRow(int r, std::span<Pixel> out) {
   if (exact_ && columns_.exactBits == 0 && rows_.fraction[r] == 0.0) {
     // Every weight is 0 or 1: the values are the first samples themselves.
     BlendedRow& row = blended_[0];
     row.sourceRow = -1;
-    const Pixel* in = source_.row(rows_.first[r]).data();
+    const Pixel* in = source_.Row(rows_.first[r]).data();
     for (size_t c = 0; c < out.size(); ++c) {
       out[c] = in[columns_.first[c]];
       row.nearestAlpha[c] = out[c].a;
     }
     return row.nearestAlpha.data();
   }
-  const BlendedRow& first = blendedRow(rows_.first[r], rows_.second[r]);
+  const BlendedRow& first = RowBlendFor(rows_.first[r], rows_.second[r]);
   const double fy = rows_.fraction[r];
   // 1 * a + 0 * b is a exactly, so the second row is not needed.
-  const BlendedRow* second = fy == 0.0 ? nullptr : &blendedRow(rows_.second[r], rows_.first[r]);
+  const BlendedRow* second = fy == 0.0 ? nullptr : &RowBlendFor(rows_.second[r], rows_.first[r]);
   if (exact_ && !second) {
     kernels_.truncateRowExact(first.scaled.data(), columns_.exactBits, out.size(), out.data());
   } else if (exact_) {

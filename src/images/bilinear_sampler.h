@@ -26,12 +26,12 @@ struct SampleAxis {
 
   // Columns: the second column is x0 + 1, except x0 itself at c = 0 and at
   // the last source column.
-  static SampleAxis columns(int sourceSize, int64_t targetSize, int count);
+  static SampleAxis Columns(int sourceSize, int64_t targetSize, int count);
   // Rows: the second row is y0 + 1, except y0 itself (and f = 0) at the last
   // source row.
-  static SampleAxis rows(int sourceSize, int64_t targetSize, int count);
+  static SampleAxis Rows(int sourceSize, int64_t targetSize, int count);
 
-  bool secondIsNext(int i) const { return second[i] != first[i]; }
+  bool SecondIsNext(int i) const { return second[i] != first[i]; }
 };
 
 // Samples whole target rows. When both axes step by multiples of small
@@ -46,7 +46,7 @@ class BilinearSampler {
 
   // The truncated bilinear values of target row r, columns 0..out.size()-1.
   // Returns the alpha of each column's first sample P00.
-  const uint8_t* sampleRow(int r, std::span<Pixel> out);
+  const uint8_t* SampleRow(int r, std::span<Pixel> out);
 
  private:
   struct BlendedRow {
@@ -55,8 +55,8 @@ class BilinearSampler {
     std::vector<uint16_t> scaled;   // in whole numbers times 2^columns.exactBits
     std::vector<uint8_t> nearestAlpha;
   };
-  const BlendedRow& blendedRow(int sourceRow, int stillNeeded);
-  void blend(BlendedRow& row) const;
+  const BlendedRow& RowBlendFor(int sourceRow, int stillNeeded);
+  void Blend(BlendedRow& row) const;
 
   const Picture& source_;
   const SampleAxis& columns_;

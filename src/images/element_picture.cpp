@@ -14,19 +14,19 @@ namespace lumena {
 
 namespace {
 
-std::optional<fs::path> existingFile(const fs::path& path) {
+std::optional<fs::path> ExistingFile(const fs::path& path) {
   std::error_code ec;
   if (fs::exists(path, ec)) return path;
   const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-  return resolveStoredPath(folder, path.filename().string());
+  return ResolveStoredPath(folder, path.filename().string());
 }
 
 }  // namespace
 
 fs::path ResolveElementPicturePath(const fs::path& path) {
-  if (auto found = existingFile(path)) return *found;
+  if (auto found = ExistingFile(path)) return *found;
   for (const char* extension : {".psd", ".fcc", ".fll"}) {
-    if (auto found = existingFile(fs::path(path).replace_extension(extension))) return *found;
+    if (auto found = ExistingFile(fs::path(path).replace_extension(extension))) return *found;
   }
   return path;
 }
@@ -38,13 +38,13 @@ void DecodeCompressedPsd(std::span<const uint8_t> file, Picture& target) {
   // than any stream may give is left to the decoder to refuse as it stands.
   uint64_t wanted = 0;
   for (;;) {
-    const auto output = inflater.output();
+    const auto output = inflater.Output();
     const uint64_t bound = PsdSizeBound(output);
-    if (bound <= output.size() || bound <= wanted || bound > kDefaultInflateLimit || inflater.finished()) break;
+    if (bound <= output.size() || bound <= wanted || bound > kDefaultInflateLimit || inflater.Finished()) break;
     wanted = bound;
-    if (!inflater.fillTo(static_cast<size_t>(wanted))) return;
+    if (!inflater.FillTo(static_cast<size_t>(wanted))) return;
   }
-  DecodePsd(inflater.output(), target);
+  DecodePsd(inflater.Output(), target);
 }
 
 void DecodeElementPicture(std::span<const uint8_t> file, std::string_view extension, Picture& target) {
@@ -60,7 +60,7 @@ void DecodeElementPicture(std::span<const uint8_t> file, std::string_view extens
 void LoadElementPicture(Picture& target, const fs::path& path) {
   const fs::path resolved = ResolveElementPicturePath(path);
   const std::vector<uint8_t> file = ReadFileBytes(resolved);
-  DecodeElementPicture(file, toLower(resolved.extension().string()), target);
+  DecodeElementPicture(file, ToLower(resolved.extension().string()), target);
 }
 
 void SaveElementPicture(const Picture& picture, const fs::path& path) {

@@ -10,7 +10,7 @@ namespace lumena {
 std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path) { return ReadDataFile(path); }
 
 void WriteFileBytes(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
-  writeFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 }  // namespace lumena

@@ -20,15 +20,15 @@ struct ErrorTrap {
   std::jmp_buf jump{};
 };
 
-[[noreturn]] void jumpOnError(j_common_ptr info) { std::longjmp(reinterpret_cast<ErrorTrap*>(info->err)->jump, 1); }
-void stayQuiet(j_common_ptr, int) {}
-void stayQuiet(j_common_ptr) {}
+[[noreturn]] void JumpOnError(j_common_ptr info) { std::longjmp(reinterpret_cast<ErrorTrap*>(info->err)->jump, 1); }
+void StayQuiet(j_common_ptr, int) {}
+void StayQuiet(j_common_ptr) {}
 
-jpeg_error_mgr* installTrap(ErrorTrap& trap) {
+jpeg_error_mgr* InstallTrap(ErrorTrap& trap) {
   jpeg_std_error(&trap.manager);
-  trap.manager.error_exit = jumpOnError;
-  trap.manager.emit_message = stayQuiet;
-  trap.manager.output_message = stayQuiet;
+  trap.manager.error_exit = JumpOnError;
+  trap.manager.emit_message = StayQuiet;
+  trap.manager.output_message = StayQuiet;
   return &trap.manager;
 }
 
@@ -47,29 +47,29 @@ struct Compressor {
   }
 };
 
-bool validSize(JDIMENSION width, JDIMENSION height) {
+bool ValidSize(JDIMENSION width, JDIMENSION height) {
   const auto side = static_cast<JDIMENSION>(kMaxPictureSide);
   return width >= 1 && height >= 1 && width <= side && height <= side;
 }
 
 // Reads the scan lines straight into the picture's rows.
-void readRows(jpeg_decompress_struct& info, Picture& picture) {
+void ReadRows(jpeg_decompress_struct& info, Picture& picture) {
   while (info.output_scanline < info.output_height) {
-    JSAMPROW row = picture.bytes() + size_t{info.output_scanline} * picture.width() * sizeof(Pixel);
+    JSAMPROW row = picture.Bytes() + size_t{info.output_scanline} * picture.Width() * sizeof(Pixel);
     if (jpeg_read_scanlines(&info, &row, 1) != 1) break;  // data ended; the rest stays as it is
   }
 }
 
-void writeRows(jpeg_compress_struct& info, const Picture& picture) {
+void WriteRows(jpeg_compress_struct& info, const Picture& picture) {
   while (info.next_scanline < info.image_height) {
     // The codec only reads the row, its interface is not const-correct.
-    auto row = const_cast<JSAMPROW>(picture.bytes() + size_t{info.next_scanline} * picture.width() * sizeof(Pixel));
+    auto row = const_cast<JSAMPROW>(picture.Bytes() + size_t{info.next_scanline} * picture.Width() * sizeof(Pixel));
     jpeg_write_scanlines(&info, &row, 1);
   }
 }
 
 // Call after the frame's setjmp: a damaged header jumps back there.
-void readHeader(jpeg_decompress_struct& info, std::span<const uint8_t> data) {
+void ReadHeader(jpeg_decompress_struct& info, std::span<const uint8_t> data) {
   jpeg_create_decompress(&info);
   jpeg_mem_src(&info, data.data(), static_cast<unsigned long>(data.size()));
   jpeg_read_header(&info, TRUE);
@@ -82,15 +82,15 @@ std::optional<Picture> DecodeJpeg(std::span<const uint8_t> data, size_t maxPixel
   Decompressor decompressor;
   ErrorTrap trap;
   jpeg_decompress_struct& info = decompressor.info;
-  info.err = installTrap(trap);
+  info.err = InstallTrap(trap);
   if (setjmp(trap.jump)) return std::nullopt;
-  readHeader(info, data);
-  if (!validSize(info.image_width, info.image_height)) return std::nullopt;
+  ReadHeader(info, data);
+  if (!ValidSize(info.image_width, info.image_height)) return std::nullopt;
   if (size_t{info.image_width} * info.image_height > maxPixels) return std::nullopt;
   info.out_color_space = JCS_EXT_BGRA;  // our pixel layout, opacity 255
   jpeg_start_decompress(&info);
-  picture.resize(static_cast<int>(info.output_width), static_cast<int>(info.output_height));
-  readRows(info, picture);
+  picture.Resize(static_cast<int>(info.output_width), static_cast<int>(info.output_height));
+  ReadRows(info, picture);
   jpeg_finish_decompress(&info);
   return picture;
 }
@@ -99,29 +99,29 @@ std::optional<JpegSize> ReadJpegSize(std::span<const uint8_t> data) {
   Decompressor decompressor;
   ErrorTrap trap;
   jpeg_decompress_struct& info = decompressor.info;
-  info.err = installTrap(trap);
+  info.err = InstallTrap(trap);
   if (setjmp(trap.jump)) return std::nullopt;
-  readHeader(info, data);
+  ReadHeader(info, data);
   return JpegSize{info.image_width, info.image_height};
 }
 
 std::vector<uint8_t> EncodeJpeg(const Picture& picture, int quality) {
-  if (picture.empty()) throw std::runtime_error("Cannot compress an empty picture as JPEG");
+  if (picture.Empty()) throw std::runtime_error("Cannot compress an empty picture as JPEG");
   Compressor compressor;
   ErrorTrap trap;
   jpeg_compress_struct& info = compressor.info;
-  info.err = installTrap(trap);
+  info.err = InstallTrap(trap);
   if (setjmp(trap.jump)) throw std::runtime_error("JPEG compression failed");
   jpeg_create_compress(&info);
   jpeg_mem_dest(&info, &compressor.buffer, &compressor.size);
-  info.image_width = static_cast<JDIMENSION>(picture.width());
-  info.image_height = static_cast<JDIMENSION>(picture.height());
+  info.image_width = static_cast<JDIMENSION>(picture.Width());
+  info.image_height = static_cast<JDIMENSION>(picture.Height());
   info.input_components = 4;
   info.in_color_space = JCS_EXT_BGRA;
   jpeg_set_defaults(&info);
   jpeg_set_quality(&info, std::clamp(quality, 0, 100), TRUE);
   jpeg_start_compress(&info, TRUE);
-  writeRows(info, picture);
+  WriteRows(info, picture);
   jpeg_finish_compress(&info);
   return {compressor.buffer, compressor.buffer + compressor.size};
 }

@@ -34,7 +34,7 @@ constexpr std::array<LibraryFormat, 7> kFormats = {{
 // Quality of JPEG exports: high, the exported work is a finished picture.
 constexpr size_t kExportJpegQuality = 90;
 
-const LibraryFormat* formatOfCode(int code) {
+const LibraryFormat* FormatOfCode(int code) {
   const auto it = std::find_if(kFormats.begin(), kFormats.end(), [&](const auto& f) { return f.code == code; });
   return it == kFormats.end() ? nullptr : &*it;
 }
@@ -42,7 +42,7 @@ const LibraryFormat* formatOfCode(int code) {
 // Decodes from memory with the coder set explicitly, so that no part of a
 // file name is taken for a coder prefix ("msl:", "https:") or a frame
 // selection, and the library never guesses a format from the content.
-Magick::Image decode(std::span<const uint8_t> bytes, const char* coder) {
+Magick::Image Decode(std::span<const uint8_t> bytes, const char* coder) {
   Magick::Image image;
   image.quiet(true);  // warnings about slightly damaged files are no failure
   // Keeps the colours of half-transparent PSD pixels as stored.
@@ -53,31 +53,31 @@ Magick::Image decode(std::span<const uint8_t> bytes, const char* coder) {
   return image;
 }
 
-bool validSize(size_t width, size_t height) {
+bool ValidSize(size_t width, size_t height) {
   const auto side = static_cast<size_t>(kMaxPictureSide);
   return width >= 1 && height >= 1 && width <= side && height <= side;
 }
 
-Picture exportPixels(Magick::Image& image) {
+Picture ExportPixels(Magick::Image& image) {
   if (image.colorSpace() == Magick::CMYKColorspace) image.colorSpace(Magick::sRGBColorspace);
   Picture picture(static_cast<int>(image.columns()), static_cast<int>(image.rows()));
   // The library scales deeper samples to 8 bits with rounding.
-  image.write(0, 0, image.columns(), image.rows(), "BGRA", Magick::CharPixel, picture.bytes());
+  image.write(0, 0, image.columns(), image.rows(), "BGRA", Magick::CharPixel, picture.Bytes());
   if (!image.matte()) {
-    for (Pixel& p : picture.pixels()) p.a = 255;
+    for (Pixel& p : picture.Pixels()) p.a = 255;
   }
   return picture;
 }
 
-bool hasTransparency(const Picture& picture) {
-  return std::any_of(picture.pixels().begin(), picture.pixels().end(), [](const Pixel& p) { return p.a != 255; });
+bool HasTransparency(const Picture& picture) {
+  return std::any_of(picture.Pixels().begin(), picture.Pixels().end(), [](const Pixel& p) { return p.a != 255; });
 }
 
-Magick::Image importPixels(const Picture& picture, const LibraryFormat& format) {
-  Magick::Image image(picture.width(), picture.height(), "BGRA", Magick::CharPixel, picture.bytes());
+Magick::Image ImportPixels(const Picture& picture, const LibraryFormat& format) {
+  Magick::Image image(picture.Width(), picture.Height(), "BGRA", Magick::CharPixel, picture.Bytes());
   // True colour always, as the picture is; writers would otherwise pick a
   // palette for pictures of few colours.
-  const bool opacity = hasTransparency(picture);
+  const bool opacity = HasTransparency(picture);
   image.type(opacity ? Magick::TrueColorMatteType : Magick::TrueColorType);
   image.defineValue("png", "format", opacity ? "png32" : "png24");
   image.depth(8);
@@ -90,7 +90,7 @@ Magick::Image importPixels(const Picture& picture, const LibraryFormat& format) 
 }  // namespace
 
 int FormatCodeForExtension(std::string_view extension) {
-  std::string upper = toUpper(extension);
+  std::string upper = ToUpper(extension);
   if (!upper.starts_with('.')) upper.insert(upper.begin(), '.');
   const auto it = std::find_if(kFormats.begin(), kFormats.end(), [&](const auto& f) { return f.extension == upper; });
   return it == kFormats.end() ? kFormatBmp : it->code;
@@ -103,17 +103,17 @@ std::optional<LibraryPicture> ReadPictureThroughLibrary(const std::filesystem::p
     const char* coder = LibraryCoderFor(path.extension().string(), bytes, source);
     if (coder == nullptr) return std::nullopt;
     if (std::string_view(coder) == "EPS" && !PostScriptRunsSafely()) return std::nullopt;
-    Magick::Image image = decode(bytes, coder);
-    if (!validSize(image.columns(), image.rows())) return std::nullopt;
+    Magick::Image image = Decode(bytes, coder);
+    if (!ValidSize(image.columns(), image.rows())) return std::nullopt;
     if (image.magick() == "TGA") image.autoOrient();
-    return LibraryPicture{exportPixels(image), image.magick()};
+    return LibraryPicture{ExportPixels(image), image.magick()};
   } catch (const std::exception&) {
     return std::nullopt;
   }
 }
 
 int LoadPictureThroughLibrary(Picture& target, const std::filesystem::path& path, PictureSource source) {
-  target.clear();
+  target.Clear();
   auto result = ReadPictureThroughLibrary(path, source);
   if (!result) return 0;
   target = std::move(result->picture);
@@ -121,11 +121,11 @@ int LoadPictureThroughLibrary(Picture& target, const std::filesystem::path& path
 }
 
 int SavePictureThroughLibrary(const Picture& picture, const std::filesystem::path& path, int formatCode) {
-  const LibraryFormat* format = formatOfCode(formatCode);
-  if (!format || picture.empty()) return 0;
+  const LibraryFormat* format = FormatOfCode(formatCode);
+  if (!format || picture.Empty()) return 0;
   EnsureImagingLibrary();
   try {
-    Magick::Image image = importPixels(picture, *format);
+    Magick::Image image = ImportPixels(picture, *format);
     Magick::Blob blob;
     image.write(&blob);
     WriteFileBytes(path, std::span(static_cast<const uint8_t*>(blob.data()), blob.length()));

@@ -26,7 +26,7 @@ constexpr std::array<const char*, 4> kPostScriptDelegates = {"ps:alpha", "ps:col
 
 bool postScriptSafe = false;
 
-bool delegatesAreSafe() {
+bool DelegatesAreSafe() {
   if (std::getenv("GS_OPTIONS") != nullptr) return false;
   MagickCore::ExceptionInfo* exception = MagickCore::AcquireExceptionInfo();
   bool safe = true;
@@ -40,12 +40,12 @@ bool delegatesAreSafe() {
   return safe;
 }
 
-void initialise() {
+void Initialise() {
   Magick::InitializeMagick(nullptr);
   MagickCore::ExceptionInfo* exception = MagickCore::AcquireExceptionInfo();
   MagickCore::SetMagickSecurityPolicy(kSecurityPolicy, exception);
   MagickCore::DestroyExceptionInfo(exception);
-  postScriptSafe = delegatesAreSafe();
+  postScriptSafe = DelegatesAreSafe();
 }
 
 }  // namespace
@@ -59,7 +59,7 @@ bool GhostscriptCommandIsSafe(std::string_view command) {
 
 void EnsureImagingLibrary() {
   static std::once_flag once;
-  std::call_once(once, initialise);
+  std::call_once(once, Initialise);
 }
 
 bool PostScriptRunsSafely() {

@@ -23,44 +23,44 @@ class Picture {
  public:
   Picture() = default;
   // A new picture is all zero: black and fully transparent.
-  Picture(int width, int height) { resize(width, height); }
+  Picture(int width, int height) { Resize(width, height); }
 
-  void resize(int width, int height) {
+  void Resize(int width, int height) {
     if (width < 0 || height < 0 || width > kMaxPictureSide || height > kMaxPictureSide)
       throw std::invalid_argument("picture size out of range");
     width_ = width;
     height_ = height;
     pixels_.assign(static_cast<size_t>(width) * static_cast<size_t>(height), Pixel{});
   }
-  void clear() { resize(0, 0); }
+  void Clear() { Resize(0, 0); }
 
-  int width() const { return width_; }
-  int height() const { return height_; }
-  bool empty() const { return width_ == 0 || height_ == 0; }
-  size_t byteCount() const { return pixels_.size() * sizeof(Pixel); }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  bool Empty() const { return width_ == 0 || height_ == 0; }
+  size_t ByteCount() const { return pixels_.size() * sizeof(Pixel); }
 
-  Pixel& at(int x, int y) { return pixels_[index(x, y)]; }
-  const Pixel& at(int x, int y) const { return pixels_[index(x, y)]; }
-  std::span<Pixel> row(int y) { return {pixels_.data() + index(0, y), static_cast<size_t>(width_)}; }
-  std::span<const Pixel> row(int y) const { return {pixels_.data() + index(0, y), static_cast<size_t>(width_)}; }
-  std::span<Pixel> pixels() { return pixels_; }
-  std::span<const Pixel> pixels() const { return pixels_; }
-  uint8_t* bytes() { return reinterpret_cast<uint8_t*>(pixels_.data()); }
-  const uint8_t* bytes() const { return reinterpret_cast<const uint8_t*>(pixels_.data()); }
+  Pixel& At(int x, int y) { return pixels_[Index(x, y)]; }
+  const Pixel& At(int x, int y) const { return pixels_[Index(x, y)]; }
+  std::span<Pixel> Row(int y) { return {pixels_.data() + Index(0, y), static_cast<size_t>(width_)}; }
+  std::span<const Pixel> Row(int y) const { return {pixels_.data() + Index(0, y), static_cast<size_t>(width_)}; }
+  std::span<Pixel> Pixels() { return pixels_; }
+  std::span<const Pixel> Pixels() const { return pixels_; }
+  uint8_t* Bytes() { return reinterpret_cast<uint8_t*>(pixels_.data()); }
+  const uint8_t* Bytes() const { return reinterpret_cast<const uint8_t*>(pixels_.data()); }
 
   friend bool operator==(const Picture&, const Picture&) = default;
 
  private:
-  size_t index(int x, int y) const { return static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x); }
+  size_t Index(int x, int y) const { return static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x); }
   int width_ = 0;
   int height_ = 0;
   std::vector<Pixel> pixels_;
 };
 
 // A single colour value: red + green * 256 + blue * 65536.
-inline constexpr uint32_t colorValue(uint8_t r, uint8_t g, uint8_t b) { return r | (g << 8) | (b << 16); }
-inline constexpr uint8_t colorRed(uint32_t c) { return c & 0xFF; }
-inline constexpr uint8_t colorGreen(uint32_t c) { return (c >> 8) & 0xFF; }
-inline constexpr uint8_t colorBlue(uint32_t c) { return (c >> 16) & 0xFF; }
+inline constexpr uint32_t ColorValue(uint8_t r, uint8_t g, uint8_t b) { return r | (g << 8) | (b << 16); }
+inline constexpr uint8_t ColorRed(uint32_t c) { return c & 0xFF; }
+inline constexpr uint8_t ColorGreen(uint32_t c) { return (c >> 8) & 0xFF; }
+inline constexpr uint8_t ColorBlue(uint32_t c) { return (c >> 16) & 0xFF; }
 
 }  // namespace lumena

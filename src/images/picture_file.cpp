@@ -6,7 +6,7 @@
 namespace lumena {
 
 bool IsElementPictureName(std::string_view name) {
-  const std::string extension = storedExtension(name);
+  const std::string extension = StoredExtension(name);
   return extension == ".psd" || extension == ".fcc" || extension == ".fll";
 }
 
@@ -17,7 +17,7 @@ bool LoadPictureFile(Picture& target, const std::filesystem::path& path, Picture
   else if (LoadPictureThroughLibrary(decoded, path, source) != 1)
     return false;
   // Damaged compressed element pictures decode to nothing without an error.
-  if (decoded.empty()) return false;
+  if (decoded.Empty()) return false;
   target = std::move(decoded);
   return true;
 }

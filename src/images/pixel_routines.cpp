@@ -4,14 +4,14 @@
 
 namespace lumena {
 
-void ClearPicture(Picture& picture) { picture.clear(); }
+void ClearPicture(Picture& picture) { picture.Clear(); }
 
 void SetAlpha(Picture& picture, uint8_t alpha) {
-  for (Pixel& p : picture.pixels()) p.a = alpha;
+  for (Pixel& p : picture.Pixels()) p.a = alpha;
 }
 
 bool AlphaIs(const Picture& picture, uint8_t alpha) {
-  const auto pixels = picture.pixels();
+  const auto pixels = picture.Pixels();
   return std::all_of(pixels.begin(), pixels.end(), [alpha](const Pixel& p) { return p.a == alpha; });
 }
 

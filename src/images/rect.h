@@ -17,8 +17,8 @@ struct Rect {
   int32_t right = 0;
   int32_t bottom = 0;
 
-  int64_t width() const { return int64_t{right} - left; }
-  int64_t height() const { return int64_t{bottom} - top; }
+  int64_t Width() const { return int64_t{right} - left; }
+  int64_t Height() const { return int64_t{bottom} - top; }
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 

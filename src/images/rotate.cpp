@@ -33,14 +33,14 @@ struct Turn {
   float sin;
 };
 
-Turn makeTurn(double degrees) {
+Turn MakeTurn(double degrees) {
   degrees = std::fmod(degrees, 360.0);
   if (degrees > 0) degrees -= 360.0;
   const double theta = degrees * std::numbers::pi / 180.0;
   return {degrees, static_cast<float>(std::cos(theta)), static_cast<float>(std::sin(theta))};
 }
 
-RotationExtents halfExtents(int width, int height, const Turn& turn, int px, int py) {
+RotationExtents HalfExtents(int width, int height, const Turn& turn, int px, int py) {
   const double c = turn.cos, s = turn.sin, a = turn.degrees;
   const double r = width - 1, hb = static_cast<double>(py) - height + 1;
   if (a >= -90) return {Round(py * c - px * s), Round((r - px) * c - py * s)};
@@ -49,7 +49,7 @@ RotationExtents halfExtents(int width, int height, const Turn& turn, int px, int
   return {Round(py * c + (r - px) * s), Round((r - px) * c - hb * s)};
 }
 
-Picture makeResult(int64_t width, int64_t height) {
+Picture MakeResult(int64_t width, int64_t height) {
   if (width <= 0 || height <= 0) return {};
   if (width > kMaxPictureSide || height > kMaxPictureSide) throw std::invalid_argument("rotated picture too large");
   return Picture(static_cast<int>(width), static_cast<int>(height));
@@ -62,7 +62,7 @@ class RowMapping {
   RowMapping(const Turn& turn, const RotationExtents& e, int px)
       : c_(turn.cos), s_(turn.sin), e_(static_cast<float>(e.vertical)), f_(static_cast<float>(e.horizontal)), px_(px) {}
 
-  void mapRow(int dyWhole, int count, int32_t* columns, int32_t* rows) const {
+  void MapRow(int dyWhole, int count, int32_t* columns, int32_t* rows) const {
     const auto dy = static_cast<float>(dyWhole);
     int j = 0;
 #ifdef __SSE2__
@@ -95,48 +95,48 @@ class RowMapping {
 // fill the place to their left, closing most gaps forward mapping leaves.
 // Only result rows [rowBegin, rowEnd) are written, in source order, so
 // bands of rows can be done side by side with the same outcome.
-void mapBand(const Picture& source, const RowMapping& mapping, int py, Picture& out, int rowBegin, int rowEnd) {
-  std::fill(out.row(rowBegin).data(), out.row(rowEnd - 1).data() + out.width(), Pixel{255, 255, 255, 0});
-  const int width = source.width(), last = width - 1, outWidth = out.width();
+void MapBand(const Picture& source, const RowMapping& mapping, int py, Picture& out, int rowBegin, int rowEnd) {
+  std::fill(out.Row(rowBegin).data(), out.Row(rowEnd - 1).data() + out.Width(), Pixel{255, 255, 255, 0});
+  const int width = source.Width(), last = width - 1, outWidth = out.Width();
   std::vector<int32_t> columns(width), rows(width);
-  for (int i = 0; i < source.height(); ++i) {
-    mapping.mapRow(py - i, width, columns.data(), rows.data());
+  for (int i = 0; i < source.Height(); ++i) {
+    mapping.MapRow(py - i, width, columns.data(), rows.data());
     // Rows grow or shrink steadily along a source row.
     const auto [low, high] = std::minmax(rows.front(), rows.back());
     if (high < rowBegin || low >= rowEnd) continue;
-    const Pixel* in = source.row(i).data();
+    const Pixel* in = source.Row(i).data();
     for (int j = 0; j <= last; ++j) {
       const int32_t row = rows[j], column = columns[j];
       if (row < rowBegin || row >= rowEnd) continue;
-      Pixel* target = out.row(row).data();
+      Pixel* target = out.Row(row).data();
       if (column <= outWidth - 1) target[column] = in[j];
       if (j > 0 && j < last && column > 0 && column <= outWidth) target[column - 1] = in[j];
     }
   }
 }
 
-void mapForward(const Picture& source, const Turn& turn, int px, int py, const RotationExtents& e, Picture& out) {
+void MapForward(const Picture& source, const Turn& turn, int px, int py, const RotationExtents& e, Picture& out) {
   const RowMapping mapping(turn, e, px);
-  const int height = out.height();
-  if (int64_t{source.width()} * source.height() < kThreadedPixels || height < 2 ||
+  const int height = out.Height();
+  if (int64_t{source.Width()} * source.Height() < kThreadedPixels || height < 2 ||
       std::thread::hardware_concurrency() < 2) {
-    mapBand(source, mapping, py, out, 0, height);
+    MapBand(source, mapping, py, out, 0, height);
     return;
   }
   const int middle = height / 2;
-  std::jthread helper([&] { mapBand(source, mapping, py, out, middle, height); });
-  mapBand(source, mapping, py, out, 0, middle);
+  std::jthread helper([&] { MapBand(source, mapping, py, out, middle, height); });
+  MapBand(source, mapping, py, out, 0, middle);
 }
 
-Picture rotateAtSize(const Picture& source, double degrees, int px, int py) {
-  const Turn turn = makeTurn(degrees);
-  const RotationExtents e = halfExtents(source.width(), source.height(), turn, px, py);
-  Picture out = makeResult(Round(2.0 * e.horizontal + 5), Round(2.0 * e.vertical + 5));
-  if (!out.empty()) mapForward(source, turn, px, py, e, out);
+Picture RotateAtSize(const Picture& source, double degrees, int px, int py) {
+  const Turn turn = MakeTurn(degrees);
+  const RotationExtents e = HalfExtents(source.Width(), source.Height(), turn, px, py);
+  Picture out = MakeResult(Round(2.0 * e.horizontal + 5), Round(2.0 * e.vertical + 5));
+  if (!out.Empty()) MapForward(source, turn, px, py, e, out);
   return out;
 }
 
-Picture resampled(const Picture& source, int width, int height) {
+Picture Resampled(const Picture& source, int width, int height) {
   Picture out(width, height);
   StretchAlpha(out, {0, 0, width, height}, source, true);
   return out;
@@ -145,12 +145,12 @@ Picture resampled(const Picture& source, int width, int height) {
 }  // namespace
 
 Picture RotatePicture(const Picture& source, double angleDegrees, int pivotX, int pivotY) {
-  if (source.empty()) return {};
-  if (source.width() > kSmallSide && source.height() > kSmallSide)
-    return rotateAtSize(source, angleDegrees, pivotX, pivotY);
-  const Picture doubled = resampled(source, 2 * source.width(), 2 * source.height());
-  const Picture rotated = rotateAtSize(doubled, angleDegrees, 2 * pivotX, 2 * pivotY);
-  return resampled(rotated, rotated.width() / 2, rotated.height() / 2);
+  if (source.Empty()) return {};
+  if (source.Width() > kSmallSide && source.Height() > kSmallSide)
+    return RotateAtSize(source, angleDegrees, pivotX, pivotY);
+  const Picture doubled = Resampled(source, 2 * source.Width(), 2 * source.Height());
+  const Picture rotated = RotateAtSize(doubled, angleDegrees, 2 * pivotX, 2 * pivotY);
+  return Resampled(rotated, rotated.Width() / 2, rotated.Height() / 2);
 }
 
 }  // namespace lumena

@@ -24,7 +24,7 @@ Inflater::Inflater(std::span<const uint8_t> stream) {
 
 Inflater::~Inflater() { inflateEnd(&zs_); }
 
-bool Inflater::fillTo(size_t size) {
+bool Inflater::FillTo(size_t size) {
   while (!failed_ && !finished_ && output_.size() < size) {
     const size_t before = output_.size();
     output_.resize(before + kInflateBlock);
@@ -42,8 +42,8 @@ bool Inflater::fillTo(size_t size) {
 std::optional<std::vector<uint8_t>> InflateStream(std::span<const uint8_t> stream, size_t limit) {
   Inflater inflater(stream);
   const size_t target = limit == std::numeric_limits<size_t>::max() ? limit : limit + 1;
-  if (!inflater.fillTo(target) || !inflater.finished() || inflater.output().size() > limit) return std::nullopt;
-  return inflater.takeOutput();
+  if (!inflater.FillTo(target) || !inflater.Finished() || inflater.Output().size() > limit) return std::nullopt;
+  return inflater.TakeOutput();
 }
 
 std::vector<uint8_t> DeflateStream(std::span<const uint8_t> data) {
@@ -69,7 +69,7 @@ class ZStream {
   ZStream(const ZStream&) = delete;
   ZStream& operator=(const ZStream&) = delete;
   z_stream* operator->() { return &stream_; }
-  z_stream* get() { return &stream_; }
+  z_stream* Get() { return &stream_; }
 
  private:
   z_stream stream_{};
@@ -94,7 +94,7 @@ std::optional<std::vector<uint8_t>> InflateStreamPrefix(std::span<const uint8_t>
     z->avail_in = static_cast<uInt>(inPiece);
     z->next_out = target;
     z->avail_out = static_cast<uInt>(room);
-    const int status = inflate(z.get(), Z_NO_FLUSH);
+    const int status = inflate(z.Get(), Z_NO_FLUSH);
     inUsed += inPiece - z->avail_in;
     if (!full) outUsed += room - z->avail_out;
     if (status == Z_STREAM_END) break;

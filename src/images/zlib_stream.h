@@ -39,11 +39,11 @@ class Inflater {
 
   // Inflates until the output holds at least `size` bytes or the stream has
   // ended. False when the data is damaged or ends before the stream does.
-  bool fillTo(size_t size);
+  bool FillTo(size_t size);
   // True once the stream's end was reached.
-  bool finished() const { return finished_; }
-  std::span<const uint8_t> output() const { return output_; }
-  std::vector<uint8_t> takeOutput() { return std::move(output_); }
+  bool Finished() const { return finished_; }
+  std::span<const uint8_t> Output() const { return output_; }
+  std::vector<uint8_t> TakeOutput() { return std::move(output_); }
 
  private:
   z_stream zs_{};

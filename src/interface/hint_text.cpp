@@ -12,21 +12,21 @@ HintParts SplitHint(std::string_view hint, std::string_view delimiter) {
 }
 
 std::string HintSoundPath(std::string_view folder, std::string_view programFolder, std::string_view name) {
-  return withTrailingBackslash(folder.empty() ? programFolder : folder) + std::string(name);
+  return WithTrailingBackslash(folder.empty() ? programFolder : folder) + std::string(name);
 }
 
 void PaintGlow(Picture& screen, uint32_t glowColour) {
-  const int cx = screen.width() / 2, cy = screen.height() / 2;
+  const int cx = screen.Width() / 2, cy = screen.Height() / 2;
   if (cx == 0 || cy == 0) return;
-  const double glow[3] = {static_cast<double>(colorBlue(glowColour)), static_cast<double>(colorGreen(glowColour)),
-                          static_cast<double>(colorRed(glowColour))};
-  for (int y = 0; y < screen.height(); ++y) {
+  const double glow[3] = {static_cast<double>(ColorBlue(glowColour)), static_cast<double>(ColorGreen(glowColour)),
+                          static_cast<double>(ColorRed(glowColour))};
+  for (int y = 0; y < screen.Height(); ++y) {
     const double dy = (y - cy) / static_cast<double>(cy);
-    for (int x = 0; x < screen.width(); ++x) {
+    for (int x = 0; x < screen.Width(); ++x) {
       const double dx = (x - cx) / static_cast<double>(cx);
       const double m = dx * dx + dy * dy;
       if (m > 1) continue;
-      Pixel& p = screen.at(x, y);
+      Pixel& p = screen.At(x, y);
       p.b = static_cast<uint8_t>(Round((1 - m) * glow[0] + m * p.b));
       p.g = static_cast<uint8_t>(Round((1 - m) * glow[1] + m * p.g));
       p.r = static_cast<uint8_t>(Round((1 - m) * glow[2] + m * p.r));

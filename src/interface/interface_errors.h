@@ -23,8 +23,8 @@ class EErrorInInfoFile : public EIntInfo {
       : EIntInfo("Error in contents of file INTFACE.TXT (line #" + std::to_string(line) + ")\r" + detail),
         line_(line),
         detail_(detail) {}
-  int line() const { return line_; }
-  const std::string& detail() const { return detail_; }
+  int Line() const { return line_; }
+  const std::string& Detail() const { return detail_; }
 
  private:
   int line_;

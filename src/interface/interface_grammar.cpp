@@ -71,11 +71,11 @@ constexpr TypeParams kObjectTypes[] = {
 };
 
 bool Contains(Names names, std::string_view name) {
-  return std::any_of(names.begin(), names.end(), [&](std::string_view n) { return iequals(n, name); });
+  return std::any_of(names.begin(), names.end(), [&](std::string_view n) { return Iequals(n, name); });
 }
 
 const TypeParams* Find(std::span<const TypeParams> table, std::string_view type) {
-  auto it = std::find_if(table.begin(), table.end(), [&](const TypeParams& t) { return iequals(t.type, type); });
+  auto it = std::find_if(table.begin(), table.end(), [&](const TypeParams& t) { return Iequals(t.type, type); });
   return it == table.end() ? nullptr : &*it;
 }
 

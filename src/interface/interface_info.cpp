@@ -16,14 +16,14 @@ std::string TParamInfoRecord::LookupKey() const {
 
 std::string TOrvInterfaceInfo::GetParam(std::string_view key) const {
   if (!Loaded) return {};
-  const std::string wanted = toUpper(key);
+  const std::string wanted = ToUpper(key);
   for (const TParamInfoRecord& record : Params)
     if (record.LookupKey() == wanted) return record.Value;
   return {};
 }
 
 int TOrvInterfaceInfo::GetInt(std::string_view key) const {
-  return parseInt(GetParam(key)).value_or(kMissingInterfaceInt);
+  return ParseInt(GetParam(key)).value_or(kMissingInterfaceInt);
 }
 
 }  // namespace lumena

@@ -16,7 +16,7 @@ constexpr std::string_view kDescriptionFile = "INTFACE.TXT";
 std::optional<TextFile> OpenInterfaceDescription(const InterfaceContext& context) {
   for (int level = context.ResolutionLevel; level >= 1; --level) {
     const std::optional<std::filesystem::path> path =
-        resolveStoredPath(context.AppFolder, context.InterfaceFile(level, kDescriptionFile));
+        ResolveStoredPath(context.AppFolder, context.InterfaceFile(level, kDescriptionFile));
     if (!path) continue;
     try {
       return OpenTextFileChecked(*path, TextFileMode::Read);

@@ -18,10 +18,10 @@ std::string Quoted(std::string_view name) { return "<" + std::string(name) + ">"
 
 void InterfaceDescriptionParser::ParseLine(std::string_view line, std::vector<TParamInfoRecord>& out) {
   ++line_;
-  const std::string_view text = trimView(line);
+  const std::string_view text = TrimView(line);
   if (EndsHere(text)) return;
   const InterfaceToken first = NextInterfaceToken(text);
-  const std::string keyword = toUpper(first.text);
+  const std::string keyword = ToUpper(first.text);
   const std::string_view rest = DeleteUsedAndTrim(text, first.used);
   if (keyword == "SECTION")
     ParseSection(rest);
@@ -36,7 +36,7 @@ void InterfaceDescriptionParser::ParseLine(std::string_view line, std::vector<TP
 void InterfaceDescriptionParser::ParseSection(std::string_view rest) {
   const InterfaceToken name = NextInterfaceToken(rest);
   if (name.text.empty()) Fail("Section name is missing");
-  if (section_.isOpen()) Fail("Nested section descriptions: " + Quoted(name.text) + " in " + Quoted(section_.name));
+  if (section_.IsOpen()) Fail("Nested section descriptions: " + Quoted(name.text) + " in " + Quoted(section_.name));
   section_.name = name.text;
   const InterfaceToken type = NextInterfaceToken(DeleteUsedAndTrim(rest, name.used));
   if (type.text.empty()) Fail("Section type is missing");
@@ -47,8 +47,8 @@ void InterfaceDescriptionParser::ParseSection(std::string_view rest) {
 void InterfaceDescriptionParser::ParseObject(std::string_view rest) {
   const InterfaceToken name = NextInterfaceToken(rest);
   if (name.text.empty()) Fail("Object name is missing");
-  if (!section_.isOpen()) Fail("Object " + Quoted(name.text) + " is described outside any section");
-  if (object_.isOpen()) Fail("Nested object descriptions: " + Quoted(name.text) + " in " + Quoted(object_.name));
+  if (!section_.IsOpen()) Fail("Object " + Quoted(name.text) + " is described outside any section");
+  if (object_.IsOpen()) Fail("Nested object descriptions: " + Quoted(name.text) + " in " + Quoted(object_.name));
   object_.name = name.text;
   const InterfaceToken type = NextInterfaceToken(DeleteUsedAndTrim(rest, name.used));
   if (type.text.empty()) Fail("Object type is missing");
@@ -57,10 +57,10 @@ void InterfaceDescriptionParser::ParseObject(std::string_view rest) {
 }
 
 void InterfaceDescriptionParser::ParseEnd() {
-  if (object_.isOpen())
-    object_.close();
-  else if (section_.isOpen())
-    section_.close();
+  if (object_.IsOpen())
+    object_.Close();
+  else if (section_.IsOpen())
+    section_.Close();
   else
     Fail("Unnecessary END encountered");
 }
@@ -77,7 +77,7 @@ void InterfaceDescriptionParser::ParseAssignments(std::string_view rest, std::ve
     if (EndsHere(rest)) Fail("Unaccomplished expression encountered");
     const InterfaceToken value = NextInterfaceToken(rest);
     if (value.text.empty()) Fail("After equality sign parameter value is missing");
-    out.push_back({toUpper(section_.name), toUpper(object_.name), toUpper(name.text), value.text});
+    out.push_back({ToUpper(section_.name), ToUpper(object_.name), ToUpper(name.text), value.text});
     rest = DeleteUsedAndTrim(rest, value.used);
     if (EndsHere(rest)) return;
     if (rest.front() != ';')
@@ -88,10 +88,10 @@ void InterfaceDescriptionParser::ParseAssignments(std::string_view rest, std::ve
 }
 
 void InterfaceDescriptionParser::CheckParam(const std::string& name) const {
-  if (object_.isOpen()) {
+  if (object_.IsOpen()) {
     if (!IsValidObjectParam(object_.type, name))
       Fail("Parameter " + Quoted(name) + " is not a valid parameter for object of type " + Quoted(object_.type));
-  } else if (section_.isOpen()) {
+  } else if (section_.IsOpen()) {
     if (!IsValidSectionParam(section_.type, name))
       Fail("Parameter " + Quoted(name) + " is not a valid parameter for section of type " + Quoted(section_.type));
   }
@@ -107,7 +107,7 @@ std::vector<TParamInfoRecord> ParseInterfaceLines(std::span<const std::string> l
 }
 
 std::vector<TParamInfoRecord> ParseInterfaceText(std::string_view text) {
-  return ParseInterfaceLines(splitLines(text));
+  return ParseInterfaceLines(SplitLines(text));
 }
 
 std::vector<TParamInfoRecord> ParseInterfaceFile(const std::filesystem::path& path) {
@@ -118,7 +118,7 @@ std::vector<TParamInfoRecord> ParseInterfaceFile(const std::filesystem::path& pa
 std::vector<TParamInfoRecord> ParseInterfaceFile(TextFile& file) {
   InterfaceDescriptionParser parser;
   std::vector<TParamInfoRecord> records;
-  for (std::string line; file.readLine(line);) parser.ParseLine(line, records);
+  for (std::string line; file.ReadLine(line);) parser.ParseLine(line, records);
   return records;
 }
 

@@ -17,14 +17,14 @@ class InterfaceDescriptionParser {
  public:
   // Parses the next physical line, appending its assignments to `out`.
   void ParseLine(std::string_view line, std::vector<TParamInfoRecord>& out);
-  int lineNumber() const { return line_; }
+  int LineNumber() const { return line_; }
 
  private:
   struct Open {
     std::string name;  // as written
     std::string type;  // as written
-    bool isOpen() const { return !name.empty(); }
-    void close() {
+    bool IsOpen() const { return !name.empty(); }
+    void Close() {
       name.clear();
       type.clear();
     }

@@ -18,7 +18,7 @@ int IntOr(int value, int defaultValue) { return value == kMissingInterfaceInt ? 
 std::vector<int> InterfaceIntegerList(std::string_view value) {
   std::vector<int> numbers;
   for (const std::string& token : InterfaceTokenList(value))
-    if (std::optional<int> n = parseInt(token)) numbers.push_back(*n);
+    if (std::optional<int> n = ParseInt(token)) numbers.push_back(*n);
   return numbers;
 }
 

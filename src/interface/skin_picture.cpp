@@ -12,7 +12,7 @@ namespace lumena {
 namespace {
 
 // Any failure leaves `picture` unchanged.
-bool decodeSkinFile(Picture& picture, const std::filesystem::path& path) {
+bool DecodeSkinFile(Picture& picture, const std::filesystem::path& path) {
   try {
     return LoadPictureFile(picture, path);
   } catch (const std::exception&) {
@@ -24,8 +24,8 @@ using StoredPathAt = std::function<std::string(int level)>;
 
 bool LoadFromLevels(const InterfaceContext& context, Picture& picture, const StoredPathAt& storedAt) {
   for (int level = context.ResolutionLevel; level >= 1; --level) {
-    const std::optional<std::filesystem::path> path = resolveStoredPath(context.AppFolder, storedAt(level));
-    if (path && decodeSkinFile(picture, *path)) return true;
+    const std::optional<std::filesystem::path> path = ResolveStoredPath(context.AppFolder, storedAt(level));
+    if (path && DecodeSkinFile(picture, *path)) return true;
   }
   return false;
 }

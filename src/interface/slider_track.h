@@ -13,9 +13,9 @@ struct SliderTrack {
   int max = 100;
   bool reversed = false;
 
-  int start() const { return origin + beginOffset; }
-  int end() const { return origin + length - endOffset; }
-  int usableLength() const { return length - beginOffset - endOffset; }
+  int Start() const { return origin + beginOffset; }
+  int End() const { return origin + length - endOffset; }
+  int UsableLength() const { return length - beginOffset - endOffset; }
 };
 
 // The position that stands for `value` (halves rounded to even).

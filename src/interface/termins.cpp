@@ -8,7 +8,7 @@
 namespace lumena {
 
 std::optional<TTermin> ParseTerminLine(std::string_view line) {
-  if (trimView(line).empty() || line.front() == '#') return std::nullopt;
+  if (TrimView(line).empty() || line.front() == '#') return std::nullopt;
   const size_t equals = line.find('=');
   const size_t textStart = equals == std::string_view::npos ? 0 : equals + 1;
   TTermin termin;
@@ -22,7 +22,7 @@ std::optional<TTermin> ParseTerminLine(std::string_view line) {
 bool LoadTermins(const std::filesystem::path& path, std::vector<TTermin>& list) {
   try {
     TextFile file = OpenTextFileChecked(path, TextFileMode::Read);
-    for (std::string line; file.readLine(line);)
+    for (std::string line; file.ReadLine(line);)
       if (std::optional<TTermin> termin = ParseTerminLine(line)) list.push_back(std::move(*termin));
   } catch (const EFileError&) {
     return false;

@@ -39,7 +39,7 @@ struct WindowLayout {
   int captionHeight;
   std::span<const ControlLayout> controls;
 
-  const ControlLayout* control(std::string_view controlName) const {
+  const ControlLayout* Control(std::string_view controlName) const {
     for (const ControlLayout& c : controls)
       if (c.name == controlName) return &c;
     return nullptr;

@@ -8,11 +8,11 @@
 
 namespace lumena {
 
-void writeFileAtomically(const std::filesystem::path& path, std::string_view contents) {
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view contents) {
   ReplacingFile file(path);
-  if (std::fwrite(contents.data(), 1, contents.size(), file.file()) != contents.size())
+  if (std::fwrite(contents.data(), 1, contents.size(), file.File()) != contents.size())
     throw std::runtime_error("Cannot write " + path.string() + ": " + std::strerror(errno));
-  file.commit();
+  file.Commit();
 }
 
 }  // namespace lumena

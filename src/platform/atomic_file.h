@@ -8,6 +8,6 @@ namespace lumena {
 // renamed over the target only once everything was written, so a failure
 // never leaves a half-written file (ReplacingFile: permissions kept, stale
 // temporaries removed). Throws std::runtime_error on failure.
-void writeFileAtomically(const std::filesystem::path& path, std::string_view contents);
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view contents);
 
 }  // namespace lumena

@@ -13,7 +13,7 @@ namespace lumena {
 
 namespace {
 
-[[noreturn]] void fail(int code, const char* what, const std::filesystem::path& path) {
+[[noreturn]] void Fail(int code, const char* what, const std::filesystem::path& path) {
   throw std::system_error(code, std::generic_category(), std::string(what) + " " + path.string());
 }
 
@@ -24,11 +24,11 @@ class Descriptor {
   ~Descriptor() {
     if (fd_ >= 0) ::close(fd_);
   }
-  Descriptor(Descriptor&& other) noexcept : fd_(other.release()) {}
+  Descriptor(Descriptor&& other) noexcept : fd_(other.Release()) {}
   Descriptor(const Descriptor&) = delete;
   Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-  int release() { return std::exchange(fd_, -1); }
+  int Get() const { return fd_; }
+  int Release() { return std::exchange(fd_, -1); }
 
  private:
   int fd_;
@@ -36,39 +36,39 @@ class Descriptor {
 
 // Opens without blocking (a pipe without a writer would wait forever), checks
 // what was opened rather than the name, so a swapped file cannot slip past.
-Descriptor openChecked(const std::filesystem::path& path, uint64_t limit) {
+Descriptor OpenChecked(const std::filesystem::path& path, uint64_t limit) {
   Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (fd.get() < 0) fail(errno, "Cannot open file", path);
+  if (fd.Get() < 0) Fail(errno, "Cannot open file", path);
   struct stat info {};
-  if (::fstat(fd.get(), &info) != 0) fail(errno, "Cannot open file", path);
-  if (S_ISDIR(info.st_mode)) fail(EISDIR, "Cannot open file", path);
-  if (!S_ISREG(info.st_mode)) fail(ENODEV, "Cannot open file", path);
-  if (static_cast<uint64_t>(info.st_size) > limit) fail(EFBIG, "Cannot open file", path);
-  const int flags = ::fcntl(fd.get(), F_GETFL);
-  if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) fail(errno, "Cannot open file", path);
+  if (::fstat(fd.Get(), &info) != 0) Fail(errno, "Cannot open file", path);
+  if (S_ISDIR(info.st_mode)) Fail(EISDIR, "Cannot open file", path);
+  if (!S_ISREG(info.st_mode)) Fail(ENODEV, "Cannot open file", path);
+  if (static_cast<uint64_t>(info.st_size) > limit) Fail(EFBIG, "Cannot open file", path);
+  const int flags = ::fcntl(fd.Get(), F_GETFL);
+  if (flags < 0 || ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) Fail(errno, "Cannot open file", path);
   return fd;
 }
 
 }  // namespace
 
 UniqueFile OpenDataFile(const std::filesystem::path& path, uint64_t limit) {
-  Descriptor fd = openChecked(path, limit);
-  std::FILE* file = ::fdopen(fd.get(), "rb");
-  if (file == nullptr) fail(errno, "Cannot open file", path);
-  fd.release();
+  Descriptor fd = OpenChecked(path, limit);
+  std::FILE* file = ::fdopen(fd.Get(), "rb");
+  if (file == nullptr) Fail(errno, "Cannot open file", path);
+  fd.Release();
   return UniqueFile(file);
 }
 
 std::vector<uint8_t> ReadDataFile(const std::filesystem::path& path, uint64_t limit) {
-  const Descriptor fd = openChecked(path, limit);
+  const Descriptor fd = OpenChecked(path, limit);
   std::vector<uint8_t> bytes;
   uint8_t block[65536];
   for (;;) {
-    const ssize_t n = ::read(fd.get(), block, sizeof block);
+    const ssize_t n = ::read(fd.Get(), block, sizeof block);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) fail(errno, "Cannot read file", path);
+    if (n < 0) Fail(errno, "Cannot read file", path);
     if (n == 0) return bytes;
-    if (bytes.size() + static_cast<size_t>(n) > limit) fail(EFBIG, "Cannot read file", path);
+    if (bytes.size() + static_cast<size_t>(n) > limit) Fail(EFBIG, "Cannot read file", path);
     bytes.insert(bytes.end(), block, block + n);
   }
 }

@@ -13,7 +13,7 @@ namespace lumena {
 
 namespace {
 
-std::string xmlEscaped(std::string_view text) {
+std::string XmlEscaped(std::string_view text) {
   std::string out;
   for (char c : text) {
     switch (c) {
@@ -27,22 +27,22 @@ std::string xmlEscaped(std::string_view text) {
   return out;
 }
 
-std::string mimePackage(std::span<const FileTypeRegistration> types) {
+std::string MimePackage(std::span<const FileTypeRegistration> types) {
   std::string xml =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n";
   for (const FileTypeRegistration& t : types) {
-    xml += "  <mime-type type=\"" + xmlEscaped(mimeTypeOf(t)) + "\">\n";
-    xml += "    <comment>" + xmlEscaped(t.displayName) + "</comment>\n";
-    xml += "    <glob pattern=\"*" + xmlEscaped(toLower(t.extension)) + "\"/>\n";
-    xml += "    <glob pattern=\"*" + xmlEscaped(toUpper(t.extension)) + "\"/>\n";
+    xml += "  <mime-type type=\"" + XmlEscaped(MimeTypeOf(t)) + "\">\n";
+    xml += "    <comment>" + XmlEscaped(t.displayName) + "</comment>\n";
+    xml += "    <glob pattern=\"*" + XmlEscaped(ToLower(t.extension)) + "\"/>\n";
+    xml += "    <glob pattern=\"*" + XmlEscaped(ToUpper(t.extension)) + "\"/>\n";
     xml += "  </mime-type>\n";
   }
   return xml + "</mime-info>\n";
 }
 
 // A program path or argument quoted for the Exec key of a desktop entry.
-std::string execQuoted(std::string_view word) {
+std::string ExecQuoted(std::string_view word) {
   std::string quoted = "\"";
   for (char c : word) {
     if (c == '%') {
@@ -55,33 +55,33 @@ std::string execQuoted(std::string_view word) {
   return quoted + "\"";
 }
 
-std::string desktopFile(const DesktopEntry& entry, std::span<const FileTypeRegistration> types) {
+std::string DesktopFile(const DesktopEntry& entry, std::span<const FileTypeRegistration> types) {
   std::string mimeTypes;
-  for (const FileTypeRegistration& t : types) mimeTypes += mimeTypeOf(t) + ";";
-  std::string command = execQuoted(entry.programPath.string());
-  for (const std::string& argument : entry.arguments) command += " " + execQuoted(argument);
+  for (const FileTypeRegistration& t : types) mimeTypes += MimeTypeOf(t) + ";";
+  std::string command = ExecQuoted(entry.programPath.string());
+  for (const std::string& argument : entry.arguments) command += " " + ExecQuoted(argument);
   return "[Desktop Entry]\nType=Application\nName=" + entry.name + "\nExec=" + command + " %f\nMimeType=" + mimeTypes + "\nTerminal=false\nCategories=Graphics;\n";
 }
 
 }  // namespace
 
-std::string mimeTypeOf(const FileTypeRegistration& type) { return "application/x-" + toLower(type.className); }
+std::string MimeTypeOf(const FileTypeRegistration& type) { return "application/x-" + ToLower(type.className); }
 
-bool registerFileTypes(const fs::path& dataHome, const DesktopEntry& entry,
+bool RegisterFileTypes(const fs::path& dataHome, const DesktopEntry& entry,
                        std::span<const FileTypeRegistration> types) {
   const fs::path mimeFolder = dataHome / "mime";
   const fs::path applications = dataHome / "applications";
   try {
     fs::create_directories(mimeFolder / "packages");
     fs::create_directories(applications);
-    writeFileAtomically(mimeFolder / "packages" / (fs::path(entry.fileName).stem().string() + "-works.xml"),
-                        mimePackage(types));
-    writeFileAtomically(applications / entry.fileName, desktopFile(entry, types));
+    WriteFileAtomically(mimeFolder / "packages" / (fs::path(entry.fileName).stem().string() + "-works.xml"),
+                        MimePackage(types));
+    WriteFileAtomically(applications / entry.fileName, DesktopFile(entry, types));
   } catch (const std::exception&) {
     return false;
   }
-  if (programOnPath("update-mime-database")) runAndWait({"update-mime-database", mimeFolder.string()});
-  if (programOnPath("update-desktop-database")) runAndWait({"update-desktop-database", applications.string()});
+  if (ProgramOnPath("update-mime-database")) RunAndWait({"update-mime-database", mimeFolder.string()});
+  if (ProgramOnPath("update-desktop-database")) RunAndWait({"update-desktop-database", applications.string()});
   return true;
 }
 

@@ -16,7 +16,7 @@ struct FileTypeRegistration {
 };
 
 // The MIME type that stands for a class name: "application/x-" + lower case.
-std::string mimeTypeOf(const FileTypeRegistration& type);
+std::string MimeTypeOf(const FileTypeRegistration& type);
 
 struct DesktopEntry {
   std::string fileName;  // "lumena.desktop"
@@ -30,7 +30,7 @@ struct DesktopEntry {
 // Writes the MIME package and the desktop entry, then refreshes the user's
 // MIME and desktop databases when the tools are there. False when the folders
 // cannot be made or written.
-bool registerFileTypes(const std::filesystem::path& dataHome, const DesktopEntry& entry,
+bool RegisterFileTypes(const std::filesystem::path& dataHome, const DesktopEntry& entry,
                        std::span<const FileTypeRegistration> types);
 
 }  // namespace lumena

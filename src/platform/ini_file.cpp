@@ -18,96 +18,96 @@ IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {
   } catch (const std::system_error&) {
     throw std::runtime_error("Cannot read " + path_.string());
   }
-  parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
-void IniFile::parse(std::string_view text) {
-  for (const std::string& line : splitLines(text)) {
-    const std::string_view trimmed = trimView(line);
+void IniFile::Parse(std::string_view text) {
+  for (const std::string& line : SplitLines(text)) {
+    const std::string_view trimmed = TrimView(line);
     if (trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']') {
-      sections_.push_back({trim(trimmed.substr(1, trimmed.size() - 2)), {}});
+      sections_.push_back({Trim(trimmed.substr(1, trimmed.size() - 2)), {}});
       continue;
     }
     Entry entry{{}, {}, line};
     const size_t eq = line.find('=');
     if (!trimmed.empty() && trimmed.front() != ';' && eq != std::string::npos) {
-      entry.key = trim(std::string_view(line).substr(0, eq));
-      entry.value = trim(std::string_view(line).substr(eq + 1));
+      entry.key = Trim(std::string_view(line).substr(0, eq));
+      entry.value = Trim(std::string_view(line).substr(eq + 1));
     }
     (sections_.empty() ? preamble_ : sections_.back().entries).push_back(std::move(entry));
   }
 }
 
-IniFile::Section* IniFile::findSection(std::string_view name) {
+IniFile::Section* IniFile::FindSection(std::string_view name) {
   for (Section& s : sections_)
-    if (iequals(s.name, name)) return &s;
+    if (Iequals(s.name, name)) return &s;
   return nullptr;
 }
 
-const IniFile::Section* IniFile::findSection(std::string_view name) const {
+const IniFile::Section* IniFile::FindSection(std::string_view name) const {
   for (const Section& s : sections_)
-    if (iequals(s.name, name)) return &s;
+    if (Iequals(s.name, name)) return &s;
   return nullptr;
 }
 
-const IniFile::Entry* IniFile::findEntry(const Section& section, std::string_view key) {
+const IniFile::Entry* IniFile::FindEntry(const Section& section, std::string_view key) {
   for (const Entry& e : section.entries)
-    if (!e.key.empty() && iequals(e.key, key)) return &e;
+    if (!e.key.empty() && Iequals(e.key, key)) return &e;
   return nullptr;
 }
 
-bool IniFile::sectionExists(std::string_view section) const { return findSection(section) != nullptr; }
+bool IniFile::SectionExists(std::string_view section) const { return FindSection(section) != nullptr; }
 
-bool IniFile::keyExists(std::string_view section, std::string_view key) const {
-  const Section* s = findSection(section);
-  return s && findEntry(*s, key);
+bool IniFile::KeyExists(std::string_view section, std::string_view key) const {
+  const Section* s = FindSection(section);
+  return s && FindEntry(*s, key);
 }
 
-std::string IniFile::readString(std::string_view section, std::string_view key, std::string_view defaultValue) const {
-  const Section* s = findSection(section);
-  const Entry* e = s ? findEntry(*s, key) : nullptr;
+std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const {
+  const Section* s = FindSection(section);
+  const Entry* e = s ? FindEntry(*s, key) : nullptr;
   return e ? e->value : std::string(defaultValue);
 }
 
-int IniFile::readInteger(std::string_view section, std::string_view key, int defaultValue) const {
-  return parseInt(readString(section, key, "")).value_or(defaultValue);
+int IniFile::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const {
+  return ParseInt(ReadString(section, key, "")).value_or(defaultValue);
 }
 
-bool IniFile::readFlag(std::string_view section, std::string_view key, bool defaultValue) const {
-  if (!keyExists(section, key)) return defaultValue;
-  return toUpper(readString(section, key, "")) == "YES";
+bool IniFile::ReadFlag(std::string_view section, std::string_view key, bool defaultValue) const {
+  if (!KeyExists(section, key)) return defaultValue;
+  return ToUpper(ReadString(section, key, "")) == "YES";
 }
 
-std::vector<std::string> IniFile::readSectionKeys(std::string_view section) const {
+std::vector<std::string> IniFile::ReadSectionKeys(std::string_view section) const {
   std::vector<std::string> keys;
-  if (const Section* s = findSection(section))
+  if (const Section* s = FindSection(section))
     for (const Entry& e : s->entries)
       if (!e.key.empty()) keys.push_back(e.key);
   return keys;
 }
 
-std::vector<std::string> IniFile::readSectionLines(std::string_view section) const {
+std::vector<std::string> IniFile::ReadSectionLines(std::string_view section) const {
   std::vector<std::string> lines;
-  if (const Section* s = findSection(section))
+  if (const Section* s = FindSection(section))
     for (const Entry& e : s->entries)
       if (!e.key.empty()) lines.push_back(e.key + "=" + e.value);
   return lines;
 }
 
-std::vector<std::string> IniFile::sectionNames() const {
+std::vector<std::string> IniFile::SectionNames() const {
   std::vector<std::string> names;
   for (const Section& s : sections_) names.push_back(s.name);
   return names;
 }
 
-void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
-  Section* s = findSection(section);
+void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  Section* s = FindSection(section);
   if (!s) {
     sections_.push_back({std::string(section), {}});
     s = &sections_.back();
   }
   for (Entry& e : s->entries) {
-    if (!e.key.empty() && iequals(e.key, key)) {
+    if (!e.key.empty() && Iequals(e.key, key)) {
       if (e.value != value) {
         e.value = value;
         e.raw = e.key + "=" + e.value;
@@ -118,33 +118,33 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
   }
   // New keys go after the last key of the section, before trailing blank lines.
   auto pos = s->entries.end();
-  while (pos != s->entries.begin() && std::prev(pos)->key.empty() && trimView(std::prev(pos)->raw).empty()) --pos;
+  while (pos != s->entries.begin() && std::prev(pos)->key.empty() && TrimView(std::prev(pos)->raw).empty()) --pos;
   std::string k(key);
   s->entries.insert(pos, Entry{k, std::string(value), k + "=" + std::string(value)});
   dirty_ = true;
 }
 
-void IniFile::writeInteger(std::string_view section, std::string_view key, int value) {
-  writeString(section, key, std::to_string(value));
+void IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
+  WriteString(section, key, std::to_string(value));
 }
 
-void IniFile::writeFlag(std::string_view section, std::string_view key, bool value) {
-  writeString(section, key, value ? "YES" : "NO");
+void IniFile::WriteFlag(std::string_view section, std::string_view key, bool value) {
+  WriteString(section, key, value ? "YES" : "NO");
 }
 
-void IniFile::deleteKey(std::string_view section, std::string_view key) {
-  Section* s = findSection(section);
+void IniFile::DeleteKey(std::string_view section, std::string_view key) {
+  Section* s = FindSection(section);
   if (!s) return;
-  const auto removed = std::erase_if(s->entries, [&](const Entry& e) { return !e.key.empty() && iequals(e.key, key); });
+  const auto removed = std::erase_if(s->entries, [&](const Entry& e) { return !e.key.empty() && Iequals(e.key, key); });
   dirty_ = dirty_ || removed > 0;
 }
 
-void IniFile::eraseSection(std::string_view section) {
-  const auto removed = std::erase_if(sections_, [&](const Section& s) { return iequals(s.name, section); });
+void IniFile::EraseSection(std::string_view section) {
+  const auto removed = std::erase_if(sections_, [&](const Section& s) { return Iequals(s.name, section); });
   dirty_ = dirty_ || removed > 0;
 }
 
-std::string IniFile::text() const {
+std::string IniFile::Text() const {
   std::string out;
   for (const Entry& e : preamble_) out += e.raw + "\r\n";
   for (const Section& s : sections_) {
@@ -154,9 +154,9 @@ std::string IniFile::text() const {
   return out;
 }
 
-void IniFile::flush() {
+void IniFile::Flush() {
   if (!dirty_) return;
-  writeFileAtomically(path_, text());
+  WriteFileAtomically(path_, Text());
   dirty_ = false;
 }
 

@@ -16,33 +16,33 @@ class IniFile {
   // flush() creates. Throws std::runtime_error when the file cannot be read.
   explicit IniFile(std::filesystem::path path);
 
-  const std::filesystem::path& path() const { return path_; }
+  const std::filesystem::path& Path() const { return path_; }
 
-  bool sectionExists(std::string_view section) const;
-  bool keyExists(std::string_view section, std::string_view key) const;
-  std::string readString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
-  int readInteger(std::string_view section, std::string_view key, int defaultValue) const;
+  bool SectionExists(std::string_view section) const;
+  bool KeyExists(std::string_view section, std::string_view key) const;
+  std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+  int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
   // "YES" and "NO" flags, upper-cased before the comparison; a missing key
   // gives the default.
-  bool readFlag(std::string_view section, std::string_view key, bool defaultValue) const;
+  bool ReadFlag(std::string_view section, std::string_view key, bool defaultValue) const;
   // The section's keys in file order.
-  std::vector<std::string> readSectionKeys(std::string_view section) const;
+  std::vector<std::string> ReadSectionKeys(std::string_view section) const;
   // The section's lines as "Key=Value", in file order.
-  std::vector<std::string> readSectionLines(std::string_view section) const;
-  std::vector<std::string> sectionNames() const;
+  std::vector<std::string> ReadSectionLines(std::string_view section) const;
+  std::vector<std::string> SectionNames() const;
 
-  void writeString(std::string_view section, std::string_view key, std::string_view value);
-  void writeInteger(std::string_view section, std::string_view key, int value);
-  void writeFlag(std::string_view section, std::string_view key, bool value);
-  void deleteKey(std::string_view section, std::string_view key);
-  void eraseSection(std::string_view section);
+  void WriteString(std::string_view section, std::string_view key, std::string_view value);
+  void WriteInteger(std::string_view section, std::string_view key, int value);
+  void WriteFlag(std::string_view section, std::string_view key, bool value);
+  void DeleteKey(std::string_view section, std::string_view key);
+  void EraseSection(std::string_view section);
 
-  bool dirty() const { return dirty_; }
+  bool Dirty() const { return dirty_; }
   // Writes the file when it changed, through a temporary file renamed over
   // the old one. Throws std::runtime_error when the file cannot be written.
-  void flush();
+  void Flush();
   // The text flush() writes.
-  std::string text() const;
+  std::string Text() const;
 
  private:
   struct Entry {
@@ -54,10 +54,10 @@ class IniFile {
     std::string name;
     std::vector<Entry> entries;
   };
-  void parse(std::string_view text);
-  Section* findSection(std::string_view name);
-  const Section* findSection(std::string_view name) const;
-  static const Entry* findEntry(const Section& section, std::string_view key);
+  void Parse(std::string_view text);
+  Section* FindSection(std::string_view name);
+  const Section* FindSection(std::string_view name) const;
+  static const Entry* FindEntry(const Section& section, std::string_view key);
 
   std::filesystem::path path_;
   std::vector<Entry> preamble_;  // lines before the first section

@@ -29,12 +29,12 @@ InterfaceToken NextInterfaceToken(std::string_view text) {
 }
 
 std::string_view DeleteUsedAndTrim(std::string_view text, size_t used) {
-  return trimView(text.substr(std::min(used, text.size())));
+  return TrimView(text.substr(std::min(used, text.size())));
 }
 
 std::vector<std::string> InterfaceTokenList(std::string_view text) {
   std::vector<std::string> tokens;
-  for (std::string_view rest = trimView(text); !rest.empty();) {
+  for (std::string_view rest = TrimView(text); !rest.empty();) {
     InterfaceToken token = NextInterfaceToken(rest);
     // An empty quoted token ('') is still a token; only the end of text stops.
     if (token.used == 0) break;

@@ -37,60 +37,60 @@ struct FileState {
 
 using FileStates = std::map<std::string, FileState>;
 
-FileState stateOf(const fs::path& file) {
+FileState StateOf(const fs::path& file) {
   return {fs::file_size(file), static_cast<int64_t>(fs::last_write_time(file).time_since_epoch().count())};
 }
 
-bool isBookkeeping(const fs::path& relative) {
+bool IsBookkeeping(const fs::path& relative) {
   return relative == kSourceStampFile || relative == kManifestFile;
 }
 
 // The regular files of a folder tree by their relative paths.
-FileStates statesBelow(const fs::path& folder) {
+FileStates StatesBelow(const fs::path& folder) {
   FileStates states;
   for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
     const fs::path relative = entry.path().lexically_relative(folder);
-    if (entry.is_regular_file() && !isBookkeeping(relative)) states[relative.generic_string()] = stateOf(entry.path());
+    if (entry.is_regular_file() && !IsBookkeeping(relative)) states[relative.generic_string()] = StateOf(entry.path());
   }
   return states;
 }
 
 // FNV-1a: stable across runs and builds, unlike std::hash.
-void fold(uint64_t& hash, std::string_view text) {
+void Fold(uint64_t& hash, std::string_view text) {
   for (unsigned char c : text) hash = (hash ^ c) * 1099511628211ull;
 }
 
 constexpr uint64_t kFoldStart = 14695981039346656037ull;
 
 // The source's version: every file's path, size and time folded together.
-std::string sourceStamp(const fs::path& source) {
+std::string SourceStamp(const fs::path& source) {
   uint64_t hash = kFoldStart;
-  for (const auto& [path, state] : statesBelow(source))
-    fold(hash, path + ";" + std::to_string(state.size) + ";" + std::to_string(state.modified) + "\n");
+  for (const auto& [path, state] : StatesBelow(source))
+    Fold(hash, path + ";" + std::to_string(state.size) + ";" + std::to_string(state.modified) + "\n");
   return fs::absolute(source).string() + "\n" + std::to_string(hash) + "\n";
 }
 
-std::string readSmallFile(const fs::path& file) {
+std::string ReadSmallFile(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void writeFile(const fs::path& file, const std::string& text) {
+void WriteFile(const fs::path& file, const std::string& text) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   out << text;
   if (!out.flush()) throw fs::filesystem_error("cannot write", file, std::make_error_code(std::errc::io_error));
 }
 
-void writeManifest(const fs::path& copy, const FileStates& states) {
+void WriteManifest(const fs::path& copy, const FileStates& states) {
   std::string text;
   for (const auto& [path, state] : states)
     text += std::to_string(state.size) + ";" + std::to_string(state.modified) + ";" + path + "\n";
-  writeFile(copy / kManifestFile, text);
+  WriteFile(copy / kManifestFile, text);
 }
 
-FileStates readManifest(const fs::path& copy) {
+FileStates ReadManifest(const fs::path& copy) {
   FileStates states;
-  std::istringstream in(readSmallFile(copy / kManifestFile));
+  std::istringstream in(ReadSmallFile(copy / kManifestFile));
   for (std::string line; std::getline(in, line);) {
     const size_t first = line.find(';'), second = line.find(';', first + 1);
     if (second == std::string::npos) continue;
@@ -105,12 +105,12 @@ FileStates readManifest(const fs::path& copy) {
 
 // Copies a folder tree; the copy belongs to the user and can be written,
 // whatever the permissions of the original were.
-void copyAsWritable(const fs::path& from, const fs::path& to) {
+void CopyAsWritable(const fs::path& from, const fs::path& to) {
   fs::create_directories(to);
   for (const fs::directory_entry& entry : fs::directory_iterator(from)) {
     const fs::path target = to / entry.path().filename();
     if (entry.is_directory()) {
-      copyAsWritable(entry.path(), target);
+      CopyAsWritable(entry.path(), target);
     } else if (entry.is_regular_file()) {
       fs::copy_file(entry.path(), target, fs::copy_options::overwrite_existing);
       fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add);
@@ -120,9 +120,9 @@ void copyAsWritable(const fs::path& from, const fs::path& to) {
 
 // Carries the files the user made or changed in the old copy over into the
 // new one; they stay the user's, so they leave the new manifest.
-void carryUserFiles(const fs::path& oldCopy, const fs::path& newCopy, FileStates& newManifest) {
-  const FileStates copied = readManifest(oldCopy);
-  for (const auto& [path, state] : statesBelow(oldCopy)) {
+void CarryUserFiles(const fs::path& oldCopy, const fs::path& newCopy, FileStates& newManifest) {
+  const FileStates copied = ReadManifest(oldCopy);
+  for (const auto& [path, state] : StatesBelow(oldCopy)) {
     const auto original = copied.find(path);
     if (original != copied.end() && original->second == state) continue;
     fs::create_directories((newCopy / path).parent_path());
@@ -132,9 +132,9 @@ void carryUserFiles(const fs::path& oldCopy, const fs::path& newCopy, FileStates
 }
 
 // Where the copy of `folder` lives: one folder per source folder.
-fs::path copyPlace(const fs::path& folder, const fs::path& userDataHome) {
+fs::path CopyPlace(const fs::path& folder, const fs::path& userDataHome) {
   uint64_t hash = kFoldStart;
-  fold(hash, fs::absolute(folder).lexically_normal().string());
+  Fold(hash, fs::absolute(folder).lexically_normal().string());
   std::ostringstream name;
   name << folder.filename().string() << "-" << std::hex << hash;
   return userDataHome / "Lumena" / "program-folders" / name.str();
@@ -150,19 +150,19 @@ fs::path WritableProgramFolder(const fs::path& folder, const fs::path& userDataH
 }
 
 fs::path UserCopyOfProgramFolder(const fs::path& folder, const fs::path& userDataHome) {
-  const fs::path copy = copyPlace(folder, userDataHome);
+  const fs::path copy = CopyPlace(folder, userDataHome);
   const fs::path partial = copy.string() + ".partial", previous = copy.string() + ".previous";
   // A refresh stopped between its two renames left the user's copy aside.
   if (!fs::exists(copy) && fs::exists(previous)) fs::rename(previous, copy);
-  const std::string stamp = sourceStamp(folder);
-  if (fs::exists(copy / kSourceStampFile) && readSmallFile(copy / kSourceStampFile) == stamp) return copy;
+  const std::string stamp = SourceStamp(folder);
+  if (fs::exists(copy / kSourceStampFile) && ReadSmallFile(copy / kSourceStampFile) == stamp) return copy;
 
   fs::remove_all(partial);
-  copyAsWritable(folder, partial);
-  FileStates manifest = statesBelow(partial);
-  if (fs::exists(copy)) carryUserFiles(copy, partial, manifest);
-  writeManifest(partial, manifest);
-  writeFile(partial / kSourceStampFile, stamp);
+  CopyAsWritable(folder, partial);
+  FileStates manifest = StatesBelow(partial);
+  if (fs::exists(copy)) CarryUserFiles(copy, partial, manifest);
+  WriteManifest(partial, manifest);
+  WriteFile(partial / kSourceStampFile, stamp);
 
   fs::remove_all(previous);
   if (fs::exists(copy)) fs::rename(copy, previous);

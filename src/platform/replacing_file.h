@@ -23,11 +23,11 @@ class ReplacingFile {
   ReplacingFile(const ReplacingFile&) = delete;
   ReplacingFile& operator=(const ReplacingFile&) = delete;
 
-  std::FILE* file() const { return file_.get(); }
-  const std::filesystem::path& temporaryPath() const { return temporary_; }
+  std::FILE* File() const { return file_.get(); }
+  const std::filesystem::path& TemporaryPath() const { return temporary_; }
   // Flushes the data to the disk, closes the file and renames it over the
   // target. Throws std::runtime_error; the target is then untouched.
-  void commit();
+  void Commit();
 
  private:
   struct Closer {

@@ -16,7 +16,7 @@ namespace lumena {
 
 namespace {
 
-pid_t spawn(const std::vector<std::string>& command) {
+pid_t Spawn(const std::vector<std::string>& command) {
   if (command.empty()) return -1;
   std::vector<char*> argv;
   for (const std::string& arg : command) argv.push_back(const_cast<char*>(arg.c_str()));
@@ -26,7 +26,7 @@ pid_t spawn(const std::vector<std::string>& command) {
   return pid;
 }
 
-int waitFor(pid_t pid) {
+int WaitFor(pid_t pid) {
   int status = 0;
   while (::waitpid(pid, &status, 0) < 0) {
     if (errno != EINTR) return -1;
@@ -36,22 +36,22 @@ int waitFor(pid_t pid) {
 
 }  // namespace
 
-bool startDetached(const std::vector<std::string>& command) {
-  const pid_t pid = spawn(command);
+bool StartDetached(const std::vector<std::string>& command) {
+  const pid_t pid = Spawn(command);
   if (pid < 0) return false;
-  std::thread([pid] { waitFor(pid); }).detach();
+  std::thread([pid] { WaitFor(pid); }).detach();
   return true;
 }
 
-int runAndWait(const std::vector<std::string>& command) {
-  const pid_t pid = spawn(command);
-  return pid < 0 ? -1 : waitFor(pid);
+int RunAndWait(const std::vector<std::string>& command) {
+  const pid_t pid = Spawn(command);
+  return pid < 0 ? -1 : WaitFor(pid);
 }
 
-bool programOnPath(std::string_view name) {
+bool ProgramOnPath(std::string_view name) {
   const char* path = std::getenv("PATH");
   if (!path) return false;
-  for (const std::string& folder : splitAt(path, ':')) {
+  for (const std::string& folder : SplitAt(path, ':')) {
     if (folder.empty()) continue;
     const std::filesystem::path candidate = std::filesystem::path(folder) / name;
     if (::access(candidate.c_str(), X_OK) == 0) return true;
@@ -59,9 +59,9 @@ bool programOnPath(std::string_view name) {
   return false;
 }
 
-bool openWithDefaultProgram(std::string_view address) {
+bool OpenWithDefaultProgram(std::string_view address) {
   const char* opener = std::getenv("LUMENA_OPEN_COMMAND");
-  return startDetached({opener && *opener ? opener : "xdg-open", std::string(address)});
+  return StartDetached({opener && *opener ? opener : "xdg-open", std::string(address)});
 }
 
 }  // namespace lumena

@@ -7,16 +7,16 @@ namespace lumena {
 
 // Starts a program without waiting for it; false when it could not start.
 // The child is reaped in the background.
-bool startDetached(const std::vector<std::string>& command);
+bool StartDetached(const std::vector<std::string>& command);
 
 // Runs a program to its end; its exit code, or -1 when it could not start.
-int runAndWait(const std::vector<std::string>& command);
+int RunAndWait(const std::vector<std::string>& command);
 
 // True when a program of that name is on the PATH.
-bool programOnPath(std::string_view name);
+bool ProgramOnPath(std::string_view name);
 
 // Opens a web address or a file with the user's default program (xdg-open).
 // LUMENA_OPEN_COMMAND names another opener (tests use it).
-bool openWithDefaultProgram(std::string_view address);
+bool OpenWithDefaultProgram(std::string_view address);
 
 }  // namespace lumena

@@ -8,39 +8,39 @@
 
 namespace lumena {
 
-std::string_view trimView(std::string_view s) {
+std::string_view TrimView(std::string_view s) {
   auto isSpace = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
   while (!s.empty() && isSpace(s.front())) s.remove_prefix(1);
   while (!s.empty() && isSpace(s.back())) s.remove_suffix(1);
   return s;
 }
 
-std::string trim(std::string_view s) { return std::string(trimView(s)); }
+std::string Trim(std::string_view s) { return std::string(TrimView(s)); }
 
-std::string toUpper(std::string_view s) {
+std::string ToUpper(std::string_view s) {
   std::string r(s);
   std::transform(r.begin(), r.end(), r.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   return r;
 }
 
-std::string toLower(std::string_view s) {
+std::string ToLower(std::string_view s) {
   std::string r(s);
   std::transform(r.begin(), r.end(), r.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return r;
 }
 
-bool iequals(std::string_view a, std::string_view b) {
+bool Iequals(std::string_view a, std::string_view b) {
   return a.size() == b.size() &&
          std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
            return std::tolower(x) == std::tolower(y);
          });
 }
 
-bool istartsWith(std::string_view s, std::string_view prefix) {
-  return s.size() >= prefix.size() && iequals(s.substr(0, prefix.size()), prefix);
+bool IstartsWith(std::string_view s, std::string_view prefix) {
+  return s.size() >= prefix.size() && Iequals(s.substr(0, prefix.size()), prefix);
 }
 
-std::optional<int> parseInt(std::string_view s) {
+std::optional<int> ParseInt(std::string_view s) {
   while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
   bool negative = false;
   if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
@@ -77,21 +77,21 @@ std::optional<int> parseInt(std::string_view s) {
   return static_cast<int>(value);
 }
 
-std::vector<std::string> splitRecordFields(std::string_view line) {
+std::vector<std::string> SplitRecordFields(std::string_view line) {
   RecordFieldCursor cursor(line);
   std::vector<std::string> fields;
-  while (cursor.hasSeparator()) fields.push_back(trim(cursor.next()));
+  while (cursor.HasSeparator()) fields.push_back(Trim(cursor.Next()));
   return fields;
 }
 
-std::string recordFieldText(std::string_view text, bool keepSeparator) {
+std::string RecordFieldText(std::string_view text, bool keepSeparator) {
   std::string field(text);
   for (char& c : field)
     if (c == '\r' || c == '\n' || (c == ';' && !keepSeparator)) c = ',';
   return field;
 }
 
-std::vector<std::string> splitAt(std::string_view s, char separator) {
+std::vector<std::string> SplitAt(std::string_view s, char separator) {
   std::vector<std::string> pieces;
   for (size_t pos = s.find(separator); pos != std::string_view::npos; pos = s.find(separator)) {
     pieces.emplace_back(s.substr(0, pos));
@@ -101,13 +101,13 @@ std::vector<std::string> splitAt(std::string_view s, char separator) {
   return pieces;
 }
 
-std::string withTrailingBackslash(std::string_view folder) {
+std::string WithTrailingBackslash(std::string_view folder) {
   std::string r(folder);
   if (r.empty() || r.back() != '\\') r += '\\';
   return r;
 }
 
-std::vector<std::string> splitLines(std::string_view text) {
+std::vector<std::string> SplitLines(std::string_view text) {
   std::vector<std::string> lines;
   size_t start = 0;
   for (size_t i = 0; i < text.size(); ++i) {
@@ -129,7 +129,7 @@ constexpr char16_t kWindows1252High[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-void appendUtf8(std::string& out, char16_t code) {
+void AppendUtf8(std::string& out, char16_t code) {
   if (code < 0x80) {
     out += static_cast<char>(code);
   } else if (code < 0x800) {
@@ -176,7 +176,7 @@ std::string AnsiTextToUtf8(std::string_view text) {
   out.reserve(text.size() * 2);
   for (char c : text) {
     const auto byte = static_cast<unsigned char>(c);
-    appendUtf8(out, byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : char16_t{byte});
+    AppendUtf8(out, byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : char16_t{byte});
   }
   return out;
 }

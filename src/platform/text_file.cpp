@@ -23,7 +23,7 @@ std::string TextFileOpenMessage(std::string_view path, int errorCode) {
 
 TextFile::TextFile(std::FILE* file, std::filesystem::path path) : file_(file), path_(std::move(path)) {}
 
-bool TextFile::readLine(std::string& line) {
+bool TextFile::ReadLine(std::string& line) {
   line.clear();
   std::FILE* f = file_.get();
   int c = std::getc(f);
@@ -44,7 +44,7 @@ bool TextFile::readLine(std::string& line) {
   return true;
 }
 
-void TextFile::writeLine(std::string_view line) {
+void TextFile::WriteLine(std::string_view line) {
   std::FILE* f = file_.get();
   if (std::fwrite(line.data(), 1, line.size(), f) != line.size() || std::fputs("\r\n", f) == EOF ||
       std::fflush(f) != 0)

@@ -14,7 +14,7 @@ namespace lumena {
 class EFileError : public std::runtime_error {
  public:
   EFileError(const std::string& message, int code) : std::runtime_error(message), code_(code) {}
-  int code() const { return code_; }
+  int Code() const { return code_; }
 
  private:
   int code_;
@@ -31,11 +31,11 @@ class TextFile {
  public:
   TextFile(std::FILE* file, std::filesystem::path path);
 
-  const std::filesystem::path& path() const { return path_; }
+  const std::filesystem::path& Path() const { return path_; }
   // The next line without its line end; false at the end of the file.
-  bool readLine(std::string& line);
+  bool ReadLine(std::string& line);
   // Writes the line and CR LF.
-  void writeLine(std::string_view line);
+  void WriteLine(std::string_view line);
 
  private:
   struct Closer {

@@ -4,22 +4,22 @@
 
 namespace lumena {
 
-UserRegistry::UserRegistry() : UserRegistry(defaultFile()) {}
+UserRegistry::UserRegistry() : UserRegistry(DefaultFile()) {}
 
 UserRegistry::UserRegistry(std::filesystem::path file) : ini_(std::move(file)) {}
 
-std::filesystem::path UserRegistry::defaultFile() { return xdgConfigHome() / "Talvek" / "registry.ini"; }
+std::filesystem::path UserRegistry::DefaultFile() { return XdgConfigHome() / "Talvek" / "registry.ini"; }
 
-std::string UserRegistry::read(std::string_view keyPath, std::string_view name, std::string_view defaultValue) const {
-  return ini_.readString(keyPath, name, defaultValue);
+std::string UserRegistry::Read(std::string_view keyPath, std::string_view name, std::string_view defaultValue) const {
+  return ini_.ReadString(keyPath, name, defaultValue);
 }
 
-void UserRegistry::write(std::string_view keyPath, std::string_view name, std::string_view value) {
-  std::filesystem::create_directories(ini_.path().parent_path());
-  ini_.writeString(keyPath, name, value);
-  ini_.flush();
+void UserRegistry::Write(std::string_view keyPath, std::string_view name, std::string_view value) {
+  std::filesystem::create_directories(ini_.Path().parent_path());
+  ini_.WriteString(keyPath, name, value);
+  ini_.Flush();
 }
 
-std::string dataRootsKeyPath(std::string_view regName) { return "SOFTWARE\\Talvek\\" + std::string(regName); }
+std::string DataRootsKeyPath(std::string_view regName) { return "SOFTWARE\\Talvek\\" + std::string(regName); }
 
 }  // namespace lumena

@@ -16,18 +16,18 @@ class UserRegistry {
   UserRegistry();
   explicit UserRegistry(std::filesystem::path file);
 
-  static std::filesystem::path defaultFile();
-  const std::filesystem::path& file() const { return ini_.path(); }
+  static std::filesystem::path DefaultFile();
+  const std::filesystem::path& File() const { return ini_.Path(); }
 
-  std::string read(std::string_view keyPath, std::string_view name, std::string_view defaultValue = "") const;
+  std::string Read(std::string_view keyPath, std::string_view name, std::string_view defaultValue = "") const;
   // Writes and flushes at once, creating the folder when needed.
-  void write(std::string_view keyPath, std::string_view name, std::string_view value);
+  void Write(std::string_view keyPath, std::string_view name, std::string_view value);
 
  private:
   IniFile ini_;
 };
 
 // The key path that holds HDPath and CDPath for a registry section name.
-std::string dataRootsKeyPath(std::string_view regName);
+std::string DataRootsKeyPath(std::string_view regName);
 
 }  // namespace lumena

@@ -4,8 +4,8 @@
 namespace lumena {
 
 // The per-user base folders of the XDG base directory rules.
-std::filesystem::path xdgConfigHome();
-std::filesystem::path xdgDataHome();
-std::filesystem::path homeFolder();
+std::filesystem::path XdgConfigHome();
+std::filesystem::path XdgDataHome();
+std::filesystem::path HomeFolder();
 
 }  // namespace lumena

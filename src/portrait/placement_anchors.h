@@ -17,7 +17,7 @@ struct NailMark {
   int32_t width = 0;
   int32_t height = 0;
   int32_t angle = 0;  // degrees
-  bool isSet() const { return x >= 0 && y >= 0; }
+  bool IsSet() const { return x >= 0 && y >= 0; }
   friend bool operator==(const NailMark&, const NailMark&) = default;
 };
 
@@ -27,7 +27,7 @@ struct PlacementAnchors {
   Point body{-1, -1};
 
   // Clearing the work forgets every anchor.
-  void clear() { *this = PlacementAnchors{}; }
+  void Clear() { *this = PlacementAnchors{}; }
   friend bool operator==(const PlacementAnchors&, const PlacementAnchors&) = default;
 };
 

@@ -14,7 +14,7 @@ struct ValueRange {
 };
 
 // Keeps `value` unless the description gives another one in range.
-void readInRange(const InterfaceIntLookup& lookup, const MessageSink& warn, const char* key, ValueRange range,
+void ReadInRange(const InterfaceIntLookup& lookup, const MessageSink& warn, const char* key, ValueRange range,
                  int& value) {
   const int given = lookup(key);
   if (given == kMissingInterfaceInt) return;
@@ -33,16 +33,16 @@ bool ReadDeskGeometry(const InterfaceIntLookup& lookup, const MessageSink& warn,
   const int tableWidth = lookup("DesktopTableWidth"), tableHeight = lookup("DesktopTableHeight");
   auto tooLarge = [](int side) { return side != kMissingInterfaceInt && side > kMaxDeskTableSide; };
   if (tooLarge(tableWidth) || tooLarge(tableHeight)) return false;
-  readInRange(lookup, warn, "DesktopTableWidth", {1, kMaxDeskTableSide}, desk.tableWidth);
-  readInRange(lookup, warn, "DesktopTableHeight", {1, kMaxDeskTableSide}, desk.tableHeight);
+  ReadInRange(lookup, warn, "DesktopTableWidth", {1, kMaxDeskTableSide}, desk.tableWidth);
+  ReadInRange(lookup, warn, "DesktopTableHeight", {1, kMaxDeskTableSide}, desk.tableHeight);
   // The desk window shows at most the whole table, inside the main window.
-  readInRange(lookup, warn, "DesktopWindowWidth", {1, std::min(desk.tableWidth, kMainWindowLayout.width)},
+  ReadInRange(lookup, warn, "DesktopWindowWidth", {1, std::min(desk.tableWidth, kMainWindowLayout.width)},
               desk.windowWidth);
-  readInRange(lookup, warn, "DesktopWindowHeight", {1, std::min(desk.tableHeight, kMainWindowLayout.height)},
+  ReadInRange(lookup, warn, "DesktopWindowHeight", {1, std::min(desk.tableHeight, kMainWindowLayout.height)},
               desk.windowHeight);
-  readInRange(lookup, warn, "DesktopWindowX", {0, kMainWindowLayout.width - desk.windowWidth}, desk.windowX);
-  readInRange(lookup, warn, "DesktopWindowY", {0, kMainWindowLayout.height - desk.windowHeight}, desk.windowY);
-  desk.centreView();
+  ReadInRange(lookup, warn, "DesktopWindowX", {0, kMainWindowLayout.width - desk.windowWidth}, desk.windowX);
+  ReadInRange(lookup, warn, "DesktopWindowY", {0, kMainWindowLayout.height - desk.windowHeight}, desk.windowY);
+  desk.CentreView();
   return true;
 }
 

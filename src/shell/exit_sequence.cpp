@@ -5,14 +5,14 @@
 namespace lumena {
 
 bool RunExitSequence(ExitHost& host, const std::string& afterExitUrl) {
-  if (!host.workSaved() && host.deskHasLayers() && host.askQuestion("ConfirmSaveSession") == kAnswerYes &&
-      !host.saveWork())
+  if (!host.WorkSaved() && host.DeskHasLayers() && host.AskQuestion("ConfirmSaveSession") == kAnswerYes &&
+      !host.SaveWork())
     return false;
-  host.showTip("TipJobFinished");
-  if (host.askQuestion("ConfirmExit") != kAnswerYes) return false;
+  host.ShowTip("TipJobFinished");
+  if (host.AskQuestion("ConfirmExit") != kAnswerYes) return false;
   if (!afterExitUrl.empty()) {
-    host.processPendingEvents();
-    host.openAddress(afterExitUrl);
+    host.ProcessPendingEvents();
+    host.OpenAddress(afterExitUrl);
   }
   return true;
 }

@@ -13,16 +13,16 @@ namespace lumena {
 class ExitHost {
  public:
   virtual ~ExitHost() = default;
-  virtual bool workSaved() const = 0;
-  virtual bool deskHasLayers() const = 0;
+  virtual bool WorkSaved() const = 0;
+  virtual bool DeskHasLayers() const = 0;
   // Saves the work; false when it could not be saved (the user was told).
-  virtual bool saveWork() = 0;
+  virtual bool SaveWork() = 0;
   // Asks a yes/no question by text key; returns kAnswerYes or kAnswerNo.
-  virtual int askQuestion(std::string_view key) = 0;
+  virtual int AskQuestion(std::string_view key) = 0;
   // Shows a tip topic (forced, only when its page is found).
-  virtual void showTip(std::string_view topic) = 0;
-  virtual void processPendingEvents() = 0;
-  virtual void openAddress(std::string_view address) = 0;
+  virtual void ShowTip(std::string_view topic) = 0;
+  virtual void ProcessPendingEvents() = 0;
+  virtual void OpenAddress(std::string_view address) = 0;
 };
 
 // Runs the exit questions; true when the program is to end. `afterExitUrl`

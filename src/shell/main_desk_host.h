@@ -15,7 +15,7 @@ class MainDeskHost : public QuietDeskHost {
   // `workSaved` and `imageSaved` are the run's flags; editing actions clear them.
   MainDeskHost(bool& workSaved, bool& imageSaved) : workSaved_(workSaved), imageSaved_(imageSaved) {}
 
-  void setDesk(TWorkDesk* desk) { desk_ = desk; }
+  void SetDesk(TWorkDesk* desk) { desk_ = desk; }
   std::function<bool(std::string_view key, std::string_view appended)> confirm;
   std::function<void(bool)> busy;
 

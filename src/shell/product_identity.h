@@ -15,7 +15,7 @@ struct ProductIdentityRecord {
   std::string_view prefix;
 };
 
-inline constexpr ProductIdentityRecord ProductIdentity{
+inline constexpr ProductIdentityRecord kProductIdentity{
     "Lumena", "5.10", "Lumena.ini", "Lumena 5.10", ".lmc", ".lmu", "Lumena", "LM",
 };
 

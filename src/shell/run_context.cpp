@@ -3,7 +3,7 @@
 namespace lumena {
 
 void RunContext::Clear() {
-  deskHost.setDesk(nullptr);
+  deskHost.SetDesk(nullptr);
   desk.reset();
   programFolder.clear();
   programPath.clear();

@@ -36,21 +36,21 @@ struct StartupSettings {
 };
 
 // A folder value: cut at the first ";", trimmed, with a trailing "\".
-std::string folderValue(std::string_view raw);
+std::string FolderValue(std::string_view raw);
 
-NamedFolders readNamedFolders(const IniFile& settings);
-StartupSettings readStartupSettings(const IniFile& settings);
+NamedFolders ReadNamedFolders(const IniFile& settings);
+StartupSettings ReadStartupSettings(const IniFile& settings);
 
 // The registry section name (REGISTRY/RegName).
-std::string registryName(const IniFile& settings);
+std::string RegistryName(const IniFile& settings);
 // HDPath, CDPath and the program folder; an empty registry value means the
 // program folder.
-DataRoots readDataRoots(const IniFile& settings, const UserRegistry& registry,
+DataRoots ReadDataRoots(const IniFile& settings, const UserRegistry& registry,
                         const std::filesystem::path& programFolder);
 
 // The address a publisher link opens; empty means nothing is opened, as
 // for every link when the settings have no publisher links at all.
-std::string publisherLink(const IniFile& settings, std::string_view key);
+std::string PublisherLink(const IniFile& settings, std::string_view key);
 
 // One entry of the intro list.
 struct IntroEntry {
@@ -64,13 +64,13 @@ struct IntroEntry {
 // The intro entries that can be played, in file order: section "Intro Video"
 // (or the single line "Logo=Logo.avi"), files that exist, videos and pictures
 // only; a picture whose time does not convert is left out.
-std::vector<IntroEntry> readIntroList(const IniFile& settings, const std::filesystem::path& programFolder);
+std::vector<IntroEntry> ReadIntroList(const IniFile& settings, const std::filesystem::path& programFolder);
 
 // The first display check that fails, as its message; nothing when the
 // screen will do.
-std::optional<std::string> displayCheckMessage(int width, int height, int depth);
+std::optional<std::string> DisplayCheckMessage(int width, int height, int depth);
 
 // Whether the work file types still have to be registered.
-bool fileTypesNeedRegistering(const IniFile& settings);
+bool FileTypesNeedRegistering(const IniFile& settings);
 
 }  // namespace lumena

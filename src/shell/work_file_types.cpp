@@ -8,14 +8,14 @@
 namespace lumena {
 
 std::array<FileTypeRegistration, 2> WorkFileTypes(const IniFile& settings) {
-  std::string base = "Talvek" + std::string(ProductIdentity.nameWithVersion);
+  std::string base = "Talvek" + std::string(kProductIdentity.nameWithVersion);
   std::erase(base, ' ');
-  const std::string defaultName = std::string(ProductIdentity.fullName) + " file";
+  const std::string defaultName = std::string(kProductIdentity.fullName) + " file";
   return {{
-      {std::string(ProductIdentity.compressedWorkExtension), base + "CmpFile",
-       settings.readString("TYPES REGISTRATION", "LMCmpTypeName", defaultName)},
-      {std::string(ProductIdentity.uncompressedWorkExtension), base + "UnCmpFile",
-       settings.readString("TYPES REGISTRATION", "LMUnCmpTypeName", defaultName)},
+      {std::string(kProductIdentity.compressedWorkExtension), base + "CmpFile",
+       settings.ReadString("TYPES REGISTRATION", "LMCmpTypeName", defaultName)},
+      {std::string(kProductIdentity.uncompressedWorkExtension), base + "UnCmpFile",
+       settings.ReadString("TYPES REGISTRATION", "LMUnCmpTypeName", defaultName)},
   }};
 }
 

@@ -9,14 +9,14 @@ namespace lumena {
 
 namespace {
 
-bool isHeading(std::string_view line) { return toUpper(NextInterfaceToken(line).text) == "$PART_TYPE"; }
+bool IsHeading(std::string_view line) { return ToUpper(NextInterfaceToken(line).text) == "$PART_TYPE"; }
 
-bool headingHasNumber(std::string_view line) {
+bool HeadingHasNumber(std::string_view line) {
   const InterfaceToken keyword = NextInterfaceToken(line);
-  return parseInt(NextInterfaceToken(DeleteUsedAndTrim(line, keyword.used)).text).has_value();
+  return ParseInt(NextInterfaceToken(DeleteUsedAndTrim(line, keyword.used)).text).has_value();
 }
 
-std::string withFolder(const std::string& name, int32_t type, const std::vector<TPartTypeRecord>& types) {
+std::string WithFolder(const std::string& name, int32_t type, const std::vector<TPartTypeRecord>& types) {
   if (type <= 0) return name;
   for (const TPartTypeRecord& t : types)
     if (t.Number == type) return t.Folder + "\\" + name;
@@ -31,19 +31,19 @@ std::string MissingTypeNumberWarning(int lineNumber) {
 
 std::optional<TPartInfoRecord> ParseTemplateRecord(std::string_view line, const std::vector<TPartTypeRecord>& types) {
   RecordFieldCursor fields(line);
-  const auto type = parseInt(fields.next());
-  const auto x = parseInt(fields.next());
-  const auto y = parseInt(fields.next());
-  const std::string fileName = trim(fields.next());
+  const auto type = ParseInt(fields.Next());
+  const auto x = ParseInt(fields.Next());
+  const auto y = ParseInt(fields.Next());
+  const std::string fileName = Trim(fields.Next());
   if (!type || !x || !y) return std::nullopt;
-  TPartInfoRecord record{*type, *x, *y, withFolder(fileName, *type, types), {}, {}};
-  if (fields.hasSeparator()) {
-    record.Name = trim(fields.next());
-    record.Tags = toUpper(trim(fields.rest()));
+  TPartInfoRecord record{*type, *x, *y, WithFolder(fileName, *type, types), {}, {}};
+  if (fields.HasSeparator()) {
+    record.Name = Trim(fields.Next());
+    record.Tags = ToUpper(Trim(fields.Rest()));
   } else {
     // A name without its ";" is the rest of the line, and so are the tags.
-    record.Name = trim(fields.rest());
-    record.Tags = toUpper(record.Name);
+    record.Name = Trim(fields.Rest());
+    record.Tags = ToUpper(record.Name);
   }
   return record;
 }
@@ -51,16 +51,16 @@ std::optional<TPartInfoRecord> ParseTemplateRecord(std::string_view line, const 
 std::string TemplateRecordLine(const TPartInfoRecord& r) {
   // The tags run to the end of the line and are ";"-terminated groups.
   return std::to_string(r.TypeNumber) + ';' + std::to_string(r.X) + ';' + std::to_string(r.Y) + ';' +
-         recordFieldText(r.FileName) + ';' + recordFieldText(r.Name) + ';' + recordFieldText(r.Tags, true);
+         RecordFieldText(r.FileName) + ';' + RecordFieldText(r.Name) + ';' + RecordFieldText(r.Tags, true);
 }
 
 void TTemplateBase::LoadTemplateTypes(const IniFile& settings) { Types_ = ReadTemplateTypes(settings); }
 
 void TTemplateBase::ReadTemplateLine(std::string_view raw, int lineNumber, const TemplateWarning& warn) {
-  const std::string_view line = trimView(raw);
+  const std::string_view line = TrimView(raw);
   if (line.empty() || line.front() == '#') return;
-  if (isHeading(line)) {
-    if (!headingHasNumber(line) && warn) warn(MissingTypeNumberWarning(lineNumber));
+  if (IsHeading(line)) {
+    if (!HeadingHasNumber(line) && warn) warn(MissingTypeNumberWarning(lineNumber));
     return;
   }
   if (auto record = ParseTemplateRecord(line, Types_)) Templates_.push_back(std::move(*record));
@@ -70,7 +70,7 @@ void TTemplateBase::LoadTemplateBase(const std::filesystem::path& file, const Te
   Templates_.clear();
   TextFile text = OpenTextFileChecked(file, TextFileMode::Read);
   std::string line;
-  for (int number = 1; text.readLine(line); ++number) ReadTemplateLine(line, number, warn);
+  for (int number = 1; text.ReadLine(line); ++number) ReadTemplateLine(line, number, warn);
   TemplateBaseChanged = false;
 }
 
@@ -94,7 +94,7 @@ std::string TTemplateBase::GroupOf(int32_t number) const {
 
 void TTemplateBase::AppendTemplateRecord(const std::filesystem::path& file, const TPartInfoRecord& record) {
   TextFile text = OpenTextFileChecked(file, TextFileMode::Append);
-  text.writeLine(TemplateRecordLine(record));
+  text.WriteLine(TemplateRecordLine(record));
   TemplateBaseChanged = true;
 }
 

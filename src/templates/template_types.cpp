@@ -7,15 +7,15 @@
 namespace lumena {
 
 std::optional<TPartTypeRecord> ParseTemplateTypeValue(std::string_view value) {
-  const std::string_view trimmed = trimView(value);
+  const std::string_view trimmed = TrimView(value);
   if (trimmed.empty()) return std::nullopt;
   RecordFieldCursor fields(trimmed);
-  const auto number = parseInt(fields.next());
+  const auto number = ParseInt(fields.Next());
   TPartTypeRecord type;
-  type.Folder = trim(fields.next());
-  type.Name = trim(fields.next());
-  const auto level = parseInt(fields.next());
-  const std::string group = toUpper(trim(fields.next()));
+  type.Folder = Trim(fields.Next());
+  type.Name = Trim(fields.Next());
+  const auto level = ParseInt(fields.Next());
+  const std::string group = ToUpper(Trim(fields.Next()));
   if (!number || !level) return std::nullopt;
   type.Number = *number;
   type.Level = *level;
@@ -25,7 +25,7 @@ std::optional<TPartTypeRecord> ParseTemplateTypeValue(std::string_view value) {
 
 std::vector<TPartTypeRecord> ReadTemplateTypes(const IniFile& settings) {
   std::vector<TPartTypeRecord> types;
-  for (const std::string& line : settings.readSectionLines(kTemplateTypesSection)) {
+  for (const std::string& line : settings.ReadSectionLines(kTemplateTypesSection)) {
     const size_t eq = line.find('=');
     if (eq == std::string::npos) continue;
     if (auto type = ParseTemplateTypeValue(std::string_view(line).substr(eq + 1))) types.push_back(std::move(*type));

@@ -8,9 +8,9 @@ namespace lumena {
 
 void Tint(Pixel& pixel, int32_t colour) {
   const auto c = static_cast<uint32_t>(colour);
-  pixel.b = TintChannel(pixel.b, colorBlue(c));
-  pixel.g = TintChannel(pixel.g, colorGreen(c));
-  pixel.r = TintChannel(pixel.r, colorRed(c));
+  pixel.b = TintChannel(pixel.b, ColorBlue(c));
+  pixel.g = TintChannel(pixel.g, ColorGreen(c));
+  pixel.r = TintChannel(pixel.r, ColorRed(c));
 }
 
 uint8_t ScaleChannel(uint8_t value, int32_t k) {
@@ -22,7 +22,7 @@ int32_t MeanLuminance(const Picture& picture) {
   // result, so it runs in pixel order.
   float sum = 0;
   int64_t count = 0;
-  for (const Pixel& p : picture.pixels()) {
+  for (const Pixel& p : picture.Pixels()) {
     if (p.a == 0) continue;
     sum += static_cast<float>((p.b * 30 + p.g * 59 + p.r * 11) / 100);
     ++count;

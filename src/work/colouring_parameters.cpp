@@ -6,7 +6,7 @@ namespace lumena {
 
 namespace {
 
-int32_t* intField(ColourParameters& p, ColourField field) {
+int32_t* IntField(ColourParameters& p, ColourField field) {
   switch (field) {
     case ColourField::Color: return &p.Color;
     case ColourField::Red: return &p.Red;
@@ -25,14 +25,14 @@ int32_t* intField(ColourParameters& p, ColourField field) {
 
 int32_t GetField(const ColourParameters& parameters, ColourField field) {
   if (field == ColourField::Opacity) return parameters.Opacity;
-  return *intField(const_cast<ColourParameters&>(parameters), field);
+  return *IntField(const_cast<ColourParameters&>(parameters), field);
 }
 
 void SetField(ColourParameters& parameters, ColourField field, int32_t value) {
   if (field == ColourField::Opacity)
     parameters.Opacity = static_cast<uint8_t>(std::clamp(value, 0, 255));
   else
-    *intField(parameters, field) = value;
+    *IntField(parameters, field) = value;
 }
 
 }  // namespace lumena

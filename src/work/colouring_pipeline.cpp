@@ -28,7 +28,7 @@ struct Stage {
 
 using Table = std::array<uint8_t, 256>;
 
-Table identityTable() {
+Table IdentityTable() {
   Table t;
   for (int i = 0; i < 256; ++i) t[i] = static_cast<uint8_t>(i);
   return t;
@@ -38,28 +38,28 @@ class StageBuilder {
  public:
   explicit StageBuilder(const ColouringSource& source) : source_(source) {}
 
-  Stage build(uint8_t bits) {
+  Stage Build(uint8_t bits) {
     Stage stage;
-    stage.pre = {identityTable(), identityTable(), identityTable()};
-    stage.post = identityTable();
-    for (const ColourParameters* p : chosen(bits, [](const ColourParameters& q) { return q.Color != -1; })) {
+    stage.pre = {IdentityTable(), IdentityTable(), IdentityTable()};
+    stage.post = IdentityTable();
+    for (const ColourParameters* p : Chosen(bits, [](const ColourParameters& q) { return q.Color != -1; })) {
       const auto c = static_cast<uint32_t>(p->Color);
-      const uint8_t tint[3] = {colorBlue(c), colorGreen(c), colorRed(c)};
+      const uint8_t tint[3] = {ColorBlue(c), ColorGreen(c), ColorRed(c)};
       for (int ch = 0; ch < 3; ++ch)
         for (auto& v : stage.pre[ch]) v = TintChannel(v, tint[ch]);
       stage.identity = false;
     }
-    scaleStep(stage, bits, 2, &ColourParameters::Red);
-    scaleStep(stage, bits, 1, &ColourParameters::Green);
-    scaleStep(stage, bits, 0, &ColourParameters::Blue);
-    for (const ColourParameters* p : chosen(bits, [](const ColourParameters& q) {
+    ScaleStep(stage, bits, 2, &ColourParameters::Red);
+    ScaleStep(stage, bits, 1, &ColourParameters::Green);
+    ScaleStep(stage, bits, 0, &ColourParameters::Blue);
+    for (const ColourParameters* p : Chosen(bits, [](const ColourParameters& q) {
            return q.Hue != 100 || q.Saturation != 100 || q.Brightness != 100;
          })) {
       stage.hsv.push_back({p->Hue, p->Saturation, p->Brightness});
       stage.identity = false;
     }
-    for (const ColourParameters* p : chosen(bits, [](const ColourParameters& q) { return q.Contrast != 100; })) {
-      const int32_t pivot = pivotValue();
+    for (const ColourParameters* p : Chosen(bits, [](const ColourParameters& q) { return q.Contrast != 100; })) {
+      const int32_t pivot = PivotValue();
       for (auto& v : stage.post) v = ContrastChannel(v, p->Contrast, pivot);
       stage.identity = false;
     }
@@ -68,7 +68,7 @@ class StageBuilder {
 
  private:
   template <typename NonNeutral>
-  std::vector<const ColourParameters*> chosen(uint8_t bits, NonNeutral nonNeutral) const {
+  std::vector<const ColourParameters*> Chosen(uint8_t bits, NonNeutral nonNeutral) const {
     std::vector<const ColourParameters*> out;
     for (int region : source_.mask.UsedRegions())
       if ((bits >> (region - 1)) & 1) {
@@ -79,8 +79,8 @@ class StageBuilder {
     return out;
   }
 
-  void scaleStep(Stage& stage, uint8_t bits, int channel, int32_t ColourParameters::*field) {
-    for (const ColourParameters* p : chosen(bits, [field](const ColourParameters& q) { return q.*field != 50; })) {
+  void ScaleStep(Stage& stage, uint8_t bits, int channel, int32_t ColourParameters::*field) {
+    for (const ColourParameters* p : Chosen(bits, [field](const ColourParameters& q) { return q.*field != 50; })) {
       const int32_t k = ChannelFactor(p->*field);
       for (auto& v : stage.pre[channel]) v = ScaleChannel(v, k);
       stage.identity = false;
@@ -89,7 +89,7 @@ class StageBuilder {
 
   // Computed once, and only when a contrast step needs it; only its low
   // byte counts.
-  int32_t pivotValue() {
+  int32_t PivotValue() {
     if (pivot_ < 0) pivot_ = MeanLuminance(source_.work) & 0xFF;
     return pivot_;
   }
@@ -98,7 +98,7 @@ class StageBuilder {
   int32_t pivot_ = -1;
 };
 
-inline void applyStage(const Stage& stage, Pixel& p) {
+inline void ApplyStage(const Stage& stage, Pixel& p) {
   p.b = stage.pre[0][p.b];
   p.g = stage.pre[1][p.g];
   p.r = stage.pre[2][p.r];
@@ -108,39 +108,39 @@ inline void applyStage(const Stage& stage, Pixel& p) {
   p.r = stage.post[p.r];
 }
 
-void colourWithoutRegions(Picture& rendering, const Stage& stage) {
+void ColourWithoutRegions(Picture& rendering, const Stage& stage) {
   if (stage.identity) return;
-  for (Pixel& p : rendering.pixels())
-    if (p.a != 0) applyStage(stage, p);
+  for (Pixel& p : rendering.Pixels())
+    if (p.a != 0) ApplyStage(stage, p);
 }
 
 // The mask cell of rendering row or column i: Round(i * scale) + the source
 // corner, held within the cells.
-std::vector<int> cellIndices(int count, double scale, int corner, int cells) {
+std::vector<int> CellIndices(int count, double scale, int corner, int cells) {
   std::vector<int> out(static_cast<size_t>(count));
   for (int i = 0; i < count; ++i)
     out[i] = static_cast<int>(std::clamp<int64_t>(Round(i * scale) + corner, 0, cells - 1));
   return out;
 }
 
-void colourWithRegions(Picture& rendering, const ColouringSource& source, StageBuilder& builder) {
+void ColourWithRegions(Picture& rendering, const ColouringSource& source, StageBuilder& builder) {
   const TMask& mask = source.mask;
   uint8_t usedBits = 0;
   for (int region : mask.UsedRegions()) usedBits |= static_cast<uint8_t>(1u << (region - 1));
   const auto cells = mask.CellsView();
-  const std::vector<int> columns = cellIndices(rendering.width(), source.scale, source.source.left, mask.Columns());
+  const std::vector<int> columns = CellIndices(rendering.Width(), source.scale, source.source.left, mask.Columns());
   std::array<std::unique_ptr<Stage>, 256> stages;
-  for (int r = 0; r < rendering.height(); ++r) {
+  for (int r = 0; r < rendering.Height(); ++r) {
     const auto row = static_cast<size_t>(std::clamp<int64_t>(Round(r * source.scale) + source.source.top, 0, mask.Rows() - 1));
     const uint8_t* cellRow = cells.data() + row * static_cast<size_t>(mask.Columns());
-    auto pixels = rendering.row(r);
-    for (int c = 0; c < rendering.width(); ++c) {
+    auto pixels = rendering.Row(r);
+    for (int c = 0; c < rendering.Width(); ++c) {
       Pixel& p = pixels[c];
       if (p.a == 0) continue;
       const uint8_t bits = cellRow[columns[c]] & usedBits;
       auto& stage = stages[bits];
-      if (!stage) stage = std::make_unique<Stage>(builder.build(bits));
-      if (!stage->identity) applyStage(*stage, p);
+      if (!stage) stage = std::make_unique<Stage>(builder.Build(bits));
+      if (!stage->identity) ApplyStage(*stage, p);
     }
   }
 }
@@ -148,12 +148,12 @@ void colourWithRegions(Picture& rendering, const ColouringSource& source, StageB
 }  // namespace
 
 void ColourRendering(Picture& rendering, const ColouringSource& source) {
-  if (rendering.empty()) return;
+  if (rendering.Empty()) return;
   StageBuilder builder(source);
   if (source.mask.UsedRegions().empty() || !source.mask.HasCells())
-    colourWithoutRegions(rendering, builder.build(0));
+    ColourWithoutRegions(rendering, builder.Build(0));
   else
-    colourWithRegions(rendering, source, builder);
+    ColourWithRegions(rendering, source, builder);
 }
 
 }  // namespace lumena

@@ -31,17 +31,17 @@ class OpacityRow {
 
   // Without regions that change the opacity the blend scales the alpha
   // by the layer's opacity itself.
-  bool perPixel() const { return bits_ != 0; }
+  bool PerPixel() const { return bits_ != 0; }
 
-  const uint8_t* alphas(int renderingRow, int firstColumn, int count) {
+  const uint8_t* Alphas(int renderingRow, int firstColumn, int count) {
     values_.resize(static_cast<size_t>(count));
-    const Pixel* pixels = layer_.image->row(renderingRow).data() + firstColumn;
+    const Pixel* pixels = layer_.image->Row(renderingRow).data() + firstColumn;
     const TMask& mask = *layer_.mask;
     const uint8_t* cells = mask.CellsView().data() +
-                           static_cast<size_t>(cellIndex(renderingRow, layer_.source.top, mask.Rows())) * mask.Columns();
+                           static_cast<size_t>(CellIndex(renderingRow, layer_.source.top, mask.Rows())) * mask.Columns();
     for (int i = 0; i < count; ++i) {
       uint8_t a = pixels[i].a;
-      const uint8_t inside = a ? cells[cellIndex(firstColumn + i, layer_.source.left, mask.Columns())] & bits_ : 0;
+      const uint8_t inside = a ? cells[CellIndex(firstColumn + i, layer_.source.left, mask.Columns())] & bits_ : 0;
       if (inside == 0) {
         values_[i] = layer_.opacity < 100 ? layerTable_[a] : a;
         continue;
@@ -54,7 +54,7 @@ class OpacityRow {
   }
 
  private:
-  int cellIndex(int position, int corner, int cells) const {
+  int CellIndex(int position, int corner, int cells) const {
     return static_cast<int>(std::clamp<int64_t>(Round(position * layer_.scale) + corner, 0, cells - 1));
   }
 
@@ -65,17 +65,17 @@ class OpacityRow {
   std::vector<uint8_t> values_;
 };
 
-void composeLayer(Picture& target, const Rect& rect, const CompositionLayer& layer, CompositionTarget kind) {
-  const int x0 = std::max<int>(rect.left, layer.x), x1 = std::min<int>(rect.right, layer.x + layer.image->width());
-  const int y0 = std::max<int>(rect.top, layer.y), y1 = std::min<int>(rect.bottom, layer.y + layer.image->height());
+void ComposeLayer(Picture& target, const Rect& rect, const CompositionLayer& layer, CompositionTarget kind) {
+  const int x0 = std::max<int>(rect.left, layer.x), x1 = std::min<int>(rect.right, layer.x + layer.image->Width());
+  const int y0 = std::max<int>(rect.top, layer.y), y1 = std::min<int>(rect.bottom, layer.y + layer.image->Height());
   if (x1 <= x0 || y1 <= y0) return;
   OpacityRow opacity(layer);
   for (int y = y0; y < y1; ++y) {
     const int row = y - layer.y, column = x0 - layer.x;
-    const Pixel* pixels = layer.image->row(row).data() + column;
-    Pixel* out = target.row(y).data() + x0;
-    if (opacity.perPixel())
-      BlendRow(out, pixels, opacity.alphas(row, column, x1 - x0), x1 - x0, kind);
+    const Pixel* pixels = layer.image->Row(row).data() + column;
+    Pixel* out = target.Row(y).data() + x0;
+    if (opacity.PerPixel())
+      BlendRow(out, pixels, opacity.Alphas(row, column, x1 - x0), x1 - x0, kind);
     else
       BlendRow(out, pixels, nullptr, x1 - x0, kind, layer.opacity);
   }
@@ -83,12 +83,12 @@ void composeLayer(Picture& target, const Rect& rect, const CompositionLayer& lay
 
 // Each pixel sees the layers from the back to the front; taking whole
 // layers in that order does the same work row by row.
-void composeBand(Picture& target, const Rect& rect, std::span<const CompositionLayer> layers, CompositionTarget kind) {
+void ComposeBand(Picture& target, const Rect& rect, std::span<const CompositionLayer> layers, CompositionTarget kind) {
   const Pixel white{255, 255, 255, static_cast<uint8_t>(kind == CompositionTarget::Desk ? 255 : 0)};
   for (int y = rect.top; y < rect.bottom; ++y)
-    std::fill(target.row(y).begin() + rect.left, target.row(y).begin() + rect.right, white);
+    std::fill(target.Row(y).begin() + rect.left, target.Row(y).begin() + rect.right, white);
   for (auto it = layers.rbegin(); it != layers.rend(); ++it)
-    if (it->image && !it->image->empty()) composeLayer(target, rect, *it, kind);
+    if (it->image && !it->image->Empty()) ComposeLayer(target, rect, *it, kind);
 }
 
 // Below this many pixels a second thread costs more than it saves.
@@ -97,19 +97,19 @@ constexpr int64_t kPixelsWorthASecondThread = 64 * 1024;
 }  // namespace
 
 void ComposeLayers(Picture& target, const Rect& area, std::span<const CompositionLayer> layers, CompositionTarget kind) {
-  const Rect rect{std::max(area.left, 0), std::max(area.top, 0), std::min(area.right, target.width()),
-                  std::min(area.bottom, target.height())};
+  const Rect rect{std::max(area.left, 0), std::max(area.top, 0), std::min(area.right, target.Width()),
+                  std::min(area.bottom, target.Height())};
   if (rect.right <= rect.left || rect.bottom <= rect.top) return;
-  const int64_t pixels = rect.width() * rect.height() * static_cast<int64_t>(std::max<size_t>(layers.size(), 1));
+  const int64_t pixels = rect.Width() * rect.Height() * static_cast<int64_t>(std::max<size_t>(layers.size(), 1));
   static const bool twoCores = std::thread::hardware_concurrency() >= 2;
-  if (pixels < kPixelsWorthASecondThread || rect.height() < 2 || !twoCores) {
-    composeBand(target, rect, layers, kind);
+  if (pixels < kPixelsWorthASecondThread || rect.Height() < 2 || !twoCores) {
+    ComposeBand(target, rect, layers, kind);
     return;
   }
   // Two bands of rows, each composed on its own.
-  const int middle = rect.top + static_cast<int>(rect.height() / 2);
-  std::thread lower([&] { composeBand(target, {rect.left, middle, rect.right, rect.bottom}, layers, kind); });
-  composeBand(target, {rect.left, rect.top, rect.right, middle}, layers, kind);
+  const int middle = rect.top + static_cast<int>(rect.Height() / 2);
+  std::thread lower([&] { ComposeBand(target, {rect.left, middle, rect.right, rect.bottom}, layers, kind); });
+  ComposeBand(target, {rect.left, rect.top, rect.right, middle}, layers, kind);
   lower.join();
 }
 

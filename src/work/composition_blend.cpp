@@ -10,7 +10,7 @@ namespace lumena {
 
 namespace {
 
-void blendScalar(Pixel* target, const Pixel* layer, const uint8_t* alpha, int count, CompositionTarget kind,
+void BlendScalar(Pixel* target, const Pixel* layer, const uint8_t* alpha, int count, CompositionTarget kind,
                  uint8_t opacity) {
   for (int i = 0; i < count; ++i) {
     const uint8_t own = opacity < 100 ? ApplyOpacity(layer[i].a, opacity) : layer[i].a;
@@ -23,12 +23,12 @@ void blendScalar(Pixel* target, const Pixel* layer, const uint8_t* alpha, int co
 // exceeds 255 * 255. The layer's alpha lane is taken as 255, which gives
 // the full image's alpha formula; the desk takes a instead. The unpacking
 // and packing stay within 128-bit halves, so the pixel order holds.
-__attribute__((target("avx2"), always_inline)) inline __m256i mixAvx2(__m256i b, __m256i s, __m256i a,
+__attribute__((target("avx2"), always_inline)) inline __m256i MixAvx2(__m256i b, __m256i s, __m256i a,
                                                                       __m256i lane255) {
   return _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(b, a), _mm256_mullo_epi16(s, _mm256_sub_epi16(lane255, a))), 8);
 }
 
-__attribute__((target("avx2"))) int blendAvx2(Pixel* target, const Pixel* layer, const uint8_t* alpha, int count,
+__attribute__((target("avx2"))) int BlendAvx2(Pixel* target, const Pixel* layer, const uint8_t* alpha, int count,
                                               CompositionTarget kind, uint8_t opacity) {
   const bool scaled = opacity < 100;
   const __m256i factor = _mm256_set1_epi32(opacity * 255 / 100);
@@ -59,9 +59,9 @@ __attribute__((target("avx2"))) int blendAvx2(Pixel* target, const Pixel* layer,
     }
     const __m256i s = _mm256_loadu_si256(out);
     const __m256i a16 = _mm256_or_si256(a32, _mm256_slli_epi32(a32, 16));
-    const __m256i lo = mixAvx2(_mm256_unpacklo_epi8(bOpaque, zero), _mm256_unpacklo_epi8(s, zero),
+    const __m256i lo = MixAvx2(_mm256_unpacklo_epi8(bOpaque, zero), _mm256_unpacklo_epi8(s, zero),
                                _mm256_unpacklo_epi32(a16, a16), lane255);
-    const __m256i hi = mixAvx2(_mm256_unpackhi_epi8(bOpaque, zero), _mm256_unpackhi_epi8(s, zero),
+    const __m256i hi = MixAvx2(_mm256_unpackhi_epi8(bOpaque, zero), _mm256_unpackhi_epi8(s, zero),
                                _mm256_unpackhi_epi32(a16, a16), lane255);
     __m256i result = _mm256_packus_epi16(lo, hi);
     if (desk) result = _mm256_or_si256(_mm256_andnot_si256(opaque, result), _mm256_slli_epi32(a32, 24));
@@ -80,9 +80,9 @@ void BlendRow(Pixel* target, const Pixel* layer, const uint8_t* alpha, int count
   int done = 0;
 #ifdef __x86_64__
   static const bool avx2 = __builtin_cpu_supports("avx2");
-  if (avx2) done = blendAvx2(target, layer, alpha, count, kind, opacity);
+  if (avx2) done = BlendAvx2(target, layer, alpha, count, kind, opacity);
 #endif
-  blendScalar(target + done, layer + done, alpha ? alpha + done : nullptr, count - done, kind, opacity);
+  BlendScalar(target + done, layer + done, alpha ? alpha + done : nullptr, count - done, kind, opacity);
 }
 
 }  // namespace lumena

@@ -16,12 +16,12 @@ struct DeskGeometry {
   double scale = 1.0;  // DeskScale: table pixels per window pixel
   int viewLeft = 0, viewTop = 0, viewWidth = 0, viewHeight = 0;
 
-  bool tableTooLarge() const { return tableWidth > kMaxDeskTableSide || tableHeight > kMaxDeskTableSide; }
+  bool TableTooLarge() const { return tableWidth > kMaxDeskTableSide || tableHeight > kMaxDeskTableSide; }
   // The shown part at the current scale, centred on the table (all Trunc).
-  void centreView();
+  void CentreView();
   // The scale slider's maximum: the smaller of the two table/window ratios
   // in percent, rounded half to even.
-  int scaleSliderMaximum() const;
+  int ScaleSliderMaximum() const;
 };
 
 }  // namespace lumena

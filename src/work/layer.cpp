@@ -37,10 +37,10 @@ void TLayer::Init(const Picture& picture, const TLayerRecord* record, const Laye
   PivotX_ = PivotY_ = -1;
   Angle_ = 0;
   DeskRendering_.Release();
-  attachRegionCallback();
+  AttachRegionCallback();
 }
 
-void TLayer::attachRegionCallback() {
+void TLayer::AttachRegionCallback() {
   Mask_.SetOnRegionChange([this] { Site_->RegionChanged(*this); });
 }
 
@@ -52,7 +52,7 @@ TLayerRecord TLayer::Record() const {
 std::string TLayer::GroupLetter() const {
   if (TemplateType_ < 0) return "???";
   if (TemplateType_ == 0) return "F";
-  const std::string letter = toUpper(Site_->TemplateTypeLetter(TemplateType_));
+  const std::string letter = ToUpper(Site_->TemplateTypeLetter(TemplateType_));
   return letter == "B" || letter == "N" ? letter : "F";
 }
 
@@ -61,29 +61,29 @@ void TLayer::SetPosition(int32_t x, int32_t y) {
   Y_ = y;
 }
 
-int32_t TLayer::WidthOf() const { return WorkPicture_.empty() ? -1 : WorkPicture_.width(); }
-int32_t TLayer::HeightOf() const { return WorkPicture_.empty() ? -1 : WorkPicture_.height(); }
+int32_t TLayer::WidthOf() const { return WorkPicture_.Empty() ? -1 : WorkPicture_.Width(); }
+int32_t TLayer::HeightOf() const { return WorkPicture_.Empty() ? -1 : WorkPicture_.Height(); }
 
 namespace {
 
-void resizeKeeping(Picture& picture, int32_t width, int32_t height) {
+void ResizeKeeping(Picture& picture, int32_t width, int32_t height) {
   Picture resized(width, height);
-  const int w = std::min(width, picture.width()), h = std::min(height, picture.height());
-  for (int y = 0; y < h; ++y) std::copy_n(picture.row(y).begin(), w, resized.row(y).begin());
+  const int w = std::min(width, picture.Width()), h = std::min(height, picture.Height());
+  for (int y = 0; y < h; ++y) std::copy_n(picture.Row(y).begin(), w, resized.Row(y).begin());
   picture = std::move(resized);
 }
 
 }  // namespace
 
 void TLayer::SetWidth(int32_t width) {
-  if (width >= 0) resizeKeeping(WorkPicture_, width, WorkPicture_.height());
+  if (width >= 0) ResizeKeeping(WorkPicture_, width, WorkPicture_.Height());
 }
 
 void TLayer::SetHeight(int32_t height) {
-  if (height >= 0) resizeKeeping(WorkPicture_, WorkPicture_.width(), height);
+  if (height >= 0) ResizeKeeping(WorkPicture_, WorkPicture_.Width(), height);
 }
 
-Rect TLayer::TableRect() const { return {X_, Y_, X_ + WorkPicture_.width(), Y_ + WorkPicture_.height()}; }
+Rect TLayer::TableRect() const { return {X_, Y_, X_ + WorkPicture_.Width(), Y_ + WorkPicture_.Height()}; }
 
 bool TLayer::Contains(int32_t x, int32_t y) const {
   const Rect r = TableRect();
@@ -95,6 +95,6 @@ const ColourParameters& TLayer::ShownValues() const {
   return region > 0 ? Mask_.Region(region) : Params_;
 }
 
-void TLayer::refitMask() { Mask_.SetPicture(WorkPicture_); }
+void TLayer::RefitMask() { Mask_.SetPicture(WorkPicture_); }
 
 }  // namespace lumena

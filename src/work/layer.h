@@ -169,17 +169,17 @@ class TLayer {
   void RepaintUnion(const Rect& oldArea);
 
  private:
-  RenderInput renderInput() const { return {WorkPicture_, X_, Y_, Params_, Mask_}; }
-  void fillUndoRecord(TUndoRecord& record, UndoKind kind) const;
+  RenderInput MakeRenderInput() const { return {WorkPicture_, X_, Y_, Params_, Mask_}; }
+  void FillUndoRecord(TUndoRecord& record, UndoKind kind) const;
   // One record; true when it was a RegionReset record.
-  bool undoRecord(TUndoRecord& record);
-  bool restoreParameters(const TUndoRecord& record);
-  bool restorePlacement(const TUndoRecord& record);
-  void refitMask();
-  void mirrorWorkPicture();
-  void attachRegionCallback();
-  void placeDeskRendering();
-  void afterLookChanged(EditingAction action);
+  bool UndoRecord(TUndoRecord& record);
+  bool RestoreParameters(const TUndoRecord& record);
+  bool RestorePlacement(const TUndoRecord& record);
+  void RefitMask();
+  void MirrorWorkPicture();
+  void AttachRegionCallback();
+  void PlaceDeskRendering();
+  void AfterLookChanged(EditingAction action);
 
   LayerSite* Site_;
   bool Visible_ = true;

@@ -6,7 +6,7 @@ namespace lumena {
 
 namespace {
 
-Rect unionOf(const Rect& a, const Rect& b) {
+Rect UnionOf(const Rect& a, const Rect& b) {
   const auto empty = [](const Rect& r) { return r.right <= r.left || r.bottom <= r.top; };
   if (empty(a)) return b;
   if (empty(b)) return a;
@@ -15,17 +15,17 @@ Rect unionOf(const Rect& a, const Rect& b) {
 
 }  // namespace
 
-void TLayer::RenderDesk() { RenderLayer(DeskRendering_, renderInput(), DeskView(Site_->Geometry())); }
+void TLayer::RenderDesk() { RenderLayer(DeskRendering_, MakeRenderInput(), DeskView(Site_->Geometry())); }
 
 void TLayer::RenderFull(const Rect& area) {
-  const auto w = static_cast<int32_t>(area.width()), h = static_cast<int32_t>(area.height());
-  RenderLayer(FullRendering_, renderInput(), {1.0, area.left, area.top, w, h, w, h});
+  const auto w = static_cast<int32_t>(area.Width()), h = static_cast<int32_t>(area.Height());
+  RenderLayer(FullRendering_, MakeRenderInput(), {1.0, area.left, area.top, w, h, w, h});
 }
 
 void TLayer::RenderTemplate() {
   RenderView view = DeskView(Site_->Geometry());
   view.scale = 1.0;
-  RenderLayer(DeskRendering_, renderInput(), view, true);
+  RenderLayer(DeskRendering_, MakeRenderInput(), view, true);
 }
 
 void TLayer::Repaint() {
@@ -34,12 +34,12 @@ void TLayer::Repaint() {
 
 void TLayer::RepaintUnion(const Rect& oldArea) {
   if (!Site_->DeskVisible()) return;
-  const Rect area = unionOf(oldArea, DeskRendering_.Area());
+  const Rect area = UnionOf(oldArea, DeskRendering_.Area());
   if (area.right > area.left && area.bottom > area.top) Site_->Refresh(area);
 }
 
 // A wholly rendered layer that moved only moves its rendering.
-void TLayer::placeDeskRendering() {
+void TLayer::PlaceDeskRendering() {
   const DeskGeometry& g = Site_->Geometry();
   DeskRendering_.X = static_cast<int32_t>(Round((X_ - g.viewLeft) / g.scale));
   DeskRendering_.Y = static_cast<int32_t>(Round((Y_ - g.viewTop) / g.scale));

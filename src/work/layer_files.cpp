@@ -15,11 +15,11 @@ namespace {
 // The mask beside an element picture: its name up to the first "." plus
 // ".msk", found without regard to case. Only the file name is cut, so a
 // dot in a folder name does no harm.
-std::filesystem::path maskFileFor(const std::filesystem::path& file) {
+std::filesystem::path MaskFileFor(const std::filesystem::path& file) {
   const std::string name = file.filename().string();
   const std::string maskName = name.substr(0, name.find('.')) + ".msk";
   const std::filesystem::path folder = file.parent_path();
-  if (auto found = resolveStoredPath(folder.empty() ? "." : folder, maskName)) return *found;
+  if (auto found = ResolveStoredPath(folder.empty() ? "." : folder, maskName)) return *found;
   return folder / maskName;
 }
 
@@ -29,7 +29,7 @@ std::unique_ptr<TLayer> TLayer::CreateFromPicture(LayerSite& site, const Picture
                                                   bool pictureHasAlpha) {
   auto layer = std::make_unique<TLayer>(site);
   layer->Init(picture, nullptr, {std::move(displayName), -1});
-  layer->refitMask();
+  layer->RefitMask();
   layer->Mask_.LoadMaskFile(layer->Name_ + ".msk");
   layer->Mask_.CollectUsedRegions();
   if (!pictureHasAlpha) SetAlpha(layer->WorkPicture_, 255);
@@ -43,9 +43,9 @@ std::unique_ptr<TLayer> TLayer::CreateFromFile(LayerSite& site, const std::files
   if (!LoadPictureFile(picture, file)) throw std::runtime_error("Cannot read the picture " + file.string());
   auto layer = std::make_unique<TLayer>(site);
   layer->Init(picture, nullptr, identity);
-  layer->SourcePath_ = roots.storedForm(file);
-  layer->refitMask();
-  layer->Mask_.LoadMaskFile(maskFileFor(file).string());
+  layer->SourcePath_ = roots.StoredForm(file);
+  layer->RefitMask();
+  layer->Mask_.LoadMaskFile(MaskFileFor(file).string());
   layer->Mask_.CollectUsedRegions();
   layer->SetTransformMode(kModeNormal);
   return layer;
@@ -57,7 +57,7 @@ std::unique_ptr<TLayer> TLayer::CreateFromStored(LayerSite& site, const Picture&
   layer->Init(picture, &record);
   // Before the mask has cells this only records the name; no file is read.
   layer->Mask_.LoadMaskFile(record.Name + ".msk");
-  layer->refitMask();
+  layer->RefitMask();
   layer->Mask_.ReadMaskStream(maskStream);
   layer->Mask_.CollectUsedRegions();
   layer->SetTransformMode(kModeNormal);

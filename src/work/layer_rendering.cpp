@@ -10,11 +10,11 @@ namespace lumena {
 
 Rect LayerRendering::Area() const {
   if (State == kNotOnScreen) return {};
-  return {X, Y, X + Image.width(), Y + Image.height()};
+  return {X, Y, X + Image.Width(), Y + Image.Height()};
 }
 
 void LayerRendering::Release() {
-  Image.clear();
+  Image.Clear();
   X = Y = -1;
   State = kNotOnScreen;
   Source = {};
@@ -26,12 +26,12 @@ RenderView DeskView(const DeskGeometry& g) {
 
 namespace {
 
-int32_t roundTo(double v) { return static_cast<int32_t>(Round(v)); }
+int32_t RoundTo(double v) { return static_cast<int32_t>(Round(v)); }
 
-RenderingPlacement placeWhole(int32_t x, int32_t y, int32_t width, int32_t height, const RenderView& v) {
+RenderingPlacement PlaceWhole(int32_t x, int32_t y, int32_t width, int32_t height, const RenderView& v) {
   const double s = v.scale;
-  return {kWholeRendered, roundTo((x - v.left) / s), roundTo((y - v.top) / s), roundTo(width / s),
-          roundTo(height / s), {0, 0, width, height}};
+  return {kWholeRendered, RoundTo((x - v.left) / s), RoundTo((y - v.top) / s), RoundTo(width / s),
+          RoundTo(height / s), {0, 0, width, height}};
 }
 
 }  // namespace
@@ -43,27 +43,27 @@ RenderingPlacement PlaceRendering(int32_t x, int32_t y, int32_t width, int32_t h
   // large magnification is rendered where it is seen instead.
   const bool fits = width / s <= kMaxPictureSide && height / s <= kMaxPictureSide;
   if (whole || (fits && 2.0 * v.windowWidth * v.windowHeight >= (height / s) * (width / s)))
-    return placeWhole(x, y, width, height, v);
+    return PlaceWhole(x, y, width, height, v);
   if (x >= v.left + v.width || y >= v.top + v.height || v.left >= x + width || v.top >= y + height) return {};
   const int32_t x0 = std::max(x, v.left), y0 = std::max(y, v.top);
   const int32_t x1 = std::min(x + width, v.left + v.width), y1 = std::min(y + height, v.top + v.height);
-  const int32_t left = x0 == v.left ? 0 : roundTo((x0 - v.left) / s);
-  const int32_t top = y0 == v.top ? 0 : roundTo((y0 - v.top) / s);
-  const int32_t right = x1 == v.left + v.width ? v.windowWidth : roundTo((x1 - v.left) / s);
-  const int32_t bottom = y1 == v.top + v.height ? v.windowHeight : roundTo((y1 - v.top) / s);
+  const int32_t left = x0 == v.left ? 0 : RoundTo((x0 - v.left) / s);
+  const int32_t top = y0 == v.top ? 0 : RoundTo((y0 - v.top) / s);
+  const int32_t right = x1 == v.left + v.width ? v.windowWidth : RoundTo((x1 - v.left) / s);
+  const int32_t bottom = y1 == v.top + v.height ? v.windowHeight : RoundTo((y1 - v.top) / s);
   return {kPartRendered, left, top, std::max(0, right - left), std::max(0, bottom - top),
           {x0 - x, y0 - y, x1 - x, y1 - y}};
 }
 
 void StretchNearest(const Picture& source, const Rect& from, Picture& target) {
-  const int tw = target.width(), th = target.height();
-  const int64_t sw = from.width(), sh = from.height();
+  const int tw = target.Width(), th = target.Height();
+  const int64_t sw = from.Width(), sh = from.Height();
   if (tw == 0 || th == 0 || sw <= 0 || sh <= 0) return;
   std::vector<int> columns(static_cast<size_t>(tw));
   for (int c = 0; c < tw; ++c) columns[c] = static_cast<int>(from.left + c * sw / tw);
   for (int r = 0; r < th; ++r) {
-    const auto src = source.row(static_cast<int>(from.top + r * sh / th));
-    auto dst = target.row(r);
+    const auto src = source.Row(static_cast<int>(from.top + r * sh / th));
+    auto dst = target.Row(r);
     if (sw == tw) {
       std::copy_n(src.begin() + from.left, tw, dst.begin());
       continue;
@@ -74,12 +74,12 @@ void StretchNearest(const Picture& source, const Rect& from, Picture& target) {
 
 void RenderLayer(LayerRendering& out, const RenderInput& in, const RenderView& view, bool whole) {
   const RenderingPlacement place =
-      in.work.empty() ? RenderingPlacement{} : PlaceRendering(in.x, in.y, in.work.width(), in.work.height(), view, whole);
+      in.work.Empty() ? RenderingPlacement{} : PlaceRendering(in.x, in.y, in.work.Width(), in.work.Height(), view, whole);
   if (place.state == kNotOnScreen) {
     out.Release();
     return;
   }
-  out.Image.resize(place.width, place.height);
+  out.Image.Resize(place.width, place.height);
   out.X = place.x;
   out.Y = place.y;
   out.State = place.state;

@@ -23,7 +23,7 @@ void TLayer::MoveBy(int32_t dx, int32_t dy) {
     PivotY_ += dy;
   }
   if (DeskRendering_.State == kWholeRendered)
-    placeDeskRendering();
+    PlaceDeskRendering();
   else
     RenderDesk();
   RepaintUnion(oldArea);
@@ -33,26 +33,26 @@ namespace {
 
 // No smaller than the rotated picture: its bounding box plus the border
 // the rotation adds and a pixel of rounding.
-int64_t rotatedPixelsAtMost(const Picture& picture, int32_t degrees) {
+int64_t RotatedPixelsAtMost(const Picture& picture, int32_t degrees) {
   const double theta = degrees * std::numbers::pi / 180.0;
   const double c = std::abs(std::cos(theta)), s = std::abs(std::sin(theta));
   const auto side = [](double length) { return static_cast<int64_t>(std::ceil(length)) + 8; };
-  return side(picture.width() * c + picture.height() * s) * side(picture.width() * s + picture.height() * c);
+  return side(picture.Width() * c + picture.Height() * s) * side(picture.Width() * s + picture.Height() * c);
 }
 
-[[noreturn]] void refuseRotation() {
+[[noreturn]] void RefuseRotation() {
   throw ELayerTooLarge("The layer cannot be rotated: the rotated picture would be larger than " +
                        std::to_string(kMaxLayerPixels >> 20) + " megapixels or " + std::to_string(kMaxPictureSide) +
                        " pixels a side");
 }
 
 // Checked before anything is allocated.
-Picture rotatedWithinCaps(const Picture& base, int32_t degrees) {
-  if (rotatedPixelsAtMost(base, degrees) > kMaxLayerPixels) refuseRotation();
+Picture RotatedWithinCaps(const Picture& base, int32_t degrees) {
+  if (RotatedPixelsAtMost(base, degrees) > kMaxLayerPixels) RefuseRotation();
   try {
-    return RotatePicture(base, -degrees, base.width() / 2, base.height() / 2);
+    return RotatePicture(base, -degrees, base.Width() / 2, base.Height() / 2);
   } catch (const std::invalid_argument&) {
-    refuseRotation();
+    RefuseRotation();
   }
 }
 
@@ -65,33 +65,33 @@ void TLayer::RotateTo(int32_t angle) {
   // the first rotation the snapshot will be the working picture. The new
   // picture is made before anything changes, so a refusal changes nothing.
   const Picture& base = TransformMode_ == kModeRotated ? BasePicture_ : WorkPicture_;
-  Picture rotated = a != 0 && !base.empty() ? rotatedWithinCaps(base, a) : base;
+  Picture rotated = a != 0 && !base.Empty() ? RotatedWithinCaps(base, a) : base;
   const Rect oldArea = DeskRendering_.Area();
   if (TransformMode_ != kModeRotated) {
     SetTransformMode(kModeRotated);
-    PivotX_ = X_ + BasePicture_.width() / 2;
-    PivotY_ = Y_ + BasePicture_.height() / 2;
+    PivotX_ = X_ + BasePicture_.Width() / 2;
+    PivotY_ = Y_ + BasePicture_.Height() / 2;
   }
   WorkPicture_ = std::move(rotated);
   Angle_ = a;
-  refitMask();
+  RefitMask();
   Site_->RecordAction(EditingAction::LayerRotated);
-  X_ = PivotX_ - WorkPicture_.width() / 2;
-  Y_ = PivotY_ - WorkPicture_.height() / 2;
+  X_ = PivotX_ - WorkPicture_.Width() / 2;
+  Y_ = PivotY_ - WorkPicture_.Height() / 2;
   RenderDesk();
   RepaintUnion(oldArea);
 }
 
 // Pixel i of every row swaps with pixel width - 1 - i; the mask stays.
-void TLayer::mirrorWorkPicture() {
-  for (int y = 0; y < WorkPicture_.height(); ++y) std::ranges::reverse(WorkPicture_.row(y));
+void TLayer::MirrorWorkPicture() {
+  for (int y = 0; y < WorkPicture_.Height(); ++y) std::ranges::reverse(WorkPicture_.Row(y));
 }
 
 void TLayer::FlipHorizontal() {
   Site_->RecordAction(EditingAction::ParametersChanged);
   PushUndo(UndoKind::Flip);
   if (TransformMode_ != kModeFlipped) SetTransformMode(kModeFlipped);
-  mirrorWorkPicture();
+  MirrorWorkPicture();
   RenderDesk();
   Repaint();
 }
@@ -104,7 +104,7 @@ void TLayer::SetTransformMode(uint8_t mode) {
 }
 
 void TLayer::EndRotationDrag() {
-  if (UndoList_.empty() || UndoList_.Newest().Kind != UndoKind::Rotate) return;
+  if (UndoList_.Empty() || UndoList_.Newest().Kind != UndoKind::Rotate) return;
   TUndoRecord& record = UndoList_.Newest();
   record.Angle = Angle_ - record.Angle;
 }

@@ -9,36 +9,36 @@ namespace lumena {
 
 namespace {
 
-bool takesArea(UndoKind kind) {
+bool TakesArea(UndoKind kind) {
   return kind == UndoKind::Brush || kind == UndoKind::Eraser || kind == UndoKind::Modifier ||
          kind == UndoKind::Calibration || kind == UndoKind::BaldHead;
 }
 
-bool savesPicture(UndoKind kind) {
+bool SavesPicture(UndoKind kind) {
   return kind == UndoKind::Brush || kind == UndoKind::Eraser || kind == UndoKind::Calibration ||
          kind == UndoKind::BaldHead;
 }
 
-bool regionKind(UndoKind kind) { return kind == UndoKind::Colour || kind == UndoKind::RegionReset; }
+bool RegionKind(UndoKind kind) { return kind == UndoKind::Colour || kind == UndoKind::RegionReset; }
 
-bool isEmpty(const Rect& r) { return r.right <= r.left || r.bottom <= r.top; }
+bool IsEmpty(const Rect& r) { return r.right <= r.left || r.bottom <= r.top; }
 
 // Copies every pixel of `source`, alpha included, to (x, y) of the target.
-void drawAt(Picture& target, int32_t x, int32_t y, const Picture& source) {
-  const int x0 = std::max(0, x), x1 = std::min(target.width(), x + source.width());
+void DrawAt(Picture& target, int32_t x, int32_t y, const Picture& source) {
+  const int x0 = std::max(0, x), x1 = std::min(target.Width(), x + source.Width());
   if (x1 <= x0) return;
-  for (int ty = std::max(0, y); ty < std::min(target.height(), y + source.height()); ++ty) {
-    const auto from = source.row(ty - y);
-    std::copy(from.begin() + (x0 - x), from.begin() + (x1 - x), target.row(ty).begin() + x0);
+  for (int ty = std::max(0, y); ty < std::min(target.Height(), y + source.Height()); ++ty) {
+    const auto from = source.Row(ty - y);
+    std::copy(from.begin() + (x0 - x), from.begin() + (x1 - x), target.Row(ty).begin() + x0);
   }
 }
 
 }  // namespace
 
-void TLayer::fillUndoRecord(TUndoRecord& record, UndoKind kind) const {
+void TLayer::FillUndoRecord(TUndoRecord& record, UndoKind kind) const {
   record.Kind = kind;
   record.Region = Mask_.CurrentRegion();
-  record.Params = regionKind(kind) && record.Region > 0 ? Mask_.Region(record.Region) : Params_;
+  record.Params = RegionKind(kind) && record.Region > 0 ? Mask_.Region(record.Region) : Params_;
   record.X = X_;
   record.Y = Y_;
   record.Width = WidthOf();
@@ -48,32 +48,32 @@ void TLayer::fillUndoRecord(TUndoRecord& record, UndoKind kind) const {
   record.PivotY = PivotY_;
   record.TransformMode = TransformMode_;
   const DeskGeometry& g = Site_->Geometry();
-  record.Area = takesArea(kind) ? Rect{g.tableWidth, g.tableHeight, -1, -1} : kNoArea;
-  if (savesPicture(kind)) record.SavedPicture = WorkPicture_;
+  record.Area = TakesArea(kind) ? Rect{g.tableWidth, g.tableHeight, -1, -1} : kNoArea;
+  if (SavesPicture(kind)) record.SavedPicture = WorkPicture_;
 }
 
 TUndoRecord* TLayer::PushUndo(UndoKind kind, bool once) {
   if (once && !Site_->TakeUndoPending()) return nullptr;
-  TUndoRecord* record = UndoList_.Push([&](TUndoRecord& r) { fillUndoRecord(r, kind); });
+  TUndoRecord* record = UndoList_.Push([&](TUndoRecord& r) { FillUndoRecord(r, kind); });
   Site_->RefreshControls();
   return record;
 }
 
 void TLayer::Undo() {
-  if (UndoList_.empty()) return;
+  if (UndoList_.Empty()) return;
   Site_->RecordAction(EditingAction::Undo);
   // A reset stacked one RegionReset record per region above its Reset
   // record; one Undo takes back the whole chain.
-  for (bool chained = true; chained && !UndoList_.empty();) {
+  for (bool chained = true; chained && !UndoList_.Empty();) {
     TUndoRecord record = std::move(UndoList_.Newest());
     UndoList_.PopNewest();
-    chained = undoRecord(record) && !UndoList_.empty() &&
+    chained = UndoRecord(record) && !UndoList_.Empty() &&
               (UndoList_.Newest().Kind == UndoKind::RegionReset || UndoList_.Newest().Kind == UndoKind::Reset);
   }
   Site_->RefreshControls();
 }
 
-bool TLayer::undoRecord(TUndoRecord& record) {
+bool TLayer::UndoRecord(TUndoRecord& record) {
   const Rect oldArea = DeskRendering_.Area();
   bool changed = false;
   bool moveOnly = false;
@@ -92,42 +92,42 @@ bool TLayer::undoRecord(TUndoRecord& record) {
     case UndoKind::Brush:
     case UndoKind::Eraser:
     case UndoKind::Modifier:
-      if (!record.SavedPicture.empty() && !isEmpty(record.Area)) {
-        drawAt(WorkPicture_, record.Area.left, record.Area.top, record.SavedPicture);
-        if (record.Kind == UndoKind::Modifier) drawAt(BasePicture_, record.Area.left, record.Area.top, record.SavedPicture);
+      if (!record.SavedPicture.Empty() && !IsEmpty(record.Area)) {
+        DrawAt(WorkPicture_, record.Area.left, record.Area.top, record.SavedPicture);
+        if (record.Kind == UndoKind::Modifier) DrawAt(BasePicture_, record.Area.left, record.Area.top, record.SavedPicture);
         changed = true;
       }
       break;
     case UndoKind::Calibration:
     case UndoKind::BaldHead:
       // The whole picture comes back, also should its size have changed.
-      if (!record.SavedPicture.empty()) {
-        const bool resized = record.SavedPicture.width() != WorkPicture_.width() ||
-                             record.SavedPicture.height() != WorkPicture_.height();
+      if (!record.SavedPicture.Empty()) {
+        const bool resized = record.SavedPicture.Width() != WorkPicture_.Width() ||
+                             record.SavedPicture.Height() != WorkPicture_.Height();
         WorkPicture_ = std::move(record.SavedPicture);
-        if (resized) refitMask();
+        if (resized) RefitMask();
         changed = true;
       }
       break;
     case UndoKind::Flip:
-      mirrorWorkPicture();
+      MirrorWorkPicture();
       changed = true;
       break;
     case UndoKind::Move:
     case UndoKind::Resize:
-      changed = restorePlacement(record);
+      changed = RestorePlacement(record);
       moveOnly = changed && record.Kind == UndoKind::Move && DeskRendering_.State == kWholeRendered;
       break;
     case UndoKind::Colour:
     case UndoKind::PasteState:
     case UndoKind::Reset:
     case UndoKind::RegionReset:
-      changed = restoreParameters(record);
+      changed = RestoreParameters(record);
       break;
   }
   if (changed) {
     if (moveOnly)
-      placeDeskRendering();
+      PlaceDeskRendering();
     else
       RenderDesk();
     RepaintUnion(oldArea);
@@ -139,9 +139,9 @@ bool TLayer::undoRecord(TUndoRecord& record) {
   return record.Kind == UndoKind::RegionReset;
 }
 
-bool TLayer::restoreParameters(const TUndoRecord& record) {
+bool TLayer::RestoreParameters(const TUndoRecord& record) {
   bool shown;
-  if (regionKind(record.Kind) && record.Region > 0) {
+  if (RegionKind(record.Kind) && record.Region > 0) {
     if (Mask_.Region(record.Region) == record.Params) return false;
     Mask_.SetRegion(record.Region, record.Params);
     shown = Mask_.CurrentRegion() == record.Region;
@@ -154,7 +154,7 @@ bool TLayer::restoreParameters(const TUndoRecord& record) {
   return true;
 }
 
-bool TLayer::restorePlacement(const TUndoRecord& record) {
+bool TLayer::RestorePlacement(const TUndoRecord& record) {
   bool changed = false;
   if (record.X != X_ || record.Y != Y_) {
     X_ = record.X;
@@ -165,9 +165,9 @@ bool TLayer::restorePlacement(const TUndoRecord& record) {
   }
   if (record.Kind == UndoKind::Resize && record.Width > 0 && record.Height > 0 &&
       (record.Width != WidthOf() || record.Height != HeightOf())) {
-    WorkPicture_.resize(record.Width, record.Height);
+    WorkPicture_.Resize(record.Width, record.Height);
     StretchAlpha(WorkPicture_, {0, 0, record.Width, record.Height}, BasePicture_, true);
-    refitMask();
+    RefitMask();
     changed = true;
   }
   return changed;
@@ -184,7 +184,7 @@ void TLayer::Reset() {
       int region;
       ~Restore() {
         layer.Mask_.SetCurrentRegion(region);
-        layer.attachRegionCallback();
+        layer.AttachRegionCallback();
       }
     } restore{*this, remembered};
     Mask_.SetCurrentRegion(0);

@@ -11,7 +11,7 @@ namespace {
 
 // Nearest-neighbour refit with single-precision steps: the source index is
 // Round of a running sum, the sum capped at the last old index.
-std::vector<uint8_t> refitCells(std::span<const uint8_t> old, int oldColumns, int oldRows, int columns, int rows) {
+std::vector<uint8_t> RefitCells(std::span<const uint8_t> old, int oldColumns, int oldRows, int columns, int rows) {
   std::vector<uint8_t> cells(static_cast<size_t>(columns) * rows);
   const float stepX = static_cast<float>(oldColumns) / static_cast<float>(columns);
   const float stepY = static_cast<float>(oldRows) / static_cast<float>(rows);
@@ -30,7 +30,7 @@ std::vector<uint8_t> refitCells(std::span<const uint8_t> old, int oldColumns, in
   return cells;
 }
 
-uint8_t regionBit(int region) { return static_cast<uint8_t>(1u << (region - 1)); }
+uint8_t RegionBit(int region) { return static_cast<uint8_t>(1u << (region - 1)); }
 
 }  // namespace
 
@@ -38,13 +38,13 @@ EMaskIndexOutOfBounds::EMaskIndexOutOfBounds(int region)
     : std::out_of_range("Mask index out of bounds (" + std::to_string(region) + ")") {}
 
 void TMask::SetPicture(const Picture& picture) {
-  const int columns = picture.width(), rows = picture.height();
+  const int columns = picture.Width(), rows = picture.Height();
   if (columns == 0 || rows == 0)
     Cells_.clear();
   else if (Cells_.empty())
     Cells_.assign(static_cast<size_t>(columns) * rows, 0);
   else if (columns != Columns() || rows != Rows())
-    Cells_ = refitCells(Cells_, Columns(), Rows(), columns, rows);
+    Cells_ = RefitCells(Cells_, Columns(), Rows(), columns, rows);
   MaxX_ = Cells_.empty() ? -1 : columns - 1;
   MaxY_ = Cells_.empty() ? -1 : rows - 1;
   Picture_ = &picture;
@@ -55,11 +55,11 @@ void TMask::SetPicture(const Picture& picture) {
 }
 
 template <typename CellOp>
-void TMask::forOpRect(CellOp op) {
+void TMask::ForOpRect(CellOp op) {
   const int left = std::max(OpRect_.left, 0), top = std::max(OpRect_.top, 0);
   const int right = std::min(OpRect_.right, MaxX_ + 1), bottom = std::min(OpRect_.bottom, MaxY_ + 1);
   for (int row = top; row < bottom; ++row)
-    for (int column = left; column < right; ++column) op(cell(row, column));
+    for (int column = left; column < right; ++column) op(Cell(row, column));
 }
 
 void TMask::ClearRegion() {
@@ -68,15 +68,15 @@ void TMask::ClearRegion() {
 }
 
 void TMask::SetRect() {
-  forOpRect([bit = CurrentRegionBit_](uint8_t& c) { c |= bit; });
+  ForOpRect([bit = CurrentRegionBit_](uint8_t& c) { c |= bit; });
 }
 
 void TMask::ClearRect() {
-  forOpRect([keep = static_cast<uint8_t>(~CurrentRegionBit_)](uint8_t& c) { c &= keep; });
+  ForOpRect([keep = static_cast<uint8_t>(~CurrentRegionBit_)](uint8_t& c) { c &= keep; });
 }
 
 void TMask::InvertRect() {
-  forOpRect([bit = CurrentRegionBit_](uint8_t& c) { c ^= bit; });
+  ForOpRect([bit = CurrentRegionBit_](uint8_t& c) { c ^= bit; });
 }
 
 void TMask::SetOpRect(const Rect& rect) {
@@ -116,14 +116,14 @@ void TMask::Apply(uint32_t flags) {
 int TMask::CurrentRegion() const { return CurrentRegionBit_ == 0 ? 0 : std::countr_zero(CurrentRegionBit_) + 1; }
 
 void TMask::SetCurrentRegion(int region) {
-  CurrentRegionBit_ = region <= 0 ? 0 : regionBit(std::min(region, kMaskRegionCount));
+  CurrentRegionBit_ = region <= 0 ? 0 : RegionBit(std::min(region, kMaskRegionCount));
   if (OnRegionChange_) OnRegionChange_();
 }
 
 bool TMask::HasRegionAt(int row, int column, int region) const {
-  if (!insideCells(row, column) || region < 0 || region > kMaskRegionCount) return false;
-  const uint8_t bit = region == 0 ? CurrentRegionBit_ : regionBit(region);
-  return (cell(row, column) & bit) != 0;
+  if (!InsideCells(row, column) || region < 0 || region > kMaskRegionCount) return false;
+  const uint8_t bit = region == 0 ? CurrentRegionBit_ : RegionBit(region);
+  return (Cell(row, column) & bit) != 0;
 }
 
 const std::vector<int>& TMask::CollectUsedRegions() {
@@ -131,7 +131,7 @@ const std::vector<int>& TMask::CollectUsedRegions() {
   for (uint8_t c : Cells_) all |= c;
   UsedRegions_.clear();
   for (int region = 1; region <= kMaskRegionCount; ++region)
-    if (all & regionBit(region)) UsedRegions_.push_back(region);
+    if (all & RegionBit(region)) UsedRegions_.push_back(region);
   return UsedRegions_;
 }
 
@@ -140,10 +140,10 @@ const RegionParameters& TMask::Region(int region) const {
   return RegionParams_[region - 1];
 }
 
-RegionParameters& TMask::regionAt(int region) {
+RegionParameters& TMask::RegionAt(int region) {
   return const_cast<RegionParameters&>(std::as_const(*this).Region(region));
 }
 
-void TMask::SetRegion(int region, const RegionParameters& parameters) { regionAt(region) = parameters; }
+void TMask::SetRegion(int region, const RegionParameters& parameters) { RegionAt(region) = parameters; }
 
 }  // namespace lumena

@@ -135,24 +135,24 @@ class TMask {
   // EMaskIndexOutOfBounds.
   const RegionParameters& Region(int region) const;
   void SetRegion(int region, const RegionParameters& parameters);
-  int32_t GetColor(int region) const { return get(region, &RegionParameters::Color); }
-  int32_t GetRed(int region) const { return get(region, &RegionParameters::Red); }
-  int32_t GetGreen(int region) const { return get(region, &RegionParameters::Green); }
-  int32_t GetBlue(int region) const { return get(region, &RegionParameters::Blue); }
-  int32_t GetHue(int region) const { return get(region, &RegionParameters::Hue); }
-  int32_t GetSaturation(int region) const { return get(region, &RegionParameters::Saturation); }
-  int32_t GetBrightness(int region) const { return get(region, &RegionParameters::Brightness); }
-  int32_t GetContrast(int region) const { return get(region, &RegionParameters::Contrast); }
-  uint8_t GetOpacity(int region) const { return get(region, &RegionParameters::Opacity); }
-  void SetColor(int region, int32_t v) { set(region, &RegionParameters::Color, v); }
-  void SetRed(int region, int32_t v) { set(region, &RegionParameters::Red, v); }
-  void SetGreen(int region, int32_t v) { set(region, &RegionParameters::Green, v); }
-  void SetBlue(int region, int32_t v) { set(region, &RegionParameters::Blue, v); }
-  void SetHue(int region, int32_t v) { set(region, &RegionParameters::Hue, v); }
-  void SetSaturation(int region, int32_t v) { set(region, &RegionParameters::Saturation, v); }
-  void SetBrightness(int region, int32_t v) { set(region, &RegionParameters::Brightness, v); }
-  void SetContrast(int region, int32_t v) { set(region, &RegionParameters::Contrast, v); }
-  void SetOpacity(int region, uint8_t v) { set(region, &RegionParameters::Opacity, v); }
+  int32_t GetColor(int region) const { return Get(region, &RegionParameters::Color); }
+  int32_t GetRed(int region) const { return Get(region, &RegionParameters::Red); }
+  int32_t GetGreen(int region) const { return Get(region, &RegionParameters::Green); }
+  int32_t GetBlue(int region) const { return Get(region, &RegionParameters::Blue); }
+  int32_t GetHue(int region) const { return Get(region, &RegionParameters::Hue); }
+  int32_t GetSaturation(int region) const { return Get(region, &RegionParameters::Saturation); }
+  int32_t GetBrightness(int region) const { return Get(region, &RegionParameters::Brightness); }
+  int32_t GetContrast(int region) const { return Get(region, &RegionParameters::Contrast); }
+  uint8_t GetOpacity(int region) const { return Get(region, &RegionParameters::Opacity); }
+  void SetColor(int region, int32_t v) { Set(region, &RegionParameters::Color, v); }
+  void SetRed(int region, int32_t v) { Set(region, &RegionParameters::Red, v); }
+  void SetGreen(int region, int32_t v) { Set(region, &RegionParameters::Green, v); }
+  void SetBlue(int region, int32_t v) { Set(region, &RegionParameters::Blue, v); }
+  void SetHue(int region, int32_t v) { Set(region, &RegionParameters::Hue, v); }
+  void SetSaturation(int region, int32_t v) { Set(region, &RegionParameters::Saturation, v); }
+  void SetBrightness(int region, int32_t v) { Set(region, &RegionParameters::Brightness, v); }
+  void SetContrast(int region, int32_t v) { Set(region, &RegionParameters::Contrast, v); }
+  void SetOpacity(int region, uint8_t v) { Set(region, &RegionParameters::Opacity, v); }
 
   int32_t State() const { return State_; }
   void SetState(int32_t state) { State_ = state; }
@@ -179,22 +179,22 @@ class TMask {
 
  private:
   template <typename T>
-  T get(int region, T RegionParameters::*field) const {
+  T Get(int region, T RegionParameters::*field) const {
     return Region(region).*field;
   }
   template <typename T>
-  void set(int region, T RegionParameters::*field, T value) {
-    regionAt(region).*field = value;
+  void Set(int region, T RegionParameters::*field, T value) {
+    RegionAt(region).*field = value;
   }
-  RegionParameters& regionAt(int region);
-  uint8_t& cell(int row, int column) { return Cells_[static_cast<size_t>(row) * Columns() + column]; }
-  uint8_t cell(int row, int column) const { return Cells_[static_cast<size_t>(row) * Columns() + column]; }
-  bool insideCells(int row, int column) const { return row >= 0 && row <= MaxY_ && column >= 0 && column <= MaxX_; }
+  RegionParameters& RegionAt(int region);
+  uint8_t& Cell(int row, int column) { return Cells_[static_cast<size_t>(row) * Columns() + column]; }
+  uint8_t Cell(int row, int column) const { return Cells_[static_cast<size_t>(row) * Columns() + column]; }
+  bool InsideCells(int row, int column) const { return row >= 0 && row <= MaxY_ && column >= 0 && column <= MaxX_; }
   template <typename CellOp>
-  void forOpRect(CellOp op);
-  void takeRestrictSnapshot();
-  bool passesRestriction(int row, int column) const;
-  void fillCells(std::span<const uint8_t> bytes);
+  void ForOpRect(CellOp op);
+  void TakeRestrictSnapshot();
+  bool PassesRestriction(int row, int column) const;
+  void FillCells(std::span<const uint8_t> bytes);
 
   int32_t MaxX_ = -1;
   int32_t MaxY_ = -1;

@@ -24,7 +24,7 @@ namespace {
 class ItemReader {
  public:
   explicit ItemReader(std::span<const uint8_t> bytes) : rest_(bytes) {}
-  std::span<const uint8_t> take(size_t size) {
+  std::span<const uint8_t> Take(size_t size) {
     if (rest_.size() < size) {
       rest_ = {};
       return {};
@@ -33,23 +33,23 @@ class ItemReader {
     rest_ = rest_.subspan(size);
     return item;
   }
-  std::span<const uint8_t> rest() const { return rest_; }
+  std::span<const uint8_t> Rest() const { return rest_; }
 
  private:
   std::span<const uint8_t> rest_;
 };
 
-void putRegion(std::vector<uint8_t>& out, const RegionParameters& p) {
+void PutRegion(std::vector<uint8_t>& out, const RegionParameters& p) {
   ByteWriter writer(out);
-  for (int32_t v : {p.Color, p.Red, p.Green, p.Blue, p.Hue, p.Saturation, p.Brightness, p.Contrast}) writer.i32le(v);
-  writer.u8(p.Opacity);
+  for (int32_t v : {p.Color, p.Red, p.Green, p.Blue, p.Hue, p.Saturation, p.Brightness, p.Contrast}) writer.I32le(v);
+  writer.U8(p.Opacity);
 }
 
-RegionParameters regionFrom(std::span<const uint8_t> record) {
+RegionParameters RegionFrom(std::span<const uint8_t> record) {
   RegionParameters p;
   int32_t* fields[] = {&p.Color, &p.Red, &p.Green, &p.Blue, &p.Hue, &p.Saturation, &p.Brightness, &p.Contrast};
   ByteCursor cursor(record);  // a whole record: every field is there
-  for (int32_t* field : fields) *field = static_cast<int32_t>(*cursor.u32le());
+  for (int32_t* field : fields) *field = static_cast<int32_t>(*cursor.U32le());
   p.Opacity = record[32];
   ClampToRanges(p);
   return p;
@@ -57,18 +57,18 @@ RegionParameters regionFrom(std::span<const uint8_t> record) {
 
 // A valid stream of the cells cannot be much longer than zlib's own bound;
 // anything larger is not read into memory.
-size_t largestMaskFile(size_t cells) { return 2 * static_cast<size_t>(compressBound(static_cast<uLong>(cells))) + 65536; }
+size_t LargestMaskFile(size_t cells) { return 2 * static_cast<size_t>(compressBound(static_cast<uLong>(cells))) + 65536; }
 
 }  // namespace
 
-void TMask::fillCells(std::span<const uint8_t> bytes) {
+void TMask::FillCells(std::span<const uint8_t> bytes) {
   const size_t count = std::min(bytes.size(), Cells_.size());
   std::memcpy(Cells_.data(), bytes.data(), count);
 }
 
 void TMask::ReadMaskBytes(std::span<const uint8_t> compressed) {
   if (Cells_.empty()) return;
-  if (const auto content = InflateStreamPrefix(compressed, Cells_.size())) fillCells(*content);
+  if (const auto content = InflateStreamPrefix(compressed, Cells_.size())) FillCells(*content);
 }
 
 std::vector<uint8_t> TMask::MaskBytes() const {
@@ -81,7 +81,7 @@ void TMask::LoadMaskFile(const std::string& fileName) {
   if (Cells_.empty()) return;
   std::vector<uint8_t> bytes;
   try {
-    bytes = ReadDataFile(fileName, largestMaskFile(Cells_.size()));
+    bytes = ReadDataFile(fileName, LargestMaskFile(Cells_.size()));
   } catch (const std::system_error&) {
     return;  // no usable mask file: the layer keeps its blank mask
   }
@@ -101,8 +101,8 @@ void TMask::WriteMaskStream(std::vector<uint8_t>& out) const {
   std::vector<uint8_t> content(Cells_);
   content.reserve(Cells_.size() + kMaskStreamTailBytes);
   content.push_back(0);  // no second cells
-  for (const RegionParameters& p : RegionParams_) putRegion(content, p);
-  ByteWriter(content).i32le(State_);
+  for (const RegionParameters& p : RegionParams_) PutRegion(content, p);
+  ByteWriter(content).I32le(State_);
   const std::vector<uint8_t> compressed = DeflateStream(content);
   out.insert(out.end(), compressed.begin(), compressed.end());
 }
@@ -114,17 +114,17 @@ void TMask::ReadMaskStream(std::span<const uint8_t> compressed) {
   if (Cells_.empty()) return;
   const auto content = InflateStreamPrefix(compressed, Cells_.size() + kMaskStreamTailBytes);
   if (!content) return;
-  fillCells(*content);
+  FillCells(*content);
   ItemReader reader(*content);
-  if (reader.take(Cells_.size()).empty()) return;
-  const auto flag = reader.take(1);
+  if (reader.Take(Cells_.size()).empty()) return;
+  const auto flag = reader.Take(1);
   if (flag.empty() || flag[0] != 0) return;
   for (RegionParameters& p : RegionParams_) {
-    const auto record = reader.take(kMaskRegionRecordBytes);
+    const auto record = reader.Take(kMaskRegionRecordBytes);
     if (record.empty()) return;
-    p = regionFrom(record);
+    p = RegionFrom(record);
   }
-  if (const auto state = ByteCursor(reader.take(4)).u32le()) State_ = static_cast<int32_t>(*state);
+  if (const auto state = ByteCursor(reader.Take(4)).U32le()) State_ = static_cast<int32_t>(*state);
 }
 
 }  // namespace lumena

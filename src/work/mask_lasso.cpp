@@ -25,8 +25,8 @@ void TMask::ApplyLasso(bool add) {
   for (int row = 0; row < height; ++row)
     for (int column = 0; column < width; ++column) {
       if (!filled[static_cast<size_t>(row) * width + column]) continue;
-      if (!insideCells(origin.y + row, origin.x + column)) continue;
-      uint8_t& c = cell(origin.y + row, origin.x + column);
+      if (!InsideCells(origin.y + row, origin.x + column)) continue;
+      uint8_t& c = Cell(origin.y + row, origin.x + column);
       c = add ? (c | bit) : (c & static_cast<uint8_t>(~bit));
     }
 }

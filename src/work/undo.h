@@ -52,13 +52,13 @@ class TUndoList {
   // empty list has no room.
   TUndoRecord* Push(const std::function<void(TUndoRecord&)>& fill);
 
-  bool empty() const { return records_.empty(); }
-  size_t size() const { return records_.size(); }
+  bool Empty() const { return records_.empty(); }
+  size_t Size() const { return records_.size(); }
   const TUndoRecord& operator[](size_t i) const { return records_[i]; }
   TUndoRecord& Newest() { return records_.back(); }
   const TUndoRecord& Newest() const { return records_.back(); }
   void PopNewest() { records_.pop_back(); }
-  void clear() { records_.clear(); }
+  void Clear() { records_.clear(); }
 
  private:
   std::deque<TUndoRecord> records_;

@@ -59,14 +59,14 @@ void TWorkDesk::SetActive(int index) {
   // Painting the old area again drops its frame.
   if (previous && previous->DeskRendering().State != kNotOnScreen && DeskVisible())
     PaintArea(previous->DeskRendering().Area());
-  showActiveLayer();
+  ShowActiveLayer();
   const TLayer* active = ActiveLayer();
   if (active && active->DeskRendering().State != kNotOnScreen && DeskVisible()) PaintArea(active->DeskRendering().Area());
   Host_.RefreshControls();
   Host_.ActiveLayerChanged(ActiveIndex_);
 }
 
-void TWorkDesk::showActiveLayer() {
+void TWorkDesk::ShowActiveLayer() {
   const TLayer* active = ActiveLayer();
   Host_.ShowActiveLayerName(active);
   if (active) Host_.ShowLayerValues(active->ShownValues());
@@ -83,12 +83,12 @@ void TWorkDesk::DeleteLayer(int index) {
   if (!Host_.Confirm("ConfirmDeleteLayer", "\r\"" + layer.DisplayName() + "\" ?")) return;
   Host_.RecordAction(EditingAction::LayersDeleted);
   const Rect area = layer.DeskRendering().Area();
-  clearSpecialReference(&layer);
+  ClearSpecialReference(&layer);
   const bool wasActive = index == ActiveIndex_;
   Layers_.erase(Layers_.begin() + index);
   if (Layers_.empty()) {
     ActiveIndex_ = -1;
-    showActiveLayer();
+    ShowActiveLayer();
     Host_.ActiveLayerChanged(-1);
     Host_.RefreshControls();
   } else if (wasActive) {
@@ -102,11 +102,11 @@ void TWorkDesk::DeleteLayer(int index) {
   Host_.RefreshLayersList();
 }
 
-bool TWorkDesk::isSpecial(const TLayer* layer) const {
+bool TWorkDesk::IsSpecial(const TLayer* layer) const {
   return layer == PortraitLayer_ || layer == HandLayer_ || layer == BodyLayer_;
 }
 
-void TWorkDesk::clearSpecialReference(const TLayer* layer) {
+void TWorkDesk::ClearSpecialReference(const TLayer* layer) {
   if (layer == PortraitLayer_) {
     PortraitLayer_ = nullptr;
     Host_.PortraitChanged();
@@ -117,11 +117,11 @@ void TWorkDesk::clearSpecialReference(const TLayer* layer) {
 
 void TWorkDesk::DeleteGroup(std::string_view letter, int32_t type, bool selectFirst) {
   BusyCursor busy(Host_);
-  const std::string_view wanted = trimView(letter);
+  const std::string_view wanted = TrimView(letter);
   const TLayer* active = ActiveLayer();
   const auto matches = [&](const std::unique_ptr<TLayer>& l) {
-    if (isSpecial(l.get())) return false;
-    return (!wanted.empty() && iequals(l->GroupLetter(), wanted)) || (type >= 0 && l->TemplateType() == type);
+    if (IsSpecial(l.get())) return false;
+    return (!wanted.empty() && Iequals(l->GroupLetter(), wanted)) || (type >= 0 && l->TemplateType() == type);
   };
   const auto removed = std::erase_if(Layers_, matches);
   if (removed > 0) Host_.RecordAction(EditingAction::LayersDeleted);
@@ -132,7 +132,7 @@ void TWorkDesk::DeleteGroup(std::string_view letter, int32_t type, bool selectFi
   if (selectFirst && !Layers_.empty()) {
     SetActive(0);
   } else if (removed > 0 && ActiveIndex_ < 0 && active) {
-    showActiveLayer();
+    ShowActiveLayer();
     Host_.ActiveLayerChanged(-1);
     Host_.RefreshControls();
   }
@@ -149,7 +149,7 @@ void TWorkDesk::ClearWork() {
   SetActive(-1);
   Layers_.clear();
   PortraitLayer_ = HandLayer_ = BodyLayer_ = nullptr;
-  PanCache_.clear();
+  PanCache_.Clear();
   RefreshAll();
   Host_.RefreshLayersList();
   Host_.PortraitChanged();
@@ -157,7 +157,7 @@ void TWorkDesk::ClearWork() {
 
 int TWorkDesk::FindLayer(std::string_view name) const {
   for (int i = 0; i < Count(); ++i)
-    if (iequals(Layers_[i]->Name(), name)) return i;
+    if (Iequals(Layers_[i]->Name(), name)) return i;
   return -1;
 }
 
@@ -179,7 +179,7 @@ bool TWorkDesk::TakeUndoPending() {
 }
 
 void TWorkDesk::RegionChanged(const TLayer& layer) {
-  if (DeskVisible() && &layer == ActiveLayer()) showActiveLayer();
+  if (DeskVisible() && &layer == ActiveLayer()) ShowActiveLayer();
 }
 
 void TWorkDesk::ValuesChanged(const TLayer& layer) {

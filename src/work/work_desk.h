@@ -96,7 +96,7 @@ class TWorkDesk : public LayerSite {
   bool ShowActiveFrame = true;
 
   void BuildPanCache();
-  void ClearPanCache() { PanCache_.clear(); }
+  void ClearPanCache() { PanCache_.Clear(); }
   const Picture& PanCache() const { return PanCache_; }
   Point PanCachePosition() const { return {PanCacheX_, PanCacheY_}; }
 
@@ -108,7 +108,7 @@ class TWorkDesk : public LayerSite {
   Rect FullArea() const { return FullArea_; }
 
   DisplacementField& Displacement() { return Displacement_; }
-  void ResetDisplacement() { Displacement_.reset(); }
+  void ResetDisplacement() { Displacement_.Reset(); }
 
   // --- What layers ask of the desk.
   bool DeskVisible() const override { return Host_.DeskVisible(); }
@@ -119,10 +119,10 @@ class TWorkDesk : public LayerSite {
   std::string TemplateTypeLetter(int32_t type) const override { return Host_.TemplateTypeLetter(type); }
 
  private:
-  Rect windowRect() const { return {0, 0, Geometry_.windowWidth, Geometry_.windowHeight}; }
-  void clearSpecialReference(const TLayer* layer);
-  void showActiveLayer();
-  bool isSpecial(const TLayer* layer) const;
+  Rect WindowRect() const { return {0, 0, Geometry_.windowWidth, Geometry_.windowHeight}; }
+  void ClearSpecialReference(const TLayer* layer);
+  void ShowActiveLayer();
+  bool IsSpecial(const TLayer* layer) const;
 
   DeskHost& Host_;
   DeskGeometry Geometry_;

@@ -11,7 +11,7 @@ namespace lumena {
 
 namespace {
 
-bool isEmpty(const Rect& r) { return r.right <= r.left || r.bottom <= r.top; }
+bool IsEmpty(const Rect& r) { return r.right <= r.left || r.bottom <= r.top; }
 
 }  // namespace
 
@@ -39,22 +39,22 @@ void TWorkDesk::Refresh(const Rect& windowArea) {
 }
 
 void TWorkDesk::RefreshAll() {
-  if (DeskVisible()) Refresh(windowRect());
+  if (DeskVisible()) Refresh(WindowRect());
 }
 
 void TWorkDesk::PaintArea(const Rect& area) {
   const Rect rect{std::max(area.left, 0), std::max(area.top, 0), std::min(area.right, Geometry_.windowWidth),
                   std::min(area.bottom, Geometry_.windowHeight)};
-  if (isEmpty(rect)) return;
-  if (!PanCache_.empty()) {
+  if (IsEmpty(rect)) return;
+  if (!PanCache_.Empty()) {
     const Pixel white{255, 255, 255, 255};
     for (int y = rect.top; y < rect.bottom; ++y) {
-      auto row = DeskImage_.row(y);
+      auto row = DeskImage_.Row(y);
       const int cy = y - PanCacheY_;
       for (int x = rect.left; x < rect.right; ++x) {
         const int cx = x - PanCacheX_;
-        const bool inside = cx >= 0 && cy >= 0 && cx < PanCache_.width() && cy < PanCache_.height();
-        row[x] = inside ? PanCache_.at(cx, cy) : white;
+        const bool inside = cx >= 0 && cy >= 0 && cx < PanCache_.Width() && cy < PanCache_.Height();
+        row[x] = inside ? PanCache_.At(cx, cy) : white;
       }
     }
   }
@@ -78,7 +78,7 @@ void TWorkDesk::BuildPanCache() {
   bool any = false;
   for (const auto& layer : Layers_) {
     const LayerRendering& r = layer->DeskRendering();
-    if (!layer->Visible() || r.State == kNotOnScreen || r.Image.empty()) continue;
+    if (!layer->Visible() || r.State == kNotOnScreen || r.Image.Empty()) continue;
     const Rect a = r.Area();
     if (!any || a.left < u.left) PanCacheTableX_ = layer->X();
     if (!any || a.top < u.top) PanCacheTableY_ = layer->Y();
@@ -87,15 +87,15 @@ void TWorkDesk::BuildPanCache() {
             : a;
     any = true;
   }
-  PanCache_.clear();
+  PanCache_.Clear();
   if (!any) return;
   try {
     PanCacheX_ = u.left;
     PanCacheY_ = u.top;
-    PanCache_.resize(static_cast<int>(u.width()), static_cast<int>(u.height()));
-    ComposeArea({0, 0, PanCache_.width(), PanCache_.height()}, DeskTarget::PanCache);
+    PanCache_.Resize(static_cast<int>(u.Width()), static_cast<int>(u.Height()));
+    ComposeArea({0, 0, PanCache_.Width(), PanCache_.Height()}, DeskTarget::PanCache);
   } catch (...) {
-    PanCache_.clear();
+    PanCache_.Clear();
   }
 }
 
@@ -107,16 +107,16 @@ void TWorkDesk::BuildFullWorkImage() {
     const Rect t = layer->TableRect();
     const Rect c{std::max(t.left, 0), std::max(t.top, 0), std::min(t.right, Geometry_.tableWidth),
                  std::min(t.bottom, Geometry_.tableHeight)};
-    if (isEmpty(c)) continue;
+    if (IsEmpty(c)) continue;
     u = {std::min(u.left, c.left), std::min(u.top, c.top), std::max(u.right, c.right), std::max(u.bottom, c.bottom)};
   }
-  if (isEmpty(u)) {
-    FullWorkImage_.clear();
+  if (IsEmpty(u)) {
+    FullWorkImage_.Clear();
     FullArea_ = {};
     return;
   }
   FullArea_ = u;
-  FullWorkImage_.resize(static_cast<int>(u.width()), static_cast<int>(u.height()));
+  FullWorkImage_.Resize(static_cast<int>(u.Width()), static_cast<int>(u.Height()));
   struct Release {
     std::vector<std::unique_ptr<TLayer>>& layers;
     ~Release() {
@@ -125,7 +125,7 @@ void TWorkDesk::BuildFullWorkImage() {
   } release{Layers_};
   for (auto& layer : Layers_)
     if (layer->Visible()) layer->RenderFull(u);
-  ComposeArea({0, 0, FullWorkImage_.width(), FullWorkImage_.height()}, DeskTarget::FullWorkImage);
+  ComposeArea({0, 0, FullWorkImage_.Width(), FullWorkImage_.Height()}, DeskTarget::FullWorkImage);
 }
 
 }  // namespace lumena

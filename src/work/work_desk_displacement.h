@@ -18,13 +18,13 @@ class DisplacementField {
  public:
   static constexpr int kSide = kMaxDeskTableSide;
 
-  bool allocated() const { return !field_.empty(); }
-  void allocate() { field_.assign(static_cast<size_t>(kSide) * kSide, {}); }
-  void release() { std::vector<Displacement>().swap(field_); }
-  void reset() { std::fill(field_.begin(), field_.end(), Displacement{}); }
+  bool Allocated() const { return !field_.empty(); }
+  void Allocate() { field_.assign(static_cast<size_t>(kSide) * kSide, {}); }
+  void Release() { std::vector<Displacement>().swap(field_); }
+  void Reset() { std::fill(field_.begin(), field_.end(), Displacement{}); }
   // Indexed by table x, then y.
-  Displacement& at(int x, int y) { return field_[static_cast<size_t>(x) * kSide + y]; }
-  const Displacement& at(int x, int y) const { return field_[static_cast<size_t>(x) * kSide + y]; }
+  Displacement& At(int x, int y) { return field_[static_cast<size_t>(x) * kSide + y]; }
+  const Displacement& At(int x, int y) const { return field_[static_cast<size_t>(x) * kSide + y]; }
 
  private:
   std::vector<Displacement> field_;

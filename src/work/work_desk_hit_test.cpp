@@ -6,7 +6,7 @@ namespace lumena {
 int TWorkDesk::HitTest(int32_t x, int32_t y, bool ctrl, bool cycle) const {
   const auto hit = [&](int i) {
     const TLayer& l = *Layers_[i];
-    return l.Visible() && l.Contains(x, y) && l.WorkPicture().at(x - l.X(), y - l.Y()).a != 0;
+    return l.Visible() && l.Contains(x, y) && l.WorkPicture().At(x - l.X(), y - l.Y()).a != 0;
   };
   // Ctrl keeps the active layer anywhere in its rectangle; a hidden one is
   // never hit.

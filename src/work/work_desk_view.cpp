@@ -34,19 +34,19 @@ void TWorkDesk::SetViewPosition(int32_t left, int32_t top) {
         allWhole = false;
       }
     }
-    if (Host_.LastAction() == EditingAction::ViewMoved && !PanCache_.empty()) {
+    if (Host_.LastAction() == EditingAction::ViewMoved && !PanCache_.Empty()) {
       const Point p = place(PanCacheTableX_, PanCacheTableY_);
       PanCacheX_ = p.x;
       PanCacheY_ = p.y;
     } else if (allWhole) {
       BuildPanCache();
     } else {
-      PanCache_.clear();
+      PanCache_.Clear();
     }
-    if (PanCache_.empty())
-      Refresh(windowRect());
+    if (PanCache_.Empty())
+      Refresh(WindowRect());
     else
-      PaintArea(windowRect());
+      PaintArea(WindowRect());
   }
   Host_.RecordAction(EditingAction::ViewMoved);
 }
@@ -70,7 +70,7 @@ void TWorkDesk::SetScale(double scale) {
   Host_.ViewChanged();
   if (DeskVisible()) {
     RenderAll();
-    Refresh(windowRect());
+    Refresh(WindowRect());
   }
 }
 

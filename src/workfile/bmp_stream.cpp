@@ -18,11 +18,11 @@ constexpr uint32_t kInfoHeaderSize = 108;
 constexpr uint32_t kBitFields = 3;
 constexpr uint32_t kRgb = 0;
 
-[[noreturn]] void damaged(const char* what) { throw EWorkFileError(std::string("Damaged layer bitmap: ") + what); }
+[[noreturn]] void Damaged(const char* what) { throw EWorkFileError(std::string("Damaged layer bitmap: ") + what); }
 
 template <typename T>
-T need(std::optional<T> value) {
-  if (!value) damaged("headers cut short");
+T Need(std::optional<T> value) {
+  if (!value) Damaged("headers cut short");
   return *value;
 }
 
@@ -32,67 +32,67 @@ struct BmpLayout {
   int32_t height = 0;  // negative: rows from the top
 };
 
-BmpLayout readHeaders(std::span<const uint8_t> bytes) {
+BmpLayout ReadHeaders(std::span<const uint8_t> bytes) {
   ByteCursor c(bytes);
-  if (need(c.u16le()) != 0x4D42) damaged("no \"BM\" signature");
-  c.skip(8);
+  if (Need(c.U16le()) != 0x4D42) Damaged("no \"BM\" signature");
+  c.Skip(8);
   BmpLayout layout;
-  layout.dataOffset = need(c.u32le());
-  const uint32_t infoSize = need(c.u32le());
-  if (infoSize < 40) damaged("info header too small");
-  layout.width = static_cast<int32_t>(need(c.u32le()));
-  layout.height = static_cast<int32_t>(need(c.u32le()));
-  need(c.u16le());  // planes
-  if (need(c.u16le()) != 32) damaged("not 32 bits per pixel");
-  const uint32_t compression = need(c.u32le());
-  if (compression != kRgb && compression != kBitFields) damaged("compressed pixel data");
+  layout.dataOffset = Need(c.U32le());
+  const uint32_t infoSize = Need(c.U32le());
+  if (infoSize < 40) Damaged("info header too small");
+  layout.width = static_cast<int32_t>(Need(c.U32le()));
+  layout.height = static_cast<int32_t>(Need(c.U32le()));
+  Need(c.U16le());  // planes
+  if (Need(c.U16le()) != 32) Damaged("not 32 bits per pixel");
+  const uint32_t compression = Need(c.U32le());
+  if (compression != kRgb && compression != kBitFields) Damaged("compressed pixel data");
   return layout;
 }
 
 }  // namespace
 
 std::vector<uint8_t> EncodeBmp32(const Picture& picture) {
-  const auto w = static_cast<uint32_t>(picture.width()), h = static_cast<uint32_t>(picture.height());
+  const auto w = static_cast<uint32_t>(picture.Width()), h = static_cast<uint32_t>(picture.Height());
   const uint32_t dataOffset = kFileHeaderSize + kInfoHeaderSize;
   const uint64_t total = dataOffset + uint64_t{w} * h * 4;
   if (total > std::numeric_limits<uint32_t>::max()) throw EWorkFileError("Layer picture too large for a bitmap");
   std::vector<uint8_t> out;
   out.reserve(total);
   ByteWriter writer(out);
-  writer.u16le(0x4D42);
-  for (uint32_t v : {static_cast<uint32_t>(total), 0u, dataOffset, kInfoHeaderSize, w, h}) writer.u32le(v);
-  writer.u16le(1);   // planes
-  writer.u16le(32);  // bits per pixel
+  writer.U16le(0x4D42);
+  for (uint32_t v : {static_cast<uint32_t>(total), 0u, dataOffset, kInfoHeaderSize, w, h}) writer.U32le(v);
+  writer.U16le(1);   // planes
+  writer.U16le(32);  // bits per pixel
   // compression, data size, 72 dpi both ways, no palette
-  for (uint32_t v : {kBitFields, w * h * 4, 2835u, 2835u, 0u, 0u}) writer.u32le(v);
-  for (uint32_t mask : {0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0xFF000000u}) writer.u32le(mask);
-  writer.u32le(0x73524742);  // "sRGB"
+  for (uint32_t v : {kBitFields, w * h * 4, 2835u, 2835u, 0u, 0u}) writer.U32le(v);
+  for (uint32_t mask : {0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0xFF000000u}) writer.U32le(mask);
+  writer.U32le(0x73524742);  // "sRGB"
   out.resize(dataOffset, 0);  // endpoints and gamma unused
-  for (int y = picture.height() - 1; y >= 0; --y) {
-    const auto row = picture.row(y);
-    writer.bytes({reinterpret_cast<const uint8_t*>(row.data()), row.size() * sizeof(Pixel)});
+  for (int y = picture.Height() - 1; y >= 0; --y) {
+    const auto row = picture.Row(y);
+    writer.Bytes({reinterpret_cast<const uint8_t*>(row.data()), row.size() * sizeof(Pixel)});
   }
   return out;
 }
 
 Bmp32Size ReadBmp32Size(std::span<const uint8_t> bytes) {
-  const BmpLayout layout = readHeaders(bytes);
+  const BmpLayout layout = ReadHeaders(bytes);
   const int64_t height = layout.height < 0 ? -int64_t{layout.height} : layout.height;
   if (layout.width <= 0 || height == 0 || layout.width > kMaxPictureSide || height > kMaxPictureSide)
-    damaged("picture size out of range");
+    Damaged("picture size out of range");
   return {layout.width, static_cast<int>(height)};
 }
 
 Picture DecodeBmp32(std::span<const uint8_t> bytes) {
-  const BmpLayout layout = readHeaders(bytes);
+  const BmpLayout layout = ReadHeaders(bytes);
   const Bmp32Size size = ReadBmp32Size(bytes);
   const uint64_t rowBytes = uint64_t(size.width) * 4;
   if (layout.dataOffset > bytes.size() || bytes.size() - layout.dataOffset < rowBytes * uint64_t(size.height))
-    damaged("pixel data cut short");
+    Damaged("pixel data cut short");
   Picture picture(size.width, size.height);
-  for (int y = 0; y < picture.height(); ++y) {
-    const int stored = layout.height < 0 ? y : picture.height() - 1 - y;
-    std::memcpy(picture.row(y).data(), bytes.data() + layout.dataOffset + rowBytes * uint64_t(stored), rowBytes);
+  for (int y = 0; y < picture.Height(); ++y) {
+    const int stored = layout.height < 0 ? y : picture.Height() - 1 - y;
+    std::memcpy(picture.Row(y).data(), bytes.data() + layout.dataOffset + rowBytes * uint64_t(stored), rowBytes);
   }
   return picture;
 }

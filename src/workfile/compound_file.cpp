@@ -13,7 +13,7 @@ namespace {
 constexpr size_t kMaxStreamName = 31;
 
 // Takes the message of a GError and frees it.
-std::string takeMessage(GError*& error, std::string_view fallback) {
+std::string TakeMessage(GError*& error, std::string_view fallback) {
   std::string message(fallback);
   if (error) {
     message += ": ";
@@ -24,17 +24,17 @@ std::string takeMessage(GError*& error, std::string_view fallback) {
   return message;
 }
 
-std::string outputError(GsfOutput* output, std::string_view what) {
+std::string OutputError(GsfOutput* output, std::string_view what) {
   const GError* error = output ? gsf_output_error(output) : nullptr;
   return std::string(what) + (error ? std::string(": ") + error->message : std::string());
 }
 
 template <typename T>
-GsfHandle<T> adopt(T* object) {
+GsfHandle<T> Adopt(T* object) {
   return GsfHandle<T>(object);
 }
 
-void initialiseLibrary() {
+void InitialiseLibrary() {
   static const bool done = [] {
     gsf_init();
     return true;
@@ -49,17 +49,17 @@ void GObjectUnref::operator()(void* object) const {
 }
 
 CompoundWriter::CompoundWriter(std::FILE* file, const std::filesystem::path& name) {
-  initialiseLibrary();
-  sink_ = adopt(gsf_output_stdio_new_FILE(name.c_str(), file, TRUE));
+  InitialiseLibrary();
+  sink_ = Adopt(gsf_output_stdio_new_FILE(name.c_str(), file, TRUE));
   if (!sink_) throw EWorkFileError("Cannot write " + name.string());
-  root_ = adopt(gsf_outfile_msole_new(sink_.get()));
+  root_ = Adopt(gsf_outfile_msole_new(sink_.get()));
   if (!root_) throw EWorkFileError("Cannot create the compound file " + name.string());
 }
 
 CompoundWriter::CompoundWriter() {
-  initialiseLibrary();
-  sink_ = adopt(gsf_output_memory_new());
-  root_ = adopt(gsf_outfile_msole_new(sink_.get()));
+  InitialiseLibrary();
+  sink_ = Adopt(gsf_output_memory_new());
+  root_ = Adopt(gsf_outfile_msole_new(sink_.get()));
   if (!root_) throw EWorkFileError("Cannot create a compound file in memory");
 }
 
@@ -69,24 +69,24 @@ CompoundWriter::~CompoundWriter() {
   if (!finished_ && root_) gsf_output_close(GSF_OUTPUT(root_.get()));
 }
 
-void CompoundWriter::addStream(std::string_view name, std::span<const uint8_t> bytes) {
+void CompoundWriter::AddStream(std::string_view name, std::span<const uint8_t> bytes) {
   if (name.empty() || name.size() > kMaxStreamName) throw EWorkFileError("Invalid stream name \"" + std::string(name) + "\"");
   const std::string key(name);
-  auto child = adopt(gsf_outfile_new_child(root_.get(), key.c_str(), FALSE));
+  auto child = Adopt(gsf_outfile_new_child(root_.get(), key.c_str(), FALSE));
   if (!child) throw EWorkFileError("Cannot create the stream " + key);
   const bool written = bytes.empty() || gsf_output_write(child.get(), bytes.size(), bytes.data());
   const bool closed = gsf_output_close(child.get());
-  if (!written || !closed) throw EWorkFileError(outputError(child.get(), "Cannot write the stream " + key));
+  if (!written || !closed) throw EWorkFileError(OutputError(child.get(), "Cannot write the stream " + key));
 }
 
-void CompoundWriter::finish() {
+void CompoundWriter::Finish() {
   finished_ = true;
   const bool rootClosed = gsf_output_close(GSF_OUTPUT(root_.get()));
   const bool sinkClosed = gsf_output_is_closed(sink_.get()) || gsf_output_close(sink_.get());
-  if (!rootClosed || !sinkClosed) throw EWorkFileError(outputError(sink_.get(), "Cannot write the compound file"));
+  if (!rootClosed || !sinkClosed) throw EWorkFileError(OutputError(sink_.get(), "Cannot write the compound file"));
 }
 
-std::vector<uint8_t> CompoundWriter::memoryBytes() const {
+std::vector<uint8_t> CompoundWriter::MemoryBytes() const {
   if (!GSF_IS_OUTPUT_MEMORY(sink_.get())) return {};
   const guint8* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink_.get()));
   const auto size = static_cast<size_t>(gsf_output_size(sink_.get()));
@@ -95,27 +95,27 @@ std::vector<uint8_t> CompoundWriter::memoryBytes() const {
 
 CompoundReader::CompoundReader(const std::filesystem::path& path) {
   GError* error = nullptr;
-  auto source = adopt(gsf_input_stdio_new(path.c_str(), &error));
-  if (!source) throw EWorkFileError(takeMessage(error, "Cannot open " + path.string()));
-  open(std::move(source));
+  auto source = Adopt(gsf_input_stdio_new(path.c_str(), &error));
+  if (!source) throw EWorkFileError(TakeMessage(error, "Cannot open " + path.string()));
+  Open(std::move(source));
 }
 
 CompoundReader::CompoundReader(std::span<const uint8_t> bytes) {
-  open(adopt(gsf_input_memory_new(bytes.data(), static_cast<gsf_off_t>(bytes.size()), FALSE)));
+  Open(Adopt(gsf_input_memory_new(bytes.data(), static_cast<gsf_off_t>(bytes.size()), FALSE)));
 }
 
 CompoundReader::~CompoundReader() = default;
 
-void CompoundReader::open(GsfHandle<GsfInput> source) {
-  initialiseLibrary();
+void CompoundReader::Open(GsfHandle<GsfInput> source) {
+  InitialiseLibrary();
   if (!source) throw EWorkFileError("Cannot read the compound file");
   containerSize_ = static_cast<uint64_t>(std::max<gsf_off_t>(gsf_input_size(source.get()), 0));
   GError* error = nullptr;
-  root_ = adopt(gsf_infile_msole_new(source.get(), &error));
-  if (!root_) throw EWorkFileError(takeMessage(error, "Not a compound work file"));
+  root_ = Adopt(gsf_infile_msole_new(source.get(), &error));
+  if (!root_) throw EWorkFileError(TakeMessage(error, "Not a compound work file"));
 }
 
-std::vector<std::string> CompoundReader::streamNames() const {
+std::vector<std::string> CompoundReader::StreamNames() const {
   std::vector<std::string> names;
   const int count = gsf_infile_num_children(root_.get());
   for (int i = 0; i < count; ++i)
@@ -123,12 +123,12 @@ std::vector<std::string> CompoundReader::streamNames() const {
   return names;
 }
 
-std::optional<std::vector<uint8_t>> CompoundReader::readStream(std::string_view name, size_t limit) const {
+std::optional<std::vector<uint8_t>> CompoundReader::ReadStream(std::string_view name, size_t limit) const {
   const int count = gsf_infile_num_children(root_.get());
   for (int i = 0; i < count; ++i) {
     const char* childName = gsf_infile_name_by_index(root_.get(), i);
-    if (!childName || !iequals(childName, name)) continue;
-    auto child = adopt(gsf_infile_child_by_index(root_.get(), i));
+    if (!childName || !Iequals(childName, name)) continue;
+    auto child = Adopt(gsf_infile_child_by_index(root_.get(), i));
     if (!child) throw EWorkFileError("Cannot open the stream " + std::string(name));
     const gsf_off_t size = gsf_input_size(child.get());
     if (size < 0 || static_cast<uint64_t>(size) > std::min<uint64_t>(limit, containerSize_))

@@ -36,11 +36,11 @@ class CompoundWriter {
 
   // Creates a stream with the bytes. Throws EWorkFileError on a storage
   // error or a name the format cannot hold.
-  void addStream(std::string_view name, std::span<const uint8_t> bytes);
+  void AddStream(std::string_view name, std::span<const uint8_t> bytes);
   // Closes the storage; throws EWorkFileError when that fails.
-  void finish();
+  void Finish();
   // The whole file, for a writer made on memory, after finish().
-  std::vector<uint8_t> memoryBytes() const;
+  std::vector<uint8_t> MemoryBytes() const;
 
  private:
   GsfHandle<GsfOutput> sink_;
@@ -60,14 +60,14 @@ class CompoundReader {
   CompoundReader& operator=(const CompoundReader&) = delete;
 
   // The streams of the root storage in directory order.
-  std::vector<std::string> streamNames() const;
+  std::vector<std::string> StreamNames() const;
   // The stream whose name matches without regard to case; nothing when
   // there is none. Throws EWorkFileError when it is larger than `limit` or
   // than the file itself, or cannot be read.
-  std::optional<std::vector<uint8_t>> readStream(std::string_view name, size_t limit) const;
+  std::optional<std::vector<uint8_t>> ReadStream(std::string_view name, size_t limit) const;
 
  private:
-  void open(GsfHandle<GsfInput> source);
+  void Open(GsfHandle<GsfInput> source);
 
   GsfHandle<GsfInfile> root_;
   uint64_t containerSize_ = 0;

@@ -19,15 +19,15 @@ class SafeSave {
   // Creates the temporary file; throws EWorkFileError when it cannot.
   explicit SafeSave(std::filesystem::path target);
 
-  std::FILE* file() const { return file_->file(); }
+  std::FILE* File() const { return file_->File(); }
   // Appends bytes and starts writing them to the disk, so that the flush
   // at commit() has little left to do. Throws EWorkFileError.
-  void write(std::span<const uint8_t> bytes);
-  const std::filesystem::path& temporaryPath() const { return file_->temporaryPath(); }
+  void Write(std::span<const uint8_t> bytes);
+  const std::filesystem::path& TemporaryPath() const { return file_->TemporaryPath(); }
   // Flushes the data to the disk and renames the temporary file over the
   // target. Throws EWorkFileError when any step fails (the target is then
   // untouched).
-  void commit();
+  void Commit();
 
  private:
   std::filesystem::path target_;

@@ -19,39 +19,39 @@ namespace {
 // its name was taken on the desk is still found by the roles.
 using PlacedLayers = std::map<std::string, TLayer*>;
 
-std::vector<uint8_t> requiredStream(const CompoundReader& file, const std::string& name, size_t limit) {
-  auto bytes = file.readStream(name, limit);
+std::vector<uint8_t> RequiredStream(const CompoundReader& file, const std::string& name, size_t limit) {
+  auto bytes = file.ReadStream(name, limit);
   if (!bytes) throw EWorkFileError("The work file has no stream " + name);
   return std::move(*bytes);
 }
 
-StoredLayer readLayer(const CompoundReader& file, TLayerRecord record, PixelBudget& pixels) {
-  const auto bitmap = requiredStream(file, BitmapStreamName(record.Name), kMaxLayerBitmapBytes);
+StoredLayer ReadLayer(const CompoundReader& file, TLayerRecord record, PixelBudget& pixels) {
+  const auto bitmap = RequiredStream(file, BitmapStreamName(record.Name), kMaxLayerBitmapBytes);
   const Bmp32Size size = ReadBmp32Size(bitmap);
   const uint64_t cells = uint64_t(size.width) * uint64_t(size.height);
-  pixels.take(cells, record.Name);
+  pixels.Take(cells, record.Name);
   StoredLayer layer{std::move(record), DecodeBmp32(bitmap), {}};
-  layer.maskStream = requiredStream(file, MaskStreamName(layer.record.Name), kMaxMaskStreamBytes);
+  layer.maskStream = RequiredStream(file, MaskStreamName(layer.record.Name), kMaxMaskStreamBytes);
   CheckedMaskContentBytes(layer.maskStream, cells, layer.record.Name);
   return layer;
 }
 
-TLayer* findRole(const std::string& name, const PlacedLayers& placed, TWorkDesk& desk) {
-  if (const auto it = placed.find(toUpper(name)); it != placed.end()) return it->second;
+TLayer* FindRole(const std::string& name, const PlacedLayers& placed, TWorkDesk& desk) {
+  if (const auto it = placed.find(ToUpper(name)); it != placed.end()) return it->second;
   const int index = desk.FindLayer(name);
   return index >= 0 ? &desk.Layer(index) : nullptr;
 }
 
-void applyRoles(const WorkRoles& roles, const PlacedLayers& placed, TWorkDesk& desk) {
-  if (!roles.portrait.empty()) desk.SetPortraitLayer(findRole(roles.portrait, placed, desk));
-  if (!roles.hand.empty()) desk.SetHandLayer(findRole(roles.hand, placed, desk));
-  if (!roles.body.empty()) desk.SetBodyLayer(findRole(roles.body, placed, desk));
+void ApplyRoles(const WorkRoles& roles, const PlacedLayers& placed, TWorkDesk& desk) {
+  if (!roles.portrait.empty()) desk.SetPortraitLayer(FindRole(roles.portrait, placed, desk));
+  if (!roles.hand.empty()) desk.SetHandLayer(FindRole(roles.hand, placed, desk));
+  if (!roles.body.empty()) desk.SetBodyLayer(FindRole(roles.body, placed, desk));
 }
 
 }  // namespace
 
 std::vector<std::string> ReadTocLines(const CompoundReader& file) {
-  const auto bytes = requiredStream(file, std::string(kTocStreamName), kMaxTocBytes);
+  const auto bytes = RequiredStream(file, std::string(kTocStreamName), kMaxTocBytes);
   return SplitTocText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
@@ -61,7 +61,7 @@ StoredWork ReadStoredWork(const CompoundReader& file) {
   StoredWork work;
   PixelBudget pixels;
   work.layers.reserve(records.size());
-  for (TLayerRecord& record : records) work.layers.push_back(readLayer(file, std::move(record), pixels));
+  for (TLayerRecord& record : records) work.layers.push_back(ReadLayer(file, std::move(record), pixels));
   for (const std::string& line : lines)
     if (!IsLayerLine(line)) work.otherLines.push_back(line);
   return work;
@@ -76,14 +76,14 @@ void PlaceStoredWork(StoredWork& work, TWorkDesk& desk, PlacementAnchors& anchor
     TLayer& inserted = *layer;
     desk.InsertLayer(std::move(layer), 0);
     inserted.RenderDesk();
-    placed.emplace(toUpper(stored.record.Name), &inserted);
+    placed.emplace(ToUpper(stored.record.Name), &inserted);
   }
   WorkRoles roles;
   for (const std::string& line : work.otherLines) ApplyFixedTocLine(line, roles, anchors);
-  applyRoles(roles, placed, desk);
+  ApplyRoles(roles, placed, desk);
   desk.RenderAll();
   desk.RefreshAll();
-  const TLayer* named = roles.active.empty() ? nullptr : findRole(roles.active, placed, desk);
+  const TLayer* named = roles.active.empty() ? nullptr : FindRole(roles.active, placed, desk);
   desk.SetActive(desk.IndexOf(named ? named : before));
 }
 

@@ -24,7 +24,7 @@ std::vector<TLayerRecord> CheckedLayerRecords(std::span<const std::string> lines
 class PixelBudget {
  public:
   // Throws EWorkFileError when the picture of the layer would exceed a cap.
-  void take(uint64_t pixels, std::string_view layerName);
+  void Take(uint64_t pixels, std::string_view layerName);
 
  private:
   uint64_t used_ = 0;
@@ -34,9 +34,9 @@ class PixelBudget {
 class InflationBudget {
  public:
   // What may still be inflated.
-  uint64_t left() const;
+  uint64_t Left() const;
   // Throws EWorkFileError when the bytes exceed what is left.
-  void take(uint64_t bytes, std::string_view what);
+  void Take(uint64_t bytes, std::string_view what);
 
  private:
   uint64_t used_ = 0;

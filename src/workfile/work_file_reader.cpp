@@ -41,7 +41,7 @@ StoredWork ReadStoredWork(const std::filesystem::path& path) {
   if (!std::filesystem::is_regular_file(path, ec)) throw EWorkFileError("No work file " + path.string());
   if (!IsCompressedWorkPath(path)) return ReadStoredWork(CompoundReader(path));
   const PrivateTempFolder temporary;
-  const std::filesystem::path unpacked = temporary.path() / "TempWork.lmu";
+  const std::filesystem::path unpacked = temporary.Path() / "TempWork.lmu";
   UnpackCompressedWorkFile(path, unpacked);
   return ReadStoredWork(CompoundReader(unpacked));
 }
@@ -55,10 +55,10 @@ void UnpackCompressedWorkFile(const std::filesystem::path& source, const std::fi
   const std::vector<uint8_t> bytes = ReadCompressedWorkFile(source);
   SafeSave save(target);
   {
-    CompoundWriter writer(save.file(), target);
+    CompoundWriter writer(save.File(), target);
     UnpackCompressedWork(bytes, writer);
   }
-  save.commit();
+  save.Commit();
 }
 
 WorkLoadOutcome ReadWorkFile(const std::filesystem::path& path, TWorkDesk& desk, DeskHost& host,
@@ -73,7 +73,7 @@ WorkLoadOutcome ReadWorkFile(const std::filesystem::path& path, TWorkDesk& desk,
     busy.emplace(host);
     if (clear) {
       desk.ClearWork();
-      anchors.clear();
+      anchors.Clear();
     } else {
       outcome.workSaved = false;
     }

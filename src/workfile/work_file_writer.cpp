@@ -9,11 +9,11 @@ namespace lumena {
 
 namespace {
 
-void writeLayer(CompoundWriter& writer, const TLayer& layer) {
-  writer.addStream(BitmapStreamName(layer.Name()), EncodeBmp32(layer.WorkPicture()));
+void WriteLayer(CompoundWriter& writer, const TLayer& layer) {
+  writer.AddStream(BitmapStreamName(layer.Name()), EncodeBmp32(layer.WorkPicture()));
   std::vector<uint8_t> mask;
   layer.Mask().WriteMaskStream(mask);
-  writer.addStream(MaskStreamName(layer.Name()), mask);
+  writer.AddStream(MaskStreamName(layer.Name()), mask);
 }
 
 }  // namespace
@@ -27,17 +27,17 @@ std::string UncompressedTocText(const std::vector<std::string>& lines) {
 void WriteWorkFile(const std::filesystem::path& path, const WorkSnapshot& work, const SaveProgress& progress) {
   SafeSave save(path);
   {
-    CompoundWriter writer(save.file(), path);
-    writer.addStream(kTocStreamName, TextBytes(UncompressedTocText(work.TocLines())));
-    writer.addStream(kPreviewStreamName,
+    CompoundWriter writer(save.File(), path);
+    writer.AddStream(kTocStreamName, TextBytes(UncompressedTocText(work.TocLines())));
+    writer.AddStream(kPreviewStreamName,
                      MakePreviewJpeg(work.workPicture, kWorkPreviewSide, kWorkPreviewSide, kWhite));
     for (size_t k = 0; k < work.layers.size(); ++k) {
-      writeLayer(writer, *work.layers[k]);
+      WriteLayer(writer, *work.layers[k]);
       if (progress) progress(static_cast<int>(k + 1));
     }
-    writer.finish();
+    writer.Finish();
   }
-  save.commit();
+  save.Commit();
 }
 
 }  // namespace lumena

@@ -7,10 +7,10 @@
 namespace lumena {
 
 inline bool IsCompressedWorkPath(const std::filesystem::path& path) {
-  return toLower(path.extension().string()) == ".lmc";
+  return ToLower(path.extension().string()) == ".lmc";
 }
 inline bool IsUncompressedWorkPath(const std::filesystem::path& path) {
-  return toLower(path.extension().string()) == ".lmu";
+  return ToLower(path.extension().string()) == ".lmu";
 }
 inline bool IsWorkPath(const std::filesystem::path& path) {
   return IsCompressedWorkPath(path) || IsUncompressedWorkPath(path);

@@ -22,7 +22,7 @@ constexpr int kPreviewQuality = 70;
 // The size the picture is drawn at inside width x height: kept when it fits
 // (exactly, or smaller both ways), else scaled along the axis that limits it
 // so that it always stays inside.
-std::pair<int, int> fittedSize(int w, int h, int width, int height) {
+std::pair<int, int> FittedSize(int w, int h, int width, int height) {
   if ((w == width && h == height) || (w < width && h < height)) return {w, h};
   const auto scaled = [](int side, int to, int from, int limit) {
     return static_cast<int>(std::clamp<int64_t>(int64_t{side} * to / from, 1, limit));
@@ -31,21 +31,21 @@ std::pair<int, int> fittedSize(int w, int h, int width, int height) {
   return {scaled(w, height, h, width), height};
 }
 
-Picture filled(int width, int height, uint32_t colour) {
+Picture Filled(int width, int height, uint32_t colour) {
   Picture picture(width, height);
-  const Pixel p{colorBlue(colour), colorGreen(colour), colorRed(colour), 255};
-  std::fill(picture.pixels().begin(), picture.pixels().end(), p);
+  const Pixel p{ColorBlue(colour), ColorGreen(colour), ColorRed(colour), 255};
+  std::fill(picture.Pixels().begin(), picture.Pixels().end(), p);
   return picture;
 }
 
-std::optional<uint32_t> readU32(std::FILE* in) {
+std::optional<uint32_t> ReadU32(std::FILE* in) {
   uint8_t b[4];
   if (std::fread(b, 1, 4, in) != 4) return std::nullopt;
   return b[0] | (b[1] << 8) | (b[2] << 16) | (uint32_t{b[3]} << 24);
 }
 
 // Only the preview block is read: the layers after it are not needed.
-std::optional<std::vector<uint8_t>> compressedPreview(const std::filesystem::path& path) {
+std::optional<std::vector<uint8_t>> CompressedPreview(const std::filesystem::path& path) {
   UniqueFile in;
   try {
     in = OpenDataFile(path);
@@ -54,10 +54,10 @@ std::optional<std::vector<uint8_t>> compressedPreview(const std::filesystem::pat
   }
   std::error_code ec;
   const uint64_t fileSize = std::filesystem::file_size(path, ec);
-  if (ec || !readU32(in.get())) return std::nullopt;
-  const auto tocLength = readU32(in.get());
+  if (ec || !ReadU32(in.get())) return std::nullopt;
+  const auto tocLength = ReadU32(in.get());
   if (!tocLength || *tocLength > fileSize || std::fseek(in.get(), *tocLength, SEEK_CUR) != 0) return std::nullopt;
-  const auto previewLength = readU32(in.get());
+  const auto previewLength = ReadU32(in.get());
   const long position = std::ftell(in.get());
   if (!previewLength || position < 0 || *previewLength > fileSize - std::min<uint64_t>(fileSize, position))
     return std::nullopt;
@@ -70,13 +70,13 @@ std::optional<std::vector<uint8_t>> compressedPreview(const std::filesystem::pat
 
 Picture PreviewPicture(const Picture& picture, int width, int height, uint32_t background) {
   if (width < 1 || height < 1) throw std::invalid_argument("preview size out of range");
-  Picture canvas = filled(width, height, background);
-  if (!picture.empty()) {
-    const auto [w, h] = fittedSize(picture.width(), picture.height(), width, height);
+  Picture canvas = Filled(width, height, background);
+  if (!picture.Empty()) {
+    const auto [w, h] = FittedSize(picture.Width(), picture.Height(), width, height);
     Picture fitted(w, h);
     StretchThumbnail(fitted, {0, 0, w, h}, picture);
     const int left = (width - w) / 2, top = (height - h) / 2;
-    for (int y = 0; y < h; ++y) std::ranges::copy(fitted.row(y), canvas.row(top + y).begin() + left);
+    for (int y = 0; y < h; ++y) std::ranges::copy(fitted.Row(y), canvas.Row(top + y).begin() + left);
   }
   return canvas;
 }
@@ -86,9 +86,9 @@ std::vector<uint8_t> MakePreviewJpeg(const Picture& picture, int width, int heig
 }
 
 std::optional<std::vector<uint8_t>> ReadWorkPreview(const std::filesystem::path& path) {
-  if (IsCompressedWorkPath(path)) return compressedPreview(path);
+  if (IsCompressedWorkPath(path)) return CompressedPreview(path);
   try {
-    return CompoundReader(path).readStream(kPreviewStreamName, kMaxPreviewBytes);
+    return CompoundReader(path).ReadStream(kPreviewStreamName, kMaxPreviewBytes);
   } catch (const EWorkFileError&) {
     return std::nullopt;
   }

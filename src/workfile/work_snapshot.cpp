@@ -5,8 +5,8 @@ namespace lumena {
 namespace {
 
 // Roles of layers that are left out are not stored either.
-std::string nameOf(const TLayer* layer) {
-  return layer && !layer->WorkPicture().empty() ? layer->Name() : std::string();
+std::string NameOf(const TLayer* layer) {
+  return layer && !layer->WorkPicture().Empty() ? layer->Name() : std::string();
 }
 
 }  // namespace
@@ -20,11 +20,11 @@ std::vector<std::string> WorkSnapshot::TocLines() const {
 WorkSnapshot SnapshotWork(TWorkDesk& desk, const PlacementAnchors& anchors, std::string_view version) {
   WorkSnapshot snapshot;
   snapshot.header.version = std::string(version);
-  snapshot.header.roles = {nameOf(desk.PortraitLayer()), nameOf(desk.HandLayer()), nameOf(desk.BodyLayer()),
-                           nameOf(desk.ActiveLayer())};
+  snapshot.header.roles = {NameOf(desk.PortraitLayer()), NameOf(desk.HandLayer()), NameOf(desk.BodyLayer()),
+                           NameOf(desk.ActiveLayer())};
   snapshot.header.anchors = anchors;
   for (int i = desk.Count() - 1; i >= 0; --i)
-    if (!desk.Layer(i).WorkPicture().empty()) snapshot.layers.push_back(&desk.Layer(i));
+    if (!desk.Layer(i).WorkPicture().Empty()) snapshot.layers.push_back(&desk.Layer(i));
   desk.BuildFullWorkImage();
   snapshot.workPicture = desk.FullWorkImage();
   return snapshot;

@@ -14,33 +14,33 @@ namespace {
 
 constexpr size_t kLayerFieldCount = 19;
 
-std::string nameOrNil(const std::string& name) { return name.empty() ? "nil" : name; }
+std::string NameOrNil(const std::string& name) { return name.empty() ? "nil" : name; }
 
-std::string joinFields(std::string_view keyword, std::initializer_list<std::string> fields) {
+std::string JoinFields(std::string_view keyword, std::initializer_list<std::string> fields) {
   std::string line(keyword);
   line += '=';
   for (const std::string& f : fields) line += f + ';';
   return line;
 }
 
-std::string pointLine(std::string_view keyword, const std::string& name, Point p) {
-  return joinFields(keyword, {nameOrNil(name), std::to_string(p.x), std::to_string(p.y)});
+std::string PointLine(std::string_view keyword, const std::string& name, Point p) {
+  return JoinFields(keyword, {NameOrNil(name), std::to_string(p.x), std::to_string(p.y)});
 }
 
-std::string handLine(const std::string& name, const PlacementAnchors& anchors) {
-  std::string line = "HAND=" + nameOrNil(name) + ';';
+std::string HandLine(const std::string& name, const PlacementAnchors& anchors) {
+  std::string line = "HAND=" + NameOrNil(name) + ';';
   for (const NailMark& m : anchors.nails)
     for (int32_t v : {m.x, m.y, m.width, m.height, m.angle}) line += std::to_string(v) + ';';
   return line;
 }
 
 // The fields after the keyword and its "=".
-std::vector<std::string> fieldsOf(std::string_view line) {
+std::vector<std::string> FieldsOf(std::string_view line) {
   const size_t eq = line.find('=');
-  return splitRecordFields(eq == std::string_view::npos ? std::string_view{} : line.substr(eq + 1));
+  return SplitRecordFields(eq == std::string_view::npos ? std::string_view{} : line.substr(eq + 1));
 }
 
-bool namesLayer(const std::string& field) { return !field.empty() && !iequals(field, "nil"); }
+bool NamesLayer(const std::string& field) { return !field.empty() && !Iequals(field, "nil"); }
 
 // Reads the values of a line in order; a missing or unconvertible value ends
 // the reading.
@@ -48,16 +48,16 @@ class ValueReader {
  public:
   ValueReader(const std::vector<std::string>& fields, size_t first) : fields_(fields), next_(first) {}
   // The raw field and its value, or nothing once reading has ended.
-  std::optional<std::pair<std::string_view, int32_t>> next() {
-    if (ended_ || next_ >= fields_.size()) return end();
+  std::optional<std::pair<std::string_view, int32_t>> Next() {
+    if (ended_ || next_ >= fields_.size()) return End();
     const std::string& raw = fields_[next_++];
-    const auto value = parseInt(raw);
-    if (!value) return end();
+    const auto value = ParseInt(raw);
+    if (!value) return End();
     return std::make_pair(std::string_view(raw), int32_t{*value});
   }
 
  private:
-  std::nullopt_t end() {
+  std::nullopt_t End() {
     ended_ = true;
     return std::nullopt;
   }
@@ -66,10 +66,10 @@ class ValueReader {
   bool ended_ = false;
 };
 
-void readPoint(const std::vector<std::string>& fields, Point& point) {
+void ReadPoint(const std::vector<std::string>& fields, Point& point) {
   ValueReader reader(fields, 1);
   for (int32_t* target : {&point.x, &point.y}) {
-    const auto value = reader.next();
+    const auto value = reader.Next();
     if (!value) return;
     if (value->first != "-1") *target = ClampedPosition(value->second);
   }
@@ -77,8 +77,8 @@ void readPoint(const std::vector<std::string>& fields, Point& point) {
 
 // Width and height of 0 and a y of -1 leave the mark's value; an x of -1
 // ends the marks.
-bool readNail(ValueReader& reader, NailMark& mark) {
-  const auto x = reader.next();
+bool ReadNail(ValueReader& reader, NailMark& mark) {
+  const auto x = reader.Next();
   if (!x || x->first == "-1") return false;
   mark.x = ClampedPosition(x->second);
   struct Value {
@@ -89,35 +89,35 @@ bool readNail(ValueReader& reader, NailMark& mark) {
   const std::array<Value, 3> rest = {
       {{&mark.y, "-1", ClampedPosition}, {&mark.width, "0", ClampedSide}, {&mark.height, "0", ClampedSide}}};
   for (const Value& value : rest) {
-    const auto v = reader.next();
+    const auto v = reader.Next();
     if (!v) return false;
     if (v->first != value.keep) *value.target = value.inRange(v->second);
   }
-  const auto angle = reader.next();
+  const auto angle = reader.Next();
   if (!angle) return false;
   mark.angle = angle->second % 360;
   return true;
 }
 
-void readNails(const std::vector<std::string>& fields, PlacementAnchors& anchors) {
+void ReadNails(const std::vector<std::string>& fields, PlacementAnchors& anchors) {
   ValueReader reader(fields, 1);
   for (NailMark& mark : anchors.nails)
-    if (!readNail(reader, mark)) return;
+    if (!ReadNail(reader, mark)) return;
 }
 
-void setRole(const std::vector<std::string>& fields, std::string& role) {
-  if (!fields.empty() && namesLayer(fields[0])) role = fields[0];
+void SetRole(const std::vector<std::string>& fields, std::string& role) {
+  if (!fields.empty() && NamesLayer(fields[0])) role = fields[0];
 }
 
-int32_t intField(const std::vector<std::string>& fields, size_t index) {
-  const auto value = index < fields.size() ? parseInt(fields[index]) : std::nullopt;
+int32_t IntField(const std::vector<std::string>& fields, size_t index) {
+  const auto value = index < fields.size() ? ParseInt(fields[index]) : std::nullopt;
   if (!value)
     throw EWorkFileError("Layer field " + std::to_string(index + 1) + " is not a number: \"" +
                          (index < fields.size() ? fields[index] : std::string()) + "\"");
   return *value;
 }
 
-std::string textFieldAt(const std::vector<std::string>& fields, size_t index) {
+std::string TextFieldAt(const std::vector<std::string>& fields, size_t index) {
   return index < fields.size() ? fields[index] : std::string();
 }
 
@@ -125,27 +125,27 @@ std::string textFieldAt(const std::vector<std::string>& fields, size_t index) {
 
 std::vector<std::string> FixedTocLines(const WorkHeader& header) {
   return {
-      "VERSION=" + recordFieldText(header.version) + ';',
-      pointLine("PORTRAIT", header.roles.portrait, header.anchors.face),
-      handLine(header.roles.hand, header.anchors),
-      pointLine("BODY", header.roles.body, header.anchors.body),
-      "ACTIVELAYER=" + nameOrNil(header.roles.active) + ';',
+      "VERSION=" + RecordFieldText(header.version) + ';',
+      PointLine("PORTRAIT", header.roles.portrait, header.anchors.face),
+      HandLine(header.roles.hand, header.anchors),
+      PointLine("BODY", header.roles.body, header.anchors.body),
+      "ACTIVELAYER=" + NameOrNil(header.roles.active) + ';',
   };
 }
 
 std::string LayerTocLine(const TLayerRecord& r) {
   const ColourParameters& p = r.Params;
   const auto n = [](int32_t v) { return std::to_string(v); };
-  return joinFields("LAYER", {r.Name, recordFieldText(r.DisplayName), n(r.TemplateType), n(r.X), n(r.Y), n(r.Width),
+  return JoinFields("LAYER", {r.Name, RecordFieldText(r.DisplayName), n(r.TemplateType), n(r.X), n(r.Y), n(r.Width),
                               n(r.Height), n(r.Visible), n(p.Color), n(p.Red), n(p.Green), n(p.Blue), n(p.Hue),
                               n(p.Saturation), n(p.Brightness), n(p.Contrast), n(p.Opacity), n(r.Depth),
-                              recordFieldText(r.SourcePath)});
+                              RecordFieldText(r.SourcePath)});
 }
 
 std::string TocKeyword(std::string_view line) {
   const size_t eq = line.find('=');
   if (eq == std::string_view::npos) return {};
-  return toUpper(trimView(line.substr(0, eq)));
+  return ToUpper(TrimView(line.substr(0, eq)));
 }
 
 bool IsLayerLine(std::string_view line) { return TocKeyword(line) == "LAYER"; }
@@ -158,44 +158,44 @@ bool IsStreamableLayerName(std::string_view name) {
 }
 
 TLayerRecord ParseLayerLine(std::string_view line) {
-  const std::vector<std::string> f = fieldsOf(line);
+  const std::vector<std::string> f = FieldsOf(line);
   TLayerRecord r;
-  r.Name = textFieldAt(f, 0);
+  r.Name = TextFieldAt(f, 0);
   if (!IsStreamableLayerName(r.Name)) throw EWorkFileError("Invalid layer name \"" + r.Name + "\"");
-  r.DisplayName = textFieldAt(f, 1);
-  r.TemplateType = intField(f, 2);
-  r.X = intField(f, 3);
-  r.Y = intField(f, 4);
-  r.Width = intField(f, 5);
-  r.Height = intField(f, 6);
-  r.Visible = intField(f, 7) != 0 ? 1 : 0;
+  r.DisplayName = TextFieldAt(f, 1);
+  r.TemplateType = IntField(f, 2);
+  r.X = IntField(f, 3);
+  r.Y = IntField(f, 4);
+  r.Width = IntField(f, 5);
+  r.Height = IntField(f, 6);
+  r.Visible = IntField(f, 7) != 0 ? 1 : 0;
   static constexpr std::array kParameters = {ColourField::Color, ColourField::Red, ColourField::Green,
                                              ColourField::Blue, ColourField::Hue, ColourField::Saturation,
                                              ColourField::Brightness, ColourField::Contrast, ColourField::Opacity};
-  for (size_t i = 0; i < kParameters.size(); ++i) SetField(r.Params, kParameters[i], intField(f, 8 + i));
-  r.Depth = intField(f, 17);
-  r.SourcePath = textFieldAt(f, kLayerFieldCount - 1);
+  for (size_t i = 0; i < kParameters.size(); ++i) SetField(r.Params, kParameters[i], IntField(f, 8 + i));
+  r.Depth = IntField(f, 17);
+  r.SourcePath = TextFieldAt(f, kLayerFieldCount - 1);
   ClampToRanges(r);
   return r;
 }
 
 void ApplyFixedTocLine(std::string_view line, WorkRoles& roles, PlacementAnchors& anchors) {
   const std::string keyword = TocKeyword(line);
-  const std::vector<std::string> fields = fieldsOf(line);
+  const std::vector<std::string> fields = FieldsOf(line);
   if (keyword == "PORTRAIT") {
-    setRole(fields, roles.portrait);
-    readPoint(fields, anchors.face);
+    SetRole(fields, roles.portrait);
+    ReadPoint(fields, anchors.face);
   } else if (keyword == "HAND") {
-    setRole(fields, roles.hand);
-    readNails(fields, anchors);
+    SetRole(fields, roles.hand);
+    ReadNails(fields, anchors);
   } else if (keyword == "BODY") {
-    setRole(fields, roles.body);
-    readPoint(fields, anchors.body);
+    SetRole(fields, roles.body);
+    ReadPoint(fields, anchors.body);
   } else if (keyword == "ACTIVELAYER") {
-    setRole(fields, roles.active);
+    SetRole(fields, roles.active);
   }
 }
 
-std::vector<std::string> SplitTocText(std::string_view text) { return splitLines(text); }
+std::vector<std::string> SplitTocText(std::string_view text) { return SplitLines(text); }
 
 }  // namespace lumena

@@ -13,64 +13,64 @@ class ExitTest : public LumenaTest {
  protected:
   // After the question closed, the program must still answer the mouse:
   // a second exit question shows, and is returned.
-  ScreenRect expectStillRunning() {
-    EXPECT_TRUE(WaitUntil([&] { return messageGone(); })) << "the question did not close";
-    EXPECT_TRUE(run.running());
-    const ScreenRect again = askToExit();
+  ScreenRect ExpectStillRunning() {
+    EXPECT_TRUE(WaitUntil([&] { return MessageGone(); })) << "the question did not close";
+    EXPECT_TRUE(run_.Running());
+    const ScreenRect again = AskToExit();
     EXPECT_NE(again, ScreenRect{});
     return again;
   }
 
-  void expectExitsCleanly() {
-    EXPECT_EQ(run.waitForExit(kStepSeconds), 0);
-    EXPECT_EQ(run.outsideProgramCalls("xdg-open"), std::vector<std::string>{}) << "no publisher page by default";
+  void ExpectExitsCleanly() {
+    EXPECT_EQ(run_.WaitForExit(kStepSeconds), 0);
+    EXPECT_EQ(run_.OutsideProgramCalls("xdg-open"), std::vector<std::string>{}) << "no publisher page by default";
   }
 };
 
 TEST_F(ExitTest, MouseAnswersNoThenYes) {
-  startLumena();
-  const ScreenRect question = askToExit();
-  screen.screenshot("exit-question");
-  screen.clickControl(question, kMessageWindowLayout, "ButtonNo");
-  screen.clickControl(expectStillRunning(), kMessageWindowLayout, "ButtonYes");
-  expectExitsCleanly();
+  StartLumena();
+  const ScreenRect question = AskToExit();
+  screen_.Screenshot("exit-question");
+  screen_.ClickControl(question, kMessageWindowLayout, "ButtonNo");
+  screen_.ClickControl(ExpectStillRunning(), kMessageWindowLayout, "ButtonYes");
+  ExpectExitsCleanly();
 }
 
 TEST_F(ExitTest, CloseButtonOfTheQuestionAnswersNo) {
-  startLumena();
-  screen.clickControl(askToExit(), kMessageWindowLayout, "ButtonExit");
-  expectStillRunning();
+  StartLumena();
+  screen_.ClickControl(AskToExit(), kMessageWindowLayout, "ButtonExit");
+  ExpectStillRunning();
 }
 
 TEST_F(ExitTest, EscapeAnswersNoAndEnterYes) {
-  startLumena();
-  askToExit();
-  typeIntoMessage("Escape");
-  expectStillRunning();
-  typeIntoMessage("Return");
-  expectExitsCleanly();
+  StartLumena();
+  AskToExit();
+  TypeIntoMessage("Escape");
+  ExpectStillRunning();
+  TypeIntoMessage("Return");
+  ExpectExitsCleanly();
 }
 
 TEST_F(ExitTest, ConfirmedExitOpensThePublishersPage) {
-  const std::filesystem::path settings = run.programFolder() / "Lumena.ini";
-  std::string text = lumena::testing::readFile(settings);
+  const std::filesystem::path settings = run_.ProgramFolder() / "Lumena.ini";
+  std::string text = lumena::testing::ReadFile(settings);
   const std::string emptyLink = "AfterExitURL=\r\n";
   ASSERT_NE(text.find(emptyLink), std::string::npos);
   text.replace(text.find(emptyLink), emptyLink.size(), "AfterExitURL=http://127.0.0.1:9/after-exit\r\n");
   std::ofstream(settings, std::ios::binary) << text;
-  startLumena();
-  screen.clickControl(askToExit(), kMessageWindowLayout, "ButtonYes");
-  EXPECT_EQ(run.waitForExit(kStepSeconds), 0);
-  EXPECT_EQ(run.outsideProgramCalls("xdg-open"), std::vector<std::string>{"xdg-open http://127.0.0.1:9/after-exit"});
+  StartLumena();
+  screen_.ClickControl(AskToExit(), kMessageWindowLayout, "ButtonYes");
+  EXPECT_EQ(run_.WaitForExit(kStepSeconds), 0);
+  EXPECT_EQ(run_.OutsideProgramCalls("xdg-open"), std::vector<std::string>{"xdg-open http://127.0.0.1:9/after-exit"});
 }
 
 TEST_F(ExitTest, MinimiseButtonIconifiesTheProgram) {
-  startLumena();
-  x.watchRootRequests();
-  const XWindowId backdrop = screen.backdrop()->id;
-  screen.clickControl(screen.mainWindow(), kMainWindowLayout, "ButtonMinimize");
-  EXPECT_TRUE(WaitUntil([&] { return x.iconifyRequested(backdrop); }));
-  EXPECT_TRUE(run.running());
+  StartLumena();
+  x_.WatchRootRequests();
+  const XWindowId backdrop = screen_.Backdrop()->id;
+  screen_.ClickControl(screen_.MainWindow(), kMainWindowLayout, "ButtonMinimize");
+  EXPECT_TRUE(WaitUntil([&] { return x_.IconifyRequested(backdrop); }));
+  EXPECT_TRUE(run_.Running());
 }
 
 }  // namespace

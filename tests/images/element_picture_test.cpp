@@ -17,32 +17,32 @@ namespace fs = std::filesystem;
 class ElementPictureTest : public testing::Test {
  protected:
   // Writes a distinct picture of `width` x 1 in the form its extension names.
-  void writeElement(const std::string& name, int width) {
+  void WriteElement(const std::string& name, int width) {
     const Picture picture = test::MakeTestPicture(width, 1);
-    const std::string extension = toLower(fs::path(name).extension().string());
+    const std::string extension = ToLower(fs::path(name).extension().string());
     if (extension == ".fcc")
-      test::WriteBytes(folder / name, DeflateStream(EncodePsd(picture)));
+      test::WriteBytes(folder_ / name, DeflateStream(EncodePsd(picture)));
     else if (extension == ".fll")
-      test::WriteBytes(folder / name, EncodeJpegAlpha(picture, 100));
+      test::WriteBytes(folder_ / name, EncodeJpegAlpha(picture, 100));
     else
-      SaveElementPicture(picture, folder / name);
+      SaveElementPicture(picture, folder_ / name);
   }
 
-  int loadedWidth(const std::string& name) {
+  int LoadedWidth(const std::string& name) {
     Picture target;
-    LoadElementPicture(target, folder / name);
-    return target.width();
+    LoadElementPicture(target, folder_ / name);
+    return target.Width();
   }
 
-  test::TempFolder folder;
+  test::TempFolder folder_;
 };
 
 TEST_F(ElementPictureTest, SavedPicturesLoadBackIdentically) {
   const Picture sample = test::MakeTestPicture(37, 11);
-  SaveElementPicture(sample, folder / "a.psd");
-  EXPECT_EQ(fs::file_size(folder / "a.psd"), 40u + 4u * 37 * 11);
+  SaveElementPicture(sample, folder_ / "a.psd");
+  EXPECT_EQ(fs::file_size(folder_ / "a.psd"), 40u + 4u * 37 * 11);
   Picture target;
-  LoadElementPicture(target, folder / "a.psd");
+  LoadElementPicture(target, folder_ / "a.psd");
   EXPECT_EQ(target, sample);
 }
 
@@ -57,8 +57,8 @@ class ElementSearchTest : public ElementPictureTest, public testing::WithParamIn
 
 TEST_P(ElementSearchTest, ReadsTheFirstExistingForm) {
   const SearchCase& c = GetParam();
-  for (size_t i = 0; i < c.files.size(); ++i) writeElement(c.files[i], static_cast<int>(i) + 1);
-  EXPECT_EQ(loadedWidth(c.asked), c.expectedWidth);
+  for (size_t i = 0; i < c.files.size(); ++i) WriteElement(c.files[i], static_cast<int>(i) + 1);
+  EXPECT_EQ(LoadedWidth(c.asked), c.expectedWidth);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -75,20 +75,20 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ElementPictureTest, ExistingFileWithOtherExtensionIsParsedAsPsd) {
-  test::WriteBytes(folder / "b.bmp", std::vector<uint8_t>{'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+  test::WriteBytes(folder_ / "b.bmp", std::vector<uint8_t>{'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
                                                           0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
   Picture target;
-  EXPECT_THROW(LoadElementPicture(target, folder / "b.bmp"), EInvalidPicture);
+  EXPECT_THROW(LoadElementPicture(target, folder_ / "b.bmp"), EInvalidPicture);
 
-  SaveElementPicture(test::MakeTestPicture(3, 2), folder / "c.bmp");
-  LoadElementPicture(target, folder / "c.bmp");
+  SaveElementPicture(test::MakeTestPicture(3, 2), folder_ / "c.bmp");
+  LoadElementPicture(target, folder_ / "c.bmp");
   EXPECT_EQ(target, test::MakeTestPicture(3, 2));
 }
 
 TEST_F(ElementPictureTest, MissingFileRaisesAFileError) {
   Picture target = test::MakeTestPicture(2, 2);
   try {
-    LoadElementPicture(target, folder / "none.psd");
+    LoadElementPicture(target, folder_ / "none.psd");
     FAIL();
   } catch (const std::system_error& e) {
     EXPECT_NE(std::string(e.what()).find("none.psd"), std::string::npos) << e.what();
@@ -98,9 +98,9 @@ TEST_F(ElementPictureTest, MissingFileRaisesAFileError) {
 
 TEST_F(ElementPictureTest, CompressedPsdLoadsLikeThePsd) {
   const Picture sample = test::MakeTestPicture(20, 9);
-  test::WriteBytes(folder / "d.fcc", DeflateStream(EncodePsd(sample)));
+  test::WriteBytes(folder_ / "d.fcc", DeflateStream(EncodePsd(sample)));
   Picture target;
-  LoadElementPicture(target, folder / "d.fcc");
+  LoadElementPicture(target, folder_ / "d.fcc");
   EXPECT_EQ(target, sample);
 }
 
@@ -112,9 +112,9 @@ TEST_F(ElementPictureTest, DamagedCompressedFilesLeaveTheTargetUnchanged) {
       std::vector<uint8_t>(stream.begin(), stream.begin() + 10),
   };
   for (size_t i = 0; i < cases.size(); ++i) {
-    test::WriteBytes(folder / "e.fcc", cases[i]);
+    test::WriteBytes(folder_ / "e.fcc", cases[i]);
     Picture target = test::MakeTestPicture(2, 2);
-    LoadElementPicture(target, folder / "e.fcc");
+    LoadElementPicture(target, folder_ / "e.fcc");
     EXPECT_EQ(target, test::MakeTestPicture(2, 2)) << i;
   }
 }
@@ -122,9 +122,9 @@ TEST_F(ElementPictureTest, DamagedCompressedFilesLeaveTheTargetUnchanged) {
 TEST_F(ElementPictureTest, CompressedFileWithBadPsdInsideIsRefused) {
   test::PsdFields f;
   f.mode = 4;
-  test::WriteBytes(folder / "f.fcc", DeflateStream(test::BuildPsd(f, std::vector<uint8_t>(4, 0))));
+  test::WriteBytes(folder_ / "f.fcc", DeflateStream(test::BuildPsd(f, std::vector<uint8_t>(4, 0))));
   Picture target;
-  EXPECT_THROW(LoadElementPicture(target, folder / "f.fcc"), EInvalidPicture);
+  EXPECT_THROW(LoadElementPicture(target, folder_ / "f.fcc"), EInvalidPicture);
 }
 
 TEST_F(ElementPictureTest, CompressedFileIsInflatedOnlyAsFarAsItsHeaderDeclares) {
@@ -156,16 +156,16 @@ TEST_F(ElementPictureTest, HostileHeadersAreRefusedWithoutLargeAllocations) {
       {"zeros_short_of_picture.fcc", test::DeflateWithZeros(withinLimit, size_t{8} << 20)},
   };
   for (const auto& [name, bytes] : cases) {
-    test::WriteBytes(folder / name, bytes);
+    test::WriteBytes(folder_ / name, bytes);
     const double before = test::PeakMemoryMiB();
     Picture target;
     try {
-      LoadElementPicture(target, folder / name);
+      LoadElementPicture(target, folder_ / name);
       ADD_FAILURE() << name << " accepted";
     } catch (const EInvalidPicture& e) {
       EXPECT_STREQ(e.what(), "Invalid PSD format") << name;
     }
-    EXPECT_TRUE(target.empty()) << name;
+    EXPECT_TRUE(target.Empty()) << name;
     // The last case inflates its 8 MiB before finding them short.
     EXPECT_LT(test::PeakMemoryMiB() - before, 32.0) << name;
   }
@@ -173,20 +173,20 @@ TEST_F(ElementPictureTest, HostileHeadersAreRefusedWithoutLargeAllocations) {
 
 TEST_F(ElementPictureTest, ContainerFilesLoadWithExactOpacity) {
   const Picture sample = test::MakeTestPicture(16, 8);
-  test::WriteBytes(folder / "g.fll", EncodeJpegAlpha(sample, 100));
+  test::WriteBytes(folder_ / "g.fll", EncodeJpegAlpha(sample, 100));
   Picture target;
-  LoadElementPicture(target, folder / "g.fll");
-  ASSERT_EQ(target.width(), 16);
-  ASSERT_EQ(target.height(), 8);
-  for (size_t i = 0; i < sample.pixels().size(); ++i) EXPECT_EQ(target.pixels()[i].a, sample.pixels()[i].a);
+  LoadElementPicture(target, folder_ / "g.fll");
+  ASSERT_EQ(target.Width(), 16);
+  ASSERT_EQ(target.Height(), 8);
+  for (size_t i = 0; i < sample.Pixels().size(); ++i) EXPECT_EQ(target.Pixels()[i].a, sample.Pixels()[i].a);
 }
 
 TEST_F(ElementPictureTest, DamagedContainerFilesLeaveTheTargetUnchanged) {
   auto stream = EncodeJpegAlpha(test::MakeTestPicture(16, 8), 90);
   stream.resize(stream.size() / 2);
-  test::WriteBytes(folder / "h.fll", stream);
+  test::WriteBytes(folder_ / "h.fll", stream);
   Picture target = test::MakeTestPicture(2, 2);
-  LoadElementPicture(target, folder / "h.fll");
+  LoadElementPicture(target, folder_ / "h.fll");
   EXPECT_EQ(target, test::MakeTestPicture(2, 2));
 }
 

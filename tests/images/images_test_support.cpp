@@ -32,7 +32,7 @@ Picture MakeTestPicture(int width, int height) {
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       const int i = y * width + x;
-      picture.at(x, y) = Pixel{static_cast<uint8_t>(i * 7 + 3), static_cast<uint8_t>(x * 31 + y * 5),
+      picture.At(x, y) = Pixel{static_cast<uint8_t>(i * 7 + 3), static_cast<uint8_t>(x * 31 + y * 5),
                                static_cast<uint8_t>(255 - i * 3), static_cast<uint8_t>(i % 3 == 0 ? 255 : i * 37)};
     }
   }
@@ -41,13 +41,13 @@ Picture MakeTestPicture(int width, int height) {
 
 Picture MakeOpaquePicture(int width, int height) {
   Picture picture = MakeTestPicture(width, height);
-  for (Pixel& p : picture.pixels()) p.a = 255;
+  for (Pixel& p : picture.Pixels()) p.a = 255;
   return picture;
 }
 
 std::vector<uint8_t> ToRgba(const Picture& picture) {
   std::vector<uint8_t> out;
-  for (const Pixel& p : picture.pixels()) out.insert(out.end(), {p.r, p.g, p.b, p.a});
+  for (const Pixel& p : picture.Pixels()) out.insert(out.end(), {p.r, p.g, p.b, p.a});
   return out;
 }
 
@@ -89,7 +89,7 @@ std::vector<uint8_t> RgbaByConvert(const fs::path& path) {
 
 namespace {
 
-void putBigEndian(std::vector<uint8_t>& out, uint32_t value, int size) {
+void PutBigEndian(std::vector<uint8_t>& out, uint32_t value, int size) {
   for (int shift = 8 * (size - 1); shift >= 0; shift -= 8) out.push_back(static_cast<uint8_t>(value >> shift));
 }
 
@@ -97,18 +97,18 @@ void putBigEndian(std::vector<uint8_t>& out, uint32_t value, int size) {
 
 std::vector<uint8_t> BuildPsd(const PsdFields& f, std::span<const uint8_t> data) {
   std::vector<uint8_t> out(f.signature.begin(), f.signature.end());
-  putBigEndian(out, f.version, 2);
+  PutBigEndian(out, f.version, 2);
   for (int i = 0; i < 6; ++i) out.push_back(0);
-  putBigEndian(out, f.channels, 2);
-  putBigEndian(out, f.height, 4);
-  putBigEndian(out, f.width, 4);
-  putBigEndian(out, f.depth, 2);
-  putBigEndian(out, f.mode, 2);
+  PutBigEndian(out, f.channels, 2);
+  PutBigEndian(out, f.height, 4);
+  PutBigEndian(out, f.width, 4);
+  PutBigEndian(out, f.depth, 2);
+  PutBigEndian(out, f.mode, 2);
   for (const auto& section : f.sections) {
-    putBigEndian(out, static_cast<uint32_t>(section.size()), 4);
+    PutBigEndian(out, static_cast<uint32_t>(section.size()), 4);
     out.insert(out.end(), section.begin(), section.end());
   }
-  putBigEndian(out, f.compression, 2);
+  PutBigEndian(out, f.compression, 2);
   out.insert(out.end(), data.begin(), data.end());
   return out;
 }

@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(Formats, LibraryLosslessTest,
 TEST(LibraryPictureTest, JpegExportIsCloseAndOpaque) {
   test::TempFolder folder;
   Picture sample(32, 16);
-  for (Pixel& p : sample.pixels()) p = Pixel{40, 120, 200, 128};
+  for (Pixel& p : sample.Pixels()) p = Pixel{40, 120, 200, 128};
   ASSERT_EQ(SavePictureThroughLibrary(sample, folder / "a.jpg", kFormatJpeg), 1);
   const auto bytes = test::ReadBytes(folder / "a.jpg");
   ASSERT_GE(bytes.size(), 2u);
@@ -63,7 +63,7 @@ TEST(LibraryPictureTest, JpegExportIsCloseAndOpaque) {
   EXPECT_EQ(bytes[1], 0xD8);
   Picture target;
   ASSERT_EQ(LoadPictureThroughLibrary(target, folder / "a.jpg"), 1);
-  for (const Pixel& p : target.pixels()) {
+  for (const Pixel& p : target.Pixels()) {
     EXPECT_NEAR(p.b, 40, 3);
     EXPECT_NEAR(p.g, 120, 3);
     EXPECT_NEAR(p.r, 200, 3);
@@ -107,7 +107,7 @@ TEST(LibraryPictureTest, FailuresLeaveAnEmptyTargetAndReturnZero) {
   for (const char* name : {"missing.png", "junk.png", "empty.bmp"}) {
     Picture target = test::MakeTestPicture(3, 3);
     EXPECT_EQ(LoadPictureThroughLibrary(target, folder / name), 0) << name;
-    EXPECT_TRUE(target.empty()) << name;
+    EXPECT_TRUE(target.Empty()) << name;
   }
   EXPECT_EQ(SavePictureThroughLibrary(Picture(), folder / "e.png", kFormatPng), 0);
   EXPECT_EQ(SavePictureThroughLibrary(test::MakeTestPicture(2, 2), folder / "e.png", 999), 0);
@@ -163,7 +163,7 @@ TEST(LibraryPictureTest, SixteenBitSamplesAreRoundedToEightBits) {
   ASSERT_EQ(LoadPictureThroughLibrary(target, folder / "deep.png"), 1);
   for (int i = 0; i < 12; ++i) {
     const auto expected = static_cast<uint8_t>(std::lround(values[i] / 257.0));
-    EXPECT_EQ(target.at(i, 0), (Pixel{expected, expected, expected, expected})) << values[i];
+    EXPECT_EQ(target.At(i, 0), (Pixel{expected, expected, expected, expected})) << values[i];
   }
 }
 
@@ -194,14 +194,14 @@ TEST(LibraryPictureTest, EpsIsRendered) {
   test::WriteBytes(folder / "a.eps", std::vector<uint8_t>(eps.begin(), eps.end()));
   Picture target;
   ASSERT_EQ(LoadPictureThroughLibrary(target, folder / "a.eps", PictureSource::UserPicked), 1);
-  EXPECT_EQ(target.width(), 40);
-  EXPECT_EQ(target.height(), 20);
-  EXPECT_EQ(target.at(20, 10), (Pixel{0, 0, 255, 255}));
+  EXPECT_EQ(target.Width(), 40);
+  EXPECT_EQ(target.Height(), 20);
+  EXPECT_EQ(target.At(20, 10), (Pixel{0, 0, 255, 255}));
 }
 
 // A placeable metafile of 40 x 20 units at 72 per inch: a red rectangle
 // drawn over the whole window.
-std::vector<uint8_t> redRectangleMetafile() {
+std::vector<uint8_t> RedRectangleMetafile() {
   std::vector<uint8_t> out;
   auto put = [&](uint32_t value, int size) {
     for (int i = 0; i < size; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
@@ -235,12 +235,12 @@ std::vector<uint8_t> redRectangleMetafile() {
 
 TEST(LibraryPictureTest, WmfIsRendered) {
   test::TempFolder folder;
-  test::WriteBytes(folder / "a.wmf", redRectangleMetafile());
+  test::WriteBytes(folder / "a.wmf", RedRectangleMetafile());
   Picture target;
   ASSERT_EQ(LoadPictureThroughLibrary(target, folder / "a.wmf", PictureSource::UserPicked), 1);
-  EXPECT_EQ(target.width(), 40);
-  EXPECT_EQ(target.height(), 20);
-  EXPECT_EQ(target.at(20, 10), (Pixel{0, 0, 255, 255}));
+  EXPECT_EQ(target.Width(), 40);
+  EXPECT_EQ(target.Height(), 20);
+  EXPECT_EQ(target.At(20, 10), (Pixel{0, 0, 255, 255}));
 }
 
 TEST(LibraryPictureTest, FirstFrameOfAnAnimationIsRead) {
@@ -250,11 +250,11 @@ TEST(LibraryPictureTest, FirstFrameOfAnAnimationIsRead) {
   ASSERT_EQ(test::RunCommand(command).exitCode, 0);
   Picture target;
   ASSERT_EQ(LoadPictureThroughLibrary(target, file), 1);
-  EXPECT_EQ(target.width(), 6);
-  EXPECT_EQ(target.at(0, 0), (Pixel{0, 0, 255, 255}));
+  EXPECT_EQ(target.Width(), 6);
+  EXPECT_EQ(target.At(0, 0), (Pixel{0, 0, 255, 255}));
 }
 
-std::vector<uint8_t> bytesOf(std::string_view text) { return {text.begin(), text.end()}; }
+std::vector<uint8_t> BytesOf(std::string_view text) { return {text.begin(), text.end()}; }
 
 const std::string kRedEps =
     "%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 8 8\n%%EndComments\n"
@@ -267,35 +267,35 @@ TEST(LibraryPictureTest, FilesOutsideTheirSourceOrSignatureAreRefused) {
   test::TempFolder folder;
   ASSERT_EQ(SavePictureThroughLibrary(test::MakeTestPicture(4, 4), folder / "real.png", kFormatPng), 1);
   const auto png = test::ReadBytes(folder / "real.png");
-  const auto svg = bytesOf("<svg xmlns='http://www.w3.org/2000/svg' width='4' height='4'><rect width='4' height='4'/></svg>");
-  const auto msl = bytesOf("<?xml version='1.0'?><image><read filename='real.png'/><write filename='out.png'/></image>");
-  const auto mvg = bytesOf("push graphic-context\nviewbox 0 0 4 4\nimage over 0,0 0,0 'real.png'\npop graphic-context\n");
+  const auto svg = BytesOf("<svg xmlns='http://www.w3.org/2000/svg' width='4' height='4'><rect width='4' height='4'/></svg>");
+  const auto msl = BytesOf("<?xml version='1.0'?><image><read filename='real.png'/><write filename='out.png'/></image>");
+  const auto mvg = BytesOf("push graphic-context\nviewbox 0 0 4 4\nimage over 0,0 0,0 'real.png'\npop graphic-context\n");
   struct Case {
     const char* name;
     std::vector<uint8_t> bytes;
     PictureSource source;
   };
   const Case cases[] = {
-      {"program.eps", bytesOf(kRedEps), PictureSource::ProgramData},
-      {"program.wmf", redRectangleMetafile(), PictureSource::ProgramData},
+      {"program.eps", BytesOf(kRedEps), PictureSource::ProgramData},
+      {"program.wmf", RedRectangleMetafile(), PictureSource::ProgramData},
       {"png_named.jpg", png, PictureSource::UserPicked},
       {"png_named.gif", png, PictureSource::ProgramData},
-      {"eps_named.png", bytesOf(kRedEps), PictureSource::UserPicked},
-      {"eps_named.tga", bytesOf(kRedEps), PictureSource::UserPicked},
+      {"eps_named.png", BytesOf(kRedEps), PictureSource::UserPicked},
+      {"eps_named.tga", BytesOf(kRedEps), PictureSource::UserPicked},
       {"svg_named.png", svg, PictureSource::UserPicked},
       {"msl_named.bmp", msl, PictureSource::UserPicked},
       {"mvg_named.pcx", mvg, PictureSource::UserPicked},
       {"a.svg", svg, PictureSource::UserPicked},
       {"a.msl", msl, PictureSource::UserPicked},
       {"a.mvg", mvg, PictureSource::UserPicked},
-      {"a.ps", bytesOf(kRedEps), PictureSource::UserPicked},
+      {"a.ps", BytesOf(kRedEps), PictureSource::UserPicked},
       {"a.pcd", png, PictureSource::UserPicked},
   };
   for (const Case& c : cases) {
     test::WriteBytes(folder / c.name, c.bytes);
     Picture target = test::MakeTestPicture(2, 2);
     EXPECT_EQ(LoadPictureThroughLibrary(target, folder / c.name, c.source), 0) << c.name;
-    EXPECT_TRUE(target.empty()) << c.name;
+    EXPECT_TRUE(target.Empty()) << c.name;
   }
   EXPECT_FALSE(fs::exists(folder / "out.png"));
 }
@@ -318,7 +318,7 @@ TEST(LibraryPictureTest, CoderPrefixesInFileNamesAreNotInterpreted) {
   test::TempFolder folder;
   const Picture sample = test::MakeTestPicture(5, 3);
   ASSERT_EQ(SavePictureThroughLibrary(sample, folder / "real.png", kFormatPng), 1);
-  const WorkingFolder inside(folder.path());
+  const WorkingFolder inside(folder.Path());
   for (const char* name : {"ephemeral:a.png", "msl:a.png", "https:a.png", "mvg:a.png", "svg:a.png", "png:a.png"}) {
     fs::copy_file("real.png", name);
     Picture target;
@@ -362,11 +362,11 @@ TEST(LibraryPictureTest, UserPickedPostScriptCannotOpenFiles) {
   const std::string eps = "%!PS-Adobe-3.0 EPSF-3.0\n%%Creator: lumena test\n%%BoundingBox: 0 0 8 8\n%%EndComments\n"
                           "{ (/etc/passwd) (r) file closefile 1 0 0 setrgbcolor } stopped { 0 1 0 setrgbcolor } if\n"
                           "0 0 8 8 rectfill\nshowpage\n%%EOF\n";
-  test::WriteBytes(folder / "probe.eps", bytesOf(eps));
+  test::WriteBytes(folder / "probe.eps", BytesOf(eps));
   Picture target;
   ASSERT_EQ(LoadPictureThroughLibrary(target, folder / "probe.eps", PictureSource::UserPicked), 1);
-  ASSERT_EQ(target.width(), 8);
-  EXPECT_EQ(target.at(4, 4), (Pixel{0, 255, 0, 255}));
+  ASSERT_EQ(target.Width(), 8);
+  EXPECT_EQ(target.At(4, 4), (Pixel{0, 255, 0, 255}));
 }
 
 }  // namespace

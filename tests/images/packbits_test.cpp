@@ -22,7 +22,7 @@ TEST_P(PackBitsRowTest, DecodesOneRow) {
   const size_t produced = DecodePackBitsRow(in, row);
   ASSERT_EQ(produced, c.expected.size());
   EXPECT_EQ(std::vector<uint8_t>(row.begin(), row.begin() + static_cast<long>(produced)), c.expected);
-  EXPECT_EQ(in.position(), c.consumed);
+  EXPECT_EQ(in.Position(), c.consumed);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -21,7 +21,7 @@ TEST(PictureFile, ReadsEitherKindAndLeavesTheTargetOnFailure) {
   test::WriteBytes(folder / "a.psd", EncodePsd(sample));
   Picture target;
   ASSERT_TRUE(LoadPictureFile(target, folder / "a.psd"));
-  EXPECT_EQ(target.width(), 12);
+  EXPECT_EQ(target.Width(), 12);
 
   auto damaged = DeflateStream(EncodePsd(sample));
   damaged.resize(damaged.size() / 2);
@@ -30,7 +30,7 @@ TEST(PictureFile, ReadsEitherKindAndLeavesTheTargetOnFailure) {
   test::WriteBytes(folder / "c.png", notPng);
   for (const char* name : {"b.fcc", "c.png"}) {
     EXPECT_FALSE(LoadPictureFile(target, folder / name)) << name;
-    EXPECT_EQ(target.width(), 12) << "the target is untouched";
+    EXPECT_EQ(target.Width(), 12) << "the target is untouched";
   }
 }
 

@@ -8,11 +8,11 @@
 namespace lumena {
 namespace {
 
-Picture noise(int width, int height, unsigned seed) {
+Picture Noise(int width, int height, unsigned seed) {
   std::mt19937 random(seed);
   std::uniform_int_distribution<int> byte(0, 255);
   Picture p(width, height);
-  for (Pixel& px : p.pixels())
+  for (Pixel& px : p.Pixels())
     px = {static_cast<uint8_t>(byte(random)), static_cast<uint8_t>(byte(random)), static_cast<uint8_t>(byte(random)),
           static_cast<uint8_t>(byte(random))};
   return p;
@@ -26,15 +26,15 @@ class KernelsAgree : public testing::TestWithParam<KernelCase> {};
 
 TEST_P(KernelsAgree, OnEveryRow) {
   const KernelCase& c = GetParam();
-  const Picture source = noise(c.sourceWidth, c.sourceHeight, static_cast<unsigned>(c.width * 31 + c.height));
-  const SampleAxis columns = SampleAxis::columns(c.sourceWidth, c.width, c.width);
-  const SampleAxis rows = SampleAxis::rows(c.sourceHeight, c.height, c.height);
+  const Picture source = Noise(c.sourceWidth, c.sourceHeight, static_cast<unsigned>(c.width * 31 + c.height));
+  const SampleAxis columns = SampleAxis::Columns(c.sourceWidth, c.width, c.width);
+  const SampleAxis rows = SampleAxis::Rows(c.sourceHeight, c.height, c.height);
   BilinearSampler fast(source, columns, rows, SelectBilinearKernels());
   BilinearSampler plain(source, columns, rows, SelectBilinearKernels(true));
   std::vector<Pixel> a(c.width), b(c.width);
   for (int r = 0; r < c.height; ++r) {
-    const uint8_t* alphaA = fast.sampleRow(r, a);
-    const uint8_t* alphaB = plain.sampleRow(r, b);
+    const uint8_t* alphaA = fast.SampleRow(r, a);
+    const uint8_t* alphaB = plain.SampleRow(r, b);
     ASSERT_EQ(a, b) << "row " << r;
     ASSERT_TRUE(std::equal(alphaA, alphaA + c.width, alphaB)) << "row " << r;
   }
@@ -49,12 +49,12 @@ INSTANTIATE_TEST_SUITE_P(Sizes, KernelsAgree,
                                          KernelCase{7, 9, 7, 9}));
 
 TEST(SampleAxis, FindsTheSmallestPowerOfTwo) {
-  EXPECT_EQ(SampleAxis::columns(10, 10, 10).exactBits, 0);
-  EXPECT_EQ(SampleAxis::columns(10, 5, 5).exactBits, 0);
-  EXPECT_EQ(SampleAxis::columns(10, 20, 20).exactBits, 1);
-  EXPECT_EQ(SampleAxis::columns(10, 40, 40).exactBits, 2);
-  EXPECT_EQ(SampleAxis::columns(10, 30, 30).exactBits, -1);
-  EXPECT_EQ(SampleAxis::columns(10, 20, 20).scaledFraction[1], 1);
+  EXPECT_EQ(SampleAxis::Columns(10, 10, 10).exactBits, 0);
+  EXPECT_EQ(SampleAxis::Columns(10, 5, 5).exactBits, 0);
+  EXPECT_EQ(SampleAxis::Columns(10, 20, 20).exactBits, 1);
+  EXPECT_EQ(SampleAxis::Columns(10, 40, 40).exactBits, 2);
+  EXPECT_EQ(SampleAxis::Columns(10, 30, 30).exactBits, -1);
+  EXPECT_EQ(SampleAxis::Columns(10, 20, 20).scaledFraction[1], 1);
 }
 
 }  // namespace

@@ -8,19 +8,19 @@ namespace {
 TEST(PixelRoutines, ClearPictureEmptiesThePicture) {
   Picture p(3, 2);
   ClearPicture(p);
-  EXPECT_EQ(p.width(), 0);
-  EXPECT_EQ(p.height(), 0);
+  EXPECT_EQ(p.Width(), 0);
+  EXPECT_EQ(p.Height(), 0);
 }
 
 TEST(PixelRoutines, SetAlphaChangesOnlyTheAlphaByte) {
   Picture p(2, 2);
-  p.at(1, 1) = {10, 20, 30, 40};
+  p.At(1, 1) = {10, 20, 30, 40};
   SetAlpha(p, 200);
-  EXPECT_EQ(p.at(1, 1), (Pixel{10, 20, 30, 200}));
+  EXPECT_EQ(p.At(1, 1), (Pixel{10, 20, 30, 200}));
   EXPECT_TRUE(AlphaIs(p, 200));
   Picture empty;
   SetAlpha(empty, 7);
-  EXPECT_TRUE(empty.empty());
+  EXPECT_TRUE(empty.Empty());
 }
 
 TEST(PixelRoutines, AlphaIsChecksEveryPixel) {
@@ -29,7 +29,7 @@ TEST(PixelRoutines, AlphaIsChecksEveryPixel) {
   Picture p(4, 3);
   SetAlpha(p, 255);
   EXPECT_TRUE(AlphaIs(p, 255));
-  p.at(3, 2).a = 254;  // the very last pixel
+  p.At(3, 2).a = 254;  // the very last pixel
   EXPECT_FALSE(AlphaIs(p, 255));
   EXPECT_FALSE(AlphaIs(p, 254));
 }

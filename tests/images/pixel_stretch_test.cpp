@@ -11,8 +11,8 @@ namespace {
 enum class Kind { Alpha, AlphaAlways, Thumbnail, Opaque };
 
 // The sampling written out pixel by pixel, as a yardstick for the fast path.
-Picture referenceStretch(const Picture& source, int width, int height, Kind kind) {
-  const int ws = source.width(), hs = source.height();
+Picture ReferenceStretch(const Picture& source, int width, int height, Kind kind) {
+  const int ws = source.Width(), hs = source.Height();
   Picture work(width, height);
   for (int r = 0; r < height; ++r) {
     const long double sy = static_cast<long double>(r) * hs / height;
@@ -25,17 +25,17 @@ Picture referenceStretch(const Picture& source, int width, int height, Kind kind
       const double fx = static_cast<double>(sx - x0);
       const bool next = !(c == 0 || x0 == ws - 1);
       const int x1 = next ? x0 + 1 : x0;
-      const Pixel q[4] = {source.at(x0, y0), source.at(x1, y0), source.at(x0, y1), source.at(x1, y1)};
+      const Pixel q[4] = {source.At(x0, y0), source.At(x1, y0), source.At(x0, y1), source.At(x1, y1)};
       int v[4];
       for (int k = 0; k < 4; ++k) {
         auto byte = [&](int i) { return static_cast<double>(reinterpret_cast<const uint8_t*>(&q[i])[k]); };
         v[k] = static_cast<int>((1 - fy) * ((1 - fx) * byte(0) + fx * byte(1)) + fy * ((1 - fx) * byte(2) + fx * byte(3)));
       }
-      Pixel& out = work.at(c, r);
+      Pixel& out = work.At(c, r);
       int alpha = v[3];
       if (kind == Kind::Alpha && (q[0].a == 0 || q[0].a == 255)) alpha = q[0].a;
       if (kind == Kind::Opaque) alpha = 255;
-      const Pixel under = (next && kind != Kind::Thumbnail) ? work.at(c - 1, r) : Pixel{};
+      const Pixel under = (next && kind != Kind::Thumbnail) ? work.At(c - 1, r) : Pixel{};
       const bool blend = kind == Kind::Thumbnail || (kind != Kind::Opaque && alpha != 0 && alpha != 255);
       auto channel = [&](int value, int n) {
         return static_cast<uint8_t>(blend ? (value * alpha + (255 - alpha) * n) / 255 : value);
@@ -46,7 +46,7 @@ Picture referenceStretch(const Picture& source, int width, int height, Kind kind
   return work;
 }
 
-void stretchBy(Kind kind, Picture& target, const Rect& rect, const Picture& source) {
+void StretchBy(Kind kind, Picture& target, const Rect& rect, const Picture& source) {
   switch (kind) {
     case Kind::Alpha: return StretchAlpha(target, rect, source, false);
     case Kind::AlphaAlways: return StretchAlpha(target, rect, source, true);
@@ -57,22 +57,22 @@ void stretchBy(Kind kind, Picture& target, const Rect& rect, const Picture& sour
 
 // Random colours with alpha drawn from 0, 255 and everything between, in
 // patches, so that all branches of the alpha rules occur.
-Picture randomPicture(int width, int height, std::mt19937& random) {
+Picture RandomPicture(int width, int height, std::mt19937& random) {
   Picture p(width, height);
   std::uniform_int_distribution<int> byte(0, 255), choice(0, 3);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) {
       const int pick = choice(random);
       const auto a = static_cast<uint8_t>(pick == 0 ? 0 : pick == 1 ? 255 : byte(random));
-      p.at(x, y) = {static_cast<uint8_t>(byte(random)), static_cast<uint8_t>(byte(random)),
+      p.At(x, y) = {static_cast<uint8_t>(byte(random)), static_cast<uint8_t>(byte(random)),
                     static_cast<uint8_t>(byte(random)), a};
     }
   return p;
 }
 
-Picture filled(int width, int height, Pixel value) {
+Picture Filled(int width, int height, Pixel value) {
   Picture p(width, height);
-  for (Pixel& px : p.pixels()) px = value;
+  for (Pixel& px : p.Pixels()) px = value;
   return p;
 }
 
@@ -87,18 +87,18 @@ class StretchAgainstReference : public testing::TestWithParam<RandomCase> {};
 TEST_P(StretchAgainstReference, MatchesBitForBit) {
   const RandomCase& c = GetParam();
   std::mt19937 random(static_cast<unsigned>(c.sourceWidth * 7919 + c.width));
-  const Picture source = randomPicture(c.sourceWidth, c.sourceHeight, random);
+  const Picture source = RandomPicture(c.sourceWidth, c.sourceHeight, random);
   for (Kind kind : {Kind::Alpha, Kind::AlphaAlways, Kind::Thumbnail, Kind::Opaque}) {
-    const Picture expected = referenceStretch(source, c.width, c.height, kind);
+    const Picture expected = ReferenceStretch(source, c.width, c.height, kind);
     const Pixel background{1, 2, 3, 4};
-    Picture target = filled(c.targetWidth, c.targetHeight, background);
-    stretchBy(kind, target, c.at, source);
+    Picture target = Filled(c.targetWidth, c.targetHeight, background);
+    StretchBy(kind, target, c.at, source);
     int mismatches = 0;
     for (int y = 0; y < c.targetHeight; ++y)
       for (int x = 0; x < c.targetWidth; ++x) {
         const int rx = x - c.at.left, ry = y - c.at.top;
         const bool inside = rx >= 0 && ry >= 0 && rx < c.width && ry < c.height;
-        mismatches += target.at(x, y) != (inside ? expected.at(rx, ry) : background);
+        mismatches += target.At(x, y) != (inside ? expected.At(rx, ry) : background);
       }
     EXPECT_EQ(mismatches, 0) << "kind " << static_cast<int>(kind);
   }
@@ -124,8 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Stretch, SameSizeReproducesAnOpaquePicture) {
   std::mt19937 random(5);
-  Picture source = randomPicture(31, 17, random);
-  for (Pixel& p : source.pixels()) p.a = 255;
+  Picture source = RandomPicture(31, 17, random);
+  for (Pixel& p : source.Pixels()) p.a = 255;
   Picture target(31, 17);
   StretchAlpha(target, {0, 0, 31, 17}, source, false);
   EXPECT_EQ(target, source);
@@ -135,11 +135,11 @@ TEST(Stretch, SameSizeReproducesAnOpaquePicture) {
 
 TEST(Stretch, OneColumnSourceSamplesItsColumnEverywhere) {
   Picture source(1, 2);
-  source.at(0, 0) = {10, 20, 30, 255};
-  source.at(0, 1) = {10, 20, 30, 255};
+  source.At(0, 0) = {10, 20, 30, 255};
+  source.At(0, 1) = {10, 20, 30, 255};
   Picture target(6, 2);
   StretchAlpha(target, {0, 0, 6, 2}, source, false);
-  for (const Pixel& p : target.pixels()) EXPECT_EQ(p, (Pixel{10, 20, 30, 255}));
+  for (const Pixel& p : target.Pixels()) EXPECT_EQ(p, (Pixel{10, 20, 30, 255}));
 }
 
 struct RowCase {
@@ -155,11 +155,11 @@ class StretchRow : public testing::TestWithParam<RowCase> {};
 TEST_P(StretchRow, FollowsTheAlphaRules) {
   const RowCase& c = GetParam();
   Picture source(2, 1);
-  source.at(0, 0) = c.source[0];
-  source.at(1, 0) = c.source[1];
+  source.At(0, 0) = c.source[0];
+  source.At(1, 0) = c.source[1];
   Picture target(4, 1);
-  stretchBy(c.kind, target, {0, 0, 4, 1}, source);
-  for (int x = 0; x < 4; ++x) EXPECT_EQ(target.at(x, 0), c.expected[x]) << c.name << " column " << x;
+  StretchBy(c.kind, target, {0, 0, 4, 1}, source);
+  for (int x = 0; x < 4; ++x) EXPECT_EQ(target.At(x, 0), c.expected[x]) << c.name << " column " << x;
 }
 
 const Pixel kOpaque{200, 100, 50, 255};
@@ -189,12 +189,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Stretch, EmptySourceOrRectangleDrawsNothing) {
   const Pixel background{9, 9, 9, 9};
-  Picture target = filled(4, 4, background);
+  Picture target = Filled(4, 4, background);
   StretchOpaque(target, {0, 0, 4, 4}, Picture());
   StretchAlpha(target, {0, 0, 4, 4}, Picture(0, 3), true);
-  StretchThumbnail(target, {2, 2, 2, 4}, filled(2, 2, kOpaque));
-  StretchAlpha(target, {3, 3, 1, 1}, filled(2, 2, kOpaque), false);
-  EXPECT_EQ(target, filled(4, 4, background));
+  StretchThumbnail(target, {2, 2, 2, 4}, Filled(2, 2, kOpaque));
+  StretchAlpha(target, {3, 3, 1, 1}, Filled(2, 2, kOpaque), false);
+  EXPECT_EQ(target, Filled(4, 4, background));
 }
 
 }  // namespace

@@ -12,17 +12,17 @@ using test::Quote;
 
 // Runs of equal pixels (so run-length coding has runs to find) next to
 // single pixels, with every kind of opacity.
-Picture runsAndSingles(int width, int height) {
+Picture RunsAndSingles(int width, int height) {
   Picture picture = test::MakeTestPicture(width, height);
   for (int y = 0; y < height; ++y)
     for (int x = width / 2; x < width; ++x)
-      picture.at(x, y) = Pixel{static_cast<uint8_t>(x / 9 * 40), static_cast<uint8_t>(y * 3), 200,
+      picture.At(x, y) = Pixel{static_cast<uint8_t>(x / 9 * 40), static_cast<uint8_t>(y * 3), 200,
                                static_cast<uint8_t>(x / 13 * 60)};
   return picture;
 }
 
 // The compression word after the three length-prefixed sections.
-int compressionOf(std::span<const uint8_t> file) {
+int CompressionOf(std::span<const uint8_t> file) {
   auto number = [&](size_t at, int size) {
     uint32_t value = 0;
     for (int i = 0; i < size; ++i) value = value << 8 | file[at + static_cast<size_t>(i)];
@@ -44,7 +44,7 @@ class PsdByImageMagickTest : public testing::TestWithParam<MagickCase> {};
 TEST_P(PsdByImageMagickTest, DecodesToTheSamePixelsAsImageMagick) {
   const MagickCase& c = GetParam();
   test::TempFolder folder;
-  const Picture sample = runsAndSingles(150, 40);
+  const Picture sample = RunsAndSingles(150, 40);
   const std::vector<uint8_t> rgba = test::ToRgba(sample);
   test::WriteBytes(folder / "in.rgba", rgba);
   const auto psd = folder / "made.psd";
@@ -54,7 +54,7 @@ TEST_P(PsdByImageMagickTest, DecodesToTheSamePixelsAsImageMagick) {
   const auto header = test::ReadBytes(psd);
   ASSERT_GT(header.size(), 26u);
   ASSERT_EQ(header[13], c.withOpacity ? 4 : 3) << "channel count of the file";
-  EXPECT_EQ(compressionOf(header), std::string(c.compression) == "RLE" ? 1 : 0);
+  EXPECT_EQ(CompressionOf(header), std::string(c.compression) == "RLE" ? 1 : 0);
 
   Picture target;
   LoadElementPicture(target, psd);
@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(Files, PsdByImageMagickTest,
 
 TEST(PsdInteropTest, OurFilesReadTheSameInImageMagickAndPil) {
   test::TempFolder folder;
-  const Picture sample = runsAndSingles(61, 17);
+  const Picture sample = RunsAndSingles(61, 17);
   const auto psd = folder / "ours.psd";
   SaveElementPicture(sample, psd);
   const std::vector<uint8_t> expected = test::ToRgba(sample);

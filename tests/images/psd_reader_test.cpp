@@ -10,53 +10,53 @@ using test::BuildPsd;
 using test::PsdFields;
 
 // The byte of the pixel each file channel goes to: red, green, blue, opacity.
-uint8_t& channelByte(Picture& picture, size_t pixel, int channel) {
-  return picture.bytes()[pixel * 4 + static_cast<size_t>(kPsdChannelByte[channel])];
+uint8_t& ChannelByte(Picture& picture, size_t pixel, int channel) {
+  return picture.Bytes()[pixel * 4 + static_cast<size_t>(kPsdChannelByte[channel])];
 }
 
 // Planes of `channels` channels of the sample picture; channels after the
 // fourth hold filler values.
-std::vector<uint8_t> rawPlanes(const Picture& picture, int channels) {
+std::vector<uint8_t> RawPlanes(const Picture& picture, int channels) {
   Picture copy = picture;
   std::vector<uint8_t> data;
   for (int c = 0; c < channels; ++c)
-    for (size_t i = 0; i < copy.pixels().size(); ++i) data.push_back(c < 4 ? channelByte(copy, i, c) : 0x5A);
+    for (size_t i = 0; i < copy.Pixels().size(); ++i) data.push_back(c < 4 ? ChannelByte(copy, i, c) : 0x5A);
   return data;
 }
 
 // Each row one literal code: the simplest run-length data of a picture.
-std::vector<uint8_t> literalRows(const Picture& picture, int channels) {
+std::vector<uint8_t> LiteralRows(const Picture& picture, int channels) {
   Picture copy = picture;
-  std::vector<uint8_t> data(2u * static_cast<size_t>(picture.height() * channels), 0);  // row byte counts, unused
+  std::vector<uint8_t> data(2u * static_cast<size_t>(picture.Height() * channels), 0);  // row byte counts, unused
   for (int c = 0; c < channels; ++c) {
-    for (int y = 0; y < picture.height(); ++y) {
-      data.push_back(static_cast<uint8_t>(picture.width() - 1));
-      for (int x = 0; x < picture.width(); ++x)
-        data.push_back(c < 4 ? channelByte(copy, static_cast<size_t>(y * picture.width() + x), c) : 0xA5);
+    for (int y = 0; y < picture.Height(); ++y) {
+      data.push_back(static_cast<uint8_t>(picture.Width() - 1));
+      for (int x = 0; x < picture.Width(); ++x)
+        data.push_back(c < 4 ? ChannelByte(copy, static_cast<size_t>(y * picture.Width() + x), c) : 0xA5);
     }
   }
   return data;
 }
 
-PsdFields fieldsFor(const Picture& picture, int channels, uint16_t compression) {
+PsdFields FieldsFor(const Picture& picture, int channels, uint16_t compression) {
   PsdFields f;
   f.channels = static_cast<uint16_t>(channels);
-  f.width = static_cast<uint32_t>(picture.width());
-  f.height = static_cast<uint32_t>(picture.height());
+  f.width = static_cast<uint32_t>(picture.Width());
+  f.height = static_cast<uint32_t>(picture.Height());
   f.compression = compression;
   return f;
 }
 
 // The sample picture with only the first `channels` channels (others zero).
-Picture firstChannels(const Picture& source, int channels) {
+Picture FirstChannels(const Picture& source, int channels) {
   Picture copy = source;
-  Picture expected(source.width(), source.height());
+  Picture expected(source.Width(), source.Height());
   for (int c = 0; c < std::min(channels, 4); ++c)
-    for (size_t i = 0; i < copy.pixels().size(); ++i) channelByte(expected, i, c) = channelByte(copy, i, c);
+    for (size_t i = 0; i < copy.Pixels().size(); ++i) ChannelByte(expected, i, c) = ChannelByte(copy, i, c);
   return expected;
 }
 
-Picture decodeNew(std::span<const uint8_t> file) {
+Picture DecodeNew(std::span<const uint8_t> file) {
   Picture target;
   DecodePsd(file, target);
   return target;
@@ -69,7 +69,7 @@ struct HeaderCase {
   PsdFields fields;
 };
 
-PsdFields with(void (*change)(PsdFields&)) {
+PsdFields With(void (*change)(PsdFields&)) {
   PsdFields f;
   change(f);
   return f;
@@ -92,20 +92,20 @@ TEST_P(PsdHeaderRefusalTest, RefusesWithoutTouchingTheTarget) {
 
 INSTANTIATE_TEST_SUITE_P(
     Headers, PsdHeaderRefusalTest,
-    testing::Values(HeaderCase{"signature", with([](PsdFields& f) { f.signature = "8BPX"; })},
-                    HeaderCase{"signature_case", with([](PsdFields& f) { f.signature = "8bps"; })},
-                    HeaderCase{"version_2", with([](PsdFields& f) { f.version = 2; })},
-                    HeaderCase{"version_0", with([](PsdFields& f) { f.version = 0; })},
-                    HeaderCase{"sixteen_bits", with([](PsdFields& f) { f.depth = 16; })},
-                    HeaderCase{"one_bit", with([](PsdFields& f) { f.depth = 1; })},
-                    HeaderCase{"cmyk", with([](PsdFields& f) { f.mode = 4; })},
-                    HeaderCase{"grayscale", with([](PsdFields& f) { f.mode = 1; })},
-                    HeaderCase{"lab", with([](PsdFields& f) { f.mode = 9; })},
-                    HeaderCase{"zero_width", with([](PsdFields& f) { f.width = 0; })},
-                    HeaderCase{"zero_height", with([](PsdFields& f) { f.height = 0; })},
-                    HeaderCase{"too_wide", with([](PsdFields& f) { f.width = kMaxPictureSide + 1; })},
-                    HeaderCase{"too_high", with([](PsdFields& f) { f.height = kMaxPictureSide + 1; })},
-                    HeaderCase{"huge", with([](PsdFields& f) { f.width = f.height = 0xFFFFFFFF; })}),
+    testing::Values(HeaderCase{"signature", With([](PsdFields& f) { f.signature = "8BPX"; })},
+                    HeaderCase{"signature_case", With([](PsdFields& f) { f.signature = "8bps"; })},
+                    HeaderCase{"version_2", With([](PsdFields& f) { f.version = 2; })},
+                    HeaderCase{"version_0", With([](PsdFields& f) { f.version = 0; })},
+                    HeaderCase{"sixteen_bits", With([](PsdFields& f) { f.depth = 16; })},
+                    HeaderCase{"one_bit", With([](PsdFields& f) { f.depth = 1; })},
+                    HeaderCase{"cmyk", With([](PsdFields& f) { f.mode = 4; })},
+                    HeaderCase{"grayscale", With([](PsdFields& f) { f.mode = 1; })},
+                    HeaderCase{"lab", With([](PsdFields& f) { f.mode = 9; })},
+                    HeaderCase{"zero_width", With([](PsdFields& f) { f.width = 0; })},
+                    HeaderCase{"zero_height", With([](PsdFields& f) { f.height = 0; })},
+                    HeaderCase{"too_wide", With([](PsdFields& f) { f.width = kMaxPictureSide + 1; })},
+                    HeaderCase{"too_high", With([](PsdFields& f) { f.height = kMaxPictureSide + 1; })},
+                    HeaderCase{"huge", With([](PsdFields& f) { f.width = f.height = 0xFFFFFFFF; })}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PsdReaderTest, FilesShorterThanTheHeaderAreRefused) {
@@ -120,52 +120,52 @@ TEST(PsdReaderTest, LargestAllowedSideIsRead) {
   PsdFields f;
   f.width = kMaxPictureSide;
   f.channels = 1;
-  const Picture target = decodeNew(BuildPsd(f, std::vector<uint8_t>(kMaxPictureSide, 9)));
-  EXPECT_EQ(target.width(), kMaxPictureSide);
-  EXPECT_EQ(target.at(kMaxPictureSide - 1, 0), (Pixel{0, 0, 9, 0}));
+  const Picture target = DecodeNew(BuildPsd(f, std::vector<uint8_t>(kMaxPictureSide, 9)));
+  EXPECT_EQ(target.Width(), kMaxPictureSide);
+  EXPECT_EQ(target.At(kMaxPictureSide - 1, 0), (Pixel{0, 0, 9, 0}));
 }
 
 // --- channels --------------------------------------------------------------
 
 TEST(PsdReaderTest, ChannelsGoToRedGreenBlueOpacity) {
-  PsdFields f = fieldsFor(Picture(2, 1), 4, 0);
+  PsdFields f = FieldsFor(Picture(2, 1), 4, 0);
   const std::vector<uint8_t> planes = {10, 11, 20, 21, 30, 31, 40, 41};
-  const Picture target = decodeNew(BuildPsd(f, planes));
-  EXPECT_EQ(target.at(0, 0), (Pixel{30, 20, 10, 40}));
-  EXPECT_EQ(target.at(1, 0), (Pixel{31, 21, 11, 41}));
+  const Picture target = DecodeNew(BuildPsd(f, planes));
+  EXPECT_EQ(target.At(0, 0), (Pixel{30, 20, 10, 40}));
+  EXPECT_EQ(target.At(1, 0), (Pixel{31, 21, 11, 41}));
 }
 
 TEST(PsdReaderTest, EachChannelCountReadsItsChannelsAndSkipsExtraOnes) {
   const Picture sample = test::MakeTestPicture(5, 3);
   for (uint16_t compression : {0, 1}) {
     for (int channels = 1; channels <= 7; ++channels) {
-      const auto data = compression == 0 ? rawPlanes(sample, channels) : literalRows(sample, channels);
-      const Picture target = decodeNew(BuildPsd(fieldsFor(sample, channels, compression), data));
-      EXPECT_EQ(target, firstChannels(sample, channels)) << channels << " channels, compression " << compression;
+      const auto data = compression == 0 ? RawPlanes(sample, channels) : LiteralRows(sample, channels);
+      const Picture target = DecodeNew(BuildPsd(FieldsFor(sample, channels, compression), data));
+      EXPECT_EQ(target, FirstChannels(sample, channels)) << channels << " channels, compression " << compression;
     }
   }
 }
 
 TEST(PsdReaderTest, MultichannelModeReadsLikeRgb) {
   const Picture sample = test::MakeTestPicture(4, 2);
-  PsdFields f = fieldsFor(sample, 4, 0);
+  PsdFields f = FieldsFor(sample, 4, 0);
   f.mode = 7;
-  EXPECT_EQ(decodeNew(BuildPsd(f, rawPlanes(sample, 4))), sample);
+  EXPECT_EQ(DecodeNew(BuildPsd(f, RawPlanes(sample, 4))), sample);
 }
 
 TEST(PsdReaderTest, ThreeChannelsKeepTheOpacityTheTargetHeld) {
   const Picture sample = test::MakeTestPicture(4, 2);
-  const auto file = BuildPsd(fieldsFor(sample, 3, 0), rawPlanes(sample, 3));
+  const auto file = BuildPsd(FieldsFor(sample, 3, 0), RawPlanes(sample, 3));
 
-  const Picture fresh = decodeNew(file);
-  for (const Pixel& p : fresh.pixels()) EXPECT_EQ(p.a, 0);
+  const Picture fresh = DecodeNew(file);
+  for (const Pixel& p : fresh.Pixels()) EXPECT_EQ(p.a, 0);
 
   Picture sameSize(4, 2);
-  for (Pixel& p : sameSize.pixels()) p.a = 77;
+  for (Pixel& p : sameSize.Pixels()) p.a = 77;
   DecodePsd(file, sameSize);
-  for (size_t i = 0; i < sample.pixels().size(); ++i) {
-    const Pixel expected{sample.pixels()[i].b, sample.pixels()[i].g, sample.pixels()[i].r, 77};
-    EXPECT_EQ(sameSize.pixels()[i], expected);
+  for (size_t i = 0; i < sample.Pixels().size(); ++i) {
+    const Pixel expected{sample.Pixels()[i].b, sample.Pixels()[i].g, sample.Pixels()[i].r, 77};
+    EXPECT_EQ(sameSize.Pixels()[i], expected);
   }
 
   Picture otherSize = test::MakeTestPicture(3, 3);
@@ -175,17 +175,17 @@ TEST(PsdReaderTest, ThreeChannelsKeepTheOpacityTheTargetHeld) {
 
 TEST(PsdReaderTest, SectionContentsAreSkipped) {
   const Picture sample = test::MakeTestPicture(3, 2);
-  PsdFields f = fieldsFor(sample, 4, 0);
+  PsdFields f = FieldsFor(sample, 4, 0);
   f.sections[0] = {1, 2, 3};
   f.sections[1] = std::vector<uint8_t>(1000, 0xFF);
   f.sections[2] = {'8', 'B', 'P', 'S', 0, 1};
-  EXPECT_EQ(decodeNew(BuildPsd(f, rawPlanes(sample, 4))), sample);
+  EXPECT_EQ(DecodeNew(BuildPsd(f, RawPlanes(sample, 4))), sample);
 }
 
 TEST(PsdReaderTest, AnyNonZeroCompressionIsRunLength) {
   const Picture sample = test::MakeTestPicture(3, 2);
   for (uint16_t compression : {1, 2, 0xFFFF})
-    EXPECT_EQ(decodeNew(BuildPsd(fieldsFor(sample, 4, compression), literalRows(sample, 4))), sample) << compression;
+    EXPECT_EQ(DecodeNew(BuildPsd(FieldsFor(sample, 4, compression), LiteralRows(sample, 4))), sample) << compression;
 }
 
 TEST(PsdReaderTest, RunLengthRowsOvershootingAndNoOpsDecodeCleanly) {
@@ -197,14 +197,14 @@ TEST(PsdReaderTest, RunLengthRowsOvershootingAndNoOpsDecodeCleanly) {
   const std::vector<uint8_t> data = {0, 0, 0, 0,  // row byte counts
                                      0x80, 0xFC, 7,   // no-op, then five 7s: two dropped
                                      0x80, 0x80, 2, 1, 2, 3, 4};  // literal of three, one dropped
-  const Picture target = decodeNew(BuildPsd(f, data));
+  const Picture target = DecodeNew(BuildPsd(f, data));
   const uint8_t expectedRed[] = {7, 7, 7, 1, 2, 3};
-  for (size_t i = 0; i < 6; ++i) EXPECT_EQ(target.pixels()[i], (Pixel{0, 0, expectedRed[i], 0})) << i;
+  for (size_t i = 0; i < 6; ++i) EXPECT_EQ(target.Pixels()[i], (Pixel{0, 0, expectedRed[i], 0})) << i;
 }
 
 // --- data that cannot hold the picture ------------------------------------
 
-void expectRefusedUntouched(std::span<const uint8_t> file, const std::string& what) {
+void ExpectRefusedUntouched(std::span<const uint8_t> file, const std::string& what) {
   const Picture before = test::MakeTestPicture(2, 2);
   Picture target = before;
   EXPECT_THROW(DecodePsd(file, target), EInvalidPicture) << what;
@@ -213,19 +213,19 @@ void expectRefusedUntouched(std::span<const uint8_t> file, const std::string& wh
 
 TEST(PsdReaderTest, TruncatedRawDataIsRefused) {
   const Picture sample = test::MakeTestPicture(3, 2);
-  const auto file = BuildPsd(fieldsFor(sample, 4, 0), rawPlanes(sample, 4));
+  const auto file = BuildPsd(FieldsFor(sample, 4, 0), RawPlanes(sample, 4));
   ASSERT_EQ(file.size(), 64u);
   for (size_t size : {26, 29, 30, 37, 38, 39, 40, 41, 45, 46, 47, 52, 63})
-    expectRefusedUntouched(std::span(file).first(size), std::to_string(size));
-  EXPECT_EQ(decodeNew(file), sample);
+    ExpectRefusedUntouched(std::span(file).first(size), std::to_string(size));
+  EXPECT_EQ(DecodeNew(file), sample);
 }
 
 TEST(PsdReaderTest, TruncatedRunLengthDataIsRefused) {
   const Picture sample = test::MakeTestPicture(3, 2);
-  const auto file = BuildPsd(fieldsFor(sample, 4, 1), literalRows(sample, 4));
+  const auto file = BuildPsd(FieldsFor(sample, 4, 1), LiteralRows(sample, 4));
   // Every cut: in the sections, in the row table (45), in the rows.
-  for (size_t size = 26; size < file.size(); ++size) expectRefusedUntouched(std::span(file).first(size), std::to_string(size));
-  EXPECT_EQ(decodeNew(file), sample);
+  for (size_t size = 26; size < file.size(); ++size) ExpectRefusedUntouched(std::span(file).first(size), std::to_string(size));
+  EXPECT_EQ(DecodeNew(file), sample);
 }
 
 // Every case claims pixels its data cannot hold; the big ones would take a
@@ -260,10 +260,10 @@ TEST(PsdReaderTest, PicturesClaimingMoreThanTheirDataAreRefusedBeforeAllocation)
   };
   std::vector<uint8_t> trueTable = overstatedTable;
   trueTable[1] = trueTable[3] = 3;
-  EXPECT_EQ(decodeNew(BuildPsd(fields(1, 2, 1), trueTable)).at(1, 1), (Pixel{0, 0, 4, 0}));
+  EXPECT_EQ(DecodeNew(BuildPsd(fields(1, 2, 1), trueTable)).At(1, 1), (Pixel{0, 0, 4, 0}));
   for (const Case& c : cases) {
     const double before = test::PeakMemoryMiB();
-    expectRefusedUntouched(c.file, c.name);
+    ExpectRefusedUntouched(c.file, c.name);
     EXPECT_LT(test::PeakMemoryMiB() - before, 32.0) << c.name;
   }
 }
@@ -272,8 +272,8 @@ TEST(PsdReaderTest, PicturesClaimingMoreThanTheirDataAreRefusedBeforeAllocation)
 
 TEST(PsdWriterTest, WritesTheFortyByteHeaderAndFourPlanes) {
   Picture picture(2, 1);
-  picture.at(0, 0) = Pixel{3, 2, 1, 4};
-  picture.at(1, 0) = Pixel{13, 12, 11, 14};
+  picture.At(0, 0) = Pixel{3, 2, 1, 4};
+  picture.At(1, 0) = Pixel{13, 12, 11, 14};
   const std::vector<uint8_t> expected = {'8', 'B', 'P', 'S', 0, 1, 0, 0, 0, 0, 0, 0, 0, 4,  // .. channels
                                          0, 0, 0, 1, 0, 0, 0, 2, 0, 8, 0, 3,                 // height, width, depth, mode
                                          0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,           // sections, raw
@@ -284,15 +284,15 @@ TEST(PsdWriterTest, WritesTheFortyByteHeaderAndFourPlanes) {
 TEST(PsdWriterTest, WrittenFilesReadBackIdentically) {
   for (auto [w, h] : {std::pair{1, 1}, {7, 3}, {64, 65}}) {
     const Picture sample = test::MakeTestPicture(w, h);
-    EXPECT_EQ(decodeNew(EncodePsd(sample)), sample);
+    EXPECT_EQ(DecodeNew(EncodePsd(sample)), sample);
   }
 }
 
 TEST(PsdSizeBoundTest, GrowsWithWhatThePrefixReveals) {
   const Picture sample = test::MakeTestPicture(3, 2);
-  PsdFields f = fieldsFor(sample, 5, 0);
+  PsdFields f = FieldsFor(sample, 5, 0);
   f.sections[1] = std::vector<uint8_t>(10, 0);
-  const auto raw = BuildPsd(f, rawPlanes(sample, 5));
+  const auto raw = BuildPsd(f, RawPlanes(sample, 5));
   const size_t compressionAt = 26 + 4 + 4 + 10 + 4;
   struct Case {
     size_t prefix;

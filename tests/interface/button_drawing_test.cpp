@@ -5,9 +5,9 @@
 namespace lumena {
 namespace {
 
-Picture onePixel(Pixel p) {
+Picture OnePixel(Pixel p) {
   Picture picture(1, 1);
-  picture.at(0, 0) = p;
+  picture.At(0, 0) = p;
   return picture;
 }
 
@@ -23,9 +23,9 @@ class BlendTest : public ::testing::TestWithParam<BlendCase> {};
 // each product rounded on its own, halves to even.
 TEST_P(BlendTest, MatchesTheFormulaOnKnownPixels) {
   const BlendCase& c = GetParam();
-  Picture output = onePixel(c.background);
-  BlendCell(output, onePixel(c.cell), c.transparency);
-  const Pixel got = output.at(0, 0);
+  Picture output = OnePixel(c.background);
+  BlendCell(output, OnePixel(c.cell), c.transparency);
+  const Pixel got = output.At(0, 0);
   EXPECT_EQ(got.b, c.expected.b);
   EXPECT_EQ(got.g, c.expected.g);
   EXPECT_EQ(got.r, c.expected.r);
@@ -49,42 +49,42 @@ INSTANTIATE_TEST_SUITE_P(
         BlendCase{{255, 255, 255, 255}, {255, 255, 255, 255}, 50, {255, 255, 255}}));
 
 TEST(ButtonDrawing, CopyOpaqueIgnoresOpacity) {
-  Picture output = onePixel({1, 2, 3, 255});
-  CopyOpaque(output, onePixel({40, 50, 60, 0}));
-  EXPECT_EQ(output.at(0, 0).b, 40);
-  EXPECT_EQ(output.at(0, 0).r, 60);
+  Picture output = OnePixel({1, 2, 3, 255});
+  CopyOpaque(output, OnePixel({40, 50, 60, 0}));
+  EXPECT_EQ(output.At(0, 0).b, 40);
+  EXPECT_EQ(output.At(0, 0).r, 60);
 }
 
 TEST(ButtonDrawing, RecolourThresholdIsTheColoursHighByte) {
   Picture cell(3, 1);
-  cell.at(0, 0) = {1, 1, 1, 0};
-  cell.at(1, 0) = {1, 1, 1, 254};
-  cell.at(2, 0) = {1, 1, 1, 255};
+  cell.At(0, 0) = {1, 1, 1, 0};
+  cell.At(1, 0) = {1, 1, 1, 254};
+  cell.At(2, 0) = {1, 1, 1, 255};
   Picture onlyOpaque = cell;
   Recolour(onlyOpaque, 0xFF0000FFu);  // red, high byte 255
-  EXPECT_EQ(onlyOpaque.at(1, 0).r, 1);
-  EXPECT_EQ(onlyOpaque.at(2, 0), (Pixel{0, 0, 255, 255}));
+  EXPECT_EQ(onlyOpaque.At(1, 0).r, 1);
+  EXPECT_EQ(onlyOpaque.At(2, 0), (Pixel{0, 0, 255, 255}));
   Picture every = cell;
   Recolour(every, 0x00FF0000u);  // blue, high byte 0
-  for (int x = 0; x < 3; ++x) EXPECT_EQ(every.at(x, 0).b, 255) << x;
+  for (int x = 0; x < 3; ++x) EXPECT_EQ(every.At(x, 0).b, 255) << x;
 }
 
 TEST(ButtonDrawing, TrackIsBlendedByItsOpacityAtItsPlaceClipped) {
   Picture output(3, 1);
   Picture track(2, 1);
-  track.at(0, 0) = {255, 255, 255, 255};
-  track.at(1, 0) = {255, 255, 255, 255};
+  track.At(0, 0) = {255, 255, 255, 255};
+  track.At(1, 0) = {255, 255, 255, 255};
   BlendTrack(output, track, {2, 0});
-  EXPECT_EQ(output.at(1, 0).r, 0);
-  EXPECT_EQ(output.at(2, 0).r, 255);
+  EXPECT_EQ(output.At(1, 0).r, 0);
+  EXPECT_EQ(output.At(2, 0).r, 255);
 }
 
 TEST(ButtonDrawing, CellsOutsideThePictureAreEmpty) {
   Picture source(2, 2);
-  source.at(1, 1) = {9, 9, 9, 9};
+  source.At(1, 1) = {9, 9, 9, 9};
   const Picture cell = CutCell(source, 1, 1, 2, 2);
-  EXPECT_EQ(cell.at(0, 0), (Pixel{9, 9, 9, 9}));
-  EXPECT_EQ(cell.at(1, 1), Pixel{});
+  EXPECT_EQ(cell.At(0, 0), (Pixel{9, 9, 9, 9}));
+  EXPECT_EQ(cell.At(1, 1), Pixel{});
 }
 
 }  // namespace

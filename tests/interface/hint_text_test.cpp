@@ -18,12 +18,12 @@ TEST(HintText, WordsBeforeTheDelimiterAndTheSoundAfterIt) {
 
 TEST(HintText, GlowIsFullInTheCentreAndLeavesTheCornersAlone) {
   Picture screen(21, 11);
-  for (Pixel& p : screen.pixels()) p = {10, 10, 10, 255};
-  PaintGlow(screen, colorValue(200, 100, 50));
-  EXPECT_EQ(screen.at(10, 5), (Pixel{50, 100, 200, 255}));
-  EXPECT_EQ(screen.at(0, 0), (Pixel{10, 10, 10, 255}));
+  for (Pixel& p : screen.Pixels()) p = {10, 10, 10, 255};
+  PaintGlow(screen, ColorValue(200, 100, 50));
+  EXPECT_EQ(screen.At(10, 5), (Pixel{50, 100, 200, 255}));
+  EXPECT_EQ(screen.At(0, 0), (Pixel{10, 10, 10, 255}));
   // x = 15: m = (5/10)^2 = 0.25; red = round(0.75 * 200 + 0.25 * 10) = 152.5 -> 152
-  EXPECT_EQ(screen.at(15, 5).r, 152);
+  EXPECT_EQ(screen.At(15, 5).r, 152);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace lumena {
 namespace {
 
 IniFile Settings(const testing::TempFolder& folder, std::string_view text) {
-  return IniFile(folder.write("Lumena.ini", text));
+  return IniFile(folder.Write("Lumena.ini", text));
 }
 
 struct ListCase {

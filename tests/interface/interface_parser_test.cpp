@@ -88,8 +88,8 @@ TEST_P(InterfaceParserErrorTest, FailsWithLineAndMessage) {
     ParseInterfaceText(c.text);
     ADD_FAILURE() << "no error for " << c.text;
   } catch (const EErrorInInfoFile& e) {
-    EXPECT_EQ(e.line(), c.line);
-    EXPECT_EQ(e.detail(), c.message);
+    EXPECT_EQ(e.Line(), c.line);
+    EXPECT_EQ(e.Detail(), c.message);
     EXPECT_EQ(std::string(e.what()),
               "Error in contents of file INTFACE.TXT (line #" + std::to_string(c.line) + ")\r" + std::string(c.message));
   }
@@ -146,15 +146,15 @@ TEST(InterfaceParserTest, GlobalParametersAcceptAnyName) {
 
 TEST(InterfaceParserTest, ParsesAFile) {
   testing::TempFolder folder;
-  const auto path = folder.write("INTFACE.TXT", "A = 1\r\n\r\nEND\r\n");
+  const auto path = folder.Write("INTFACE.TXT", "A = 1\r\n\r\nEND\r\n");
   try {
     ParseInterfaceFile(path);
     ADD_FAILURE();
   } catch (const EErrorInInfoFile& e) {
-    EXPECT_EQ(e.line(), 3);
+    EXPECT_EQ(e.Line(), 3);
   }
-  folder.write("ok.txt", "A = 1\r\nB = 'x'\r\n");
-  EXPECT_EQ(ParseInterfaceFile(folder.path() / "ok.txt"), (Records{{"", "", "A", "1"}, {"", "", "B", "x"}}));
+  folder.Write("ok.txt", "A = 1\r\nB = 'x'\r\n");
+  EXPECT_EQ(ParseInterfaceFile(folder.Path() / "ok.txt"), (Records{{"", "", "A", "1"}, {"", "", "B", "x"}}));
 }
 
 TEST(InterfaceGrammarTest, FortySectionTypes) {

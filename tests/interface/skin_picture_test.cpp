@@ -36,87 +36,87 @@ constexpr Pixel kGreen{0, 255, 0, 255};
 class LoadSkinPictureTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    context.AppFolder = folder.path();
-    context.ResolutionLevel = 2;
-    context.InterfaceName = "BLUE\\";
+    context_.AppFolder = folder_.Path();
+    context_.ResolutionLevel = 2;
+    context_.InterfaceName = "BLUE\\";
     Describe("SECTION FormLoadSave TFormLoadSave\nSkin = 'skin.BMP'\nEND\nPanelLayer = 'panel.psd'\n");
   }
-  void Describe(std::string_view text) { context.Info = TOrvInterfaceInfo{ParseInterfaceText(text), true}; }
+  void Describe(std::string_view text) { context_.Info = TOrvInterfaceInfo{ParseInterfaceText(text), true}; }
   bool Load(std::string_view key, std::string_view defaultName, bool fallback) {
-    return LoadSkinPicture(context, picture, key, defaultName, fallback,
-                           [this](const std::string& m) { errors.push_back(m); });
+    return LoadSkinPicture(context_, picture_, key, defaultName, fallback,
+                           [this](const std::string& m) { errors_.push_back(m); });
   }
-  Pixel Corner() const { return picture.at(0, 0); }
+  Pixel Corner() const { return picture_.At(0, 0); }
 
-  testing::TempFolder folder;
-  InterfaceContext context;
-  Picture picture;
-  std::vector<std::string> errors;
+  testing::TempFolder folder_;
+  InterfaceContext context_;
+  Picture picture_;
+  std::vector<std::string> errors_;
 };
 
 TEST_F(LoadSkinPictureTest, LoadsThePictureOfTheKeyFromTheHighestLevel) {
-  folder.write("Intfaces/Blue/1024-768/Skin.bmp", BitmapFile(3, 2, kRed));
-  folder.write("Intfaces/Blue/800-600/Skin.bmp", BitmapFile(1, 1, kGreen));
+  folder_.Write("Intfaces/Blue/1024-768/Skin.bmp", BitmapFile(3, 2, kRed));
+  folder_.Write("Intfaces/Blue/800-600/Skin.bmp", BitmapFile(1, 1, kGreen));
   ASSERT_TRUE(Load("FormLoadSave.Skin", "FormLoSa.psd", true));
-  EXPECT_EQ(picture.width(), 3);
-  EXPECT_EQ(picture.height(), 2);
+  EXPECT_EQ(picture_.Width(), 3);
+  EXPECT_EQ(picture_.Height(), 2);
   EXPECT_EQ(Corner(), kRed);
-  EXPECT_TRUE(errors.empty());
+  EXPECT_TRUE(errors_.empty());
 }
 
 TEST_F(LoadSkinPictureTest, FallsToTheLowerLevel) {
-  folder.write("Intfaces/Blue/800-600/skin.bmp", BitmapFile(1, 1, kGreen));
+  folder_.Write("Intfaces/Blue/800-600/skin.bmp", BitmapFile(1, 1, kGreen));
   ASSERT_TRUE(Load("FormLoadSave.Skin", "FormLoSa.psd", false));
   EXPECT_EQ(Corner(), kGreen);
 }
 
 TEST_F(LoadSkinPictureTest, FallsBackToTheDefaultInterfaceByDefaultName) {
-  folder.write("Intfaces/DEFAULT/800-600/FormLoSa.bmp", BitmapFile(2, 2, kGreen));
+  folder_.Write("Intfaces/DEFAULT/800-600/FormLoSa.bmp", BitmapFile(2, 2, kGreen));
   ASSERT_TRUE(Load("FormLoadSave.Skin", "FormLoSa.bmp", true));
   EXPECT_EQ(Corner(), kGreen);
-  picture.clear();
+  picture_.Clear();
   ASSERT_TRUE(Load("Nothing.Skin", "formlosa.BMP", true));
-  EXPECT_EQ(picture.width(), 2);
+  EXPECT_EQ(picture_.Width(), 2);
 }
 
 TEST_F(LoadSkinPictureTest, ElementPicturesGoThroughTheElementReader) {
   Picture psd(4, 1);
-  psd.at(0, 0) = Pixel{1, 2, 3, 128};
-  std::filesystem::create_directories(folder.path() / "Intfaces/Blue/800-600");
-  SaveElementPicture(psd, folder.path() / "Intfaces/Blue/800-600/PANEL.PSD");
+  psd.At(0, 0) = Pixel{1, 2, 3, 128};
+  std::filesystem::create_directories(folder_.Path() / "Intfaces/Blue/800-600");
+  SaveElementPicture(psd, folder_.Path() / "Intfaces/Blue/800-600/PANEL.PSD");
   ASSERT_TRUE(Load("PanelLayer", "Panel.psd", true));
-  EXPECT_EQ(picture.width(), 4);
+  EXPECT_EQ(picture_.Width(), 4);
   EXPECT_EQ(Corner(), (Pixel{1, 2, 3, 128}));
 }
 
 TEST_F(LoadSkinPictureTest, TheExtensionChoosesTheDecoder) {
   // Bitmap bytes under an element picture name do not decode.
-  folder.write("Intfaces/Blue/1024-768/panel.psd", BitmapFile(1, 1, kRed));
-  folder.write("Intfaces/DEFAULT/1024-768/Panel.bmp", BitmapFile(1, 1, kGreen));
+  folder_.Write("Intfaces/Blue/1024-768/panel.psd", BitmapFile(1, 1, kRed));
+  folder_.Write("Intfaces/DEFAULT/1024-768/Panel.bmp", BitmapFile(1, 1, kGreen));
   ASSERT_TRUE(Load("PanelLayer", "Panel.bmp", true));
   EXPECT_EQ(Corner(), kGreen);
 }
 
 TEST_F(LoadSkinPictureTest, WithoutFallbackAFailureIsSilentAndKeepsThePicture) {
-  picture = Picture(5, 5);
-  folder.write("Intfaces/DEFAULT/800-600/FormLoSa.bmp", BitmapFile(1, 1, kGreen));
+  picture_ = Picture(5, 5);
+  folder_.Write("Intfaces/DEFAULT/800-600/FormLoSa.bmp", BitmapFile(1, 1, kGreen));
   EXPECT_FALSE(Load("FormLoadSave.Skin", "FormLoSa.bmp", false));
-  EXPECT_EQ(picture.width(), 5);
-  EXPECT_TRUE(errors.empty());
+  EXPECT_EQ(picture_.Width(), 5);
+  EXPECT_TRUE(errors_.empty());
 }
 
 TEST_F(LoadSkinPictureTest, WithFallbackAFinalFailureIsReported) {
-  picture = Picture(5, 5);
-  folder.write("Intfaces/DEFAULT/800-600/FormLoSa.psd", "not a picture");
+  picture_ = Picture(5, 5);
+  folder_.Write("Intfaces/DEFAULT/800-600/FormLoSa.psd", "not a picture");
   EXPECT_FALSE(Load("FormLoadSave.Skin", "FormLoSa.psd", true));
-  EXPECT_EQ(picture.width(), 5);
-  EXPECT_EQ(errors, std::vector<std::string>{"Cannot load bitmap from file FormLoSa.psd"});
+  EXPECT_EQ(picture_.Width(), 5);
+  EXPECT_EQ(errors_, std::vector<std::string>{"Cannot load bitmap from file FormLoSa.psd"});
 }
 
 TEST_F(LoadSkinPictureTest, NotLoadedDescriptionStillTriesTheDefault) {
-  context.Info->Loaded = false;
-  folder.write("Intfaces/Blue/1024-768/Skin.bmp", BitmapFile(1, 1, kRed));
-  folder.write("Intfaces/DEFAULT/1024-768/FormLoSa.bmp", BitmapFile(1, 1, kGreen));
+  context_.Info->Loaded = false;
+  folder_.Write("Intfaces/Blue/1024-768/Skin.bmp", BitmapFile(1, 1, kRed));
+  folder_.Write("Intfaces/DEFAULT/1024-768/FormLoSa.bmp", BitmapFile(1, 1, kGreen));
   ASSERT_TRUE(Load("FormLoadSave.Skin", "FormLoSa.bmp", true));
   EXPECT_EQ(Corner(), kGreen);
 }

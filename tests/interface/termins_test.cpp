@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TerminsTest, LoadsFileInOrderAndLooksUpCaseSensitively) {
   testing::TempFolder folder;
-  const auto path = folder.write("termins.txt",
+  const auto path = folder.Write("termins.txt",
                                  "# texts\r\n"
                                  "ProductName=Lumena;\r\n"
                                  "\r\n"
@@ -58,7 +58,7 @@ TEST(TerminsTest, LoadsFileInOrderAndLooksUpCaseSensitively) {
 TEST(TerminsTest, MissingFileIsNotLoaded) {
   testing::TempFolder folder;
   std::vector<TTermin> list{{"Kept", "x"}};
-  EXPECT_FALSE(LoadTermins(folder.path() / "termins.txt", list));
+  EXPECT_FALSE(LoadTermins(folder.Path() / "termins.txt", list));
   EXPECT_EQ(list.size(), 1u);
 }
 

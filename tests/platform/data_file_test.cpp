@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 using testing::TempFolder;
 
 // The errno value a read fails with, 0 when it succeeds.
-int readError(const fs::path& path, uint64_t limit) {
+int ReadError(const fs::path& path, uint64_t limit) {
   try {
     ReadDataFile(path, limit);
     OpenDataFile(path, limit);
@@ -31,10 +31,10 @@ int readError(const fs::path& path, uint64_t limit) {
 TEST(DataFile, ReadsRegularFilesWhole) {
   TempFolder dir;
   const std::string text("a\0b\r\nc", 6);
-  const auto file = dir.write("a.bin", text);
+  const auto file = dir.Write("a.bin", text);
   const auto bytes = ReadDataFile(file);
   EXPECT_EQ(std::string(bytes.begin(), bytes.end()), text);
-  EXPECT_EQ(ReadDataFile(dir.write("empty", "")).size(), 0u);
+  EXPECT_EQ(ReadDataFile(dir.Write("empty", "")).size(), 0u);
   const UniqueFile opened = OpenDataFile(file);
   EXPECT_EQ(std::fgetc(opened.get()), 'a');
 }
@@ -43,7 +43,7 @@ TEST(DataFile, ReadsRegularFilesWhole) {
 // is refused at once instead of blocking.
 TEST(DataFile, RefusesWhatIsNotARegularFileWithinTheCap) {
   TempFolder dir;
-  dir.write("ten.bin", "0123456789");
+  dir.Write("ten.bin", "0123456789");
   fs::create_directories(dir / "folder");
   ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
   fs::create_symlink("/dev/zero", dir / "zero.psd");
@@ -58,19 +58,19 @@ TEST(DataFile, RefusesWhatIsNotARegularFileWithinTheCap) {
       {"pipe", 100, ENODEV},   {"pipe.txt", 100, ENODEV}, {"zero.psd", 100, ENODEV},
   };
   const auto start = std::chrono::steady_clock::now();
-  for (const Case& c : cases) EXPECT_EQ(readError(dir / c.name, c.limit), c.error) << c.name << " " << c.limit;
-  EXPECT_EQ(readError("/dev/zero", kDataFileSizeLimit), ENODEV);
+  for (const Case& c : cases) EXPECT_EQ(ReadError(dir / c.name, c.limit), c.error) << c.name << " " << c.limit;
+  EXPECT_EQ(ReadError("/dev/zero", kDataFileSizeLimit), ENODEV);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 
 // A sparse file just over 256 MiB takes no disk space and must not be read.
 TEST(DataFile, FilesBeyondTheDefaultCapAreRefused) {
   TempFolder dir;
-  const auto file = dir.write("huge.psd", "8BPS");
+  const auto file = dir.Write("huge.psd", "8BPS");
   fs::resize_file(file, (uint64_t{256} << 20) + 1);
-  EXPECT_EQ(readError(file, kDataFileSizeLimit), EFBIG);
+  EXPECT_EQ(ReadError(file, kDataFileSizeLimit), EFBIG);
   fs::resize_file(file, 16);
-  EXPECT_EQ(readError(file, kDataFileSizeLimit), 0);
+  EXPECT_EQ(ReadError(file, kDataFileSizeLimit), 0);
 }
 
 }  // namespace

@@ -19,21 +19,21 @@ namespace {
 
 using testing::TempFolder;
 
-mode_t modeOf(const std::filesystem::path& file) {
+mode_t ModeOf(const std::filesystem::path& file) {
   struct stat st {};
   EXPECT_EQ(::stat(file.c_str(), &st), 0) << file;
   return st.st_mode & 07777;
 }
 
-std::string contentOf(const std::filesystem::path& file) {
+std::string ContentOf(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
 }
 
-size_t filesIn(const TempFolder& folder) {
-  return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder.path()), {}));
+size_t FilesIn(const TempFolder& folder) {
+  return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder.Path()), {}));
 }
 
 // Sets the umask for one test and restores it.
@@ -59,14 +59,14 @@ TEST_P(ReplacedFilePermissions, KeepTheOldFilesBitsOrHonourTheUmask) {
   TempFolder folder;
   const auto file = folder / "settings.ini";
   if (c.existing != 0) {
-    folder.write("settings.ini", "old");
+    folder.Write("settings.ini", "old");
     ASSERT_EQ(::chmod(file.c_str(), c.existing), 0);
   }
   const ScopedUmask mask(c.umask);
-  writeFileAtomically(file, "new");
-  EXPECT_EQ(contentOf(file), "new");
-  EXPECT_EQ(modeOf(file), c.expected);
-  EXPECT_EQ(filesIn(folder), 1u) << "no temporary file is left";
+  WriteFileAtomically(file, "new");
+  EXPECT_EQ(ContentOf(file), "new");
+  EXPECT_EQ(ModeOf(file), c.expected);
+  EXPECT_EQ(FilesIn(folder), 1u) << "no temporary file is left";
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ReplacedFilePermissions,
@@ -79,8 +79,8 @@ TEST(ReplacingFile, TemporaryIsNamedAfterTheTargetAndGoneWhenAbandoned) {
   std::filesystem::path temporary;
   {
     ReplacingFile file(folder / "w.lmu");
-    temporary = file.temporaryPath();
-    EXPECT_EQ(temporary.parent_path(), folder.path());
+    temporary = file.TemporaryPath();
+    EXPECT_EQ(temporary.parent_path(), folder.Path());
     EXPECT_TRUE(temporary.filename().string().starts_with(".w.lmu.tmp-"));
     EXPECT_EQ(temporary.filename().string().size(), std::string(".w.lmu.tmp-").size() + 6);
     EXPECT_TRUE(std::filesystem::exists(temporary));
@@ -93,25 +93,25 @@ TEST(ReplacingFile, TemporaryIsNamedAfterTheTargetAndGoneWhenAbandoned) {
 // file, not one a save still holds, not look-alike names.
 TEST(ReplacingFile, NextSaveRemovesOnlyTheTargetsAbandonedTemporaries) {
   TempFolder folder;
-  const auto stale = folder.write(".w.lmu.tmp-a1B2c3", "left by a killed save");
-  const auto otherTarget = folder.write(".x.lmu.tmp-a1B2c3", "another work's");
-  const auto lookAlike = folder.write(".w.lmu.tmp-toolong", "not ours");
-  const auto held = folder.write(".w.lmu.tmp-HELD00", "a save in progress");
+  const auto stale = folder.Write(".w.lmu.tmp-a1B2c3", "left by a killed save");
+  const auto otherTarget = folder.Write(".x.lmu.tmp-a1B2c3", "another work's");
+  const auto lookAlike = folder.Write(".w.lmu.tmp-toolong", "not ours");
+  const auto held = folder.Write(".w.lmu.tmp-HELD00", "a save in progress");
   const int heldFd = ::open(held.c_str(), O_RDONLY);
   ASSERT_GE(heldFd, 0);
   ASSERT_EQ(::flock(heldFd, LOCK_EX), 0);
-  writeFileAtomically(folder / "w.lmu", "work");
+  WriteFileAtomically(folder / "w.lmu", "work");
   ::close(heldFd);
   EXPECT_FALSE(std::filesystem::exists(stale));
   EXPECT_TRUE(std::filesystem::exists(otherTarget));
   EXPECT_TRUE(std::filesystem::exists(lookAlike));
   EXPECT_TRUE(std::filesystem::exists(held));
-  EXPECT_EQ(contentOf(folder / "w.lmu"), "work");
+  EXPECT_EQ(ContentOf(folder / "w.lmu"), "work");
 }
 
 TEST(ReplacingFile, AFolderThatCannotBeWrittenIsAnError) {
   TempFolder folder;
-  EXPECT_THROW(writeFileAtomically(folder / "missing" / "w.ini", "x"), std::runtime_error);
+  EXPECT_THROW(WriteFileAtomically(folder / "missing" / "w.ini", "x"), std::runtime_error);
 }
 
 }  // namespace

@@ -12,30 +12,30 @@ using testing::TempFolder;
 
 TEST(StoredPath, FindsFilesWithoutRegardToCaseOrSeparator) {
   TempFolder dir;
-  const fs::path real = dir.write("Intfaces/DEFAULT/1024-768/INTFACE.TXT", "x");
-  EXPECT_EQ(resolveStoredPath(dir.path(), "intfaces\\Default\\1024-768\\intface.txt"), real);
-  EXPECT_EQ(resolveStoredPath(dir.path(), "Intfaces/DEFAULT\\\\1024-768\\INTFACE.TXT"), real);
-  EXPECT_EQ(resolveStoredPath(dir.path(), "Intfaces\\DEFAULT\\800-600\\INTFACE.TXT"), std::nullopt);
+  const fs::path real = dir.Write("Intfaces/DEFAULT/1024-768/INTFACE.TXT", "x");
+  EXPECT_EQ(ResolveStoredPath(dir.Path(), "intfaces\\Default\\1024-768\\intface.txt"), real);
+  EXPECT_EQ(ResolveStoredPath(dir.Path(), "Intfaces/DEFAULT\\\\1024-768\\INTFACE.TXT"), real);
+  EXPECT_EQ(ResolveStoredPath(dir.Path(), "Intfaces\\DEFAULT\\800-600\\INTFACE.TXT"), std::nullopt);
 }
 
 TEST(StoredPath, AnExactMatchWinsOverAnotherCase) {
   TempFolder dir;
-  dir.write("a/File.psd", "upper");
-  const fs::path exact = dir.write("a/file.psd", "lower");
-  EXPECT_EQ(resolveStoredPath(dir.path(), "A\\file.psd"), exact);
+  dir.Write("a/File.psd", "upper");
+  const fs::path exact = dir.Write("a/file.psd", "lower");
+  EXPECT_EQ(ResolveStoredPath(dir.Path(), "A\\file.psd"), exact);
 }
 
 TEST(StoredPath, MapsNewFilesIntoExistingFoldersOfAnyCase) {
   TempFolder dir;
   fs::create_directories(dir / "Works");
-  EXPECT_EQ(mapStoredPath(dir.path(), "WORKS\\new\\a.lmc"), dir / "Works" / "new" / "a.lmc");
+  EXPECT_EQ(MapStoredPath(dir.Path(), "WORKS\\new\\a.lmc"), dir / "Works" / "new" / "a.lmc");
 }
 
 TEST(StoredPath, ExtensionsAreLowerCaseAndReplaceable) {
-  EXPECT_EQ(storedExtension("Hair\\Long.PSD"), ".psd");
-  EXPECT_EQ(storedExtension("Dir.d\\noext"), "");
-  EXPECT_EQ(replaceStoredExtension("Hair\\Long.PSD", ".fcc"), "Hair\\Long.fcc");
-  EXPECT_EQ(replaceStoredExtension("Hair\\Long", ".fcc"), "Hair\\Long.fcc");
+  EXPECT_EQ(StoredExtension("Hair\\Long.PSD"), ".psd");
+  EXPECT_EQ(StoredExtension("Dir.d\\noext"), "");
+  EXPECT_EQ(ReplaceStoredExtension("Hair\\Long.PSD", ".fcc"), "Hair\\Long.fcc");
+  EXPECT_EQ(ReplaceStoredExtension("Hair\\Long", ".fcc"), "Hair\\Long.fcc");
 }
 
 // Stored names come from data files anyone may edit: whatever leaves the
@@ -43,13 +43,13 @@ TEST(StoredPath, ExtensionsAreLowerCaseAndReplaceable) {
 TEST(StoredPath, StaysInsideItsRoot) {
   TempFolder dir, elsewhere;
   const fs::path root = dir / "Data";
-  const fs::path a = dir.write("Data/A.psd", "a");
-  const fs::path b = dir.write("Data/Sub/b.psd", "b");
-  dir.write("secret.txt", "s");
-  elsewhere.write("x.psd", "x");
+  const fs::path a = dir.Write("Data/A.psd", "a");
+  const fs::path b = dir.Write("Data/Sub/b.psd", "b");
+  dir.Write("secret.txt", "s");
+  elsewhere.Write("x.psd", "x");
   fs::create_symlink(b, root / "inside.psd");
   fs::create_symlink(elsewhere / "x.psd", root / "outside.psd");
-  fs::create_symlink(elsewhere.path(), root / "OutDir");
+  fs::create_symlink(elsewhere.Path(), root / "OutDir");
   fs::create_symlink("/dev/zero", root / "zero.psd");
   fs::create_symlink("../secret.txt", root / "up.txt");
   ASSERT_EQ(::mkfifo((root / "pipe.txt").c_str(), 0600), 0);
@@ -75,32 +75,32 @@ TEST(StoredPath, StaysInsideItsRoot) {
       {"zero.psd", std::nullopt},
       {"pipe.txt", std::nullopt},
   };
-  for (const Case& c : cases) EXPECT_EQ(resolveStoredPath(root, c.stored), c.found) << c.stored;
-  const DataRoots roots(elsewhere.path(), root, root);
-  EXPECT_EQ(roots.find("outside.psd"), std::nullopt);
-  EXPECT_EQ(roots.find("x.psd"), elsewhere / "x.psd");
+  for (const Case& c : cases) EXPECT_EQ(ResolveStoredPath(root, c.stored), c.found) << c.stored;
+  const DataRoots roots(elsewhere.Path(), root, root);
+  EXPECT_EQ(roots.Find("outside.psd"), std::nullopt);
+  EXPECT_EQ(roots.Find("x.psd"), elsewhere / "x.psd");
 }
 
 // A root reached through a link is still the root: only where the files
 // really are matters.
 TEST(StoredPath, ARootBehindALinkHoldsItsFiles) {
   TempFolder dir;
-  const fs::path real = dir.write("real/Sub/a.psd", "a");
+  const fs::path real = dir.Write("real/Sub/a.psd", "a");
   fs::create_symlink(dir / "real", dir / "linked");
-  EXPECT_EQ(resolveStoredPath(dir / "linked", "sub\\A.psd"), dir / "linked" / "Sub" / "a.psd");
-  EXPECT_EQ(resolveStoredPath(dir / "linked" / "", "Sub/a.psd"), dir / "linked" / "" / "Sub" / "a.psd");
+  EXPECT_EQ(ResolveStoredPath(dir / "linked", "sub\\A.psd"), dir / "linked" / "Sub" / "a.psd");
+  EXPECT_EQ(ResolveStoredPath(dir / "linked" / "", "Sub/a.psd"), dir / "linked" / "" / "Sub" / "a.psd");
 }
 
 TEST(DataRoots, SearchesRootsInOrderAndStoresPathsRelativeToTheirRoot) {
   TempFolder hd, cd, program;
-  cd.write("Templates/Hair/a.psd", "cd");
-  const fs::path onHd = hd.write("Templates/Hair/a.psd", "hd");
-  const fs::path onlyInProgram = program.write("Templates/Nails/b.psd", "p");
-  const DataRoots roots(hd.path(), cd.path(), program.path());
-  EXPECT_EQ(roots.find("templates\\hair\\A.PSD"), onHd);
-  EXPECT_EQ(roots.find("Templates\\Nails\\b.psd"), onlyInProgram);
-  EXPECT_EQ(roots.storedForm(onlyInProgram), "Templates\\Nails\\b.psd");
-  EXPECT_EQ(roots.storedForm("/elsewhere/x.psd"), "\\elsewhere\\x.psd");
+  cd.Write("Templates/Hair/a.psd", "cd");
+  const fs::path onHd = hd.Write("Templates/Hair/a.psd", "hd");
+  const fs::path onlyInProgram = program.Write("Templates/Nails/b.psd", "p");
+  const DataRoots roots(hd.Path(), cd.Path(), program.Path());
+  EXPECT_EQ(roots.Find("templates\\hair\\A.PSD"), onHd);
+  EXPECT_EQ(roots.Find("Templates\\Nails\\b.psd"), onlyInProgram);
+  EXPECT_EQ(roots.StoredForm(onlyInProgram), "Templates\\Nails\\b.psd");
+  EXPECT_EQ(roots.StoredForm("/elsewhere/x.psd"), "\\elsewhere\\x.psd");
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ namespace {
 std::vector<std::string> ReadAll(const std::filesystem::path& path) {
   TextFile file = OpenTextFileChecked(path, TextFileMode::Read);
   std::vector<std::string> lines;
-  for (std::string line; file.readLine(line);) lines.push_back(line);
+  for (std::string line; file.ReadLine(line);) lines.push_back(line);
   return lines;
 }
 
@@ -30,7 +30,7 @@ class TextFileLinesTest : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(TextFileLinesTest, SplitsAtCrLfLfAndCr) {
   testing::TempFolder folder;
-  const auto path = folder.write("t.txt", GetParam().content);
+  const auto path = folder.Write("t.txt", GetParam().content);
   EXPECT_EQ(ReadAll(path), GetParam().lines);
 }
 
@@ -44,8 +44,8 @@ INSTANTIATE_TEST_SUITE_P(Table, TextFileLinesTest,
 
 TEST(OpenTextFileCheckedTest, MissingFileAndMissingFolderAreReportedAsMissing) {
   testing::TempFolder folder;
-  const auto plainFile = folder.write("plain.txt", "x");
-  for (const std::filesystem::path& path : {folder.path() / "none.txt", folder.path() / "nodir" / "none.txt",
+  const auto plainFile = folder.Write("plain.txt", "x");
+  for (const std::filesystem::path& path : {folder.Path() / "none.txt", folder.Path() / "nodir" / "none.txt",
                                             plainFile / "below.txt"}) {
     try {
       OpenTextFileChecked(path, TextFileMode::Read);
@@ -58,14 +58,14 @@ TEST(OpenTextFileCheckedTest, MissingFileAndMissingFolderAreReportedAsMissing) {
 
 TEST(OpenTextFileCheckedTest, AppendingToAMissingFolderIsMissing) {
   testing::TempFolder folder;
-  const auto path = folder.path() / "nodir" / "log.txt";
+  const auto path = folder.Path() / "nodir" / "log.txt";
   EXPECT_THROW(
       {
         try {
           OpenTextFileChecked(path, TextFileMode::Append);
         } catch (const EFileError& e) {
           EXPECT_EQ(std::string(e.what()), "File " + path.string() + " is missing");
-          EXPECT_EQ(e.code(), ENOENT);
+          EXPECT_EQ(e.Code(), ENOENT);
           throw;
         }
       },
@@ -74,7 +74,7 @@ TEST(OpenTextFileCheckedTest, AppendingToAMissingFolderIsMissing) {
 
 TEST(OpenTextFileCheckedTest, AFolderCannotBeOpenedAsATextFile) {
   testing::TempFolder folder;
-  EXPECT_THROW(OpenTextFileChecked(folder.path(), TextFileMode::Read), EFileError);
+  EXPECT_THROW(OpenTextFileChecked(folder.Path(), TextFileMode::Read), EFileError);
 }
 
 TEST(TextFileOpenMessageTest, MapsErrorCodes) {
@@ -87,11 +87,11 @@ TEST(TextFileOpenMessageTest, MapsErrorCodes) {
 
 TEST(TextFileTest, AppendWritesCrLfLinesAfterTheOldText) {
   testing::TempFolder folder;
-  const auto path = folder.write("base.txt", "first\r\n");
+  const auto path = folder.Write("base.txt", "first\r\n");
   {
     TextFile file = OpenTextFileChecked(path, TextFileMode::Append);
-    file.writeLine("second");
-    file.writeLine("third");
+    file.WriteLine("second");
+    file.WriteLine("third");
   }
   std::ifstream in(path, std::ios::binary);
   std::stringstream all;
@@ -104,16 +104,16 @@ TEST(TextFileTest, AppendWritesCrLfLinesAfterTheOldText) {
 // once rather than read for ever.
 TEST(OpenTextFileCheckedTest, OnlyRegularFilesAreReadAsText) {
   testing::TempFolder folder;
-  ASSERT_EQ(::mkfifo((folder.path() / "pipe.txt").c_str(), 0600), 0);
-  std::filesystem::create_symlink("/dev/zero", folder.path() / "zero.txt");
-  std::filesystem::create_directories(folder.path() / "folder.txt");
+  ASSERT_EQ(::mkfifo((folder.Path() / "pipe.txt").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", folder.Path() / "zero.txt");
+  std::filesystem::create_directories(folder.Path() / "folder.txt");
   const std::pair<const char*, int> cases[] = {{"pipe.txt", ENODEV}, {"zero.txt", ENODEV}, {"folder.txt", EISDIR}};
   for (const auto& [name, code] : cases) {
     try {
-      OpenTextFileChecked(folder.path() / name, TextFileMode::Read);
+      OpenTextFileChecked(folder.Path() / name, TextFileMode::Read);
       ADD_FAILURE() << name;
     } catch (const EFileError& e) {
-      EXPECT_EQ(e.code(), code) << name;
+      EXPECT_EQ(e.Code(), code) << name;
     }
   }
 }

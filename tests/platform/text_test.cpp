@@ -13,7 +13,7 @@ struct IntCase {
 class ParseIntTest : public ::testing::TestWithParam<IntCase> {};
 
 TEST_P(ParseIntTest, ConvertsLikeTheDataFilesExpect) {
-  EXPECT_EQ(parseInt(GetParam().text), GetParam().value) << GetParam().text;
+  EXPECT_EQ(ParseInt(GetParam().text), GetParam().value) << GetParam().text;
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ParseIntTest,
@@ -26,13 +26,13 @@ INSTANTIATE_TEST_SUITE_P(Table, ParseIntTest,
                                            IntCase{"TRUE", std::nullopt}, IntCase{"-", std::nullopt}));
 
 TEST(RecordFields, EachFieldEndsWithSemicolonAndTextAfterTheLastIsNoField) {
-  EXPECT_EQ(splitRecordFields(" a ; b;;c"), (std::vector<std::string>{"a", "b", ""}));
-  EXPECT_TRUE(splitRecordFields("no fields").empty());
+  EXPECT_EQ(SplitRecordFields(" a ; b;;c"), (std::vector<std::string>{"a", "b", ""}));
+  EXPECT_TRUE(SplitRecordFields("no fields").empty());
 }
 
 TEST(Lines, AllThreeLineEndsSplit) {
-  EXPECT_EQ(splitLines("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
-  EXPECT_EQ(splitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
+  EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
+  EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
 }
 
 struct AnsiCase {
@@ -57,8 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
                       AnsiCase{"\xE2\x82", "\xC3\xA2\xE2\x80\x9A"}));
 
 TEST(FolderValue, GetsOneTrailingBackslash) {
-  EXPECT_EQ(withTrailingBackslash("Works"), "Works\\");
-  EXPECT_EQ(withTrailingBackslash("Works\\"), "Works\\");
+  EXPECT_EQ(WithTrailingBackslash("Works"), "Works\\");
+  EXPECT_EQ(WithTrailingBackslash("Works\\"), "Works\\");
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ class ScreenshotTest : public ::testing::Test {
     ui.ResolutionLevel = 2;
     ui.Termins = {{"ProductName", "Lumena"}, {"FormMessageCaption", "Lumena"},
                   {"ConfirmExit", "Do you really want to leave Lumena?"}};
-    setBoxHandler([](BoxKind, const std::string& text) {
+    SetBoxHandler([](BoxKind, const std::string& text) {
       ADD_FAILURE() << text;
       return 6;
     });
@@ -39,15 +39,15 @@ class ScreenshotTest : public ::testing::Test {
   }
 
   ScreenshotTest() {
-    Services().backdrop = &screen;
-    screen.setGeometry(QGuiApplication::primaryScreen()->geometry());
-    screen.show();
-    main = std::make_unique<TFormMain>(&screen);
-    main->show();
+    Services().backdrop = &screen_;
+    screen_.setGeometry(QGuiApplication::primaryScreen()->geometry());
+    screen_.show();
+    main_ = std::make_unique<TFormMain>(&screen_);
+    main_->show();
   }
 
   // The screen as the X server shows it, saved under `name`.
-  QImage shoot(const char* name) {
+  QImage Shoot(const char* name) {
     for (int i = 0; i < 20; ++i) {
       QApplication::processEvents();
       QTest::qWait(25);
@@ -57,30 +57,30 @@ class ScreenshotTest : public ::testing::Test {
     return shot;
   }
 
-  TFormScreen screen;
-  std::unique_ptr<TFormMain> main;
+  TFormScreen screen_;
+  std::unique_ptr<TFormMain> main_;
 };
 
-bool isKeyGreen(QRgb p) { return qRed(p) == 0 && qGreen(p) == 255 && qBlue(p) == 0; }
+bool IsKeyGreen(QRgb p) { return qRed(p) == 0 && qGreen(p) == 255 && qBlue(p) == 0; }
 
 TEST_F(ScreenshotTest, MainWindowIsShapedOnTheBackdrop) {
-  const QImage shot = shoot("main-window.png");
-  const QPoint corner = main->mapToGlobal(QPoint(0, 0));
+  const QImage shot = Shoot("main-window.png");
+  const QPoint corner = main_->mapToGlobal(QPoint(0, 0));
   EXPECT_EQ(QColor(shot.pixel(corner)), QColor(Qt::black)) << "the rounded corner shows the backdrop";
-  EXPECT_FALSE(isKeyGreen(shot.pixel(corner + QPoint(2, 2))));
-  const QRgb body = shot.pixel(main->mapToGlobal(QPoint(500, 400)));
+  EXPECT_FALSE(IsKeyGreen(shot.pixel(corner + QPoint(2, 2))));
+  const QRgb body = shot.pixel(main_->mapToGlobal(QPoint(500, 400)));
   EXPECT_NE(QColor(body), QColor(Qt::black)) << "the skin is drawn";
-  const QRgb close = shot.pixel(main->ButtonExit->mapToGlobal(QPoint(9, 10)));
-  EXPECT_NE(QColor(close), QColor(shot.pixel(main->mapToGlobal(QPoint(900, 10))))) << "the close button is drawn";
+  const QRgb close = shot.pixel(main_->ButtonExit->mapToGlobal(QPoint(9, 10)));
+  EXPECT_NE(QColor(close), QColor(shot.pixel(main_->mapToGlobal(QPoint(900, 10))))) << "the close button is drawn";
 }
 
 TEST_F(ScreenshotTest, MessageWindowIsShapedAndShowsItsButtons) {
-  TFormMessage message(*main->ButtonExit, main->ImageMainFormButtons);
+  TFormMessage message(*main_->ButtonExit, main_->ImageMainFormButtons);
   message.LabelMessage->setText("Do you really want to leave Lumena?");
   message.show();
-  const QImage shot = shoot("message-window.png");
+  const QImage shot = Shoot("message-window.png");
   const QPoint corner = message.mapToGlobal(QPoint(0, 0));
-  EXPECT_FALSE(isKeyGreen(shot.pixel(corner)));
+  EXPECT_FALSE(IsKeyGreen(shot.pixel(corner)));
   EXPECT_NE(QColor(shot.pixel(corner)), QColor(shot.pixel(corner + QPoint(20, 30))))
       << "the corner shows what lies beneath, not the window";
   const QRgb yes = shot.pixel(message.ButtonYes->mapToGlobal(QPoint(14, 15)));

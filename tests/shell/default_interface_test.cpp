@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 const fs::path kDefault = fs::path(LUMENA_PROGRAM_FOLDER) / "Intfaces" / "DEFAULT";
 
-Picture load(const fs::path& file) {
+Picture Load(const fs::path& file) {
   Picture picture;
   LoadElementPicture(picture, file);
   return picture;
@@ -25,7 +25,7 @@ TEST(DefaultInterface, EveryPictureReadsBackAndTheDescriptionParses) {
   for (const char* resolution : {"1024-768", "800-600"}) {
     for (const fs::directory_entry& entry : fs::directory_iterator(kDefault / resolution)) {
       if (entry.path().extension() == ".psd") {
-        EXPECT_FALSE(load(entry.path()).empty()) << entry.path();
+        EXPECT_FALSE(Load(entry.path()).Empty()) << entry.path();
         ++pictures;
       }
     }
@@ -35,26 +35,26 @@ TEST(DefaultInterface, EveryPictureReadsBackAndTheDescriptionParses) {
 }
 
 TEST(DefaultInterface, SkinsHaveTheSizesTheirWindowsExpect) {
-  const Picture message = load(kDefault / "1024-768" / std::string(kMessageWindowLayout.skinDefault));
-  EXPECT_EQ(message.width(), kMessageWindowLayout.width);
-  EXPECT_EQ(message.height(), kMessageWindowLayout.height);
-  const Picture main = load(kDefault / "1024-768" / std::string(kMainWindowLayout.skinDefault));
-  EXPECT_EQ(main.width(), 1024);
-  EXPECT_EQ(main.height(), 768);
-  const Picture small = load(kDefault / "800-600" / std::string(kMainWindowLayout.skinDefault));
-  EXPECT_EQ(small.width(), 800);
-  EXPECT_EQ(small.height(), 600);
-  EXPECT_EQ(main.at(0, 0), (Pixel{0, 255, 0, 255})) << "key colour outside the rounded corner";
+  const Picture message = Load(kDefault / "1024-768" / std::string(kMessageWindowLayout.skinDefault));
+  EXPECT_EQ(message.Width(), kMessageWindowLayout.width);
+  EXPECT_EQ(message.Height(), kMessageWindowLayout.height);
+  const Picture main = Load(kDefault / "1024-768" / std::string(kMainWindowLayout.skinDefault));
+  EXPECT_EQ(main.Width(), 1024);
+  EXPECT_EQ(main.Height(), 768);
+  const Picture small = Load(kDefault / "800-600" / std::string(kMainWindowLayout.skinDefault));
+  EXPECT_EQ(small.Width(), 800);
+  EXPECT_EQ(small.Height(), 600);
+  EXPECT_EQ(main.At(0, 0), (Pixel{0, 255, 0, 255})) << "key colour outside the rounded corner";
 }
 
 TEST(DefaultInterface, ButtonPicturesHoldEveryCellTheLayoutsCut) {
   for (const WindowLayout* layout : {&kMainWindowLayout, &kMessageWindowLayout}) {
     for (const ControlLayout& c : layout->controls) {
       if (c.pictureDefault.empty()) continue;
-      const Picture picture = load(kDefault / "1024-768" / std::string(c.pictureDefault));
-      EXPECT_GE(picture.width(), c.cells.left + c.cells.cols * c.cells.width) << c.name;
-      EXPECT_GE(picture.height(), c.cells.top + c.cells.rows * c.cells.height) << c.name;
-      const Pixel centre = picture.at(c.cells.left + c.cells.width / 2, c.cells.top + c.cells.height / 2);
+      const Picture picture = Load(kDefault / "1024-768" / std::string(c.pictureDefault));
+      EXPECT_GE(picture.Width(), c.cells.left + c.cells.cols * c.cells.width) << c.name;
+      EXPECT_GE(picture.Height(), c.cells.top + c.cells.rows * c.cells.height) << c.name;
+      const Pixel centre = picture.At(c.cells.left + c.cells.width / 2, c.cells.top + c.cells.height / 2);
       EXPECT_EQ(centre.a, 255) << c.name << ": each cell is drawn";
     }
   }

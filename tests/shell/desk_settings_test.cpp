@@ -15,15 +15,15 @@ struct DeskCase {
   int warnings;
 };
 
-DeskGeometry defaults() {
+DeskGeometry Defaults() {
   DeskGeometry desk;
-  desk.centreView();
+  desk.CentreView();
   return desk;
 }
 
-DeskGeometry with(int tableWidth, int tableHeight, int x, int y, int width, int height) {
+DeskGeometry With(int tableWidth, int tableHeight, int x, int y, int width, int height) {
   DeskGeometry desk{tableWidth, tableHeight, x, y, width, height};
-  desk.centreView();
+  desk.CentreView();
   return desk;
 }
 
@@ -54,16 +54,16 @@ TEST_P(ReadDeskGeometryTest, TakesValuesInRangeAndWarnsOfTheOthers) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReadDeskGeometryTest,
     ::testing::Values(
-        DeskCase{{}, true, defaults(), 0},
-        DeskCase{{{"DesktopTableWidth", 1024}, {"DesktopTableHeight", 1024}}, true, with(1024, 1024, 97, 62, 445, 492), 0},
+        DeskCase{{}, true, Defaults(), 0},
+        DeskCase{{{"DesktopTableWidth", 1024}, {"DesktopTableHeight", 1024}}, true, With(1024, 1024, 97, 62, 445, 492), 0},
         DeskCase{{{"DesktopTableWidth", 1025}}, false, {}, 0},
         DeskCase{{{"DesktopTableHeight", 2147483646}}, false, {}, 0},
-        DeskCase{{{"DesktopTableWidth", 0}, {"DesktopTableHeight", -5}}, true, defaults(), 2},
-        DeskCase{{{"DesktopWindowWidth", 0}, {"DesktopWindowHeight", -2147483647 - 1}}, true, defaults(), 2},
-        DeskCase{{{"DesktopWindowWidth", 891}}, true, defaults(), 1},
-        DeskCase{{{"DesktopWindowX", -1}, {"DesktopWindowY", 2000}}, true, defaults(), 2},
+        DeskCase{{{"DesktopTableWidth", 0}, {"DesktopTableHeight", -5}}, true, Defaults(), 2},
+        DeskCase{{{"DesktopWindowWidth", 0}, {"DesktopWindowHeight", -2147483647 - 1}}, true, Defaults(), 2},
+        DeskCase{{{"DesktopWindowWidth", 891}}, true, Defaults(), 1},
+        DeskCase{{{"DesktopWindowX", -1}, {"DesktopWindowY", 2000}}, true, Defaults(), 2},
         DeskCase{{{"DesktopWindowX", 0}, {"DesktopWindowY", 0}, {"DesktopWindowWidth", 890}, {"DesktopWindowHeight", 768}},
-                 true, with(890, 984, 0, 0, 890, 768), 0}));
+                 true, With(890, 984, 0, 0, 890, 768), 0}));
 
 }  // namespace
 }  // namespace lumena

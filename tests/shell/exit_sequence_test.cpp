@@ -15,22 +15,22 @@ class FakeHost : public ExitHost {
   std::deque<int> answers;
   std::vector<std::string> log;
 
-  bool workSaved() const override { return saved; }
-  bool deskHasLayers() const override { return layers; }
+  bool WorkSaved() const override { return saved; }
+  bool DeskHasLayers() const override { return layers; }
   bool saveSucceeds = true;
-  bool saveWork() override {
+  bool SaveWork() override {
     log.push_back("save");
     return saveSucceeds;
   }
-  int askQuestion(std::string_view key) override {
+  int AskQuestion(std::string_view key) override {
     log.push_back(std::string("ask ") + std::string(key));
     const int answer = answers.front();
     answers.pop_front();
     return answer;
   }
-  void showTip(std::string_view topic) override { log.push_back("tip " + std::string(topic)); }
-  void processPendingEvents() override { log.push_back("events"); }
-  void openAddress(std::string_view address) override { log.push_back("open " + std::string(address)); }
+  void ShowTip(std::string_view topic) override { log.push_back("tip " + std::string(topic)); }
+  void ProcessPendingEvents() override { log.push_back("events"); }
+  void OpenAddress(std::string_view address) override { log.push_back("open " + std::string(address)); }
 };
 
 using Log = std::vector<std::string>;
@@ -77,10 +77,10 @@ TEST(ExitSequence, AFailedSaveKeepsTheProgramRunning) {
 
 TEST(UniqueWorkPath, TakesTheFirstFreeNumber) {
   testing::TempFolder works;
-  EXPECT_EQ(UniqueWorkPath(works.path(), ".lmc"), works / "Work 1.lmc");
-  works.write("Work 1.lmc", "");
-  works.write("Work 2.lmu", "");
-  EXPECT_EQ(UniqueWorkPath(works.path(), ".lmc"), works / "Work 2.lmc");
+  EXPECT_EQ(UniqueWorkPath(works.Path(), ".lmc"), works / "Work 1.lmc");
+  works.Write("Work 1.lmc", "");
+  works.Write("Work 2.lmu", "");
+  EXPECT_EQ(UniqueWorkPath(works.Path(), ".lmc"), works / "Work 2.lmc");
 }
 
 }  // namespace

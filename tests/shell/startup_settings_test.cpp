@@ -10,11 +10,11 @@ namespace {
 namespace fs = std::filesystem;
 using testing::TempFolder;
 
-IniFile settingsWith(const TempFolder& dir, std::string_view text) { return IniFile(dir.write("Lumena.ini", text)); }
+IniFile SettingsWith(const TempFolder& dir, std::string_view text) { return IniFile(dir.Write("Lumena.ini", text)); }
 
 TEST(NamedFolders, ValuesAreCutAtSemicolonTrimmedAndEndInBackslash) {
   TempFolder dir;
-  const NamedFolders f = readNamedFolders(settingsWith(dir, "[DIRECTORIES]\nLoadImageDirName= Photos\\In ; comment\n"));
+  const NamedFolders f = ReadNamedFolders(SettingsWith(dir, "[DIRECTORIES]\nLoadImageDirName= Photos\\In ; comment\n"));
   EXPECT_EQ(f.loadImage, "Photos\\In\\");
   EXPECT_EQ(f.saveImage, "ImageOut\\");
   EXPECT_EQ(f.catalog, "Catalog\\");
@@ -22,7 +22,7 @@ TEST(NamedFolders, ValuesAreCutAtSemicolonTrimmedAndEndInBackslash) {
 
 TEST(StartupSettings, DefaultsWhenTheFileSaysNothing) {
   TempFolder dir;
-  const StartupSettings s = readStartupSettings(settingsWith(dir, ""));
+  const StartupSettings s = ReadStartupSettings(SettingsWith(dir, ""));
   EXPECT_EQ(s.calibration.red, 252);
   EXPECT_EQ(s.calibration.green, 217);
   EXPECT_EQ(s.calibration.blue, 188);
@@ -34,9 +34,9 @@ TEST(StartupSettings, DefaultsWhenTheFileSaysNothing) {
 
 TEST(FileTypes, RegisteredFlagIsUpperCasedAndClassNamesDropBlanks) {
   TempFolder dir;
-  EXPECT_FALSE(fileTypesNeedRegistering(settingsWith(dir, "[TYPES REGISTRATION]\nLMTypeRegistered=yes\n")));
-  EXPECT_TRUE(fileTypesNeedRegistering(settingsWith(dir, "[TYPES REGISTRATION]\nLMTypeRegistered=no\n")));
-  const auto types = WorkFileTypes(settingsWith(dir, "[TYPES REGISTRATION]\nLMUnCmpTypeName=My work\n"));
+  EXPECT_FALSE(FileTypesNeedRegistering(SettingsWith(dir, "[TYPES REGISTRATION]\nLMTypeRegistered=yes\n")));
+  EXPECT_TRUE(FileTypesNeedRegistering(SettingsWith(dir, "[TYPES REGISTRATION]\nLMTypeRegistered=no\n")));
+  const auto types = WorkFileTypes(SettingsWith(dir, "[TYPES REGISTRATION]\nLMUnCmpTypeName=My work\n"));
   EXPECT_EQ(types[0].className, "TalvekLumena5.10CmpFile");
   EXPECT_EQ(types[0].displayName, "Lumena file");
   EXPECT_EQ(types[1].className, "TalvekLumena5.10UnCmpFile");
@@ -47,21 +47,21 @@ TEST(FileTypes, RegisteredFlagIsUpperCasedAndClassNamesDropBlanks) {
 TEST(DataRoots, RegistryValuesOrTheProgramFolder) {
   TempFolder dir, config;
   UserRegistry registry(config / "registry.ini");
-  registry.write("SOFTWARE\\Talvek\\Other", "HDPath", "/data/hd");
-  const DataRoots roots = readDataRoots(settingsWith(dir, "[REGISTRY]\nRegName=Other\n"), registry, "/prog");
-  EXPECT_EQ(roots.roots(), (std::vector<fs::path>{"/data/hd", "/prog", "/prog"}));
+  registry.Write("SOFTWARE\\Talvek\\Other", "HDPath", "/data/hd");
+  const DataRoots roots = ReadDataRoots(SettingsWith(dir, "[REGISTRY]\nRegName=Other\n"), registry, "/prog");
+  EXPECT_EQ(roots.Roots(), (std::vector<fs::path>{"/data/hd", "/prog", "/prog"}));
 }
 
 TEST(PublisherLinks, EmptyValueOpensNothingAndMissingKeyOpensTheWebSite) {
   TempFolder dir;
-  const IniFile s = settingsWith(dir, "[Publisher Links]\nAfterExitURL=\n");
-  EXPECT_EQ(publisherLink(s, "AfterExitURL"), "");
-  EXPECT_NE(publisherLink(s, "SubscribeURL"), "");
+  const IniFile s = SettingsWith(dir, "[Publisher Links]\nAfterExitURL=\n");
+  EXPECT_EQ(PublisherLink(s, "AfterExitURL"), "");
+  EXPECT_NE(PublisherLink(s, "SubscribeURL"), "");
 }
 
 TEST(PublisherLinks, WithoutTheSectionNothingIsOpened) {
   TempFolder dir;
-  EXPECT_EQ(publisherLink(settingsWith(dir, "[MAIL]\nServer=x\n"), "AfterExitURL"), "");
+  EXPECT_EQ(PublisherLink(SettingsWith(dir, "[MAIL]\nServer=x\n"), "AfterExitURL"), "");
 }
 
 struct DisplayCase {
@@ -73,7 +73,7 @@ class DisplayCheckTest : public ::testing::TestWithParam<DisplayCase> {};
 
 TEST_P(DisplayCheckTest, FirstFailingCheckInTableOrder) {
   const DisplayCase& c = GetParam();
-  EXPECT_EQ(displayCheckMessage(c.width, c.height, c.depth), c.message);
+  EXPECT_EQ(DisplayCheckMessage(c.width, c.height, c.depth), c.message);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -88,16 +88,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 class IntroListTest : public ::testing::Test {
  protected:
-  std::vector<IntroEntry> introOf(std::string_view section) {
-    return readIntroList(settingsWith(dir_, section), dir_.path());
+  std::vector<IntroEntry> IntroOf(std::string_view section) {
+    return ReadIntroList(SettingsWith(dir_, section), dir_.Path());
   }
   TempFolder dir_;
 };
 
 TEST_F(IntroListTest, WithoutASectionLogoAviPlaysOnlyWhenItExists) {
-  EXPECT_TRUE(introOf("").empty());
-  dir_.write("logo.AVI", "v");
-  const auto entries = introOf("");
+  EXPECT_TRUE(IntroOf("").empty());
+  dir_.Write("logo.AVI", "v");
+  const auto entries = IntroOf("");
   ASSERT_EQ(entries.size(), 1u);
   EXPECT_EQ(entries[0].kind, IntroEntry::Kind::Video);
   EXPECT_EQ(entries[0].width, 320);
@@ -105,8 +105,8 @@ TEST_F(IntroListTest, WithoutASectionLogoAviPlaysOnlyWhenItExists) {
 }
 
 TEST_F(IntroListTest, FieldsDecideSizeAndTime) {
-  for (const char* name : {"a.avi", "b.mpg", "a.jpg", "b.bmp", "c.png"}) dir_.write(name, "x");
-  const auto entries = introOf(
+  for (const char* name : {"a.avi", "b.mpg", "a.jpg", "b.bmp", "c.png"}) dir_.Write(name, "x");
+  const auto entries = IntroOf(
       "[Intro Video]\n1=a.avi;abc;200\n2=b.mpg; 640 ;480\n3=a.jpg\n4=a.jpg;0\n5=b.bmp; 2500\n6=c.png;100\n7=missing.jpg;5\n");
   ASSERT_EQ(entries.size(), 4u);
   EXPECT_EQ(entries[0].width, 320) << "a size that does not convert gives 320 x 240";

@@ -25,11 +25,11 @@ class TempFolder {
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
 
-  const std::filesystem::path& path() const { return path_; }
+  const std::filesystem::path& Path() const { return path_; }
   std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
 
   // Writes a file below the folder, making its parent folders.
-  std::filesystem::path write(std::string_view relative, std::string_view contents) const {
+  std::filesystem::path Write(std::string_view relative, std::string_view contents) const {
     const std::filesystem::path file = path_ / relative;
     std::filesystem::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary) << contents;
@@ -40,7 +40,7 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-inline std::string readFile(const std::filesystem::path& file) {
+inline std::string ReadFile(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }

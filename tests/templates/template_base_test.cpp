@@ -33,7 +33,7 @@ TEST(TemplateTypes, ValueFields) {
 
 TEST(TemplateTypes, ReadInFileOrderWithKeysIgnored) {
   TempFolder folder;
-  const auto ini = folder.write("Lumena.ini",
+  const auto ini = folder.Write("Lumena.ini",
                                 "[TEMPLATE TYPES]\r\nz=2;B;Body;1;B;\r\na=1;F;Face;2;;\r\nbad=x;;;;\r\nempty=\r\n"
                                 "dup=2;Other;Other;3;N;\r\n");
   TTemplateBase base;
@@ -47,7 +47,7 @@ TEST(TemplateTypes, ReadInFileOrderWithKeysIgnored) {
   EXPECT_EQ(base.FindTemplateType(99), nullptr);
 }
 
-std::vector<TPartTypeRecord> someTypes() {
+std::vector<TPartTypeRecord> SomeTypes() {
   return {{12, "Hair", "Hairstyles", 40, "F"}, {3, "Nails", "Nails", 7, "N"}, {12, "Other", "x", 1, "B"}};
 }
 
@@ -68,12 +68,12 @@ TEST(TemplateRecords, Fields) {
       {"3;1;2", std::nullopt},
       {"three;1;2;n;x;", std::nullopt},
   };
-  for (const auto& c : cases) EXPECT_EQ(ParseTemplateRecord(c.line, someTypes()), c.record) << c.line;
+  for (const auto& c : cases) EXPECT_EQ(ParseTemplateRecord(c.line, SomeTypes()), c.record) << c.line;
 }
 
 TEST(TemplateBase, LoadsRecordsSkipsCommentsAndWarnsOfHeadingsWithoutNumber) {
   TempFolder folder;
-  const auto file = folder.write("PartBase.txt",
+  const auto file = folder.Write("PartBase.txt",
                                  "# comment\r\n"
                                  "$PART_TYPE 12\r\n"
                                  "12;-35;-60;hair_017.psd;Short bob;?LENGTH=SHORT;\r\n"
@@ -86,7 +86,7 @@ TEST(TemplateBase, LoadsRecordsSkipsCommentsAndWarnsOfHeadingsWithoutNumber) {
                                  "$PART_TYPE x\r\n"
                                  "12;999;0;t.psd;Title;");
   TTemplateBase base;
-  base.SetTemplateTypes(someTypes());
+  base.SetTemplateTypes(SomeTypes());
   base.TemplateBaseChanged = true;
   std::vector<std::string> warnings;
   base.LoadTemplateBase(file, [&](const std::string& m) { warnings.push_back(m); });
@@ -104,7 +104,7 @@ TEST(TemplateBase, LoadsRecordsSkipsCommentsAndWarnsOfHeadingsWithoutNumber) {
 
 TEST(TemplateBase, ReloadingReplacesTheList) {
   TempFolder folder;
-  const auto file = folder.write("PartBase.txt", "1;0;0;a;b;\n");
+  const auto file = folder.Write("PartBase.txt", "1;0;0;a;b;\n");
   TTemplateBase base;
   base.LoadTemplateBase(file);
   base.LoadTemplateBase(file);
@@ -125,12 +125,12 @@ TEST(TemplateBase, MissingFileIsTheCheckedOpenersError) {
 
 TEST(TemplateBase, AppendedRecordReadsBackAndSetsTheFlag) {
   TempFolder folder;
-  const auto file = folder.write("PartBase.txt", "12;1;2;a.psd;A;\r\n");
+  const auto file = folder.Write("PartBase.txt", "12;1;2;a.psd;A;\r\n");
   TTemplateBase base;
-  base.SetTemplateTypes(someTypes());
+  base.SetTemplateTypes(SomeTypes());
   base.AppendTemplateRecord(file, {12, 100, 100, "mine.psd", "My layer", "?UsCr=Y;"});
   EXPECT_TRUE(base.TemplateBaseChanged);
-  EXPECT_EQ(testing::readFile(file), "12;1;2;a.psd;A;\r\n12;100;100;mine.psd;My layer;?UsCr=Y;\r\n");
+  EXPECT_EQ(testing::ReadFile(file), "12;1;2;a.psd;A;\r\n12;100;100;mine.psd;My layer;?UsCr=Y;\r\n");
   base.LoadTemplateBase(file);
   ASSERT_EQ(base.Templates().size(), 2u);
   EXPECT_EQ(base.Templates()[1], (TPartInfoRecord{12, 100, 100, "Hair\\mine.psd", "My layer", "?USCR=Y;"}));
@@ -146,11 +146,11 @@ class TemplateAppending : public ::testing::TestWithParam<HostileFieldsCase> {};
 // Separators and line ends inside the fields cannot add a line or shift a field.
 TEST_P(TemplateAppending, FieldsWithSeparatorsOrLineEndsStayOneRecord) {
   TempFolder folder;
-  const auto file = folder.write("PartBase.txt", "");
+  const auto file = folder.Write("PartBase.txt", "");
   TTemplateBase base;
-  base.SetTemplateTypes(someTypes());
+  base.SetTemplateTypes(SomeTypes());
   base.AppendTemplateRecord(file, GetParam().appended);
-  const std::string text = testing::readFile(file);
+  const std::string text = testing::ReadFile(file);
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
   base.LoadTemplateBase(file);
   ASSERT_EQ(base.Templates().size(), 1u);

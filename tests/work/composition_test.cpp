@@ -12,16 +12,16 @@ namespace lumena {
 namespace {
 
 // Every target pixel on its own, the layers from the back to the front.
-void referenceCompose(Picture& target, const Rect& rect, const std::vector<CompositionLayer>& layers,
+void ReferenceCompose(Picture& target, const Rect& rect, const std::vector<CompositionLayer>& layers,
                       CompositionTarget kind) {
   const bool desk = kind == CompositionTarget::Desk;
-  for (int y = std::max(0, rect.top); y < std::min(target.height(), rect.bottom); ++y)
-    for (int x = std::max(0, rect.left); x < std::min(target.width(), rect.right); ++x) {
+  for (int y = std::max(0, rect.top); y < std::min(target.Height(), rect.bottom); ++y)
+    for (int x = std::max(0, rect.left); x < std::min(target.Width(), rect.right); ++x) {
       int s[4] = {255, 255, 255, desk ? 255 : 0};
       for (auto it = layers.rbegin(); it != layers.rend(); ++it) {
         const int c = x - it->x, r = y - it->y;
-        if (c < 0 || r < 0 || c >= it->image->width() || r >= it->image->height()) continue;
-        const Pixel b = it->image->at(c, r);
+        if (c < 0 || r < 0 || c >= it->image->Width() || r >= it->image->Height()) continue;
+        const Pixel b = it->image->At(c, r);
         int a = b.a;
         if (a == 0) continue;
         bool applied = false;
@@ -45,7 +45,7 @@ void referenceCompose(Picture& target, const Rect& rect, const std::vector<Compo
         for (int k = 0; k < 3; ++k) s[k] = (bc[k] * a + s[k] * (255 - a)) >> 8;
         s[3] = desk ? a : ((255 - a) * s[3] + a * 255) >> 8;
       }
-      target.at(x, y) = {static_cast<uint8_t>(s[0]), static_cast<uint8_t>(s[1]), static_cast<uint8_t>(s[2]),
+      target.At(x, y) = {static_cast<uint8_t>(s[0]), static_cast<uint8_t>(s[1]), static_cast<uint8_t>(s[2]),
                          static_cast<uint8_t>(s[3])};
     }
 }
@@ -63,9 +63,9 @@ TEST(Composition, MatchesThePixelByPixelRuleOnRandomLayers) {
     std::vector<RandomLayer> owned(static_cast<size_t>(between(0, 6)));
     std::vector<CompositionLayer> layers;
     for (RandomLayer& l : owned) {
-      l.image.resize(between(1, 40), between(1, 30));
+      l.image.Resize(between(1, 40), between(1, 30));
       const int alphaKind = between(0, 3);  // opaque, clear, mixed, any
-      for (Pixel& p : l.image.pixels()) {
+      for (Pixel& p : l.image.Pixels()) {
         const int pick = alphaKind == 3 ? between(0, 2) : alphaKind;
         p = {static_cast<uint8_t>(between(0, 255)), static_cast<uint8_t>(between(0, 255)),
              static_cast<uint8_t>(between(0, 255)),
@@ -86,10 +86,10 @@ TEST(Composition, MatchesThePixelByPixelRuleOnRandomLayers) {
     const Rect rect{between(-5, 20), between(-5, 20), between(0, 50), between(0, 40)};
     for (CompositionTarget kind : {CompositionTarget::Desk, CompositionTarget::FullImage}) {
       Picture fast(37, 29), expected(37, 29);
-      for (size_t i = 0; i < fast.pixels().size(); ++i)
-        fast.pixels()[i] = expected.pixels()[i] = {static_cast<uint8_t>(i), 1, 2, 3};
+      for (size_t i = 0; i < fast.Pixels().size(); ++i)
+        fast.Pixels()[i] = expected.Pixels()[i] = {static_cast<uint8_t>(i), 1, 2, 3};
       ComposeLayers(fast, rect, layers, kind);
-      referenceCompose(expected, rect, layers, kind);
+      ReferenceCompose(expected, rect, layers, kind);
       ASSERT_EQ(fast, expected) << "round " << round << (kind == CompositionTarget::Desk ? " desk" : " full");
     }
   }
@@ -114,7 +114,7 @@ TEST(Composition, BlendRowMatchesTheSinglePixelRuleForEveryAlpha) {
 
 TEST(Composition, RegionAtHalfOpacityShowsHalfTransparentThereOnly) {
   Picture black(2, 1);
-  black.at(0, 0) = black.at(1, 0) = {0, 0, 0, 255};
+  black.At(0, 0) = black.At(1, 0) = {0, 0, 0, 255};
   TMask mask;
   mask.SetPicture(black);
   mask.CellsView()[0] = 1;
@@ -124,16 +124,16 @@ TEST(Composition, RegionAtHalfOpacityShowsHalfTransparentThereOnly) {
   const CompositionLayer layer{&black, 0, 0, &mask, {0, 0, 2, 1}, 1.0, 100};
   ComposeLayers(target, {0, 0, 2, 1}, {&layer, 1}, CompositionTarget::Desk);
   // a = (127 * 255) >> 8 = 126; colour = (255 * 129) >> 8 = 128.
-  EXPECT_EQ(target.at(0, 0), (Pixel{128, 128, 128, 126}));
-  EXPECT_EQ(target.at(1, 0), (Pixel{0, 0, 0, 255}));
+  EXPECT_EQ(target.At(0, 0), (Pixel{128, 128, 128, 126}));
+  EXPECT_EQ(target.At(1, 0), (Pixel{0, 0, 0, 255}));
 }
 
 TEST(Composition, EmptyAreaIsWhiteOpaqueOnTheDeskAndClearInTheFullImage) {
   Picture desk(3, 2), full(3, 2);
   ComposeLayers(desk, {0, 0, 3, 2}, {}, CompositionTarget::Desk);
   ComposeLayers(full, {-4, -4, 9, 9}, {}, CompositionTarget::FullImage);
-  for (const Pixel& p : desk.pixels()) EXPECT_EQ(p, (Pixel{255, 255, 255, 255}));
-  for (const Pixel& p : full.pixels()) EXPECT_EQ(p, (Pixel{255, 255, 255, 0}));
+  for (const Pixel& p : desk.Pixels()) EXPECT_EQ(p, (Pixel{255, 255, 255, 255}));
+  for (const Pixel& p : full.Pixels()) EXPECT_EQ(p, (Pixel{255, 255, 255, 0}));
 }
 
 }  // namespace

@@ -116,7 +116,7 @@ class LayerRotationCaps : public ::testing::TestWithParam<RotationCase> {};
 TEST_P(LayerRotationCaps, ARotationOverTheCapsIsRefusedAndChangesNothing) {
   const RotationCase& c = GetParam();
   DeskFixture f;
-  TLayer& layer = f.add(10, 20, c.width, c.height, {1, 2, 3, 255});
+  TLayer& layer = f.Add(10, 20, c.width, c.height, {1, 2, 3, 255});
   layer.RotateTo(0);  // nothing: the angle is 0 already
   const Picture work = layer.WorkPicture(), base = layer.BasePicture();
   const auto mode = layer.TransformMode();
@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(Table, LayerRotationCaps,
 
 TEST(LayerRotationCaps, ARefusedRotationOfARotatedLayerKeepsItsAngle) {
   DeskFixture f;
-  TLayer& layer = f.add(0, 0, 16000, 101, {1, 2, 3, 255});
+  TLayer& layer = f.Add(0, 0, 16000, 101, {1, 2, 3, 255});
   layer.RotateTo(5);
   const Picture rotated = layer.WorkPicture();
   const int32_t x = layer.X(), pivotX = layer.PivotX();
@@ -161,7 +161,7 @@ TEST(LayerRotationCaps, ARefusedRotationOfARotatedLayerKeepsItsAngle) {
   EXPECT_EQ(layer.X(), x);
   EXPECT_EQ(layer.PivotX(), pivotX);
   layer.RotateTo(0);
-  EXPECT_EQ(layer.WorkPicture().width(), 16000);
+  EXPECT_EQ(layer.WorkPicture().Width(), 16000);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ using testing::DeskFixture;
 
 TEST(Layer, StoredNamesInUseGetAFreshName) {
   DeskFixture f;
-  TLayer& first = f.add(0, 0, 4, 4, {});
+  TLayer& first = f.Add(0, 0, 4, 4, {});
   TLayerRecord record;
   record.Name = first.Name();
   TLayer second(f.desk);
@@ -29,7 +29,7 @@ TEST(Layer, StoredNamesInUseGetAFreshName) {
 
 TEST(Layer, GroupLetterByTemplateType) {
   DeskFixture f;
-  TLayer& layer = f.add(0, 0, 2, 2, {});
+  TLayer& layer = f.Add(0, 0, 2, 2, {});
   const struct {
     int32_t type;
     const char* letter;
@@ -42,7 +42,7 @@ TEST(Layer, GroupLetterByTemplateType) {
 
 TEST(Layer, SettersRecordTheirActionOnlyWhenTheValueChanges) {
   DeskFixture f;
-  TLayer& layer = f.add(10, 10, 20, 20, {1, 2, 3, 255});
+  TLayer& layer = f.Add(10, 10, 20, 20, {1, 2, 3, 255});
   f.host.actions.clear();
   layer.SetRed(50);
   EXPECT_TRUE(f.host.actions.empty());
@@ -50,7 +50,7 @@ TEST(Layer, SettersRecordTheirActionOnlyWhenTheValueChanges) {
   layer.SetVisible(false);
   layer.SetDepth(4);
   EXPECT_EQ(f.host.actions, (std::vector{EditingAction::ParametersChanged, EditingAction::LayerShownOrHidden}));
-  EXPECT_NE(layer.DeskRendering().Image.at(0, 0).r, 3) << "re-rendered with the new red";
+  EXPECT_NE(layer.DeskRendering().Image.At(0, 0).r, 3) << "re-rendered with the new red";
 }
 
 TEST(Layer, PortraitIsMadeOpaqueUnlessItHadAlpha) {
@@ -58,8 +58,8 @@ TEST(Layer, PortraitIsMadeOpaqueUnlessItHadAlpha) {
   Picture photo(3, 2);
   auto opaque = TLayer::CreateFromPicture(f.desk, photo, "Portrait", false);
   auto keeps = TLayer::CreateFromPicture(f.desk, photo, "Portrait", true);
-  EXPECT_EQ(opaque->WorkPicture().at(2, 1).a, 255);
-  EXPECT_EQ(keeps->WorkPicture().at(2, 1).a, 0);
+  EXPECT_EQ(opaque->WorkPicture().At(2, 1).a, 255);
+  EXPECT_EQ(keeps->WorkPicture().At(2, 1).a, 0);
   EXPECT_EQ(opaque->TemplateType(), -1);
   EXPECT_EQ(opaque->DisplayName(), "Portrait");
   EXPECT_EQ(opaque->BasePicture(), opaque->WorkPicture());
@@ -69,7 +69,7 @@ TEST(Layer, ElementFileBringsItsMaskAndStoresItsPathRelativeToTheDataRoot) {
   const auto root = std::filesystem::temp_directory_path() / "lumena_layer_test";
   std::filesystem::create_directories(root / "Hair.v2");
   Picture picture(6, 4);
-  for (Pixel& p : picture.pixels()) p = {9, 8, 7, 255};
+  for (Pixel& p : picture.Pixels()) p = {9, 8, 7, 255};
   SaveElementPicture(picture, root / "Hair.v2" / "curly.psd");
   TMask mask;
   mask.SetPicture(picture);
@@ -116,12 +116,12 @@ TEST(LayerRendering, GeometryOfWholeAndPartRenderings) {
 
 TEST(LayerRendering, NeutralLayerRendersAsItsPictureAndTemplateRenderingIsWhole) {
   DeskFixture f;
-  TLayer& layer = f.add(-200, 100, 1000, 800, {});
-  for (int i = 0; auto& p : layer.WorkPicture().pixels()) p = {static_cast<uint8_t>(i++), 5, 6, 255};
+  TLayer& layer = f.Add(-200, 100, 1000, 800, {});
+  for (int i = 0; auto& p : layer.WorkPicture().Pixels()) p = {static_cast<uint8_t>(i++), 5, 6, 255};
   layer.RenderDesk();
   EXPECT_EQ(layer.DeskRendering().State, kPartRendered);
   const Rect source = layer.DeskRendering().Source;
-  EXPECT_EQ(layer.DeskRendering().Image.at(0, 0), layer.WorkPicture().at(source.left, source.top));
+  EXPECT_EQ(layer.DeskRendering().Image.At(0, 0), layer.WorkPicture().At(source.left, source.top));
   layer.RenderTemplate();
   EXPECT_EQ(layer.DeskRendering().Image, layer.WorkPicture());
   EXPECT_EQ(layer.DeskRendering().State, kWholeRendered);
@@ -129,9 +129,9 @@ TEST(LayerRendering, NeutralLayerRendersAsItsPictureAndTemplateRenderingIsWhole)
 
 TEST(LayerRendering, LayerOutsideTheViewHasAnEmptyRendering) {
   DeskFixture f;
-  TLayer& layer = f.add(0, -400, 890, 600, {1, 1, 1, 255});  // above the view
+  TLayer& layer = f.Add(0, -400, 890, 600, {1, 1, 1, 255});  // above the view
   EXPECT_EQ(layer.DeskRendering().State, kNotOnScreen);
-  EXPECT_TRUE(layer.DeskRendering().Image.empty());
+  EXPECT_TRUE(layer.DeskRendering().Image.Empty());
   EXPECT_EQ(layer.DeskRendering().X, -1);
 }
 

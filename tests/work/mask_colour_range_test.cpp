@@ -6,9 +6,9 @@ namespace lumena {
 namespace {
 
 // A one-row picture whose blue, green and red all step 0, 1, 2, ... 255.
-Picture ramp() {
+Picture Ramp() {
   Picture p(256, 1);
-  for (int x = 0; x < 256; ++x) p.at(x, 0) = {static_cast<uint8_t>(x), static_cast<uint8_t>(x), static_cast<uint8_t>(x), 255};
+  for (int x = 0; x < 256; ++x) p.At(x, 0) = {static_cast<uint8_t>(x), static_cast<uint8_t>(x), static_cast<uint8_t>(x), 255};
   return p;
 }
 
@@ -20,7 +20,7 @@ class ColourRangeTolerance : public testing::TestWithParam<ToleranceCase> {};
 
 TEST_P(ColourRangeTolerance, TakesTheColoursInItsDirections) {
   const ToleranceCase& c = GetParam();
-  const Picture picture = ramp();
+  const Picture picture = Ramp();
   TMask mask;
   mask.SetPicture(picture);
   mask.SetCurrentRegion(5);
@@ -44,9 +44,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, ColourRangeTolerance,
 
 TEST(ColourRange, ComparesEachChannelAndIgnoresAlpha) {
   Picture picture(3, 2);
-  picture.at(0, 0) = {50, 60, 70, 255};
-  picture.at(1, 0) = {50, 60, 75, 0};   // red within 5, alpha differs
-  picture.at(2, 0) = {50, 66, 70, 255};  // green out by 6
+  picture.At(0, 0) = {50, 60, 70, 255};
+  picture.At(1, 0) = {50, 60, 75, 0};   // red within 5, alpha differs
+  picture.At(2, 0) = {50, 66, 70, 255};  // green out by 6
   TMask mask;
   mask.SetPicture(picture);
   mask.SetCurrentRegion(1);
@@ -69,7 +69,7 @@ class ColourRangeMode : public testing::TestWithParam<ModeCase> {};
 // Both cells start in the region; cell 0 is in range, cell 1 is not.
 TEST_P(ColourRangeMode, AddsSubtractsOrIntersects) {
   Picture picture(2, 1);
-  picture.at(1, 0) = {200, 200, 200, 255};
+  picture.At(1, 0) = {200, 200, 200, 255};
   TMask mask;
   mask.SetPicture(picture);
   mask.SetCurrentRegion(1);
@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ColourRangeMode,
 class Restriction : public testing::Test {
  protected:
   void SetUp() override {
-    picture_.resize(8, 6);
+    picture_.Resize(8, 6);
     mask_.SetPicture(picture_);
     mask_.SetCurrentRegion(2);
     mask_.SetOpRect({5, 4, 8, 6});
@@ -97,7 +97,7 @@ class Restriction : public testing::Test {
     mask_.CellsView()[5 * 8 + 5] = 0;  // a hole at (5, 5) inside the box
     mask_.SetOpRect({0, 0, 8, 6});
   }
-  void selectWithRegion(int region) {
+  void SelectWithRegion(int region) {
     mask_.SetCurrentRegion(region);
     mask_.SetRestriction(true);
     mask_.SetCurrentRegion(1);
@@ -130,7 +130,7 @@ TEST_F(Restriction, SelectionStaysWhereTheSnapshotHasTheCurrentRegion) {
 
 TEST_F(Restriction, GridIgnoresTheRestriction) {
   mask_.SetGridActive(true);
-  selectWithRegion(2);
+  SelectWithRegion(2);
   EXPECT_EQ(mask_.CollectUsedRegions(), (std::vector<int>{1, 2}));
   int count = 0;
   for (uint8_t c : mask_.CellsView()) count += c & 1;

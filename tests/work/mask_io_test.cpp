@@ -18,55 +18,55 @@ class MaskFiles : public testing::Test {
     fs::create_directories(folder_);
   }
   void TearDown() override { fs::remove_all(folder_); }
-  std::string path(const char* name) const { return (folder_ / name).string(); }
-  void write(const std::string& file, const std::vector<uint8_t>& bytes) const {
+  std::string Path(const char* name) const { return (folder_ / name).string(); }
+  void Write(const std::string& file, const std::vector<uint8_t>& bytes) const {
     std::ofstream out(file, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   }
   fs::path folder_;
 };
 
-std::vector<uint8_t> counting(size_t size, int start = 1) {
+std::vector<uint8_t> Counting(size_t size, int start = 1) {
   std::vector<uint8_t> v(size);
   for (size_t i = 0; i < size; ++i) v[i] = static_cast<uint8_t>(start + i);
   return v;
 }
 
-void fill(TMask& mask, uint8_t value) {
+void Fill(TMask& mask, uint8_t value) {
   for (uint8_t& c : mask.CellsView()) c = value;
 }
 
-std::vector<uint8_t> cells(const TMask& mask) { return {mask.CellsView().begin(), mask.CellsView().end()}; }
+std::vector<uint8_t> Cells(const TMask& mask) { return {mask.CellsView().begin(), mask.CellsView().end()}; }
 
 TEST_F(MaskFiles, SavedFileIsTheCellsCompressed) {
   Picture picture(6, 4);
   TMask mask;
   mask.SetPicture(picture);
-  std::copy_n(counting(24).begin(), 24, mask.CellsView().begin());
-  mask.LoadMaskFile(path("a.msk"));  // missing: cells stay, name kept
-  EXPECT_EQ(mask.FileName(), path("a.msk"));
-  EXPECT_EQ(cells(mask), counting(24));
+  std::copy_n(Counting(24).begin(), 24, mask.CellsView().begin());
+  mask.LoadMaskFile(Path("a.msk"));  // missing: cells stay, name kept
+  EXPECT_EQ(mask.FileName(), Path("a.msk"));
+  EXPECT_EQ(Cells(mask), Counting(24));
   mask.SaveMaskFile();
-  std::ifstream in(path("a.msk"), std::ios::binary);
+  std::ifstream in(Path("a.msk"), std::ios::binary);
   const std::vector<uint8_t> file{std::istreambuf_iterator<char>(in), {}};
-  EXPECT_EQ(InflateStreamPrefix(file, 1000), counting(24));
+  EXPECT_EQ(InflateStreamPrefix(file, 1000), Counting(24));
   TMask other;
   other.SetPicture(picture);
-  other.LoadMaskFile(path("a.msk"));
-  EXPECT_EQ(cells(other), counting(24));
+  other.LoadMaskFile(Path("a.msk"));
+  EXPECT_EQ(Cells(other), Counting(24));
 }
 
 TEST_F(MaskFiles, ShortFileLeavesTheLastRowsAsTheyWere) {
   Picture small(10, 10), tall(10, 12);
   TMask writer;
   writer.SetPicture(small);
-  fill(writer, 1);
-  writer.LoadMaskFile(path("short.msk"));
+  Fill(writer, 1);
+  writer.LoadMaskFile(Path("short.msk"));
   writer.SaveMaskFile();
   TMask reader;
   reader.SetPicture(tall);
-  fill(reader, 0x40);
-  reader.LoadMaskFile(path("short.msk"));
+  Fill(reader, 0x40);
+  reader.LoadMaskFile(Path("short.msk"));
   for (int row = 0; row < 12; ++row) EXPECT_EQ(reader.CellsView()[row * 10 + 3], row < 10 ? 1 : 0x40) << row;
 }
 
@@ -83,33 +83,33 @@ TEST_P(MaskFileContents, NeverReachBeyondTheCells) {
   Picture picture(4, 2);
   TMask mask;
   mask.SetPicture(picture);
-  fill(mask, 9);
-  write(path("m.msk"), GetParam().bytes);
-  mask.LoadMaskFile(path("m.msk"));
+  Fill(mask, 9);
+  Write(Path("m.msk"), GetParam().bytes);
+  mask.LoadMaskFile(Path("m.msk"));
   EXPECT_EQ(mask.CellsView().front(), GetParam().expectedFirst) << GetParam().name;
   EXPECT_EQ(mask.CellsView().back(), GetParam().expectedLast) << GetParam().name;
   EXPECT_EQ(mask.CellsView().size(), 8u);
 }
 
-std::vector<uint8_t> truncated(std::vector<uint8_t> v, size_t keep) {
+std::vector<uint8_t> Truncated(std::vector<uint8_t> v, size_t keep) {
   v.resize(keep);
   return v;
 }
 
-std::vector<uint8_t> flipped(std::vector<uint8_t> v, size_t at) {
+std::vector<uint8_t> Flipped(std::vector<uint8_t> v, size_t at) {
   v[at] ^= 0xFF;
   return v;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, MaskFileContents,
-    testing::Values(BadFileCase{"long", DeflateStream(counting(5000)), 1, 8},
-                    BadFileCase{"short", DeflateStream(counting(3)), 1, 9},
+    testing::Values(BadFileCase{"long", DeflateStream(Counting(5000)), 1, 8},
+                    BadFileCase{"short", DeflateStream(Counting(3)), 1, 9},
                     BadFileCase{"empty content", DeflateStream({}), 9, 9},
                     BadFileCase{"not zlib", {1, 2, 3, 4, 5}, 9, 9},
                     BadFileCase{"empty file", {}, 9, 9},
-                    BadFileCase{"cut short", truncated(DeflateStream(counting(8)), 6), 9, 9},
-                    BadFileCase{"damaged checksum", flipped(DeflateStream(counting(8)), 12), 9, 9}),
+                    BadFileCase{"cut short", Truncated(DeflateStream(Counting(8)), 6), 9, 9},
+                    BadFileCase{"damaged checksum", Flipped(DeflateStream(Counting(8)), 12), 9, 9}),
     [](const auto& info) {
       std::string name = info.param.name;
       for (char& ch : name) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
@@ -118,16 +118,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(MaskFiles, NothingIsSavedWithoutCells) {
   TMask mask;
-  mask.LoadMaskFile(path("none.msk"));
+  mask.LoadMaskFile(Path("none.msk"));
   mask.SaveMaskFile();
-  EXPECT_FALSE(fs::exists(path("none.msk")));
+  EXPECT_FALSE(fs::exists(Path("none.msk")));
 }
 
 // A mask with something in every part of its stream.
-TMask filledMask(const Picture& picture) {
+TMask FilledMask(const Picture& picture) {
   TMask mask;
   mask.SetPicture(picture);
-  std::copy_n(counting(picture.width() * picture.height(), 7).begin(), picture.width() * picture.height(),
+  std::copy_n(Counting(picture.Width() * picture.Height(), 7).begin(), picture.Width() * picture.Height(),
               mask.CellsView().begin());
   for (int region = 1; region <= 8; ++region)
     // Distinct values within the documented ranges (values outside them are
@@ -139,7 +139,7 @@ TMask filledMask(const Picture& picture) {
 
 TEST(MaskStream, RoundTripKeepsCellsParametersAndState) {
   Picture picture(13, 7);
-  const TMask written = filledMask(picture);
+  const TMask written = FilledMask(picture);
   std::vector<uint8_t> stream{0xAB};  // whatever the work file wrote before
   written.WriteMaskStream(stream);
   EXPECT_EQ(stream.front(), 0xAB);
@@ -152,7 +152,7 @@ TEST(MaskStream, RoundTripKeepsCellsParametersAndState) {
   read.SetPicture(picture);
   read.SetState(5);
   read.ReadMaskStream(std::span(stream).subspan(1));
-  EXPECT_EQ(cells(read), cells(written));
+  EXPECT_EQ(Cells(read), Cells(written));
   for (int region = 1; region <= 8; ++region) EXPECT_EQ(read.Region(region), written.Region(region)) << region;
   EXPECT_EQ(read.State(), 0);
 }
@@ -184,7 +184,7 @@ class MaskStreamContents : public testing::TestWithParam<StreamCase> {};
 TEST_P(MaskStreamContents, ReadsWhatIsWhollyThere) {
   const StreamCase& c = GetParam();
   Picture picture(5, 3);
-  const TMask source = filledMask(picture);
+  const TMask source = FilledMask(picture);
   std::vector<uint8_t> stream;
   source.WriteMaskStream(stream);
   std::vector<uint8_t> content = *InflateStreamPrefix(stream, 100000);
@@ -192,7 +192,7 @@ TEST_P(MaskStreamContents, ReadsWhatIsWhollyThere) {
   content.resize(std::min(content.size(), c.keep));
   TMask read;
   read.SetPicture(picture);
-  fill(read, 0x55);
+  Fill(read, 0x55);
   read.ReadMaskStream(DeflateStream(content));
   EXPECT_EQ(read.CellsView()[0], 7) << c.name;
   EXPECT_EQ(read.CellsView()[14], c.cellsRead ? 7 + 14 : 0x55) << c.name;
@@ -209,13 +209,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, MaskStreamContents,
 
 TEST(MaskStream, DamagedStreamLeavesTheMaskUnchanged) {
   Picture picture(5, 3);
-  const TMask source = filledMask(picture);
+  const TMask source = FilledMask(picture);
   std::vector<uint8_t> stream;
   source.WriteMaskStream(stream);
   stream.resize(stream.size() / 2);
   TMask read;
   read.SetPicture(picture);
-  fill(read, 0x55);
+  Fill(read, 0x55);
   read.ReadMaskStream(stream);
   for (uint8_t c : read.CellsView()) EXPECT_EQ(c, 0x55);
   EXPECT_EQ(read.Region(1), RegionParameters{});
@@ -227,7 +227,7 @@ TEST(MaskStream, NothingIsWrittenOrReadWithoutCells) {
   empty.WriteMaskStream(stream);
   EXPECT_TRUE(stream.empty());
   Picture picture(5, 3);
-  const TMask source = filledMask(picture);
+  const TMask source = FilledMask(picture);
   source.WriteMaskStream(stream);
   empty.ReadMaskStream(stream);
   EXPECT_EQ(empty.Region(1), RegionParameters{});

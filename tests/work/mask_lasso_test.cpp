@@ -6,7 +6,7 @@
 namespace lumena {
 namespace {
 
-std::vector<std::string> drawn(const std::vector<uint8_t>& cells, int width, int height) {
+std::vector<std::string> Drawn(const std::vector<uint8_t>& cells, int width, int height) {
   std::vector<std::string> rows;
   for (int y = 0; y < height; ++y) {
     std::string row;
@@ -27,7 +27,7 @@ class LassoFill : public testing::TestWithParam<FillCase> {};
 
 TEST_P(LassoFill, FillsInsideAndOutline) {
   const FillCase& c = GetParam();
-  EXPECT_EQ(drawn(FillLassoPolygon(c.points, c.width, c.height), c.width, c.height), c.expected) << c.name;
+  EXPECT_EQ(Drawn(FillLassoPolygon(c.points, c.width, c.height), c.width, c.height), c.expected) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -6,12 +6,12 @@ namespace lumena {
 namespace {
 
 // Fills the current region by rectangle.
-void setRect(TMask& mask, const Rect& rect) {
+void SetRect(TMask& mask, const Rect& rect) {
   mask.SetOpRect(rect);
   mask.SetRect();
 }
 
-int countBit(const TMask& mask, int region) {
+int CountBit(const TMask& mask, int region) {
   int n = 0;
   for (int row = 0; row <= mask.MaxY(); ++row)
     for (int column = 0; column <= mask.MaxX(); ++column) n += mask.HasRegionAt(row, column, region);
@@ -45,7 +45,7 @@ TEST(Mask, ResizedPictureKeepsTheLeftHalfOnTheLeft) {
   TMask mask;
   mask.SetPicture(big);
   mask.SetCurrentRegion(3);
-  setRect(mask, {0, 0, 50, 50});
+  SetRect(mask, {0, 0, 50, 50});
   mask.SetPicture(small);
   for (int row = 0; row < 25; ++row)
     for (int column = 0; column < 50; ++column) ASSERT_EQ(mask.HasRegionAt(row, column, 3), column < 25) << column;
@@ -92,18 +92,18 @@ TEST(Mask, RectangleOperationsAreClippedAndExclusive) {
   TMask mask;
   mask.SetPicture(picture);
   mask.SetCurrentRegion(2);
-  setRect(mask, {-5, -5, 3, 2});  // raised to (0, 0, 3, 2)
+  SetRect(mask, {-5, -5, 3, 2});  // raised to (0, 0, 3, 2)
   EXPECT_EQ(mask.OpRect(), (Rect{0, 0, 3, 2}));
-  EXPECT_EQ(countBit(mask, 2), 6);
-  setRect(mask, {8, 8, 50, 50});
-  EXPECT_EQ(countBit(mask, 2), 10);
+  EXPECT_EQ(CountBit(mask, 2), 6);
+  SetRect(mask, {8, 8, 50, 50});
+  EXPECT_EQ(CountBit(mask, 2), 10);
   mask.SetOpRect({0, 0, 10, 1});
   mask.InvertRect();
-  EXPECT_EQ(countBit(mask, 2), 10 - 3 + 7);
+  EXPECT_EQ(CountBit(mask, 2), 10 - 3 + 7);
   mask.ClearRect();
-  EXPECT_EQ(countBit(mask, 2), 3 + 4);
+  EXPECT_EQ(CountBit(mask, 2), 3 + 4);
   mask.ClearRegion();
-  EXPECT_EQ(countBit(mask, 2), 0);
+  EXPECT_EQ(CountBit(mask, 2), 0);
 }
 
 TEST(Mask, OperationsOnlyTouchTheCurrentRegionsBit) {
@@ -111,11 +111,11 @@ TEST(Mask, OperationsOnlyTouchTheCurrentRegionsBit) {
   TMask mask;
   mask.SetPicture(picture);
   mask.SetCurrentRegion(1);
-  setRect(mask, {0, 0, 4, 4});
+  SetRect(mask, {0, 0, 4, 4});
   mask.SetCurrentRegion(4);
   mask.InvertRect();
   mask.ClearRegion();
-  EXPECT_EQ(countBit(mask, 1), 16);
+  EXPECT_EQ(CountBit(mask, 1), 16);
   EXPECT_EQ(mask.CollectUsedRegions(), std::vector<int>{1});
 }
 
@@ -147,7 +147,7 @@ TEST(Mask, WithoutCurrentRegionNothingChanges) {
   mask.SetPicture(picture);
   mask.SetCurrentRegion(0);
   mask.Apply(kMaskSetRect | kMaskInvertRect | kMaskAddLasso);
-  setRect(mask, {0, 0, 5, 5});
+  SetRect(mask, {0, 0, 5, 5});
   for (uint8_t c : mask.CellsView()) EXPECT_EQ(c, 0);
   EXPECT_TRUE(mask.CollectUsedRegions().empty());
 }
@@ -157,7 +157,7 @@ TEST(Mask, HasRegionAtIsFalseOutsideTheCells) {
   TMask mask;
   mask.SetPicture(picture);
   mask.SetCurrentRegion(1);
-  setRect(mask, {0, 0, 3, 2});
+  SetRect(mask, {0, 0, 3, 2});
   EXPECT_TRUE(mask.HasRegionAt(1, 2, 1));
   EXPECT_TRUE(mask.HasRegionAt(1, 2, 0));
   EXPECT_FALSE(mask.HasRegionAt(2, 0, 1));
@@ -223,7 +223,7 @@ TEST_P(MaskApply, RunsTheFlagsInOrder) {
   TMask mask;
   mask.SetPicture(picture);
   mask.SetCurrentRegion(1);
-  setRect(mask, {0, 0, 2, 2});
+  SetRect(mask, {0, 0, 2, 2});
   mask.SetOpRect({0, 0, 4, 2});
   mask.SetTolerance(255);
   mask.AddLassoPoint(0, 0);
@@ -231,7 +231,7 @@ TEST_P(MaskApply, RunsTheFlagsInOrder) {
   mask.AddLassoPoint(3, 3);
   mask.AddLassoPoint(0, 3);
   mask.Apply(GetParam().flags);
-  EXPECT_EQ(countBit(mask, 1), GetParam().expectedCount) << GetParam().name;
+  EXPECT_EQ(CountBit(mask, 1), GetParam().expectedCount) << GetParam().name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -257,19 +257,19 @@ TEST(Mask, RestoreRegionBringsBackTheBackup) {
   TMask mask;
   mask.SetPicture(picture);
   mask.SetCurrentRegion(2);
-  setRect(mask, {0, 0, 2, 2});
+  SetRect(mask, {0, 0, 2, 2});
   mask.BackupRegion();
-  setRect(mask, {0, 0, 4, 4});
+  SetRect(mask, {0, 0, 4, 4});
   mask.SetCurrentRegion(1);
-  setRect(mask, {0, 0, 4, 4});
+  SetRect(mask, {0, 0, 4, 4});
   mask.SetCurrentRegion(2);
   mask.RestoreRegion();
-  EXPECT_EQ(countBit(mask, 2), 4);
-  EXPECT_EQ(countBit(mask, 1), 16);
+  EXPECT_EQ(CountBit(mask, 2), 4);
+  EXPECT_EQ(CountBit(mask, 1), 16);
   // The backup is gone: a second restore changes nothing.
-  setRect(mask, {0, 0, 4, 4});
+  SetRect(mask, {0, 0, 4, 4});
   mask.RestoreRegion();
-  EXPECT_EQ(countBit(mask, 2), 16);
+  EXPECT_EQ(CountBit(mask, 2), 16);
 }
 
 struct PointCase {

@@ -13,7 +13,7 @@ constexpr Pixel kClear{50, 60, 70, 0};
 
 TEST(WorkDesk, InsertByDepthPutsNewLayersInFrontOfEqualDepths) {
   DeskFixture f;
-  for (auto [depth, name] : {std::pair{3, "a"}, {5, "b"}, {3, "c"}, {1, "d"}}) f.add(0, 0, 2, 2, kOpaque, depth, name);
+  for (auto [depth, name] : {std::pair{3, "a"}, {5, "b"}, {3, "c"}, {1, "d"}}) f.Add(0, 0, 2, 2, kOpaque, depth, name);
   std::string order;
   for (int i = 0; i < f.desk.Count(); ++i) order += f.desk.Layer(i).DisplayName();
   EXPECT_EQ(order, "bcad");
@@ -26,9 +26,9 @@ TEST(WorkDesk, InsertByDepthPutsNewLayersInFrontOfEqualDepths) {
 
 TEST(WorkDesk, HitTestLooksThroughTransparentPixelsAndHiddenLayers) {
   DeskFixture f;
-  f.add(100, 100, 50, 50, kClear, 3);   // 0: front, transparent
-  f.add(100, 100, 50, 50, kOpaque, 2);  // 1
-  f.add(90, 90, 80, 80, kOpaque, 1);    // 2: back
+  f.Add(100, 100, 50, 50, kClear, 3);   // 0: front, transparent
+  f.Add(100, 100, 50, 50, kOpaque, 2);  // 1
+  f.Add(90, 90, 80, 80, kOpaque, 1);    // 2: back
   EXPECT_EQ(f.desk.HitTest(120, 120, false, false), 1);
   f.desk.Layer(1).SetVisible(false);
   EXPECT_EQ(f.desk.HitTest(120, 120, false, false), 2);
@@ -40,7 +40,7 @@ TEST(WorkDesk, HitTestLooksThroughTransparentPixelsAndHiddenLayers) {
 
 TEST(WorkDesk, CtrlClicksCycleThroughTheStackAndReturnToTheFirst) {
   DeskFixture f;
-  for (int depth : {4, 3, 2, 1}) f.add(100, 100, 50, 50, depth == 3 ? kClear : kOpaque, depth);
+  for (int depth : {4, 3, 2, 1}) f.Add(100, 100, 50, 50, depth == 3 ? kClear : kOpaque, depth);
   f.desk.SetActive(0);
   std::vector<int> seen;
   for (int i = 0; i < 4; ++i) {
@@ -64,7 +64,7 @@ TEST(WorkDesk, DeletionMovesTheActiveIndex) {
   };
   for (const DeleteCase& c : cases) {
     DeskFixture f;
-    for (int i = 0; i < c.count; ++i) f.add(10 * i, 0, 5, 5, kOpaque, c.count - i, std::string(1, static_cast<char>('0' + i)));
+    for (int i = 0; i < c.count; ++i) f.Add(10 * i, 0, 5, 5, kOpaque, c.count - i, std::string(1, static_cast<char>('0' + i)));
     f.desk.SetActive(c.active);
     f.host.answerYes = c.yes;
     f.desk.DeleteLayer(c.deleted);
@@ -77,7 +77,7 @@ TEST(WorkDesk, DeletionMovesTheActiveIndex) {
 
 TEST(WorkDesk, DeletingThePortraitClearsItsReference) {
   DeskFixture f;
-  TLayer& portrait = f.add(0, 0, 5, 5, kOpaque);
+  TLayer& portrait = f.Add(0, 0, 5, 5, kOpaque);
   f.desk.SetPortraitLayer(&portrait);
   f.desk.DeleteLayer(0);
   EXPECT_EQ(f.desk.PortraitLayer(), nullptr);
@@ -87,11 +87,11 @@ TEST(WorkDesk, DeletingThePortraitClearsItsReference) {
 
 TEST(WorkDesk, DeleteGroupSparesSpecialLayersAndBlankLetters) {
   DeskFixture f;
-  TLayer& body = f.add(0, 0, 5, 5, kOpaque, 9, "body");
+  TLayer& body = f.Add(0, 0, 5, 5, kOpaque, 9, "body");
   body.SetTemplateType(2);
   f.desk.SetBodyLayer(&body);
   for (auto [type, name] : {std::pair{2, "b1"}, {0, "f1"}, {5, "b2"}, {3, "n1"}, {7, "f2"}}) {
-    TLayer& l = f.add(0, 0, 5, 5, kOpaque, 0, name);
+    TLayer& l = f.Add(0, 0, 5, 5, kOpaque, 0, name);
     l.SetTemplateType(type);
   }
   f.desk.DeleteGroup("  ", -1, false);
@@ -109,7 +109,7 @@ TEST(WorkDesk, DeleteGroupSparesSpecialLayersAndBlankLetters) {
 
 TEST(WorkDesk, MoveLayerKeepsTheActiveLayerActive) {
   DeskFixture f;
-  for (int depth : {3, 2, 1}) f.add(0, 0, 5, 5, kOpaque, depth, std::to_string(depth));
+  for (int depth : {3, 2, 1}) f.Add(0, 0, 5, 5, kOpaque, depth, std::to_string(depth));
   f.desk.SetActive(1);
   f.desk.MoveLayer(2, 0);
   EXPECT_EQ(f.desk.ActiveIndex(), 2);
@@ -119,7 +119,7 @@ TEST(WorkDesk, MoveLayerKeepsTheActiveLayerActive) {
 
 TEST(WorkDesk, ClearWorkEmptiesEverything) {
   DeskFixture f;
-  TLayer& hand = f.add(0, 0, 5, 5, kOpaque);
+  TLayer& hand = f.Add(0, 0, 5, 5, kOpaque);
   f.desk.SetHandLayer(&hand);
   f.desk.SetActive(0);
   f.desk.ClearWork();
@@ -131,29 +131,29 @@ TEST(WorkDesk, ClearWorkEmptiesEverything) {
 
 TEST(WorkDesk, FullWorkImageIsClippedToTheTableAndEmptyWithoutVisibleLayers) {
   DeskFixture f;
-  EXPECT_TRUE((f.desk.BuildFullWorkImage(), f.desk.FullWorkImage().empty()));
-  TLayer& half = f.add(-40, 900, 100, 200, kOpaque);
-  f.add(-500, 10, 100, 100, kOpaque);  // wholly off the table: adds nothing
+  EXPECT_TRUE((f.desk.BuildFullWorkImage(), f.desk.FullWorkImage().Empty()));
+  TLayer& half = f.Add(-40, 900, 100, 200, kOpaque);
+  f.Add(-500, 10, 100, 100, kOpaque);  // wholly off the table: adds nothing
   f.desk.BuildFullWorkImage();
   EXPECT_EQ(f.desk.FullArea(), (Rect{0, 900, 60, 984}));
-  EXPECT_EQ(f.desk.FullWorkImage().width(), 60);
-  EXPECT_EQ(f.desk.FullWorkImage().at(0, 0), (Pixel{50, 60, 70, 255}));
-  EXPECT_TRUE(half.FullRendering().Image.empty()) << "released after use";
+  EXPECT_EQ(f.desk.FullWorkImage().Width(), 60);
+  EXPECT_EQ(f.desk.FullWorkImage().At(0, 0), (Pixel{50, 60, 70, 255}));
+  EXPECT_TRUE(half.FullRendering().Image.Empty()) << "released after use";
   half.SetOpacity(50);
   f.desk.BuildFullWorkImage();
-  EXPECT_EQ(f.desk.FullWorkImage().at(5, 5).a, 125) << "(126 * 255) >> 8 over a transparent background";
+  EXPECT_EQ(f.desk.FullWorkImage().At(5, 5).a, 125) << "(126 * 255) >> 8 over a transparent background";
   for (int i = 0; i < f.desk.Count(); ++i) f.desk.Layer(i).SetVisible(false);
   f.desk.BuildFullWorkImage();
-  EXPECT_TRUE(f.desk.FullWorkImage().empty());
+  EXPECT_TRUE(f.desk.FullWorkImage().Empty());
 }
 
 TEST(WorkDesk, DeskImageComposesVisibleLayersOverWhite) {
   DeskFixture f;
-  f.add(300, 300, 10, 10, {0, 0, 255, 255});
+  f.Add(300, 300, 10, 10, {0, 0, 255, 255});
   f.desk.RefreshAll();
   const Pixel white{255, 255, 255, 255};
-  EXPECT_EQ(f.desk.DeskImage().at(0, 0), white);
-  EXPECT_EQ(f.desk.DeskImage().at(300 - 222, 300 - 246), (Pixel{0, 0, 255, 255}));
+  EXPECT_EQ(f.desk.DeskImage().At(0, 0), white);
+  EXPECT_EQ(f.desk.DeskImage().At(300 - 222, 300 - 246), (Pixel{0, 0, 255, 255}));
   ASSERT_TRUE(f.desk.ActiveFrameToDraw() == std::nullopt);
   f.desk.SetActive(0);
   EXPECT_EQ(f.desk.ActiveFrameToDraw()->area, (Rect{78, 54, 88, 64}));
@@ -175,18 +175,18 @@ TEST(WorkDesk, ScaleKeepsTheViewCentreWithinTheTable) {
 
 TEST(WorkDesk, PanningOverWholeLayersBuildsAndReusesThePanCache) {
   DeskFixture f;
-  TLayer& a = f.add(300, 300, 40, 30, kOpaque);
-  f.add(350, 320, 10, 10, kOpaque);
+  TLayer& a = f.Add(300, 300, 40, 30, kOpaque);
+  f.Add(350, 320, 10, 10, kOpaque);
   f.desk.SetViewPosition(200, 250);
-  ASSERT_FALSE(f.desk.PanCache().empty());
-  EXPECT_EQ(f.desk.PanCache().width(), 60);
+  ASSERT_FALSE(f.desk.PanCache().Empty());
+  EXPECT_EQ(f.desk.PanCache().Width(), 60);
   EXPECT_EQ(f.desk.PanCachePosition(), (Point{100, 50}));
   f.desk.SetViewPosition(190, 250);
   EXPECT_EQ(f.desk.PanCachePosition(), (Point{110, 50}));
   EXPECT_EQ(a.DeskRendering().X, 110);
-  EXPECT_EQ(f.desk.DeskImage().at(110, 50), (Pixel{50, 60, 70, 255}));
+  EXPECT_EQ(f.desk.DeskImage().At(110, 50), (Pixel{50, 60, 70, 255}));
   a.SetRed(10);
-  EXPECT_TRUE(f.desk.PanCache().empty()) << "any other action drops the cache";
+  EXPECT_TRUE(f.desk.PanCache().Empty()) << "any other action drops the cache";
 }
 
 }  // namespace

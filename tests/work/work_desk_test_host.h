@@ -60,7 +60,7 @@ struct DeskFixture {
   RecordingHost host;
   TWorkDesk desk{host, [] {
                    DeskGeometry g;
-                   g.centreView();
+                   g.CentreView();
                    return g;
                  }()};
   DeskFixture() {
@@ -69,10 +69,10 @@ struct DeskFixture {
   }
 
   // A layer of one colour at a table position, inserted at the back.
-  TLayer& add(int x, int y, int w, int h, Pixel colour, int32_t depth = 0, std::string name = "") {
+  TLayer& Add(int x, int y, int w, int h, Pixel colour, int32_t depth = 0, std::string name = "") {
     auto layer = std::make_unique<TLayer>(desk);
     Picture picture(w, h);
-    for (Pixel& p : picture.pixels()) p = colour;
+    for (Pixel& p : picture.Pixels()) p = colour;
     layer->Init(picture, nullptr, {name, -1});
     layer->SetDepth(depth);
     layer->SetPosition(x, y);

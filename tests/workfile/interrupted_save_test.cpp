@@ -22,10 +22,10 @@ using testing::WorkFixture;
 
 using Writer = void (*)(const std::filesystem::path&, const WorkSnapshot&, const SaveProgress&);
 
-void writeUncompressed(const std::filesystem::path& p, const WorkSnapshot& w, const SaveProgress& s) {
+void WriteUncompressed(const std::filesystem::path& p, const WorkSnapshot& w, const SaveProgress& s) {
   WriteWorkFile(p, w, s);
 }
-void writeCompressed(const std::filesystem::path& p, const WorkSnapshot& w, const SaveProgress& s) {
+void WriteCompressed(const std::filesystem::path& p, const WorkSnapshot& w, const SaveProgress& s) {
   WriteCompressedWork(p, w, s);
 }
 
@@ -37,31 +37,31 @@ struct WriterCase {
 class InterruptedSave : public ::testing::TestWithParam<WriterCase> {
  protected:
   void SetUp() override {
-    previous.add(0, 0, 5, 5, {1, 2, 3, 255});
-    GetParam().write(path(), previous.snapshot(), {});
-    before = testing::readFile(path());
-    next.fill();
+    previous_.Add(0, 0, 5, 5, {1, 2, 3, 255});
+    GetParam().write(Path(), previous_.Snapshot(), {});
+    before_ = testing::ReadFile(Path());
+    next_.Fill();
   }
-  std::filesystem::path path() const { return folder / GetParam().file; }
-  size_t filesInFolder() const {
-    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder.path()), {}));
+  std::filesystem::path Path() const { return folder_ / GetParam().file; }
+  size_t FilesInFolder() const {
+    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}));
   }
 
-  TempFolder folder;
-  WorkFixture previous;
-  WorkFixture next;
-  std::string before;
+  TempFolder folder_;
+  WorkFixture previous_;
+  WorkFixture next_;
+  std::string before_;
 };
 
 TEST_P(InterruptedSave, AnErrorHalfWayKeepsTheOldFileAndLeavesNoTemporaryFile) {
   const SaveProgress failAfterTwo = [](int written) {
     if (written == 2) throw EWorkFileError("disk full");
   };
-  EXPECT_THROW(GetParam().write(path(), next.snapshot(), failAfterTwo), EWorkFileError);
-  EXPECT_EQ(testing::readFile(path()), before);
-  EXPECT_EQ(filesInFolder(), 1u);
+  EXPECT_THROW(GetParam().write(Path(), next_.Snapshot(), failAfterTwo), EWorkFileError);
+  EXPECT_EQ(testing::ReadFile(Path()), before_);
+  EXPECT_EQ(FilesInFolder(), 1u);
   WorkFixture loaded;
-  ReadWorkFile(path(), loaded.desk, loaded.host, loaded.anchors);
+  ReadWorkFile(Path(), loaded.desk, loaded.host, loaded.anchors);
   EXPECT_EQ(loaded.desk.Count(), 1);
 }
 
@@ -70,8 +70,8 @@ TEST_P(InterruptedSave, AKilledProcessKeepsTheOldFile) {
   const SaveProgress dieAfterTwo = [](int written) {
     if (written == 2) std::raise(SIGKILL);
   };
-  EXPECT_EXIT(GetParam().write(path(), next.snapshot(), dieAfterTwo), ::testing::KilledBySignal(SIGKILL), "");
-  EXPECT_EQ(testing::readFile(path()), before);
+  EXPECT_EXIT(GetParam().write(Path(), next_.Snapshot(), dieAfterTwo), ::testing::KilledBySignal(SIGKILL), "");
+  EXPECT_EQ(testing::ReadFile(Path()), before_);
 }
 
 // The killed save runs in a forked child so that its temporary file lands
@@ -80,7 +80,7 @@ TEST_P(InterruptedSave, TheTemporaryOfAKilledSaveIsRemovedByTheNextSave) {
   const pid_t child = ::fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
-    GetParam().write(path(), next.snapshot(), [](int written) {
+    GetParam().write(Path(), next_.Snapshot(), [](int written) {
       if (written == 2) std::raise(SIGKILL);
     });
     ::_exit(0);
@@ -88,37 +88,37 @@ TEST_P(InterruptedSave, TheTemporaryOfAKilledSaveIsRemovedByTheNextSave) {
   int status = 0;
   ASSERT_EQ(::waitpid(child, &status, 0), child);
   ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
-  ASSERT_EQ(filesInFolder(), 2u) << "the killed save left its temporary file";
-  GetParam().write(path(), next.snapshot(), {});
-  EXPECT_EQ(filesInFolder(), 1u);
+  ASSERT_EQ(FilesInFolder(), 2u) << "the killed save left its temporary file";
+  GetParam().write(Path(), next_.Snapshot(), {});
+  EXPECT_EQ(FilesInFolder(), 1u);
   WorkFixture loaded;
-  ReadWorkFile(path(), loaded.desk, loaded.host, loaded.anchors);
+  ReadWorkFile(Path(), loaded.desk, loaded.host, loaded.anchors);
   EXPECT_EQ(loaded.desk.Count(), 4);
 }
 
 TEST_P(InterruptedSave, ASaveKeepsThePermissionsOfTheWorkItReplaces) {
-  ASSERT_EQ(::chmod(path().c_str(), 0640), 0);
-  GetParam().write(path(), next.snapshot(), {});
+  ASSERT_EQ(::chmod(Path().c_str(), 0640), 0);
+  GetParam().write(Path(), next_.Snapshot(), {});
   struct stat st {};
-  ASSERT_EQ(::stat(path().c_str(), &st), 0);
+  ASSERT_EQ(::stat(Path().c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
 TEST_P(InterruptedSave, AFolderThatCannotBeWrittenIsAnErrorNotASuccess) {
-  EXPECT_THROW(GetParam().write(folder / "no-such-folder" / GetParam().file, next.snapshot(), {}), EWorkFileError);
+  EXPECT_THROW(GetParam().write(folder_ / "no-such-folder" / GetParam().file, next_.Snapshot(), {}), EWorkFileError);
 }
 
 TEST_P(InterruptedSave, ACompleteSaveReplacesTheOldFile) {
-  GetParam().write(path(), next.snapshot(), {});
-  EXPECT_NE(testing::readFile(path()), before);
-  EXPECT_EQ(filesInFolder(), 1u);
+  GetParam().write(Path(), next_.Snapshot(), {});
+  EXPECT_NE(testing::ReadFile(Path()), before_);
+  EXPECT_EQ(FilesInFolder(), 1u);
   WorkFixture loaded;
-  ReadWorkFile(path(), loaded.desk, loaded.host, loaded.anchors);
+  ReadWorkFile(Path(), loaded.desk, loaded.host, loaded.anchors);
   EXPECT_EQ(loaded.desk.Count(), 4);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, InterruptedSave,
-                         ::testing::Values(WriterCase{"w.lmu", writeUncompressed}, WriterCase{"w.lmc", writeCompressed}),
+                         ::testing::Values(WriterCase{"w.lmu", WriteUncompressed}, WriterCase{"w.lmc", WriteCompressed}),
                          [](const auto& info) { return std::string(info.param.file).substr(2); });
 
 }  // namespace

@@ -27,7 +27,7 @@ struct DeskState {
   int active;
   PlacementAnchors anchors;
 
-  static DeskState of(WorkFixture& work) {
+  static DeskState Of(WorkFixture& work) {
     DeskState state{{}, {}, {}, work.desk.PortraitLayer(), work.desk.HandLayer(), work.desk.ActiveIndex(),
                     work.anchors};
     for (int i = 0; i < work.desk.Count(); ++i) {
@@ -37,10 +37,10 @@ struct DeskState {
     }
     return state;
   }
-  void expectSame(const DeskState& other) const {
+  void ExpectSame(const DeskState& other) const {
     EXPECT_EQ(layers, other.layers);
     ASSERT_EQ(records.size(), other.records.size());
-    for (size_t i = 0; i < records.size(); ++i) testing::expectSameRecord(records[i], other.records[i]);
+    for (size_t i = 0; i < records.size(); ++i) testing::ExpectSameRecord(records[i], other.records[i]);
     EXPECT_EQ(pictures, other.pictures);
     EXPECT_EQ(portrait, other.portrait);
     EXPECT_EQ(hand, other.hand);
@@ -49,7 +49,7 @@ struct DeskState {
   }
 };
 
-std::string cutShort(const std::string& bytes) { return bytes.substr(0, bytes.size() * 2 / 3); }
+std::string CutShort(const std::string& bytes) { return bytes.substr(0, bytes.size() * 2 / 3); }
 
 struct DamageCase {
   const char* name;
@@ -57,9 +57,9 @@ struct DamageCase {
   std::function<void(const TempFolder&, const std::filesystem::path& good, const std::filesystem::path& bad)> damage;
 };
 
-std::vector<DamageCase> damageCases() {
+std::vector<DamageCase> DamageCases() {
   const auto truncate = [](const TempFolder&, const std::filesystem::path& good, const std::filesystem::path& bad) {
-    const std::string cut = cutShort(testing::readFile(good));
+    const std::string cut = CutShort(testing::ReadFile(good));
     std::ofstream(bad, std::ios::binary) << cut;
   };
   return {
@@ -70,13 +70,13 @@ std::vector<DamageCase> damageCases() {
        [](const TempFolder&, const std::filesystem::path& good, const std::filesystem::path& bad) {
          // The bitmap read last, after three good layers.
          const std::string last = ParseLayerLine(ReadWorkToc(good).back()).Name + ".bmp";
-         testing::copyCompound(good, bad, [&](const std::string& name, std::vector<uint8_t>& bytes) {
+         testing::CopyCompound(good, bad, [&](const std::string& name, std::vector<uint8_t>& bytes) {
            if (name == last) bytes.resize(bytes.size() - 1);
          });
        }},
       {"LastLayerNotANumber", "w.lmu",
        [](const TempFolder&, const std::filesystem::path& good, const std::filesystem::path& bad) {
-         testing::copyCompound(good, bad, [](const std::string& name, std::vector<uint8_t>& bytes) {
+         testing::CopyCompound(good, bad, [](const std::string& name, std::vector<uint8_t>& bytes) {
            if (name != "ListFile.txt") return;
            std::string toc(bytes.begin(), bytes.end());
            toc.replace(toc.rfind(";1;"), 3, ";x;");
@@ -91,17 +91,17 @@ class NoLostWork : public ::testing::TestWithParam<DamageCase> {};
 TEST_P(NoLostWork, ADamagedOrMissingWorkLeavesTheDeskAsItWasAndAsksNothing) {
   TempFolder folder;
   WorkFixture saved;
-  saved.fill();
+  saved.Fill();
   const auto good = folder / GetParam().source;
-  if (good.extension() == ".lmc") WriteCompressedWork(good, saved.snapshot());
-  else WriteWorkFile(good, saved.snapshot());
+  if (good.extension() == ".lmc") WriteCompressedWork(good, saved.Snapshot());
+  else WriteWorkFile(good, saved.Snapshot());
   const auto bad = folder / (std::string("bad") + good.extension().string());
   GetParam().damage(folder, good, bad);
 
   WorkFixture desk;
-  desk.fill();
+  desk.Fill();
   desk.anchors.body = {5, 6};
-  const DeskState before = DeskState::of(desk);
+  const DeskState before = DeskState::Of(desk);
   int asked = 0;
   EXPECT_THROW(ReadWorkFile(bad, desk.desk, desk.host, desk.anchors,
                             [&] {
@@ -111,11 +111,11 @@ TEST_P(NoLostWork, ADamagedOrMissingWorkLeavesTheDeskAsItWasAndAsksNothing) {
                EWorkFileError);
   EXPECT_EQ(asked, 0);
   EXPECT_TRUE(desk.host.questions.empty());
-  DeskState::of(desk).expectSame(before);
+  DeskState::Of(desk).ExpectSame(before);
   EXPECT_EQ(desk.host.busyCalls, (std::vector<bool>{true, false}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, NoLostWork, ::testing::ValuesIn(damageCases()),
+INSTANTIATE_TEST_SUITE_P(Table, NoLostWork, ::testing::ValuesIn(DamageCases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 struct AnswerCase {
@@ -131,10 +131,10 @@ class ClearPrevWorkAnswer : public ::testing::TestWithParam<AnswerCase> {};
 TEST_P(ClearPrevWorkAnswer, TheCallbackDecidesWhetherTheDeskIsCleared) {
   TempFolder folder;
   WorkFixture saved;
-  saved.fill();
-  WriteCompressedWork(folder / "w.lmc", saved.snapshot());
+  saved.Fill();
+  WriteCompressedWork(folder / "w.lmc", saved.Snapshot());
   WorkFixture desk;
-  desk.add(0, 0, 5, 5, {9, 9, 9, 255});
+  desk.Add(0, 0, 5, 5, {9, 9, 9, 255});
   int asked = 0;
   const WorkLoadOutcome outcome = ReadWorkFile(folder / "w.lmc", desk.desk, desk.host, desk.anchors, [&] {
     ++asked;

@@ -19,7 +19,7 @@ namespace {
 using testing::TempFolder;
 using testing::WorkFixture;
 
-std::string layerLine(const std::string& name, int32_t width, int32_t height) {
+std::string LayerLine(const std::string& name, int32_t width, int32_t height) {
   TLayerRecord record;
   record.Name = name;
   record.Width = width;
@@ -27,14 +27,14 @@ std::string layerLine(const std::string& name, int32_t width, int32_t height) {
   return LayerTocLine(record);
 }
 
-std::vector<std::string> layerLines(int count, int32_t width, int32_t height) {
+std::vector<std::string> LayerLines(int count, int32_t width, int32_t height) {
   std::vector<std::string> lines;
-  for (int i = 0; i < count; ++i) lines.push_back(layerLine(std::to_string(10000000 + i), width, height));
+  for (int i = 0; i < count; ++i) lines.push_back(LayerLine(std::to_string(10000000 + i), width, height));
   return lines;
 }
 
 // What the message of a refusal names; empty: accepted.
-void expectRefusal(const std::function<void()>& read, const std::string& reason) {
+void ExpectRefusal(const std::function<void()>& read, const std::string& reason) {
   if (reason.empty()) {
     EXPECT_NO_THROW(read());
     return;
@@ -53,18 +53,18 @@ struct TocCase {
   const char* refusal;
 };
 
-std::vector<TocCase> tocCases() {
-  std::vector<std::string> twins = {layerLine("AbCd1234", 4, 4), layerLine("abcd1234", 4, 4)};
-  std::vector<std::string> bigAndSmall = {layerLine("10000000", 8192, 8192), layerLine("10000001", 8193, 8192)};
+std::vector<TocCase> TocCases() {
+  std::vector<std::string> twins = {LayerLine("AbCd1234", 4, 4), LayerLine("abcd1234", 4, 4)};
+  std::vector<std::string> bigAndSmall = {LayerLine("10000000", 8192, 8192), LayerLine("10000001", 8193, 8192)};
   return {
-      {"FourLayersOfTheLargestSize", layerLines(4, 8192, 8192), ""},
-      {"OneLayerOverItsCap", {layerLine("10000000", 8193, 8192)}, "more than 64 megapixels"},
-      {"SideBeyondThePictureCap", {layerLine("10000000", INT32_MAX, 1)}, ""},  // clamped to 16384 x 1
-      {"HugeBothWays", {layerLine("10000000", INT32_MAX, INT32_MAX)}, "more than 64 megapixels"},
-      {"LayersTogetherOverTheWorkCap", layerLines(5, 8192, 7000), "more than 256 megapixels together"},
+      {"FourLayersOfTheLargestSize", LayerLines(4, 8192, 8192), ""},
+      {"OneLayerOverItsCap", {LayerLine("10000000", 8193, 8192)}, "more than 64 megapixels"},
+      {"SideBeyondThePictureCap", {LayerLine("10000000", INT32_MAX, 1)}, ""},  // clamped to 16384 x 1
+      {"HugeBothWays", {LayerLine("10000000", INT32_MAX, INT32_MAX)}, "more than 64 megapixels"},
+      {"LayersTogetherOverTheWorkCap", LayerLines(5, 8192, 7000), "more than 256 megapixels together"},
       {"CapReachedByTheLastLayer", bigAndSmall, "layer 10000001 has more than 64 megapixels"},
-      {"TooManyLayers", layerLines(kMaxWorkLayers + 1, 1, 1), "more than 4096 layers"},
-      {"MostLayers", layerLines(kMaxWorkLayers, 1, 1), ""},
+      {"TooManyLayers", LayerLines(kMaxWorkLayers + 1, 1, 1), "more than 4096 layers"},
+      {"MostLayers", LayerLines(kMaxWorkLayers, 1, 1), ""},
       {"TwoLayersOfOneName", twins, "two layers are named abcd1234"},
   };
 }
@@ -74,39 +74,39 @@ class TocCaps : public ::testing::TestWithParam<TocCase> {};
 TEST_P(TocCaps, AreCheckedFromTheTable) {
   std::vector<std::string> lines = FixedTocLines({});
   lines.insert(lines.end(), GetParam().layers.begin(), GetParam().layers.end());
-  expectRefusal([&] { CheckedLayerRecords(lines); }, GetParam().refusal);
+  ExpectRefusal([&] { CheckedLayerRecords(lines); }, GetParam().refusal);
 }
 
 // The same tables in files of both kinds: the tool's "info", the loader.
 TEST_P(TocCaps, RefuseWorksOfBothKindsBeforeAnyPictureIsRead) {
   TempFolder folder;
   WorkFixture saved;
-  saved.add(0, 0, 4, 4, {1, 2, 3, 255});
-  WriteWorkFile(folder / "w.lmu", saved.snapshot());
+  saved.Add(0, 0, 4, 4, {1, 2, 3, 255});
+  WriteWorkFile(folder / "w.lmu", saved.Snapshot());
   std::vector<std::string> lines = FixedTocLines({});
   lines.insert(lines.end(), GetParam().layers.begin(), GetParam().layers.end());
-  testing::copyWithToc(folder / "w.lmu", folder / "x.lmu", UncompressedTocText(lines));
+  testing::CopyWithToc(folder / "w.lmu", folder / "x.lmu", UncompressedTocText(lines));
 
-  auto parts = testing::CompressedParts::of(EncodeCompressedWork(saved.snapshot()));
+  auto parts = testing::CompressedParts::Of(EncodeCompressedWork(saved.Snapshot()));
   parts.toc.clear();
   for (const std::string& line : lines) parts.toc += line + "\r\n";
   parts.pictures.resize(GetParam().layers.size(), parts.pictures[0]);
   parts.masks.resize(GetParam().layers.size(), parts.masks[0]);
-  const auto lmc = parts.bytes();
-  folder.write("x.lmc", std::string_view(reinterpret_cast<const char*>(lmc.data()), lmc.size()));
+  const auto lmc = parts.Bytes();
+  folder.Write("x.lmc", std::string_view(reinterpret_cast<const char*>(lmc.data()), lmc.size()));
 
   const std::string refusal = GetParam().refusal;
   for (const char* name : {"x.lmu", "x.lmc"}) {
     SCOPED_TRACE(name);
-    expectRefusal([&] { ReadWorkToc(folder / name); }, refusal);
+    ExpectRefusal([&] { ReadWorkToc(folder / name); }, refusal);
     if (refusal.empty()) continue;
     WorkFixture loaded;
-    expectRefusal([&] { ReadWorkFile(folder / name, loaded.desk, loaded.host, loaded.anchors); }, refusal);
+    ExpectRefusal([&] { ReadWorkFile(folder / name, loaded.desk, loaded.host, loaded.anchors); }, refusal);
     EXPECT_EQ(loaded.desk.Count(), 0);
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, TocCaps, ::testing::ValuesIn(tocCases()),
+INSTANTIATE_TEST_SUITE_P(Table, TocCaps, ::testing::ValuesIn(TocCases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // A bitmap whose headers claim a picture over the cap, under a table that
@@ -114,10 +114,10 @@ INSTANTIATE_TEST_SUITE_P(Table, TocCaps, ::testing::ValuesIn(tocCases()),
 TEST(PictureCaps, BitmapOverTheCapIsRefusedBeforeDecoding) {
   TempFolder folder;
   WorkFixture saved;
-  TLayer& layer = saved.add(0, 0, 4, 4, {1, 2, 3, 255});
-  WriteWorkFile(folder / "w.lmu", saved.snapshot());
+  TLayer& layer = saved.Add(0, 0, 4, 4, {1, 2, 3, 255});
+  WriteWorkFile(folder / "w.lmu", saved.Snapshot());
   const std::string bitmapName = layer.Name() + ".bmp";
-  testing::copyCompound(folder / "w.lmu", folder / "x.lmu", [&](const std::string& name, std::vector<uint8_t>& bytes) {
+  testing::CopyCompound(folder / "w.lmu", folder / "x.lmu", [&](const std::string& name, std::vector<uint8_t>& bytes) {
     if (name != bitmapName) return;
     for (size_t at : {18u, 22u}) {  // width and height: 16384
       bytes[at] = 0;
@@ -125,11 +125,11 @@ TEST(PictureCaps, BitmapOverTheCapIsRefusedBeforeDecoding) {
     }
   });
   WorkFixture loaded;
-  expectRefusal([&] { ReadWorkFile(folder / "x.lmu", loaded.desk, loaded.host, loaded.anchors); },
+  ExpectRefusal([&] { ReadWorkFile(folder / "x.lmu", loaded.desk, loaded.host, loaded.anchors); },
                 "has more than 64 megapixels");
 }
 
-std::vector<uint8_t> containerHead(uint32_t jpegBytes, uint32_t planeBytes) {
+std::vector<uint8_t> ContainerHead(uint32_t jpegBytes, uint32_t planeBytes) {
   std::vector<uint8_t> head;
   for (uint32_t v : {jpegBytes, planeBytes})
     for (int shift = 0; shift < 32; shift += 8) head.push_back(static_cast<uint8_t>(v >> shift));
@@ -144,10 +144,10 @@ struct BlockCase {
   const char* refusal;
 };
 
-std::vector<BlockCase> blockCases() {
+std::vector<BlockCase> BlockCases() {
   return {
-      {"PlaneOverTheLayerCap", containerHead(1000, (64u << 20) + 1), {}, "has more than 64 megapixels"},
-      {"JpegTooLargeForItsPlane", containerHead(200u << 20, 16), {}, "claims a JPEG too large"},
+      {"PlaneOverTheLayerCap", ContainerHead(1000, (64u << 20) + 1), {}, "has more than 64 megapixels"},
+      {"JpegTooLargeForItsPlane", ContainerHead(200u << 20, 16), {}, "claims a JPEG too large"},
       {"MaskInflatingFarBeyondItsPicture", {}, DeflateStream(std::vector<uint8_t>(8u << 20, 0)),
        "mask of layer"},
   };
@@ -157,44 +157,44 @@ class CompressedBlockCaps : public ::testing::TestWithParam<BlockCase> {};
 
 TEST_P(CompressedBlockCaps, AreRefusedBeforeTheBlockIsInflatedWhole) {
   WorkFixture saved;
-  saved.add(0, 0, 4, 4, {1, 2, 3, 255});
-  auto parts = testing::CompressedParts::of(EncodeCompressedWork(saved.snapshot()));
+  saved.Add(0, 0, 4, 4, {1, 2, 3, 255});
+  auto parts = testing::CompressedParts::Of(EncodeCompressedWork(saved.Snapshot()));
   if (!GetParam().picture.empty()) parts.pictures[0] = GetParam().picture;
   if (!GetParam().mask.empty()) parts.masks[0] = GetParam().mask;
   CompoundWriter writer;
-  expectRefusal([&] { UnpackCompressedWork(parts.bytes(), writer); }, GetParam().refusal);
+  ExpectRefusal([&] { UnpackCompressedWork(parts.Bytes(), writer); }, GetParam().refusal);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, CompressedBlockCaps, ::testing::ValuesIn(blockCases()),
+INSTANTIATE_TEST_SUITE_P(Table, CompressedBlockCaps, ::testing::ValuesIn(BlockCases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The uncompressed kind checks its mask streams the same way.
 TEST(PictureCaps, MaskStreamFarLargerThanItsPictureIsRefusedInBothKinds) {
   TempFolder folder;
   WorkFixture saved;
-  TLayer& layer = saved.add(0, 0, 4, 4, {1, 2, 3, 255});
-  WriteWorkFile(folder / "w.lmu", saved.snapshot());
+  TLayer& layer = saved.Add(0, 0, 4, 4, {1, 2, 3, 255});
+  WriteWorkFile(folder / "w.lmu", saved.Snapshot());
   const std::string maskName = layer.Name() + ".msk";
-  testing::copyCompound(folder / "w.lmu", folder / "x.lmu", [&](const std::string& name, std::vector<uint8_t>& bytes) {
+  testing::CopyCompound(folder / "w.lmu", folder / "x.lmu", [&](const std::string& name, std::vector<uint8_t>& bytes) {
     if (name == maskName) bytes = DeflateStream(std::vector<uint8_t>(1000, 0));
   });
   WorkFixture loaded;
-  expectRefusal([&] { ReadWorkFile(folder / "x.lmu", loaded.desk, loaded.host, loaded.anchors); }, "mask of layer");
+  ExpectRefusal([&] { ReadWorkFile(folder / "x.lmu", loaded.desk, loaded.host, loaded.anchors); }, "mask of layer");
 }
 
 TEST(InflationBudget, TakesUpToTheCapAndNoMore) {
   InflationBudget budget;
-  budget.take(kMaxCompressedWorkInflatedBytes - 10, "most");
-  EXPECT_EQ(budget.left(), 10u);
-  budget.take(10, "the rest");
-  EXPECT_THROW(budget.take(1, "one more byte"), EWorkFileError);
+  budget.Take(kMaxCompressedWorkInflatedBytes - 10, "most");
+  EXPECT_EQ(budget.Left(), 10u);
+  budget.Take(10, "the rest");
+  EXPECT_THROW(budget.Take(1, "one more byte"), EWorkFileError);
 }
 
 // The JPEG allowance holds for the worst pictures the writer makes.
 TEST(InflationBudget, NoiseAtTheWritersQualityStaysWithinTheJpegAllowance) {
   Picture noise(256, 256);
   uint32_t state = 12345;
-  for (Pixel& p : noise.pixels()) {
+  for (Pixel& p : noise.Pixels()) {
     state = state * 1664525u + 1013904223u;
     p = {static_cast<uint8_t>(state >> 8), static_cast<uint8_t>(state >> 16), static_cast<uint8_t>(state >> 24), 255};
   }

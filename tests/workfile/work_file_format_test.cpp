@@ -23,20 +23,20 @@ namespace {
 using testing::TempFolder;
 using testing::WorkFixture;
 
-std::string asText(const std::vector<uint8_t>& bytes) { return {bytes.begin(), bytes.end()}; }
+std::string AsText(const std::vector<uint8_t>& bytes) { return {bytes.begin(), bytes.end()}; }
 
-uint32_t u32At(const std::vector<uint8_t>& b, size_t at) {
+uint32_t U32At(const std::vector<uint8_t>& b, size_t at) {
   return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (uint32_t{b[at + 3]} << 24);
 }
 
 TEST(WorkFileFormat, UncompressedStreamsAndTheirContents) {
   TempFolder folder;
   WorkFixture work;
-  work.fill();
-  const WorkSnapshot snapshot = work.snapshot();
+  work.Fill();
+  const WorkSnapshot snapshot = work.Snapshot();
   WriteWorkFile(folder / "w.lmu", snapshot);
   CompoundReader file(folder / "w.lmu");
-  const auto toc = asText(*file.readStream("listfile.TXT", SIZE_MAX));
+  const auto toc = AsText(*file.ReadStream("listfile.TXT", SIZE_MAX));
   EXPECT_EQ(toc, UncompressedTocText(snapshot.TocLines()));
   EXPECT_EQ(toc.find('\n'), std::string::npos) << "lines end with CR alone";
   EXPECT_TRUE(toc.starts_with("VERSION=Lumena 5.10;\rPORTRAIT=" + work.desk.Layer(3).Name() + ";123;77;\r"));
@@ -44,20 +44,20 @@ TEST(WorkFileFormat, UncompressedStreamsAndTheirContents) {
   for (int k = 0; k < 4; ++k) EXPECT_EQ(ReadWorkToc(folder / "w.lmu")[5 + k].substr(6, 8), work.desk.Layer(3 - k).Name());
   for (int i = 0; i < 4; ++i) {
     const TLayer& layer = work.desk.Layer(i);
-    EXPECT_EQ(*file.readStream(layer.Name() + ".bmp", SIZE_MAX), EncodeBmp32(layer.WorkPicture()));
+    EXPECT_EQ(*file.ReadStream(layer.Name() + ".bmp", SIZE_MAX), EncodeBmp32(layer.WorkPicture()));
     std::vector<uint8_t> mask;
     layer.Mask().WriteMaskStream(mask);
-    EXPECT_EQ(*file.readStream(layer.Name() + ".msk", SIZE_MAX), mask);
+    EXPECT_EQ(*file.ReadStream(layer.Name() + ".msk", SIZE_MAX), mask);
   }
-  EXPECT_EQ(*file.readStream("preview.jpg", SIZE_MAX), MakePreviewJpeg(snapshot.workPicture, 150, 150, kWhite));
+  EXPECT_EQ(*file.ReadStream("preview.jpg", SIZE_MAX), MakePreviewJpeg(snapshot.workPicture, 150, 150, kWhite));
 }
 
 TEST(WorkFileFormat, CompressedLayout) {
   WorkFixture work;
-  work.fill();
-  const WorkSnapshot snapshot = work.snapshot();
+  work.Fill();
+  const WorkSnapshot snapshot = work.Snapshot();
   const std::vector<uint8_t> bytes = EncodeCompressedWork(snapshot);
-  EXPECT_EQ(u32At(bytes, 0), 4u);
+  EXPECT_EQ(U32At(bytes, 0), 4u);
   const CompressedWork parts = ParseCompressedWork(bytes);
   std::string crlf;
   for (const auto& line : snapshot.TocLines()) crlf += line + "\r\n";
@@ -71,13 +71,13 @@ TEST(WorkFileFormat, CompressedLayout) {
     layer.Mask().WriteMaskStream(mask);
     EXPECT_TRUE(std::ranges::equal(parts.layers[k].mask, mask));
   }
-  EXPECT_EQ(InflateStream(std::span(bytes).subspan(8, u32At(bytes, 4)))->size(), crlf.size()) << "zlib at offset 8";
+  EXPECT_EQ(InflateStream(std::span(bytes).subspan(8, U32At(bytes, 4)))->size(), crlf.size()) << "zlib at offset 8";
 }
 
 TEST(WorkFileFormat, OneThreadAndTwoWriteTheSameBytes) {
   WorkFixture work;
-  work.fill();
-  const WorkSnapshot snapshot = work.snapshot();
+  work.Fill();
+  const WorkSnapshot snapshot = work.Snapshot();
   EXPECT_EQ(EncodeCompressedWork(snapshot, 1), EncodeCompressedWork(snapshot, 2));
   EXPECT_EQ(EncodeCompressedWork(snapshot, 1), EncodeCompressedWork(snapshot, 5));
 }
@@ -85,12 +85,12 @@ TEST(WorkFileFormat, OneThreadAndTwoWriteTheSameBytes) {
 TEST(WorkFileFormat, OlefileListsExactlyOurStreams) {
   TempFolder folder;
   WorkFixture work;
-  work.fill();
-  WriteWorkFile(folder / "w.lmu", work.snapshot());
+  work.Fill();
+  WriteWorkFile(folder / "w.lmu", work.Snapshot());
   CompoundReader file(folder / "w.lmu");
   std::vector<std::string> expected;
-  for (const std::string& name : file.streamNames())
-    expected.push_back(name + " " + std::to_string(file.readStream(name, SIZE_MAX)->size()));
+  for (const std::string& name : file.StreamNames())
+    expected.push_back(name + " " + std::to_string(file.ReadStream(name, SIZE_MAX)->size()));
   std::sort(expected.begin(), expected.end());
   std::string listing;
   for (const auto& line : expected) listing += line + "\n";
@@ -102,34 +102,34 @@ TEST(WorkFileFormat, OlefileListsExactlyOurStreams) {
   }
   EXPECT_NE(listing.find("ListFile.txt "), std::string::npos);
   EXPECT_NE(listing.find("preview.jpg "), std::string::npos);
-  EXPECT_EQ(testing::olefileListing(folder / "w.lmu"), listing);
+  EXPECT_EQ(testing::OlefileListing(folder / "w.lmu"), listing);
 }
 
 TEST(WorkFileFormat, ImageMagickReadsTheLayerBitmapWithAlphaAndThePreview) {
   TempFolder folder;
   WorkFixture work;
-  work.fill();
-  WriteWorkFile(folder / "w.lmu", work.snapshot());
+  work.Fill();
+  WriteWorkFile(folder / "w.lmu", work.Snapshot());
   CompoundReader file(folder / "w.lmu");
   const TLayer& layer = work.desk.Layer(1);
-  const auto bmp = *file.readStream(layer.Name() + ".bmp", SIZE_MAX);
-  folder.write("layer.bmp", asText(bmp));
+  const auto bmp = *file.ReadStream(layer.Name() + ".bmp", SIZE_MAX);
+  folder.Write("layer.bmp", AsText(bmp));
   std::string rgba;
-  for (const Pixel& p : layer.WorkPicture().pixels()) rgba += {char(p.r), char(p.g), char(p.b), char(p.a)};
-  EXPECT_EQ(testing::magickRgba(folder / "layer.bmp"), rgba);
-  folder.write("preview.jpg", asText(*file.readStream("preview.jpg", SIZE_MAX)));
-  EXPECT_EQ(testing::magickSize(folder / "preview.jpg"), "150x150");
+  for (const Pixel& p : layer.WorkPicture().Pixels()) rgba += {char(p.r), char(p.g), char(p.b), char(p.a)};
+  EXPECT_EQ(testing::MagickRgba(folder / "layer.bmp"), rgba);
+  folder.Write("preview.jpg", AsText(*file.ReadStream("preview.jpg", SIZE_MAX)));
+  EXPECT_EQ(testing::MagickSize(folder / "preview.jpg"), "150x150");
 }
 
 TEST(BmpStream, BottomUpRowsWithFileHeader) {
   Picture p(2, 3);
   for (int y = 0; y < 3; ++y)
-    for (int x = 0; x < 2; ++x) p.at(x, y) = {uint8_t(x), uint8_t(y), 7, uint8_t(100 + y)};
+    for (int x = 0; x < 2; ++x) p.At(x, y) = {uint8_t(x), uint8_t(y), 7, uint8_t(100 + y)};
   const auto bytes = EncodeBmp32(p);
   EXPECT_EQ(bytes[0], 'B');
   EXPECT_EQ(bytes[1], 'M');
-  EXPECT_EQ(u32At(bytes, 2), bytes.size());
-  const uint32_t offset = u32At(bytes, 10);
+  EXPECT_EQ(U32At(bytes, 2), bytes.size());
+  const uint32_t offset = U32At(bytes, 10);
   EXPECT_EQ(bytes.size(), offset + 2 * 3 * 4);
   EXPECT_EQ(bytes[28], 32) << "bits per pixel";
   EXPECT_EQ(bytes[offset + 1], 2) << "the first stored row is the bottom one";
@@ -144,9 +144,9 @@ TEST(BmpStream, ReadsPlainTopDownBitmapsToo) {
   b.resize(54, 0);
   for (uint8_t v : {1, 2, 3, 4, 5, 6, 7, 8}) b.push_back(v);
   const Picture p = DecodeBmp32(b);
-  ASSERT_EQ(p.height(), 2);
-  EXPECT_EQ(p.at(0, 0), (Pixel{1, 2, 3, 4}));
-  EXPECT_EQ(p.at(0, 1), (Pixel{5, 6, 7, 8}));
+  ASSERT_EQ(p.Height(), 2);
+  EXPECT_EQ(p.At(0, 0), (Pixel{1, 2, 3, 4}));
+  EXPECT_EQ(p.At(0, 1), (Pixel{5, 6, 7, 8}));
 }
 
 TEST(BmpStream, DamagedBitmapsAreErrors) {
@@ -174,13 +174,13 @@ TEST(BmpStream, DamagedBitmapsAreErrors) {
 
 TEST(WorkPreview, SmallPictureIsCentredUnscaledOnWhite) {
   Picture p(10, 6);
-  for (Pixel& px : p.pixels()) px = {0, 0, 255, 255};
+  for (Pixel& px : p.Pixels()) px = {0, 0, 255, 255};
   const auto preview = DecodeJpeg(MakePreviewJpeg(p, 150, 150, kWhite));
   ASSERT_TRUE(preview);
-  ASSERT_EQ(preview->width(), 150);
+  ASSERT_EQ(preview->Width(), 150);
   // Inside the block and off it by two pixels: JPEG blurs the edges.
-  const auto red = [&](int x, int y) { return preview->at(x, y).r > 200 && preview->at(x, y).g < 80; };
-  const auto white = [&](int x, int y) { return preview->at(x, y).r > 240 && preview->at(x, y).g > 240; };
+  const auto red = [&](int x, int y) { return preview->At(x, y).r > 200 && preview->At(x, y).g < 80; };
+  const auto white = [&](int x, int y) { return preview->At(x, y).r > 240 && preview->At(x, y).g > 240; };
   EXPECT_TRUE(red(72, 73));
   EXPECT_TRUE(red(77, 76));
   EXPECT_TRUE(white(67, 74));
@@ -192,26 +192,26 @@ TEST(WorkPreview, SmallPictureIsCentredUnscaledOnWhite) {
 
 TEST(WorkPreview, LargePictureFitsItsLongerSideAndTransparencyTurnsBlack) {
   Picture p(300, 100);  // fits as 150 x 50, rows 50 to 99
-  for (Pixel& px : p.pixels()) px = {255, 255, 255, 0};
+  for (Pixel& px : p.Pixels()) px = {255, 255, 255, 0};
   const auto preview = DecodeJpeg(MakePreviewJpeg(p, 150, 150, kWhite));
   ASSERT_TRUE(preview);
-  EXPECT_LT(preview->at(75, 75).r, 20);
-  EXPECT_LT(preview->at(2, 52).g, 20);
-  EXPECT_GT(preview->at(75, 45).r, 235);
-  EXPECT_GT(preview->at(75, 104).r, 235);
+  EXPECT_LT(preview->At(75, 75).r, 20);
+  EXPECT_LT(preview->At(2, 52).g, 20);
+  EXPECT_GT(preview->At(75, 45).r, 235);
+  EXPECT_GT(preview->At(75, 104).r, 235);
 }
 
 TEST(WorkPreview, ReadWithoutLoadingFromBothKinds) {
   TempFolder folder;
   WorkFixture work;
-  work.fill();
-  const WorkSnapshot snapshot = work.snapshot();
+  work.Fill();
+  const WorkSnapshot snapshot = work.Snapshot();
   WriteWorkFile(folder / "w.lmu", snapshot);
   WriteCompressedWork(folder / "w.lmc", snapshot);
   const auto expected = MakePreviewJpeg(snapshot.workPicture, 150, 150, kWhite);
   EXPECT_EQ(ReadWorkPreview(folder / "w.lmu"), expected);
   EXPECT_EQ(ReadWorkPreview(folder / "w.lmc"), expected);
-  folder.write("bad.lmc", "\x01\0\0\0\xff\xff\xff\x7f");
+  folder.Write("bad.lmc", "\x01\0\0\0\xff\xff\xff\x7f");
   EXPECT_FALSE(ReadWorkPreview(folder / "bad.lmc"));
   EXPECT_FALSE(ReadWorkPreview(folder / "missing.lmu"));
 }
@@ -219,15 +219,15 @@ TEST(WorkPreview, ReadWithoutLoadingFromBothKinds) {
 TEST(UnpackCompressedWork, MakesTheUncompressedWork) {
   TempFolder folder;
   WorkFixture work;
-  work.fill();
-  WriteCompressedWork(folder / "w.lmc", work.snapshot());
+  work.Fill();
+  WriteCompressedWork(folder / "w.lmc", work.Snapshot());
   ASSERT_TRUE(UnpackCompressedWork(folder / "w.lmc", folder / "u.lmu"));
   EXPECT_EQ(ReadWorkToc(folder / "u.lmu"), ReadWorkToc(folder / "w.lmc"));
   CompoundReader file(folder / "u.lmu");
-  const auto decoded = DecodeBmp32(*file.readStream(work.desk.Layer(0).Name() + ".bmp", SIZE_MAX));
+  const auto decoded = DecodeBmp32(*file.ReadStream(work.desk.Layer(0).Name() + ".bmp", SIZE_MAX));
   EXPECT_EQ(decoded, *DecodeJpegAlpha(EncodeJpegAlpha(work.desk.Layer(0).WorkPicture(), 90)));
   EXPECT_FALSE(UnpackCompressedWork(folder / "none.lmc", folder / "v.lmu"));
-  folder.write("bad.lmc", "\x02\0\0\0");
+  folder.Write("bad.lmc", "\x02\0\0\0");
   EXPECT_FALSE(UnpackCompressedWork(folder / "bad.lmc", folder / "v.lmu"));
   EXPECT_FALSE(std::filesystem::exists(folder / "v.lmu")) << "no incomplete target is left";
 }
@@ -236,9 +236,9 @@ TEST(UnpackCompressedWork, MakesTheUncompressedWork) {
 // is an error or a work; never a crash.
 TEST(UnpackCompressedWork, DamagedFilesAreErrors) {
   WorkFixture work;
-  work.add(0, 0, 6, 5, {1, 2, 3, 200});
-  work.add(3, 3, 4, 4, {4, 5, 6, 100});
-  const std::vector<uint8_t> bytes = EncodeCompressedWork(work.snapshot());
+  work.Add(0, 0, 6, 5, {1, 2, 3, 200});
+  work.Add(3, 3, 4, 4, {4, 5, 6, 100});
+  const std::vector<uint8_t> bytes = EncodeCompressedWork(work.Snapshot());
   for (size_t cut = 0; cut < bytes.size(); ++cut) {
     CompoundWriter writer;
     EXPECT_THROW(UnpackCompressedWork(std::span(bytes).first(cut), writer), EWorkFileError) << cut;
@@ -260,14 +260,14 @@ TEST(UnpackCompressedWork, DamagedFilesAreErrors) {
 
 TEST(UnpackCompressedWork, UnpacksInMemoryToAWorkTheDeskLoads) {
   WorkFixture work;
-  work.fill();
-  const std::vector<uint8_t> bytes = EncodeCompressedWork(work.snapshot());
+  work.Fill();
+  const std::vector<uint8_t> bytes = EncodeCompressedWork(work.Snapshot());
   CompoundWriter writer;
   UnpackCompressedWork(bytes, writer);
-  const std::vector<uint8_t> compound = writer.memoryBytes();
+  const std::vector<uint8_t> compound = writer.MemoryBytes();
   WorkFixture loaded;
   LoadWorkFromCompound(CompoundReader(compound), loaded.desk, loaded.anchors);
-  testing::expectSameWork(work.desk, work.anchors, loaded.desk, loaded.anchors, 24);
+  testing::ExpectSameWork(work.desk, work.anchors, loaded.desk, loaded.anchors, 24);
 }
 
 }  // namespace

@@ -15,11 +15,11 @@
 namespace lumena::testing {
 
 // A picture whose colours and opacity vary smoothly (JPEG keeps it close).
-inline Picture gradientPicture(int w, int h, int seed) {
+inline Picture GradientPicture(int w, int h, int seed) {
   Picture p(w, h);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x)
-      p.at(x, y) = {static_cast<uint8_t>((x * 4 + seed) & 255), static_cast<uint8_t>((y * 3 + seed * 7) & 255),
+      p.At(x, y) = {static_cast<uint8_t>((x * 4 + seed) & 255), static_cast<uint8_t>((y * 3 + seed * 7) & 255),
                     static_cast<uint8_t>((x + y + seed * 13) & 255), static_cast<uint8_t>((x * 7 + y * 5 + seed) & 255)};
   return p;
 }
@@ -29,10 +29,10 @@ struct WorkFixture : DeskFixture {
 
   // Four layers; every field of each differs from the defaults and from the
   // other layers'.
-  void fill() {
+  void Fill() {
     for (int i = 0; i < 4; ++i) {
-      TLayer& l = add(10 + i * 30, 20 + i * 11, 40 + i * 7, 30 + i * 5, {}, 0, "Layer " + std::to_string(i));
-      l.WorkPicture() = gradientPicture(l.WidthOf(), l.HeightOf(), i);
+      TLayer& l = Add(10 + i * 30, 20 + i * 11, 40 + i * 7, 30 + i * 5, {}, 0, "Layer " + std::to_string(i));
+      l.WorkPicture() = GradientPicture(l.WidthOf(), l.HeightOf(), i);
       l.SetTemplateType(i == 0 ? -1 : 10 + i);
       l.SetSourcePath(i == 0 ? "" : "Hair\\hair_0" + std::to_string(i) + ".psd");
       ColourParameters p{i == 2 ? -1 : 0x102030 * (i + 1), 40 + i, 45 + i, 55 + i, 90 + i, 110 + i, 120 + i,
@@ -44,7 +44,7 @@ struct WorkFixture : DeskFixture {
       l.SetDepth(5 - i);
       if (i == 3) l.SetVisible(false);
       l.Mask().SetPicture(l.WorkPicture());
-      markRegions(l.Mask(), i);
+      MarkRegions(l.Mask(), i);
     }
     desk.SetPortraitLayer(&desk.Layer(3));
     desk.SetHandLayer(&desk.Layer(1));
@@ -55,7 +55,7 @@ struct WorkFixture : DeskFixture {
     anchors.body = {-1, -1};
   }
 
-  static void markRegions(TMask& mask, int seed) {
+  static void MarkRegions(TMask& mask, int seed) {
     mask.SetCurrentRegion(1 + seed % 8);
     mask.SetOpRect({1, 1, 5 + seed, 6});
     mask.SetRect();
@@ -67,10 +67,10 @@ struct WorkFixture : DeskFixture {
     mask.CollectUsedRegions();
   }
 
-  WorkSnapshot snapshot() { return SnapshotWork(desk, anchors, "Lumena 5.10"); }
+  WorkSnapshot Snapshot() { return SnapshotWork(desk, anchors, "Lumena 5.10"); }
 };
 
-inline void expectSameRecord(const TLayerRecord& a, const TLayerRecord& b, bool exactSize = true) {
+inline void ExpectSameRecord(const TLayerRecord& a, const TLayerRecord& b, bool exactSize = true) {
   EXPECT_EQ(a.Name, b.Name);
   EXPECT_EQ(a.DisplayName, b.DisplayName);
   EXPECT_EQ(a.TemplateType, b.TemplateType);
@@ -88,19 +88,19 @@ inline void expectSameRecord(const TLayerRecord& a, const TLayerRecord& b, bool 
 
 // Everything a work file stores of two desks is the same; pictures exactly
 // or within `tolerance` per colour byte (opacity always exact).
-inline void expectSameWork(TWorkDesk& a, const PlacementAnchors& anchorsA, TWorkDesk& b,
+inline void ExpectSameWork(TWorkDesk& a, const PlacementAnchors& anchorsA, TWorkDesk& b,
                            const PlacementAnchors& anchorsB, int tolerance) {
   ASSERT_EQ(a.Count(), b.Count());
   for (int i = 0; i < a.Count(); ++i) {
     SCOPED_TRACE("layer " + std::to_string(i));
     const TLayer& x = a.Layer(i);
     const TLayer& y = b.Layer(i);
-    expectSameRecord(x.Record(), y.Record());
-    ASSERT_EQ(x.WorkPicture().width(), y.WorkPicture().width());
-    ASSERT_EQ(x.WorkPicture().height(), y.WorkPicture().height());
+    ExpectSameRecord(x.Record(), y.Record());
+    ASSERT_EQ(x.WorkPicture().Width(), y.WorkPicture().Width());
+    ASSERT_EQ(x.WorkPicture().Height(), y.WorkPicture().Height());
     int worst = 0;
-    for (size_t k = 0; k < x.WorkPicture().pixels().size(); ++k) {
-      const Pixel p = x.WorkPicture().pixels()[k], q = y.WorkPicture().pixels()[k];
+    for (size_t k = 0; k < x.WorkPicture().Pixels().size(); ++k) {
+      const Pixel p = x.WorkPicture().Pixels()[k], q = y.WorkPicture().Pixels()[k];
       ASSERT_EQ(p.a, q.a) << "opacity is exact";
       worst = std::max({worst, std::abs(p.r - q.r), std::abs(p.g - q.g), std::abs(p.b - q.b)});
     }

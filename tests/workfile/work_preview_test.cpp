@@ -20,21 +20,21 @@ class PreviewFit : public ::testing::TestWithParam<FitCase> {};
 TEST_P(PreviewFit, DrawsTheFittedSourceCentredInsideTheTarget) {
   const FitCase& c = GetParam();
   Picture source(c.sourceWidth, c.sourceHeight);
-  for (Pixel& p : source.pixels()) p = {0, 0, 255, 255};
+  for (Pixel& p : source.Pixels()) p = {0, 0, 255, 255};
   const Picture preview = PreviewPicture(source, c.targetWidth, c.targetHeight, kWhite);
-  ASSERT_EQ(preview.width(), c.targetWidth);
-  ASSERT_EQ(preview.height(), c.targetHeight);
+  ASSERT_EQ(preview.Width(), c.targetWidth);
+  ASSERT_EQ(preview.Height(), c.targetHeight);
   const int left = (c.targetWidth - c.drawnWidth) / 2, top = (c.targetHeight - c.drawnHeight) / 2;
-  for (int y = 0; y < preview.height(); ++y)
-    for (int x = 0; x < preview.width(); ++x) {
+  for (int y = 0; y < preview.Height(); ++y)
+    for (int x = 0; x < preview.Width(); ++x) {
       const bool inside = x >= left && x < left + c.drawnWidth && y >= top && y < top + c.drawnHeight;
       const Pixel expected = inside ? Pixel{0, 0, 255, 255} : Pixel{255, 255, 255, 255};
-      ASSERT_EQ(preview.at(x, y), expected) << x << ',' << y;
+      ASSERT_EQ(preview.At(x, y), expected) << x << ',' << y;
     }
   const auto jpeg = DecodeJpeg(MakePreviewJpeg(source, c.targetWidth, c.targetHeight, kWhite));
   ASSERT_TRUE(jpeg);
-  EXPECT_EQ(jpeg->width(), c.targetWidth);
-  EXPECT_EQ(jpeg->height(), c.targetHeight);
+  EXPECT_EQ(jpeg->Width(), c.targetWidth);
+  EXPECT_EQ(jpeg->Height(), c.targetHeight);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PreviewFit, EmptySourceGivesTheBackgroundAndBadTargetsAreRefused) {
   Picture white(2, 3);
-  for (Pixel& p : white.pixels()) p = {255, 255, 255, 255};
+  for (Pixel& p : white.Pixels()) p = {255, 255, 255, 255};
   EXPECT_EQ(PreviewPicture(Picture(), 2, 3, kWhite), white);
   for (const auto& [w, h] : {std::pair{0, 10}, std::pair{10, 0}, std::pair{-5, 10}, std::pair{10, kMaxPictureSide + 1}})
     EXPECT_THROW(PreviewPicture(Picture(4, 4), w, h, kWhite), std::invalid_argument) << w << 'x' << h;

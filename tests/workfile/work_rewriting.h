@@ -18,7 +18,7 @@ namespace lumena::testing {
 
 // A copy of an uncompressed work, each stream passed through `change`
 // (given its name and bytes) and then the streams `added`.
-inline void copyCompound(const std::filesystem::path& from, const std::filesystem::path& to,
+inline void CopyCompound(const std::filesystem::path& from, const std::filesystem::path& to,
                          const std::function<void(const std::string&, std::vector<uint8_t>&)>& change,
                          const std::vector<std::pair<std::string, std::vector<uint8_t>>>& added = {}) {
   std::FILE* f = std::fopen(to.c_str(), "wb");
@@ -26,25 +26,25 @@ inline void copyCompound(const std::filesystem::path& from, const std::filesyste
   {
     CompoundWriter writer(f, to);
     CompoundReader source(from);
-    for (const std::string& name : source.streamNames()) {
-      std::vector<uint8_t> bytes = *source.readStream(name, SIZE_MAX);
+    for (const std::string& name : source.StreamNames()) {
+      std::vector<uint8_t> bytes = *source.ReadStream(name, SIZE_MAX);
       change(name, bytes);
-      writer.addStream(name, bytes);
+      writer.AddStream(name, bytes);
     }
-    for (const auto& [name, bytes] : added) writer.addStream(name, bytes);
-    writer.finish();
+    for (const auto& [name, bytes] : added) writer.AddStream(name, bytes);
+    writer.Finish();
   }
   std::fclose(f);
 }
 
 // A copy of an uncompressed work with another table.
-inline void copyWithToc(const std::filesystem::path& from, const std::filesystem::path& to, const std::string& toc) {
-  copyCompound(from, to, [&](const std::string& name, std::vector<uint8_t>& bytes) {
+inline void CopyWithToc(const std::filesystem::path& from, const std::filesystem::path& to, const std::string& toc) {
+  CopyCompound(from, to, [&](const std::string& name, std::vector<uint8_t>& bytes) {
     if (name == kTocStreamName) bytes.assign(toc.begin(), toc.end());
   });
 }
 
-inline void putBlock(std::vector<uint8_t>& out, std::span<const uint8_t> block) {
+inline void PutBlock(std::vector<uint8_t>& out, std::span<const uint8_t> block) {
   for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<uint8_t>(block.size() >> shift));
   out.insert(out.end(), block.begin(), block.end());
 }
@@ -57,7 +57,7 @@ struct CompressedParts {
   std::vector<std::vector<uint8_t>> pictures;
   std::vector<std::vector<uint8_t>> masks;
 
-  static CompressedParts of(std::span<const uint8_t> bytes) {
+  static CompressedParts Of(std::span<const uint8_t> bytes) {
     const CompressedWork work = ParseCompressedWork(bytes);
     CompressedParts parts{work.toc, work.preview, {}, {}};
     for (const auto& layer : work.layers) {
@@ -67,14 +67,14 @@ struct CompressedParts {
     return parts;
   }
 
-  std::vector<uint8_t> bytes() const {
+  std::vector<uint8_t> Bytes() const {
     std::vector<uint8_t> out;
     for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<uint8_t>(pictures.size() >> shift));
-    putBlock(out, DeflateStream(TextBytes(toc)));
-    putBlock(out, DeflateStream(preview));
+    PutBlock(out, DeflateStream(TextBytes(toc)));
+    PutBlock(out, DeflateStream(preview));
     for (size_t k = 0; k < pictures.size(); ++k) {
-      putBlock(out, pictures[k]);
-      putBlock(out, masks[k]);
+      PutBlock(out, pictures[k]);
+      PutBlock(out, masks[k]);
     }
     return out;
   }

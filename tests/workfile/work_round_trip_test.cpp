@@ -15,10 +15,10 @@ namespace {
 
 using testing::TempFolder;
 using testing::WorkFixture;
-using testing::copyWithToc;
+using testing::CopyWithToc;
 
-void save(WorkFixture& work, const std::filesystem::path& path) {
-  const WorkSnapshot snapshot = work.snapshot();
+void Save(WorkFixture& work, const std::filesystem::path& path) {
+  const WorkSnapshot snapshot = work.Snapshot();
   if (path.extension() == ".lmc") WriteCompressedWork(path, snapshot);
   else WriteWorkFile(path, snapshot);
 }
@@ -33,9 +33,9 @@ class WorkRoundTrip : public ::testing::TestWithParam<KindCase> {};
 TEST_P(WorkRoundTrip, RestoresLayersOrderFieldsMasksRolesAnchorsAndActiveLayer) {
   TempFolder folder;
   WorkFixture original;
-  original.fill();
+  original.Fill();
   const auto path = folder / GetParam().name;
-  save(original, path);
+  Save(original, path);
 
   WorkFixture loaded;
   const WorkLoadOutcome outcome = ReadWorkFile(path, loaded.desk, loaded.host, loaded.anchors);
@@ -43,7 +43,7 @@ TEST_P(WorkRoundTrip, RestoresLayersOrderFieldsMasksRolesAnchorsAndActiveLayer) 
   EXPECT_EQ(outcome.workName, "work");
   EXPECT_TRUE(loaded.host.questions.empty()) << "an empty desk asks nothing";
   EXPECT_EQ(loaded.host.actions.front(), EditingAction::WorkOpened);
-  testing::expectSameWork(original.desk, original.anchors, loaded.desk, loaded.anchors, GetParam().tolerance);
+  testing::ExpectSameWork(original.desk, original.anchors, loaded.desk, loaded.anchors, GetParam().tolerance);
   EXPECT_EQ(loaded.host.busyCalls, (std::vector<bool>{true, false}));
   EXPECT_GE(loaded.host.portraitChanges, 1);
 }
@@ -51,9 +51,9 @@ TEST_P(WorkRoundTrip, RestoresLayersOrderFieldsMasksRolesAnchorsAndActiveLayer) 
 TEST_P(WorkRoundTrip, WorkWithoutRolesOrAnchorsLoadsWithout) {
   TempFolder folder;
   WorkFixture original;
-  original.add(0, 0, 8, 8, {1, 2, 3, 255});
+  original.Add(0, 0, 8, 8, {1, 2, 3, 255});
   const auto path = folder / GetParam().name;
-  save(original, path);
+  Save(original, path);
   WorkFixture loaded;
   ReadWorkFile(path, loaded.desk, loaded.host, loaded.anchors);
   ASSERT_EQ(loaded.desk.Count(), 1);
@@ -66,26 +66,26 @@ TEST_P(WorkRoundTrip, WorkWithoutRolesOrAnchorsLoadsWithout) {
 TEST_P(WorkRoundTrip, SavingTheLoadedWorkGivesTheSameTable) {
   TempFolder folder;
   WorkFixture original;
-  original.fill();
+  original.Fill();
   const auto first = folder / GetParam().name;
-  save(original, first);
+  Save(original, first);
   WorkFixture loaded;
   ReadWorkFile(first, loaded.desk, loaded.host, loaded.anchors);
   const auto second = folder / (std::string("again") + first.extension().string());
-  save(loaded, second);
+  Save(loaded, second);
   EXPECT_EQ(ReadWorkToc(first), ReadWorkToc(second));
-  EXPECT_EQ(ReadWorkToc(first), original.snapshot().TocLines());
+  EXPECT_EQ(ReadWorkToc(first), original.Snapshot().TocLines());
 }
 
 TEST_P(WorkRoundTrip, LayerWithoutPictureIsLeftOut) {
   TempFolder folder;
   WorkFixture original;
-  original.add(0, 0, 8, 8, {1, 2, 3, 255});
-  TLayer& empty = original.add(0, 0, 8, 8, {1, 2, 3, 255});
+  original.Add(0, 0, 8, 8, {1, 2, 3, 255});
+  TLayer& empty = original.Add(0, 0, 8, 8, {1, 2, 3, 255});
   empty.SetWidth(0);
   original.desk.SetPortraitLayer(&empty);
   const auto path = folder / GetParam().name;
-  save(original, path);
+  Save(original, path);
   WorkFixture loaded;
   ReadWorkFile(path, loaded.desk, loaded.host, loaded.anchors);
   EXPECT_EQ(loaded.desk.Count(), 1);
@@ -99,21 +99,21 @@ INSTANTIATE_TEST_SUITE_P(Kinds, WorkRoundTrip,
 TEST(WorkLoad, TableWithCrLfOrLfReadsAsWithCr) {
   TempFolder folder;
   WorkFixture saved;
-  saved.fill();
-  save(saved, folder / "w.lmu");
+  saved.Fill();
+  Save(saved, folder / "w.lmu");
   for (const char* end : {"\r\n", "\n"}) {
     std::string toc;
-    for (const std::string& line : saved.snapshot().TocLines()) toc += line + end;
-    copyWithToc(folder / "w.lmu", folder / "x.lmu", toc);
+    for (const std::string& line : saved.Snapshot().TocLines()) toc += line + end;
+    CopyWithToc(folder / "w.lmu", folder / "x.lmu", toc);
     WorkFixture loaded;
     ReadWorkFile(folder / "x.lmu", loaded.desk, loaded.host, loaded.anchors);
-    testing::expectSameWork(saved.desk, saved.anchors, loaded.desk, loaded.anchors, 0);
+    testing::ExpectSameWork(saved.desk, saved.anchors, loaded.desk, loaded.anchors, 0);
   }
 }
 
 TEST(WorkLoad, MissingFileIsAnErrorAndChangesNothing) {
   WorkFixture work;
-  work.fill();
+  work.Fill();
   EXPECT_THROW(ReadWorkFile("/nonexistent/w.lmu", work.desk, work.host, work.anchors), EWorkFileError);
   EXPECT_EQ(work.desk.Count(), 4);
   EXPECT_TRUE(work.host.questions.empty());
@@ -122,11 +122,11 @@ TEST(WorkLoad, MissingFileIsAnErrorAndChangesNothing) {
 TEST(WorkLoad, AnsweringNoMergesLoadedLayersInFrontAndMarksTheWorkUnsaved) {
   TempFolder folder;
   WorkFixture saved;
-  saved.fill();
-  save(saved, folder / "w.lmu");
+  saved.Fill();
+  Save(saved, folder / "w.lmu");
 
   WorkFixture desk;
-  desk.add(0, 0, 5, 5, {9, 9, 9, 255});
+  desk.Add(0, 0, 5, 5, {9, 9, 9, 255});
   // The same name as a saved layer: the loaded one is renamed and still
   // takes its role.
   TLayerRecord clash;
@@ -153,10 +153,10 @@ TEST(WorkLoad, AnsweringNoMergesLoadedLayersInFrontAndMarksTheWorkUnsaved) {
 TEST(WorkLoad, AnsweringYesReplacesTheWorkAndItsAnchors) {
   TempFolder folder;
   WorkFixture saved;
-  saved.add(0, 0, 4, 4, {1, 1, 1, 255});
-  save(saved, folder / "w.lmc");
+  saved.Add(0, 0, 4, 4, {1, 1, 1, 255});
+  Save(saved, folder / "w.lmc");
   WorkFixture desk;
-  desk.fill();
+  desk.Fill();
   desk.anchors.body = {5, 6};
   const WorkLoadOutcome outcome = ReadWorkFile(folder / "w.lmc", desk.desk, desk.host, desk.anchors);
   EXPECT_TRUE(outcome.workSaved);
@@ -167,11 +167,11 @@ TEST(WorkLoad, AnsweringYesReplacesTheWorkAndItsAnchors) {
 TEST(WorkLoad, KeepsTheActiveLayerOfBeforeWhenTheFileNamesNone) {
   TempFolder folder;
   WorkFixture saved;
-  saved.add(0, 0, 4, 4, {1, 1, 1, 255});
-  save(saved, folder / "w.lmu");
+  saved.Add(0, 0, 4, 4, {1, 1, 1, 255});
+  Save(saved, folder / "w.lmu");
   WorkFixture desk;
-  desk.add(0, 0, 4, 4, {2, 2, 2, 255});
-  desk.add(0, 0, 4, 4, {3, 3, 3, 255});
+  desk.Add(0, 0, 4, 4, {2, 2, 2, 255});
+  desk.Add(0, 0, 4, 4, {3, 3, 3, 255});
   desk.desk.SetActive(1);
   TLayer* before = desk.desk.ActiveLayer();
   desk.host.answerYes = false;
@@ -183,21 +183,21 @@ TEST(WorkLoad, CompressedWorkLeavesNoTemporaryFilesEvenWhenDamaged) {
   TempFolder folder;
   TempFolder temporary;
   WorkFixture saved;
-  saved.fill();
-  save(saved, folder / "w.lmc");
-  auto bytes = testing::readFile(folder / "w.lmc");
-  folder.write("bad.lmc", std::string_view(bytes).substr(0, bytes.size() - 100));
+  saved.Fill();
+  Save(saved, folder / "w.lmc");
+  auto bytes = testing::ReadFile(folder / "w.lmc");
+  folder.Write("bad.lmc", std::string_view(bytes).substr(0, bytes.size() - 100));
 
   const char* old = std::getenv("TMPDIR");
   const std::string kept = old ? old : "";
-  ::setenv("TMPDIR", temporary.path().c_str(), 1);
+  ::setenv("TMPDIR", temporary.Path().c_str(), 1);
   WorkFixture good, bad;
   ReadWorkFile(folder / "w.lmc", good.desk, good.host, good.anchors);
   EXPECT_THROW(ReadWorkFile(folder / "bad.lmc", bad.desk, bad.host, bad.anchors), EWorkFileError);
   if (old) ::setenv("TMPDIR", kept.c_str(), 1);
   else ::unsetenv("TMPDIR");
   EXPECT_EQ(good.desk.Count(), 4);
-  EXPECT_TRUE(std::filesystem::is_empty(temporary.path()));
+  EXPECT_TRUE(std::filesystem::is_empty(temporary.Path()));
   EXPECT_EQ(bad.host.busyCalls, (std::vector<bool>{true, false})) << "the cursor is restored after a failure";
 }
 
@@ -206,8 +206,8 @@ TEST(WorkLoad, CompressedWorkLeavesNoTemporaryFilesEvenWhenDamaged) {
 TEST(WorkLoad, MissingLayerStreamStopsTheLoadBeforeAnyLayerIsPlaced) {
   TempFolder folder;
   WorkFixture saved;
-  saved.fill();
-  WorkSnapshot snapshot = saved.snapshot();
+  saved.Fill();
+  WorkSnapshot snapshot = saved.Snapshot();
   // The layer whose stream is missing: its line is the third of the four.
   TLayerRecord ghost = snapshot.layers[2]->Record();
   ASSERT_NO_THROW(WriteWorkFile(folder / "w.lmu", snapshot));
@@ -216,7 +216,7 @@ TEST(WorkLoad, MissingLayerStreamStopsTheLoadBeforeAnyLayerIsPlaced) {
   extra.Name = "99999999";
   std::vector<std::string> lines = snapshot.TocLines();
   lines.insert(lines.begin() + 7, LayerTocLine(extra));
-  copyWithToc(folder / "w.lmu", folder / "x.lmu", UncompressedTocText(lines));
+  CopyWithToc(folder / "w.lmu", folder / "x.lmu", UncompressedTocText(lines));
   WorkFixture loaded;
   EXPECT_THROW(ReadWorkFile(folder / "x.lmu", loaded.desk, loaded.host, loaded.anchors), EWorkFileError);
   EXPECT_EQ(loaded.desk.Count(), 0);

@@ -66,7 +66,7 @@ struct FixedCase {
   PlacementAnchors anchors;
 };
 
-PlacementAnchors present() {
+PlacementAnchors Present() {
   PlacementAnchors a;
   a.face = {1, 2};
   a.body = {3, 4};
@@ -74,36 +74,36 @@ PlacementAnchors present() {
   return a;
 }
 
-PlacementAnchors with(auto change) {
-  PlacementAnchors a = present();
+PlacementAnchors With(auto change) {
+  PlacementAnchors a = Present();
   change(a);
   return a;
 }
 
 TEST(WorkToc, FixedLinesChangeOnlyWhatTheyGive) {
   const FixedCase cases[] = {
-      {"PORTRAIT=00000001;50;60;", {"00000001", "", "", ""}, with([](auto& a) { a.face = {50, 60}; })},
-      {"portrait=NIL;-1;60;", {}, with([](auto& a) { a.face.y = 60; })},
-      {"PORTRAIT=;x;60;", {}, present()},  // a value that does not convert ends the line
-      {"PORTRAIT=a;70;", {"a", "", "", ""}, with([](auto& a) { a.face.x = 70; })},
-      {"BODY=b;8;9;", {"", "", "b", ""}, with([](auto& a) { a.body = {8, 9}; })},
-      {"ACTIVELAYER=c;", {"", "", "", "c"}, present()},
-      {"ACTIVELAYER=nil;", {}, present()},
-      {"VERSION=Lumena 5.10;", {}, present()},
-      {"SOMETHING=1;2;", {}, present()},
+      {"PORTRAIT=00000001;50;60;", {"00000001", "", "", ""}, With([](auto& a) { a.face = {50, 60}; })},
+      {"portrait=NIL;-1;60;", {}, With([](auto& a) { a.face.y = 60; })},
+      {"PORTRAIT=;x;60;", {}, Present()},  // a value that does not convert ends the line
+      {"PORTRAIT=a;70;", {"a", "", "", ""}, With([](auto& a) { a.face.x = 70; })},
+      {"BODY=b;8;9;", {"", "", "b", ""}, With([](auto& a) { a.body = {8, 9}; })},
+      {"ACTIVELAYER=c;", {"", "", "", "c"}, Present()},
+      {"ACTIVELAYER=nil;", {}, Present()},
+      {"VERSION=Lumena 5.10;", {}, Present()},
+      {"SOMETHING=1;2;", {}, Present()},
       {"HAND=h;100;110;27;57;15;-1;5;5;5;5;200;200;1;1;1;",
        {"", "h", "", ""},
-       with([](auto& a) { a.nails[0] = {100, 110, 27, 57, 15}; })},  // an x of -1 ends the marks
-      {"HAND=nil;100;-1;0;0;-5;101;102;x;", {}, with([](auto& a) { a.nails[0] = {100, 1, 5, 6, -5}; a.nails[1].x = 101; a.nails[1].y = 102; })},
+       With([](auto& a) { a.nails[0] = {100, 110, 27, 57, 15}; })},  // an x of -1 ends the marks
+      {"HAND=nil;100;-1;0;0;-5;101;102;x;", {}, With([](auto& a) { a.nails[0] = {100, 1, 5, 6, -5}; a.nails[1].x = 101; a.nails[1].y = 102; })},
       {"HAND=nil;1;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16;17;18;19;20;21;22;23;24;25;26;",
        {},
-       with([](auto& a) {
+       With([](auto& a) {
          for (int i = 0; i < kNailMarkCount; ++i) a.nails[i] = {5 * i + 1, 5 * i + 2, 5 * i + 3, 5 * i + 4, 5 * i + 5};
        })},
   };
   for (const FixedCase& c : cases) {
     WorkRoles roles;
-    PlacementAnchors anchors = present();
+    PlacementAnchors anchors = Present();
     ApplyFixedTocLine(c.line, roles, anchors);
     EXPECT_EQ(roles.portrait, c.roles.portrait) << c.line;
     EXPECT_EQ(roles.hand, c.roles.hand) << c.line;
@@ -116,7 +116,7 @@ TEST(WorkToc, FixedLinesChangeOnlyWhatTheyGive) {
 TEST(WorkToc, WrittenLinesReadBackIntoTheSameAnchors) {
   WorkHeader header;
   header.roles = {"00000001", "00000002", "00000003", "00000004"};
-  header.anchors = present();
+  header.anchors = Present();
   header.anchors.nails[2] = {};  // unset marks stay unset
   WorkRoles roles;
   PlacementAnchors anchors;

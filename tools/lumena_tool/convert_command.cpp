@@ -20,22 +20,22 @@ struct ConvertOptions {
   int quality = kDefaultQuality;
 };
 
-int parseQuality(std::string_view text) {
-  const std::optional<int> quality = parseInt(text);
+int ParseQuality(std::string_view text) {
+  const std::optional<int> quality = ParseInt(text);
   if (!quality || *quality < 0 || *quality > 100)
     throw UsageError("--quality needs a number from 0 to 100, not \"" + std::string(text) + "\"");
   return *quality;
 }
 
-ConvertOptions parseOptions(Arguments arguments) {
+ConvertOptions ParseOptions(Arguments arguments) {
   ConvertOptions options;
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& word = arguments[i];
     if (word == "--quality") {
       if (i + 1 == arguments.size()) throw UsageError("--quality needs a value");
-      options.quality = parseQuality(arguments[++i]);
+      options.quality = ParseQuality(arguments[++i]);
     } else if (word.starts_with("--quality=")) {
-      options.quality = parseQuality(std::string_view(word).substr(10));
+      options.quality = ParseQuality(std::string_view(word).substr(10));
     } else if (word.starts_with("--")) {
       throw UsageError("unknown option " + word);
     } else {
@@ -49,7 +49,7 @@ ConvertOptions parseOptions(Arguments arguments) {
 }  // namespace
 
 int RunConvert(Arguments arguments) {
-  const ConvertOptions options = parseOptions(arguments);
+  const ConvertOptions options = ParseOptions(arguments);
   const std::string& in = options.files[0];
   const std::string& out = options.files[1];
   if (IsWorkPath(in)) {

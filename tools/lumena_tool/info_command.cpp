@@ -16,7 +16,7 @@ int RunInfo(Arguments arguments) {
     return 0;
   }
   const PictureFile file = ReadPictureFile(arguments[0]);
-  std::cout << file.picture.width() << 'x' << file.picture.height() << ' ' << file.kind << '\n';
+  std::cout << file.picture.Width() << 'x' << file.picture.Height() << ' ' << file.kind << '\n';
   return 0;
 }
 

@@ -12,19 +12,19 @@ namespace {
 
 using lumena::tool::Command;
 
-void printUsage(std::ostream& out) {
+void PrintUsage(std::ostream& out) {
   out << "usage: lumena-tool COMMAND ARGUMENTS\n";
   for (const Command& c : lumena::tool::Commands())
     out << "  " << c.name << ' ' << c.usage << "\n      " << c.summary << '\n';
 }
 
-const Command* findCommand(std::string_view name) {
+const Command* FindCommand(std::string_view name) {
   const auto commands = lumena::tool::Commands();
   const auto it = std::find_if(commands.begin(), commands.end(), [&](const Command& c) { return c.name == name; });
   return it == commands.end() ? nullptr : &*it;
 }
 
-int runCommand(const Command& command, const std::vector<std::string>& arguments) {
+int RunCommand(const Command& command, const std::vector<std::string>& arguments) {
   try {
     return command.run(arguments);
   } catch (const lumena::tool::UsageError& e) {
@@ -45,14 +45,14 @@ int runCommand(const Command& command, const std::vector<std::string>& arguments
 int main(int argc, char** argv) {
   const std::vector<std::string> words(argv + std::min(argc, 1), argv + argc);
   if (words.empty() || words[0] == "--help" || words[0] == "-h") {
-    printUsage(words.empty() ? std::cerr : std::cout);
+    PrintUsage(words.empty() ? std::cerr : std::cout);
     return words.empty() ? 2 : 0;
   }
-  const Command* command = findCommand(words[0]);
+  const Command* command = FindCommand(words[0]);
   if (!command) {
     std::cerr << "lumena-tool: unknown command \"" << words[0] << "\"\n";
-    printUsage(std::cerr);
+    PrintUsage(std::cerr);
     return 2;
   }
-  return runCommand(*command, std::vector<std::string>(words.begin() + 1, words.end()));
+  return RunCommand(*command, std::vector<std::string>(words.begin() + 1, words.end()));
 }

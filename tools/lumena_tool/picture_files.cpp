@@ -17,9 +17,9 @@ namespace lumena::tool {
 
 namespace {
 
-std::string extensionOf(const fs::path& path) { return toLower(path.extension().string()); }
+std::string ExtensionOf(const fs::path& path) { return ToLower(path.extension().string()); }
 
-PictureFile readElementPicture(const fs::path& path) {
+PictureFile ReadElementPicture(const fs::path& path) {
   const fs::path resolved = ResolveElementPicturePath(path);
   PictureFile file;
   try {
@@ -28,15 +28,15 @@ PictureFile readElementPicture(const fs::path& path) {
     throw std::runtime_error(resolved.string() + ": " + e.what());
   }
   // Damaged compressed data leaves the picture empty without an error.
-  if (file.picture.empty()) throw std::runtime_error(resolved.string() + ": damaged picture data");
-  file.kind = toUpper(resolved.extension().string().substr(1));
+  if (file.picture.Empty()) throw std::runtime_error(resolved.string() + ": damaged picture data");
+  file.kind = ToUpper(resolved.extension().string().substr(1));
   return file;
 }
 
 // The tool reads pictures as program data: PostScript and metafiles are left
 // to the program's open dialog, and every file must hold what its extension
 // says.
-PictureFile readLibraryPicture(const fs::path& path) {
+PictureFile ReadLibraryPicture(const fs::path& path) {
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) throw std::runtime_error(path.string() + ": no such file");
   const auto format = LibraryReadFormatFor(path.extension().string());
@@ -52,11 +52,11 @@ PictureFile readLibraryPicture(const fs::path& path) {
 }  // namespace
 
 PictureFile ReadPictureFile(const fs::path& path) {
-  return IsElementPictureName(path.filename().string()) ? readElementPicture(path) : readLibraryPicture(path);
+  return IsElementPictureName(path.filename().string()) ? ReadElementPicture(path) : ReadLibraryPicture(path);
 }
 
 void WritePictureFile(const Picture& picture, const fs::path& path, int jpegQuality) {
-  const std::string extension = extensionOf(path);
+  const std::string extension = ExtensionOf(path);
   if (extension == ".psd") {
     SaveElementPicture(picture, path);
   } else if (extension == ".fcc") {

@@ -11,28 +11,28 @@ namespace lumena::tool {
 namespace {
 
 // The largest table the program allows, so that no work is cut.
-DeskGeometry largestTable() {
+DeskGeometry LargestTable() {
   DeskGeometry geometry;
   geometry.tableWidth = geometry.tableHeight = kMaxDeskTableSide;
-  geometry.centreView();
+  geometry.CentreView();
   return geometry;
 }
 
 }  // namespace
 
-LoadedWork::LoadedWork() : desk(host, largestTable()) {}
+LoadedWork::LoadedWork() : desk(host, LargestTable()) {}
 
 void LoadWork(const std::filesystem::path& path, LoadedWork& work) {
   ReadWorkFile(path, work.desk, work.host, work.anchors);
 }
 
 void SaveWork(LoadedWork& work, const std::filesystem::path& path) {
-  lumena::SaveWork(path, work.desk, work.anchors, ProductIdentity.nameWithVersion);
+  lumena::SaveWork(path, work.desk, work.anchors, kProductIdentity.nameWithVersion);
 }
 
 Picture FullWorkImage(LoadedWork& work) {
   work.desk.BuildFullWorkImage();
-  if (work.desk.FullWorkImage().empty()) throw std::runtime_error("the work has no visible layer");
+  if (work.desk.FullWorkImage().Empty()) throw std::runtime_error("the work has no visible layer");
   return work.desk.FullWorkImage();
 }
 

@@ -11,7 +11,7 @@ namespace {
 constexpr int kSize = 32;
 
 // Cursors are dark shapes with a light outline so they show on any portrait.
-void strokeOutlined(QPainter& p, const QPainterPath& path, const QColor& fill) {
+void StrokeOutlined(QPainter& p, const QPainterPath& path, const QColor& fill) {
   p.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.setBrush(Qt::NoBrush);
   p.drawPath(path);
@@ -20,7 +20,7 @@ void strokeOutlined(QPainter& p, const QPainterPath& path, const QColor& fill) {
   p.drawPath(path);
 }
 
-QPainterPath brushPath() {
+QPainterPath BrushPath() {
   QPainterPath p;
   p.moveTo(2, 30);
   p.cubicTo(2, 25, 5, 22, 9, 22);
@@ -34,7 +34,7 @@ QPainterPath brushPath() {
   return p;
 }
 
-QPainterPath eraserPath() {
+QPainterPath EraserPath() {
   QPainterPath p;
   p.moveTo(3, 22);
   p.lineTo(17, 8);
@@ -47,7 +47,7 @@ QPainterPath eraserPath() {
   return p;
 }
 
-QPainterPath pipettePath() {
+QPainterPath PipettePath() {
   QPainterPath p;
   p.moveTo(2, 30);
   p.lineTo(4, 24);
@@ -59,7 +59,7 @@ QPainterPath pipettePath() {
   return p;
 }
 
-QPainterPath modifyPath() {
+QPainterPath ModifyPath() {
   QPainterPath p;
   p.moveTo(16, 16);
   for (int i = 1; i <= 24; ++i) {
@@ -70,7 +70,7 @@ QPainterPath modifyPath() {
   return p;
 }
 
-QPainterPath eyePath() {
+QPainterPath EyePath() {
   QPainterPath p;
   p.moveTo(2, 16);
   p.quadTo(16, 4, 30, 16);
@@ -79,7 +79,7 @@ QPainterPath eyePath() {
   return p;
 }
 
-QPainterPath lensPath() {
+QPainterPath LensPath() {
   QPainterPath p;
   p.addEllipse(QPointF(12, 12), 9, 9);
   p.moveTo(19, 19);
@@ -90,7 +90,7 @@ QPainterPath lensPath() {
 }
 
 // A hand; open, grabbing or pointing.
-QPainterPath handPath(char pose) {
+QPainterPath HandPath(char pose) {
   QPainterPath p;
   p.addRoundedRect(QRectF(9, 15, 15, 14), 5, 5);
   const int fingerTop = pose == 'g' ? 12 : 5;
@@ -103,7 +103,7 @@ QPainterPath handPath(char pose) {
   return p;
 }
 
-QPainterPath rotatePath() {
+QPainterPath RotatePath() {
   QPainterPath p;
   p.arcMoveTo(QRectF(5, 5, 22, 22), 60);
   p.arcTo(QRectF(5, 5, 22, 22), 60, 280);
@@ -114,7 +114,7 @@ QPainterPath rotatePath() {
   return p;
 }
 
-QPainterPath lassoPath() {
+QPainterPath LassoPath() {
   QPainterPath p;
   p.addEllipse(QRectF(8, 3, 21, 13));
   p.moveTo(12, 14);
@@ -123,7 +123,7 @@ QPainterPath lassoPath() {
   return p;
 }
 
-void drawBadge(QPainter& p, const QString& text, const QColor& colour) {
+void DrawBadge(QPainter& p, const QString& text, const QColor& colour) {
   p.setPen(QPen(Qt::white, 1));
   p.setBrush(colour);
   p.drawEllipse(QRectF(19, 0, 13, 13));
@@ -132,7 +132,7 @@ void drawBadge(QPainter& p, const QString& text, const QColor& colour) {
   p.drawText(QRectF(19, 0, 13, 13), Qt::AlignCenter, text);
 }
 
-void drawFourArrows(QPainter& p) {
+void DrawFourArrows(QPainter& p) {
   p.setPen(QPen(QColor(20, 20, 24), 1.5));
   p.drawLine(26, 1, 26, 11);
   p.drawLine(21, 6, 31, 6);
@@ -147,22 +147,22 @@ CursorArt DrawCursor(std::string_view name) {
   p.setRenderHint(QPainter::Antialiasing);
   const QColor skin(246, 214, 178), tool(212, 175, 55), eye(240, 240, 245);
   QPoint hot(16, 16);
-  if (name == "BRUSH") { strokeOutlined(p, brushPath(), tool); hot = {2, 30}; }
-  else if (name == "ERASER") { strokeOutlined(p, eraserPath(), QColor(236, 140, 160)); hot = {5, 22}; }
-  else if (name == "PIPETTE") { strokeOutlined(p, pipettePath(), QColor(160, 200, 236)); hot = {2, 30}; }
-  else if (name == "MODIFY") { strokeOutlined(p, modifyPath(), Qt::transparent); }
-  else if (name == "EYE") { strokeOutlined(p, eyePath(), eye); }
-  else if (name == "EYELNS") { strokeOutlined(p, lensPath(), QColor(200, 230, 255, 140)); hot = {12, 12}; }
-  else if (name == "ROTATE") { strokeOutlined(p, rotatePath(), Qt::transparent); }
-  else if (name == "LASSO") { strokeOutlined(p, lassoPath(), Qt::transparent); hot = {3, 30}; }
+  if (name == "BRUSH") { StrokeOutlined(p, BrushPath(), tool); hot = {2, 30}; }
+  else if (name == "ERASER") { StrokeOutlined(p, EraserPath(), QColor(236, 140, 160)); hot = {5, 22}; }
+  else if (name == "PIPETTE") { StrokeOutlined(p, PipettePath(), QColor(160, 200, 236)); hot = {2, 30}; }
+  else if (name == "MODIFY") { StrokeOutlined(p, ModifyPath(), Qt::transparent); }
+  else if (name == "EYE") { StrokeOutlined(p, EyePath(), eye); }
+  else if (name == "EYELNS") { StrokeOutlined(p, LensPath(), QColor(200, 230, 255, 140)); hot = {12, 12}; }
+  else if (name == "ROTATE") { StrokeOutlined(p, RotatePath(), Qt::transparent); }
+  else if (name == "LASSO") { StrokeOutlined(p, LassoPath(), Qt::transparent); hot = {3, 30}; }
   else {
     const char pose = name.starts_with("HANDGRAB") ? 'g' : name == "HANDPOINT" ? 'p' : 'f';
-    strokeOutlined(p, handPath(pose), skin);
+    StrokeOutlined(p, HandPath(pose), skin);
     hot = pose == 'p' ? QPoint(11, 5) : QPoint(16, 16);
-    if (name.ends_with("ALL")) drawFourArrows(p);
-    else if (name == "HANDINFO") drawBadge(p, "i", QColor(40, 110, 200));
-    else if (name == "HAND3D") drawBadge(p, "3D", QColor(120, 60, 170));
-    else if (name == "HANDVIDEO") drawBadge(p, "\u25B6", QColor(190, 40, 60));
+    if (name.ends_with("ALL")) DrawFourArrows(p);
+    else if (name == "HANDINFO") DrawBadge(p, "i", QColor(40, 110, 200));
+    else if (name == "HAND3D") DrawBadge(p, "3D", QColor(120, 60, 170));
+    else if (name == "HANDVIDEO") DrawBadge(p, "\u25B6", QColor(190, 40, 60));
   }
   return {image, hot};
 }

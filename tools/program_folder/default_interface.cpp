@@ -30,11 +30,11 @@ struct ButtonPicture {
 constexpr ButtonPicture kButtonPictures[] = {{kSystemButtonsKey, kSystemButtonsDefault},
                                              {kMainFormButtonsKey, kMainFormButtonsDefault}};
 
-void save(const QImage& image, const fs::path& file) { SaveElementPicture(fromQImage(image), file); }
+void Save(const QImage& image, const fs::path& file) { SaveElementPicture(FromQImage(image), file); }
 
 // The main window covers the screen: on a smaller screen its skin is
 // smaller and the controls at the caption bar's right end move with it.
-std::string mainWindowSection(const Resolution& r) {
+std::string MainWindowSection(const Resolution& r) {
   std::string text = "SECTION FormMain TFormMain\r\n  Skin = '" + std::string(kMainWindowLayout.skinDefault) + "';\r\n";
   if (r.width != kMainWindowLayout.width) {
     const int shift = kMainWindowLayout.width - r.width;
@@ -48,14 +48,14 @@ std::string mainWindowSection(const Resolution& r) {
   return text + "END\r\n";
 }
 
-std::string interfaceDescription(const Resolution& r) {
+std::string InterfaceDescription(const Resolution& r) {
   std::string text =
       "# The default interface of Lumena.\r\n"
       "DesktopTableWidth = 890; DesktopTableHeight = 984;\r\n"
       "DesktopWindowX = 97; DesktopWindowY = 62; DesktopWindowWidth = 445; DesktopWindowHeight = 492;\r\n";
   for (const ButtonPicture& b : kButtonPictures)
     text += std::string(b.key) + " = '" + std::string(b.file) + "';\r\n";
-  text += mainWindowSection(r);
+  text += MainWindowSection(r);
   text += "SECTION FormMessage TFormMessage\r\n  Skin = '" + std::string(kMessageWindowLayout.skinDefault) +
           "';\r\nEND\r\n";
   return text;
@@ -67,13 +67,13 @@ void WriteDefaultInterface(const fs::path& programFolder) {
   for (const Resolution& r : kResolutions) {
     const fs::path folder = programFolder / "Intfaces" / "DEFAULT" / r.folder;
     fs::create_directories(folder);
-    writeFileAtomically(folder / "INTFACE.TXT", interfaceDescription(r));
+    WriteFileAtomically(folder / "INTFACE.TXT", InterfaceDescription(r));
     for (const WindowLayout* layout : kLayouts) {
       const bool coversScreen = layout == &kMainWindowLayout;
-      save(DrawSkin(*layout, coversScreen ? r.width : layout->width, coversScreen ? r.height : layout->height),
+      Save(DrawSkin(*layout, coversScreen ? r.width : layout->width, coversScreen ? r.height : layout->height),
            folder / std::string(layout->skinDefault));
     }
-    for (const ButtonPicture& b : kButtonPictures) save(DrawButtonPicture(b.key, kLayouts), folder / std::string(b.file));
+    for (const ButtonPicture& b : kButtonPictures) Save(DrawButtonPicture(b.key, kLayouts), folder / std::string(b.file));
   }
 }
 

@@ -20,7 +20,7 @@ enum class CellState { Normal, Hover, Pressed, Disabled };
 // Antialiased drawing would leave half-green pixels at the shape's edge,
 // which the window shape would keep: the shape is decided by coverage and
 // everything outside it becomes pure key colour.
-QImage withKeyColourOutside(const QImage& shape, const QImage& art) {
+QImage WithKeyColourOutside(const QImage& shape, const QImage& art) {
   QImage skin(art.size(), QImage::Format_ARGB32);
   for (int y = 0; y < skin.height(); ++y) {
     const QRgb* coverage = reinterpret_cast<const QRgb*>(shape.constScanLine(y));
@@ -32,13 +32,13 @@ QImage withKeyColourOutside(const QImage& shape, const QImage& art) {
   return skin;
 }
 
-QPainterPath windowShape(int width, int height) {
+QPainterPath WindowShape(int width, int height) {
   QPainterPath path;
   path.addRoundedRect(QRectF(0, 0, width, height), kCornerRadius, kCornerRadius);
   return path;
 }
 
-void drawBody(QPainter& p, int width, int height, int captionHeight) {
+void DrawBody(QPainter& p, int width, int height, int captionHeight) {
   QLinearGradient body(0, captionHeight, 0, height);
   body.setColorAt(0, QColor(58, 44, 74));
   body.setColorAt(0.55, QColor(38, 30, 52));
@@ -50,7 +50,7 @@ void drawBody(QPainter& p, int width, int height, int captionHeight) {
   p.fillRect(0, captionHeight, width, height - captionHeight, sheen);
 }
 
-void drawCaptionStrip(QPainter& p, int width, int captionHeight) {
+void DrawCaptionStrip(QPainter& p, int width, int captionHeight) {
   QLinearGradient strip(0, 0, 0, captionHeight);
   strip.setColorAt(0, QColor(30, 24, 38));
   strip.setColorAt(1, QColor(12, 10, 18));
@@ -59,14 +59,14 @@ void drawCaptionStrip(QPainter& p, int width, int captionHeight) {
   p.drawLine(0, captionHeight - 1, width, captionHeight - 1);
 }
 
-void drawRim(QPainter& p, int width, int height) {
+void DrawRim(QPainter& p, int width, int height) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(QColor(201, 168, 92, 200), 1.5));
   p.drawRoundedRect(QRectF(0.75, 0.75, width - 1.5, height - 1.5), kCornerRadius - 1, kCornerRadius - 1);
 }
 
-QColor iconColour(ButtonIcon icon) {
+QColor IconColour(ButtonIcon icon) {
   switch (icon) {
     case ButtonIcon::Yes: return QColor(120, 200, 110);
     case ButtonIcon::No: return QColor(226, 92, 84);
@@ -74,7 +74,7 @@ QColor iconColour(ButtonIcon icon) {
   }
 }
 
-void drawIcon(QPainter& p, ButtonIcon icon, const QRectF& r, const QColor& colour) {
+void DrawIcon(QPainter& p, ButtonIcon icon, const QRectF& r, const QColor& colour) {
   const double s = std::min(r.width(), r.height());
   const QPointF c = r.center();
   p.setPen(QPen(colour, std::max(1.6, s / 9), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -100,7 +100,7 @@ void drawIcon(QPainter& p, ButtonIcon icon, const QRectF& r, const QColor& colou
 }
 
 // One cell: a glossy round button with its icon.
-void drawCell(QPainter& p, const QRect& cell, ButtonIcon icon, CellState state) {
+void DrawCell(QPainter& p, const QRect& cell, ButtonIcon icon, CellState state) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF face = QRectF(cell).adjusted(1.5, 1.5, -1.5, -1.5).translated(state == CellState::Pressed ? 0.5 : 0,
@@ -113,8 +113,8 @@ void drawCell(QPainter& p, const QRect& cell, ButtonIcon icon, CellState state) 
   p.setBrush(fill);
   p.setPen(QPen(dim ? QColor(110, 108, 112) : lit ? kGold : QColor(180, 150, 82), lit ? 1.4 : 1.0));
   p.drawEllipse(face);
-  const QColor colour = dim ? QColor(140, 138, 142) : lit ? iconColour(icon).lighter(125) : iconColour(icon);
-  drawIcon(p, icon, face, colour);
+  const QColor colour = dim ? QColor(140, 138, 142) : lit ? IconColour(icon).lighter(125) : IconColour(icon);
+  DrawIcon(p, icon, face, colour);
   p.restore();
 }
 
@@ -126,17 +126,17 @@ QImage DrawSkin(const WindowLayout& layout, int width, int height) {
   {
     QPainter p(&shape);
     p.setRenderHint(QPainter::Antialiasing);
-    p.fillPath(windowShape(width, height), Qt::black);
+    p.fillPath(WindowShape(width, height), Qt::black);
   }
   QImage art(width, height, QImage::Format_ARGB32);
   art.fill(Qt::black);
   {
     QPainter p(&art);
-    drawBody(p, width, height, layout.captionHeight);
-    drawCaptionStrip(p, width, layout.captionHeight);
-    drawRim(p, width, height);
+    DrawBody(p, width, height, layout.captionHeight);
+    DrawCaptionStrip(p, width, layout.captionHeight);
+    DrawRim(p, width, height);
   }
-  return withKeyColourOutside(shape, art);
+  return WithKeyColourOutside(shape, art);
 }
 
 QImage DrawButtonPicture(std::string_view pictureKey, std::span<const WindowLayout* const> layouts) {
@@ -156,7 +156,7 @@ QImage DrawButtonPicture(std::string_view pictureKey, std::span<const WindowLayo
       for (int i = 0; i < c.cells.cols * c.cells.rows; ++i) {
         const QRect cell(c.cells.left + (i % c.cells.cols) * c.cells.width,
                          c.cells.top + (i / c.cells.cols) * c.cells.height, c.cells.width, c.cells.height);
-        drawCell(p, cell, c.icon, static_cast<CellState>(std::min(i % c.cells.cols, 3)));
+        DrawCell(p, cell, c.icon, static_cast<CellState>(std::min(i % c.cells.cols, 3)));
       }
     }
   return picture;

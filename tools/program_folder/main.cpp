@@ -21,7 +21,7 @@ namespace {
 const char* const kFolders[] = {"ImageIn", "ImageOut", "Works", "Music", "Sound",
                                 "Queries", "Help",    "Tips",  "Catalog", "Cursors"};
 
-void writeCursors(const fs::path& folder) {
+void WriteCursors(const fs::path& folder) {
   std::string hotSpots = "# Cursor hot spots: NAME;x;y;\r\n";
   for (const CursorName& c : kCursorNames) {
     const tools::CursorArt art = tools::DrawCursor(c.name);
@@ -31,10 +31,10 @@ void writeCursors(const fs::path& folder) {
     hotSpots += std::string(c.name) + ";" + std::to_string(art.hotSpot.x()) + ";" +
                 std::to_string(art.hotSpot.y()) + ";\r\n";
   }
-  writeFileAtomically(folder / "HotSpots.txt", hotSpots);
+  WriteFileAtomically(folder / "HotSpots.txt", hotSpots);
 }
 
-void copySample(const fs::path& sample, const fs::path& out) {
+void CopySample(const fs::path& sample, const fs::path& out) {
   if (sample.empty()) return;
   if (!fs::exists(sample)) {
     std::cerr << "make-program-folder: no sample portrait at " << sample << " (run scripts/setup.sh)\n";
@@ -55,13 +55,13 @@ int main(int argc, char** argv) {
   try {
     const fs::path out = argv[1];
     for (const char* folder : kFolders) fs::create_directories(out / folder);
-    writeFileAtomically(out / "Lumena.ini", tools::DefaultSettingsText());
-    writeFileAtomically(out / "termins.txt", tools::DefaultTexts());
-    writeCursors(out / "Cursors");
+    WriteFileAtomically(out / "Lumena.ini", tools::DefaultSettingsText());
+    WriteFileAtomically(out / "termins.txt", tools::DefaultTexts());
+    WriteCursors(out / "Cursors");
     tools::WriteDefaultInterface(out);
     if (!tools::DrawSplash().save(QString::fromStdString((out / "Logo.jpg").string()), "JPEG", 92))
       throw std::runtime_error("cannot write the intro picture");
-    copySample(argc > 2 ? fs::path(argv[2]) : fs::path(), out);
+    CopySample(argc > 2 ? fs::path(argv[2]) : fs::path(), out);
   } catch (const std::exception& e) {
     std::cerr << "make-program-folder: " << e.what() << "\n";
     return 1;

@@ -7,7 +7,7 @@
 
 namespace lumena {
 
-QImage toQImage(const Picture& picture);
-Picture fromQImage(const QImage& image);
+QImage ToQImage(const Picture& picture);
+Picture FromQImage(const QImage& image);
 
 }  // namespace lumena

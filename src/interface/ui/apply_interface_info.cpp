@@ -94,7 +94,7 @@ void ApplyFontColor(QWidget* w, int number) {
 
 void ApplyTextParam(QWidget* w, std::string_view name, std::string_view value, bool isWindow) {
   if (name == "VISIBLE" && !isWindow)
-    w->setVisible(iequals(value, "TRUE"));
+    w->setVisible(Iequals(value, "TRUE"));
   else if (name == "FONTNAME")
     ApplyFontName(w, value);
 }
@@ -122,7 +122,7 @@ void ApplyNumberParam(QWidget* w, std::string_view name, int number, const Inter
 }
 
 bool NameMatches(const QObject* object, const std::string& upperName) {
-  return toUpper(object->objectName().toStdString()) == upperName;
+  return ToUpper(object->objectName().toStdString()) == upperName;
 }
 
 QObject* FindOwned(QWidget* window, const std::string& upperName) {
@@ -139,9 +139,9 @@ QWidget* InterfaceMainWindow() { return MainWindowSlot().data(); }
 
 void ApplyInterfaceParam(QObject* component, std::string_view upperName, std::string_view value,
                          const InterfaceApplyScope& scope) {
-  const std::optional<int> number = parseInt(value);
+  const std::optional<int> number = ParseInt(value);
   if (auto* target = dynamic_cast<InterfaceParamTarget*>(component))
-    if (target->applyInterfaceParam(upperName, value, number)) return;
+    if (target->ApplyInterfaceParam(upperName, value, number)) return;
   if (number && upperName == "TAG") {
     component->setProperty("tag", *number);
     return;
@@ -156,7 +156,7 @@ void ApplyInterfaceParam(QObject* component, std::string_view upperName, std::st
 
 void ApplyInterfaceInfo(QWidget* window, const TOrvInterfaceInfo& info, QWidget* mainWindow) {
   if (!window || !info.Loaded) return;
-  const std::string section = toUpper(window->objectName().toStdString());
+  const std::string section = ToUpper(window->objectName().toStdString());
   // Global parameters have no section; a nameless window has none either.
   if (section.empty()) return;
   const InterfaceApplyScope scope{window, mainWindow};
@@ -166,7 +166,7 @@ void ApplyInterfaceInfo(QWidget* window, const TOrvInterfaceInfo& info, QWidget*
     if (component) ApplyInterfaceParam(component, record.Param, record.Value, scope);
   }
   for (QObject* child : window->findChildren<QObject*>())
-    if (auto* target = dynamic_cast<InterfaceParamTarget*>(child)) target->afterInterfaceApplied();
+    if (auto* target = dynamic_cast<InterfaceParamTarget*>(child)) target->AfterInterfaceApplied();
 }
 
 void ApplyInterfaceInfo(QWidget* window) {

@@ -19,7 +19,7 @@ QFont CaptionFont(int pixelSize) {
 
 TDrawPanel::TDrawPanel(QWidget* parent, const QString& name) : QWidget(parent) { setObjectName(name); }
 
-void TDrawPanel::setPicture(Picture picture) {
+void TDrawPanel::SetPicture(Picture picture) {
   picture_ = std::move(picture);
   update();
 }
@@ -30,9 +30,9 @@ void TDrawPanel::paintEvent(QPaintEvent*) {
     OnPaint(painter);
     return;
   }
-  if (picture_.empty()) return;
-  painter.drawTiledPixmap(rect(), QPixmap::fromImage(toQImage(picture_)));
-  paintOver(painter);
+  if (picture_.Empty()) return;
+  painter.drawTiledPixmap(rect(), QPixmap::fromImage(ToQImage(picture_)));
+  PaintOver(painter);
 }
 
 TCaptionBar::TCaptionBar(QWidget* parent, const QString& name)
@@ -40,17 +40,17 @@ TCaptionBar::TCaptionBar(QWidget* parent, const QString& name)
   setFont(CaptionFont(12));
 }
 
-void TCaptionBar::setCaption(const QString& caption) {
+void TCaptionBar::SetCaption(const QString& caption) {
   caption_ = caption;
   update();
 }
 
-void TCaptionBar::setAlignment(Qt::Alignment alignment) {
+void TCaptionBar::SetAlignment(Qt::Alignment alignment) {
   alignment_ = alignment;
   update();
 }
 
-int TCaptionBar::textX(int textWidth) const {
+int TCaptionBar::TextX(int textWidth) const {
   int left = 0, right = width();
   for (const QObject* child : children()) {
     const auto* control = qobject_cast<const QWidget*>(child);
@@ -64,16 +64,16 @@ int TCaptionBar::textX(int textWidth) const {
   return left + 2;
 }
 
-void TCaptionBar::paintOver(QPainter& painter) {
+void TCaptionBar::PaintOver(QPainter& painter) {
   const QFontMetrics metrics(font());
   const int textWidth = metrics.horizontalAdvance(caption_);
   const int y = height() / 2 - metrics.height() / 2;
   painter.setFont(font());
   painter.setPen(fontColour_);
-  painter.drawText(QPoint(textX(textWidth), y + metrics.ascent()), caption_);
+  painter.drawText(QPoint(TextX(textWidth), y + metrics.ascent()), caption_);
 }
 
-QWidget* TCaptionBar::form() const {
+QWidget* TCaptionBar::Form() const {
   QWidget* w = parentWidget();
   while (w && !w->isWindow() && !qobject_cast<TSkinnedForm*>(w)) w = w->parentWidget();
   return w ? w : window();
@@ -83,7 +83,7 @@ QWidget* TCaptionBar::form() const {
 // dragged within its parent.
 void TCaptionBar::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  QWidget* w = form();
+  QWidget* w = Form();
   if (w->isWindow()) {
     if (w->windowHandle()) w->windowHandle()->startSystemMove();
     return;
@@ -92,18 +92,18 @@ void TCaptionBar::mousePressEvent(QMouseEvent* event) {
 }
 
 void TCaptionBar::mouseMoveEvent(QMouseEvent* event) {
-  if (dragOffset_) form()->move(event->globalPosition().toPoint() - *dragOffset_);
+  if (dragOffset_) Form()->move(event->globalPosition().toPoint() - *dragOffset_);
 }
 
 void TCaptionBar::mouseReleaseEvent(QMouseEvent*) { dragOffset_.reset(); }
 
 void TCaptionBar::mouseDoubleClickEvent(QMouseEvent*) {
-  QWidget* w = form();
+  QWidget* w = Form();
   if (!(w->windowFlags() & Qt::WindowMaximizeButtonHint)) return;
   w->isMaximized() ? w->showNormal() : w->showMaximized();
 }
 
-bool TCaptionBar::applyInterfaceParam(std::string_view name, std::string_view value, std::optional<int> number) {
+bool TCaptionBar::ApplyInterfaceParam(std::string_view name, std::string_view value, std::optional<int> number) {
   if (name == "FONTCOLOR" && number) {
     fontColour_ = ColorFromNumber(*number);
   } else if (name == "FONTSIZE" && number) {

@@ -19,14 +19,14 @@ class TDrawPanel : public QWidget {
  public:
   explicit TDrawPanel(QWidget* parent = nullptr, const QString& name = {});
 
-  const Picture& picture() const { return picture_; }
-  void setPicture(Picture picture);
+  const Picture& GetPicture() const { return picture_; }
+  void SetPicture(Picture picture);
   std::function<void(QPainter&)> OnPaint;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   // Draws on top of the tiled picture (the caption text).
-  virtual void paintOver(QPainter&) {}
+  virtual void PaintOver(QPainter&) {}
 
  private:
   Picture picture_;
@@ -41,19 +41,19 @@ class TCaptionBar : public TDrawPanel, public InterfaceParamTarget {
 
   explicit TCaptionBar(QWidget* parent = nullptr, const QString& name = "CaptionBar");
 
-  QString caption() const { return caption_; }
-  void setCaption(const QString& caption);
-  Qt::Alignment alignment() const { return alignment_; }
-  void setAlignment(Qt::Alignment alignment);
-  QColor fontColour() const { return fontColour_; }
+  QString Caption() const { return caption_; }
+  void SetCaption(const QString& caption);
+  Qt::Alignment Alignment() const { return alignment_; }
+  void SetAlignment(Qt::Alignment alignment);
+  QColor FontColour() const { return fontColour_; }
 
   // Where the caption's left edge goes for a text of that width.
-  int textX(int textWidth) const;
+  int TextX(int textWidth) const;
 
-  bool applyInterfaceParam(std::string_view upperName, std::string_view value, std::optional<int> number) override;
+  bool ApplyInterfaceParam(std::string_view upperName, std::string_view value, std::optional<int> number) override;
 
  protected:
-  void paintOver(QPainter& painter) override;
+  void PaintOver(QPainter& painter) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -62,7 +62,7 @@ class TCaptionBar : public TDrawPanel, public InterfaceParamTarget {
  private:
   // The window the bar belongs to: a top-level window, or a window embedded
   // in another (the main window on the backdrop).
-  QWidget* form() const;
+  QWidget* Form() const;
   std::optional<QPoint> dragOffset_;
   QString caption_;
   Qt::Alignment alignment_ = Qt::AlignLeft;

@@ -19,7 +19,7 @@ namespace lumena {
 
 namespace {
 
-QPointer<TFormMessage>& messageWindow() {
+QPointer<TFormMessage>& MessageWindowSlot() {
   static QPointer<TFormMessage> window;
   return window;
 }
@@ -38,9 +38,9 @@ TFormMessage::TFormMessage(const TGraphicButton& mainClose, TPictureControl* mai
   const QRect exitBounds = ButtonExit->geometry();
   ButtonExit->AssignFrom(mainClose);
   ButtonExit->setGeometry(exitBounds);
-  ButtonExit->OnClick = [this] { answer(kAnswerNo); };
-  ButtonYes->OnClick = [this] { answer(kAnswerYes); };
-  ButtonNo->OnClick = [this] { answer(kAnswerNo); };
+  ButtonExit->OnClick = [this] { AnswerWith(kAnswerNo); };
+  ButtonYes->OnClick = [this] { AnswerWith(kAnswerYes); };
+  ButtonNo->OnClick = [this] { AnswerWith(kAnswerNo); };
 
   LabelMessage->setAlignment(Qt::AlignCenter);
   LabelMessage->setWordWrap(true);
@@ -51,7 +51,7 @@ TFormMessage::TFormMessage(const TGraphicButton& mainClose, TPictureControl* mai
 
   ApplyInterfaceInfo(this);
   setWindowTitle(ToQString(GetTermin("ProductName", "")));
-  CaptionBar()->setCaption(ToQString(GetTermin("FormMessageCaption", "")));
+  CaptionBar()->SetCaption(ToQString(GetTermin("FormMessageCaption", "")));
   ButtonYes->setToolTip(ToQString(GetTermin("ButtonYesHint", "")));
   ButtonNo->setToolTip(ToQString(GetTermin("ButtonNoHint", "")));
 }
@@ -81,17 +81,17 @@ void TFormMessage::FormClose() { FreeSkin(); }
 
 void TFormMessage::FormKeyPress(QKeyEvent* event) {
   if (!isVisible()) return;
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) answer(kAnswerYes);
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) AnswerWith(kAnswerYes);
   else if (event->key() == Qt::Key_Escape) Answer = kAnswerNo;
 }
 
-void TFormMessage::answer(int value) {
+void TFormMessage::AnswerWith(int value) {
   Answer = value;
   close();
 }
 
-void SetMessageWindow(TFormMessage* window) { messageWindow() = window; }
-TFormMessage* MessageWindow() { return messageWindow(); }
+void SetMessageWindow(TFormMessage* window) { MessageWindowSlot() = window; }
+TFormMessage* MessageWindow() { return MessageWindowSlot(); }
 
 int ShowMessageWindow(std::string_view message, int buttonSet, bool isText, std::string_view defaultText) {
   TFormMessage* window = MessageWindow();

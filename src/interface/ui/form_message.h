@@ -33,7 +33,7 @@ class TFormMessage : public TSkinnedForm {
   void FormKeyPress(QKeyEvent* event) override;
 
  private:
-  void answer(int value);
+  void AnswerWith(int value);
 };
 
 // The message window of the run (created with the main window).

@@ -22,8 +22,8 @@ TFormViewWork::TFormViewWork(QWidget* owner)
 }
 
 void TFormViewWork::ShowPicture(const Picture& picture) {
-  ImageChecking->setPixmap(QPixmap::fromImage(toQImage(picture)));
-  resize(picture.width(), picture.height());
+  ImageChecking->setPixmap(QPixmap::fromImage(ToQImage(picture)));
+  resize(picture.Width(), picture.Height());
   ImageChecking->setGeometry(rect());
   exec();
 }
@@ -32,15 +32,15 @@ void TFormViewWork::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape && isVisible()) close();
 }
 
-void TFormViewWork::emptyPicture() { ImageChecking->setPixmap(QPixmap()); }
+void TFormViewWork::EmptyPicture() { ImageChecking->setPixmap(QPixmap()); }
 
 void TFormViewWork::closeEvent(QCloseEvent* event) {
-  emptyPicture();
+  EmptyPicture();
   QDialog::closeEvent(event);
 }
 
 void TFormViewWork::done(int result) {
-  emptyPicture();
+  EmptyPicture();
   QDialog::done(result);
 }
 

@@ -24,7 +24,7 @@ class TFormViewWork : public QDialog {
   void done(int result) override;
 
  private:
-  void emptyPicture();
+  void EmptyPicture();
 };
 
 }  // namespace lumena

@@ -30,8 +30,8 @@ void TGraphicButton::SetActiveAlpha(int32_t value) { activeAlpha_ = std::clamp(v
 void TGraphicButton::SetPressed(bool pressed) {
   if (pressed == pressed_) return;
   pressed_ = pressed;
-  if (pressed) showCell(Resource.AutoPressed);
-  else showCell(rect().contains(mapFromGlobal(QCursor::pos())) ? Resource.AutoEnter : Resource.AutoNormal);
+  if (pressed) ShowCell(Resource.AutoPressed);
+  else ShowCell(rect().contains(mapFromGlobal(QCursor::pos())) ? Resource.AutoEnter : Resource.AutoNormal);
   update();
 }
 
@@ -59,22 +59,22 @@ void TGraphicButton::AssignFrom(const TGraphicButton& other) {
 }
 
 bool TGraphicButton::IsOverActiveArea(QPoint point) const {
-  const Picture* picture = Resource.picture();
+  const Picture* picture = Resource.GetPicture();
   if (!rect().contains(point) || !picture) return false;
-  const int x = Resource.cellLeft(width()) + point.x();
-  const int y = Resource.cellTop(height()) + point.y();
-  if (x < 0 || y < 0 || x >= picture->width() || y >= picture->height()) return false;
-  return activeAlpha_ < 0 || picture->at(x, y).a >= activeAlpha_;
+  const int x = Resource.CellLeft(width()) + point.x();
+  const int y = Resource.CellTop(height()) + point.y();
+  if (x < 0 || y < 0 || x >= picture->Width() || y >= picture->Height()) return false;
+  return activeAlpha_ < 0 || picture->At(x, y).a >= activeAlpha_;
 }
 
-void TGraphicButton::showCell(int32_t cell) {
+void TGraphicButton::ShowCell(int32_t cell) {
   if (cell >= 0) Resource.SetIndex(cell);
 }
 
-bool TGraphicButton::needsBlending() const { return Resource.Color != kNoRecolour || transparency_ != 0; }
+bool TGraphicButton::NeedsBlending() const { return Resource.Color != kNoRecolour || transparency_ != 0; }
 
-const Picture& TGraphicButton::background() {
-  if (!background_.empty() || width() <= 0 || height() <= 0) return background_;
+const Picture& TGraphicButton::Background() {
+  if (!background_.Empty() || width() <= 0 || height() <= 0) return background_;
   QImage image(size(), QImage::Format_ARGB32);
   image.fill(Qt::black);
   if (QWidget* parent = parentWidget()) {
@@ -87,13 +87,13 @@ const Picture& TGraphicButton::background() {
       sibling->render(&image, sibling->pos() - pos());
     }
   }
-  background_ = fromQImage(image);
+  background_ = FromQImage(image);
   return background_;
 }
 
-Picture TGraphicButton::cutCurrentCell() const {
-  const Picture* picture = Resource.picture();
-  const int w = Resource.cellWidth(width()), h = Resource.cellHeight(height());
+Picture TGraphicButton::CutCurrentCell() const {
+  const Picture* picture = Resource.GetPicture();
+  const int w = Resource.CellWidth(width()), h = Resource.CellHeight(height());
   Picture cell;
   if (picture) {
     const int32_t index = !isEnabled() && Resource.AutoDisabled >= 0 ? Resource.AutoDisabled : Resource.Index;
@@ -104,7 +104,7 @@ Picture TGraphicButton::cutCurrentCell() const {
   } else {
     cell = Picture(width(), height());
     const QColor fill = palette().color(QPalette::Button);
-    for (Pixel& p : cell.pixels()) p = {static_cast<uint8_t>(fill.blue()), static_cast<uint8_t>(fill.green()),
+    for (Pixel& p : cell.Pixels()) p = {static_cast<uint8_t>(fill.blue()), static_cast<uint8_t>(fill.green()),
                                         static_cast<uint8_t>(fill.red()), 255};
   }
   if (Resource.Color != kNoRecolour) Recolour(cell, Resource.Color);
@@ -112,12 +112,12 @@ Picture TGraphicButton::cutCurrentCell() const {
 }
 
 Picture TGraphicButton::RenderOutput() {
-  return RenderOver(needsBlending() ? background() : Picture(width(), height()));
+  return RenderOver(NeedsBlending() ? Background() : Picture(width(), height()));
 }
 
 Picture TGraphicButton::RenderOver(Picture output) const {
-  const Picture cell = cutCurrentCell();
-  if (!needsBlending()) CopyOpaque(output, cell);
+  const Picture cell = CutCurrentCell();
+  if (!NeedsBlending()) CopyOpaque(output, cell);
   else BlendCell(output, cell, transparency_);
   if (OnPaint) OnPaint(output);
   return output;
@@ -125,13 +125,13 @@ Picture TGraphicButton::RenderOver(Picture output) const {
 
 void TGraphicButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawImage(0, 0, toQImage(RenderOutput()));
+  painter.drawImage(0, 0, ToQImage(RenderOutput()));
 }
 
 void TGraphicButton::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && IsOverActiveArea(event->position().toPoint())) {
     held_ = true;
-    if (!pressed_) showCell(Resource.AutoPressed);
+    if (!pressed_) ShowCell(Resource.AutoPressed);
   }
   if (OnMouseDown) OnMouseDown(event);
 }
@@ -140,9 +140,9 @@ void TGraphicButton::mouseMoveEvent(QMouseEvent* event) {
   const QPoint point = event->position().toPoint();
   const bool moved = lastMouse_ != point;
   lastMouse_ = point;
-  if (moved && Resource.picture() && rect().contains(point) && !pressed_) {
-    if (IsOverActiveArea(point)) showCell(held_ ? Resource.AutoPressed : Resource.AutoEnter);
-    else if (!held_) showCell(Resource.AutoNormal);
+  if (moved && Resource.GetPicture() && rect().contains(point) && !pressed_) {
+    if (IsOverActiveArea(point)) ShowCell(held_ ? Resource.AutoPressed : Resource.AutoEnter);
+    else if (!held_) ShowCell(Resource.AutoNormal);
   }
   if (OnMouseMove) OnMouseMove(event);
 }
@@ -154,7 +154,7 @@ void TGraphicButton::mouseReleaseEvent(QMouseEvent* event) {
   held_ = false;
   const bool over = IsOverActiveArea(point);
   if (!pressed_ && rect().contains(point))
-    showCell(Resource.AutoEnter >= 0 && over ? Resource.AutoEnter : Resource.AutoNormal);
+    ShowCell(Resource.AutoEnter >= 0 && over ? Resource.AutoEnter : Resource.AutoNormal);
   if (OnMouseUp) OnMouseUp(event);
   if (wasHeld && over && OnClick) OnClick();
 }
@@ -171,7 +171,7 @@ void TGraphicButton::enterEvent(QEnterEvent*) {
 void TGraphicButton::leaveEvent(QEvent*) {
   lastMouse_.reset();
   if (!pressed_ && Resource.AutoLeave >= 0) {
-    showCell(Resource.AutoLeave);
+    ShowCell(Resource.AutoLeave);
     repaint();
   }
   if (OnMouseLeave) OnMouseLeave();
@@ -185,7 +185,7 @@ void TGraphicButton::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
 }
 
-bool TGraphicButton::applyInterfaceParam(std::string_view name, std::string_view, std::optional<int> number) {
+bool TGraphicButton::ApplyInterfaceParam(std::string_view name, std::string_view, std::optional<int> number) {
   if (!number) return false;
   if (name == "RESLEFT") Resource.Left = *number;
   else if (name == "RESTOP") Resource.Top = *number;
@@ -194,14 +194,14 @@ bool TGraphicButton::applyInterfaceParam(std::string_view name, std::string_view
   else if (name == "ACTIVEALPHA") SetActiveAlpha(*number);
   else if (name == "TAG") Tag = *number;
   else return false;
-  Resource.changed();
+  Resource.Changed();
   return true;
 }
 
-void TGraphicButton::afterInterfaceApplied() {
+void TGraphicButton::AfterInterfaceApplied() {
   Resource.Width = width();
   Resource.Height = height();
-  Resource.changed();
+  Resource.Changed();
 }
 
 }  // namespace lumena

@@ -49,10 +49,10 @@ class TGraphicButton : public QWidget, public InterfaceParamTarget {
   // Draws the current cell over a given background of the button's size.
   Picture RenderOver(Picture background) const;
   // What lies beneath is captured again at the next drawing.
-  void InvalidateBackground() { background_.clear(); }
+  void InvalidateBackground() { background_.Clear(); }
 
-  bool applyInterfaceParam(std::string_view upperName, std::string_view value, std::optional<int> number) override;
-  void afterInterfaceApplied() override;
+  bool ApplyInterfaceParam(std::string_view upperName, std::string_view value, std::optional<int> number) override;
+  void AfterInterfaceApplied() override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -67,12 +67,12 @@ class TGraphicButton : public QWidget, public InterfaceParamTarget {
   void changeEvent(QEvent* event) override;
 
   // Shows a cell; -1 leaves the cell as it is.
-  void showCell(int32_t cell);
-  bool needsBlending() const;
-  const Picture& background();
+  void ShowCell(int32_t cell);
+  bool NeedsBlending() const;
+  const Picture& Background();
   // The cell picture as it is drawn (recoloured when asked).
-  Picture cutCurrentCell() const;
-  bool held() const { return held_; }
+  Picture CutCurrentCell() const;
+  bool Held() const { return held_; }
 
  private:
   int32_t transparency_ = 1;

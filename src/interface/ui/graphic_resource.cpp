@@ -5,10 +5,10 @@
 namespace lumena {
 
 TGraphicResource::TGraphicResource(std::function<void()> onChange) : onChange_(std::move(onChange)) {
-  TPictureChangeNotifier::instance().add(this);
+  TPictureChangeNotifier::Instance().Add(this);
 }
 
-TGraphicResource::~TGraphicResource() { TPictureChangeNotifier::instance().remove(this); }
+TGraphicResource::~TGraphicResource() { TPictureChangeNotifier::Instance().Remove(this); }
 
 void TGraphicResource::AssignFrom(const TGraphicResource& other) {
   image_ = other.image_;
@@ -25,11 +25,11 @@ void TGraphicResource::AssignFrom(const TGraphicResource& other) {
   AutoLeave = other.AutoLeave;
   AutoDisabled = other.AutoDisabled;
   Color = other.Color;
-  changed();
+  Changed();
 }
 
-const Picture* TGraphicResource::picture() const {
-  return image_ && !image_->picture().empty() ? &image_->picture() : nullptr;
+const Picture* TGraphicResource::GetPicture() const {
+  return image_ && !image_->GetPicture().Empty() ? &image_->GetPicture() : nullptr;
 }
 
 void TGraphicResource::SetCells(int32_t left, int32_t top, int32_t width, int32_t height, int32_t rows, int32_t cols) {
@@ -39,7 +39,7 @@ void TGraphicResource::SetCells(int32_t left, int32_t top, int32_t width, int32_
   Height = height;
   Rows = rows;
   Cols = cols;
-  changed();
+  Changed();
 }
 
 }  // namespace lumena

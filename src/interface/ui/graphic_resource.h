@@ -24,9 +24,9 @@ class TGraphicResource {
   void AssignFrom(const TGraphicResource& other);
 
   TPictureControl* Image() const { return image_; }
-  void SetImage(TPictureControl* image) { set(image_, image); }
+  void SetImage(TPictureControl* image) { Set(image_, image); }
   // The picture, or nothing when there is no control or it is empty.
-  const Picture* picture() const;
+  const Picture* GetPicture() const;
 
   int32_t Left = 0, Top = 0, Width = 0, Height = 0, Rows = 1, Cols = 2, Index = 0;
   int32_t AutoNormal = 0, AutoPressed = 1, AutoEnter = -1, AutoLeave = -1;
@@ -34,28 +34,28 @@ class TGraphicResource {
   int32_t AutoDisabled = -1;
   uint32_t Color = kNoRecolour;
 
-  void SetIndex(int32_t index) { set(Index, index); }
-  void SetColor(uint32_t colour) { set(Color, colour); }
+  void SetIndex(int32_t index) { Set(Index, index); }
+  void SetColor(uint32_t colour) { Set(Color, colour); }
   // Sets the grid at once and redraws.
   void SetCells(int32_t left, int32_t top, int32_t width, int32_t height, int32_t rows, int32_t cols);
 
   // The cell's corner in the picture for the current index.
-  int32_t cellLeft(int buttonWidth) const { return Left + (Index % std::max(Cols, 1)) * cellWidth(buttonWidth); }
-  int32_t cellTop(int buttonHeight) const { return Top + (Index / std::max(Cols, 1)) * cellHeight(buttonHeight); }
-  int32_t cellWidth(int buttonWidth) const { return Width != 0 ? Width : buttonWidth; }
-  int32_t cellHeight(int buttonHeight) const { return Height != 0 ? Height : buttonHeight; }
+  int32_t CellLeft(int buttonWidth) const { return Left + (Index % std::max(Cols, 1)) * CellWidth(buttonWidth); }
+  int32_t CellTop(int buttonHeight) const { return Top + (Index / std::max(Cols, 1)) * CellHeight(buttonHeight); }
+  int32_t CellWidth(int buttonWidth) const { return Width != 0 ? Width : buttonWidth; }
+  int32_t CellHeight(int buttonHeight) const { return Height != 0 ? Height : buttonHeight; }
 
   // Tells the owner to redraw.
-  void changed() const {
+  void Changed() const {
     if (onChange_) onChange_();
   }
 
  private:
   template <typename T>
-  void set(T& field, T value) {
+  void Set(T& field, T value) {
     if (field == value) return;
     field = value;
-    changed();
+    Changed();
   }
   std::function<void()> onChange_;
   TPictureControl* image_ = nullptr;

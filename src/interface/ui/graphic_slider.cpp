@@ -43,12 +43,12 @@ void TGraphicSlider::SetSlideButton(TGraphicButton* thumb) {
   update();
 }
 
-SliderTrack TGraphicSlider::track() const {
-  return {vertical() ? ResImageTop : ResImageLeft, vertical() ? Resource.Height : Resource.Width,
+SliderTrack TGraphicSlider::Track() const {
+  return {Vertical() ? ResImageTop : ResImageLeft, Vertical() ? Resource.Height : Resource.Width,
           BeginOffset, EndOffset, min_, max_, Reversed};
 }
 
-QRect TGraphicSlider::thumbRect() const {
+QRect TGraphicSlider::ThumbRect() const {
   return slideButton_ ? QRect(SlideBtnLeft, SlideBtnTop, slideButton_->width(), slideButton_->height()) : QRect();
 }
 
@@ -72,14 +72,14 @@ void TGraphicSlider::AssignFrom(const TGraphicButton& other) {
   update();
 }
 
-void TGraphicSlider::drawThumb(Picture& output) {
+void TGraphicSlider::DrawThumb(Picture& output) {
   TGraphicButton* thumb = slideButton_;
-  if (!thumb || !thumb->Resource.picture() || !SlideBtnVisible) return;
-  const int thumbLength = vertical() ? thumb->height() : thumb->width();
-  const int sliderLength = vertical() ? height() : width();
+  if (!thumb || !thumb->Resource.GetPicture() || !SlideBtnVisible) return;
+  const int thumbLength = Vertical() ? thumb->height() : thumb->width();
+  const int sliderLength = Vertical() ? height() : width();
   const int corner = ThumbCorner(ValuePix(), dragging_ ? grabOffset_ : std::nullopt, thumbLength, sliderLength);
-  (vertical() ? SlideBtnTop : SlideBtnLeft) = corner;
-  const QRect r = thumbRect();
+  (Vertical() ? SlideBtnTop : SlideBtnLeft) = corner;
+  const QRect r = ThumbRect();
   const int32_t normal = thumb->Resource.AutoNormal < 0 ? 0 : thumb->Resource.AutoNormal;
   thumb->Resource.Index = dragging_ && thumb->Resource.AutoPressed >= 0 ? thumb->Resource.AutoPressed : normal;
   Picture under = CutCell(output, r.x(), r.y(), r.width(), r.height());
@@ -87,48 +87,48 @@ void TGraphicSlider::drawThumb(Picture& output) {
 }
 
 Picture TGraphicSlider::RenderSlider() {
-  Picture output = background();
-  if (output.empty()) output = Picture(width(), height());
+  Picture output = Background();
+  if (output.Empty()) output = Picture(width(), height());
   if (OnPaint) OnPaint(output);
-  if (const Picture* picture = Resource.picture(); picture && Transparency() <= 100) {
-    const Picture cell = CutCell(*picture, Resource.cellLeft(0), Resource.cellTop(0), Resource.Width, Resource.Height);
+  if (const Picture* picture = Resource.GetPicture(); picture && Transparency() <= 100) {
+    const Picture cell = CutCell(*picture, Resource.CellLeft(0), Resource.CellTop(0), Resource.Width, Resource.Height);
     BlendTrack(output, cell, {ResImageLeft, ResImageTop});
   }
-  drawThumb(output);
+  DrawThumb(output);
   return output;
 }
 
 void TGraphicSlider::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawImage(0, 0, toQImage(RenderSlider()));
+  painter.drawImage(0, 0, ToQImage(RenderSlider()));
 }
 
 void TGraphicSlider::mousePressEvent(QMouseEvent* event) {
   TGraphicButton::mousePressEvent(event);
   if (event->button() != Qt::LeftButton) return;
   const QPoint p = event->position().toPoint();
-  const SliderTrack t = track();
-  const QRect trackRect = vertical() ? QRect(ResImageLeft, t.start(), Resource.Width, t.usableLength())
-                                     : QRect(t.start(), ResImageTop, t.usableLength(), Resource.Height);
-  const bool onThumb = slideButton_ && thumbRect().contains(p);
+  const SliderTrack t = Track();
+  const QRect trackRect = Vertical() ? QRect(ResImageLeft, t.Start(), Resource.Width, t.UsableLength())
+                                     : QRect(t.Start(), ResImageTop, t.UsableLength(), Resource.Height);
+  const bool onThumb = slideButton_ && ThumbRect().contains(p);
   if (!onThumb && !trackRect.contains(p)) return;
   dragging_ = true;
   TSoundHint::SetSuppressed(true);
-  grabOffset_ = onThumb ? std::optional<int>(along(p) - along(thumbRect().topLeft())) : std::nullopt;
+  grabOffset_ = onThumb ? std::optional<int>(Along(p) - Along(ThumbRect().topLeft())) : std::nullopt;
   lastDrag_.reset();
-  dragTo(p);
+  DragTo(p);
   update();
 }
 
-void TGraphicSlider::dragTo(QPoint point) {
+void TGraphicSlider::DragTo(QPoint point) {
   if (lastDrag_ == point && grabOffset_) return;
   lastDrag_ = point;
-  if (const auto v = ValueAtPosition(track(), along(point)); v && *v != value_) SetValue(*v);
+  if (const auto v = ValueAtPosition(Track(), Along(point)); v && *v != value_) SetValue(*v);
 }
 
 void TGraphicSlider::mouseMoveEvent(QMouseEvent* event) {
   TGraphicButton::mouseMoveEvent(event);
-  if (dragging_) dragTo(event->position().toPoint());
+  if (dragging_) DragTo(event->position().toPoint());
 }
 
 void TGraphicSlider::mouseReleaseEvent(QMouseEvent* event) {
@@ -140,14 +140,14 @@ void TGraphicSlider::mouseReleaseEvent(QMouseEvent* event) {
   update();
 }
 
-bool TGraphicSlider::applyInterfaceParam(std::string_view name, std::string_view value, std::optional<int> number) {
+bool TGraphicSlider::ApplyInterfaceParam(std::string_view name, std::string_view value, std::optional<int> number) {
   static constexpr std::pair<std::string_view, int32_t TGraphicSlider::*> kPlaces[] = {
       {"BEGINOFFSET", &TGraphicSlider::BeginOffset},   {"ENDOFFSET", &TGraphicSlider::EndOffset},
       {"SLIDEBTNLEFT", &TGraphicSlider::SlideBtnLeft}, {"SLIDEBTNTOP", &TGraphicSlider::SlideBtnTop},
       {"RESIMAGELEFT", &TGraphicSlider::ResImageLeft}, {"RESIMAGETOP", &TGraphicSlider::ResImageTop},
   };
   if (name == "REVERSED" && !number) {
-    Reversed = iequals(value, "TRUE");
+    Reversed = Iequals(value, "TRUE");
     update();
     return true;
   }
@@ -158,7 +158,7 @@ bool TGraphicSlider::applyInterfaceParam(std::string_view name, std::string_view
       return true;
     }
   }
-  return TGraphicButton::applyInterfaceParam(name, value, number);
+  return TGraphicButton::ApplyInterfaceParam(name, value, number);
 }
 
 }  // namespace lumena

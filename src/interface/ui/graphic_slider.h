@@ -31,16 +31,16 @@ class TGraphicSlider : public TGraphicButton {
   void SetSlideButton(TGraphicButton* thumb);
   std::function<void()> OnChange;
 
-  bool vertical() const { return width() < height(); }
-  SliderTrack track() const;
-  int32_t ValuePix() const { return lumena::ValuePix(track(), value_); }
-  bool dragging() const { return dragging_; }
+  bool Vertical() const { return width() < height(); }
+  SliderTrack Track() const;
+  int32_t ValuePix() const { return lumena::ValuePix(Track(), value_); }
+  bool Dragging() const { return dragging_; }
 
   void AssignFrom(const TGraphicButton& other) override;
   Picture RenderSlider();
 
-  bool applyInterfaceParam(std::string_view upperName, std::string_view value, std::optional<int> number) override;
-  void afterInterfaceApplied() override {}
+  bool ApplyInterfaceParam(std::string_view upperName, std::string_view value, std::optional<int> number) override;
+  void AfterInterfaceApplied() override {}
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -49,10 +49,10 @@ class TGraphicSlider : public TGraphicButton {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  int along(QPoint p) const { return vertical() ? p.y() : p.x(); }
-  QRect thumbRect() const;
-  void drawThumb(Picture& output);
-  void dragTo(QPoint point);
+  int Along(QPoint p) const { return Vertical() ? p.y() : p.x(); }
+  QRect ThumbRect() const;
+  void DrawThumb(Picture& output);
+  void DragTo(QPoint point);
 
   int32_t min_ = 0, max_ = 100, value_ = 0;
   TGraphicButton* slideButton_ = nullptr;

@@ -11,11 +11,11 @@ namespace lumena {
 
 namespace {
 
-QString nameOf(const ControlLayout& c) {
+QString NameOf(const ControlLayout& c) {
   return QString::fromLatin1(c.name.data(), static_cast<qsizetype>(c.name.size()));
 }
 
-void setUpButton(TGraphicButton* button, const ControlLayout& c, const PictureResolver& pictures) {
+void SetUpButton(TGraphicButton* button, const ControlLayout& c, const PictureResolver& pictures) {
   const CellGrid& g = c.cells;
   button->Resource.SetImage(c.pictureKey.empty() ? nullptr : pictures(c.pictureKey));
   button->Resource.SetCells(g.left, g.top, g.width, g.height, g.rows, g.cols);
@@ -26,19 +26,19 @@ void setUpButton(TGraphicButton* button, const ControlLayout& c, const PictureRe
   button->Resource.AutoDisabled = g.cols >= 4 ? 3 : -1;
 }
 
-QWidget* makeControl(QWidget* parent, const ControlLayout& c, const PictureResolver& pictures) {
+QWidget* MakeControl(QWidget* parent, const ControlLayout& c, const PictureResolver& pictures) {
   switch (c.kind) {
-    case ControlKind::CaptionBar: return new TCaptionBar(parent, nameOf(c));
+    case ControlKind::CaptionBar: return new TCaptionBar(parent, NameOf(c));
     case ControlKind::Label: return new QLabel(parent);
-    case ControlKind::Picture: return new TPictureControl(parent, nameOf(c));
+    case ControlKind::Picture: return new TPictureControl(parent, NameOf(c));
     case ControlKind::GraphicButton: {
-      auto* button = new TGraphicButton(parent, nameOf(c));
-      setUpButton(button, c, pictures);
+      auto* button = new TGraphicButton(parent, NameOf(c));
+      SetUpButton(button, c, pictures);
       return button;
     }
     case ControlKind::GraphicSlider: {
-      auto* slider = new TGraphicSlider(parent, nameOf(c));
-      setUpButton(slider, c, pictures);
+      auto* slider = new TGraphicSlider(parent, NameOf(c));
+      SetUpButton(slider, c, pictures);
       return slider;
     }
   }
@@ -51,8 +51,8 @@ void BuildLayoutControls(QWidget* window, const WindowLayout& layout, const Pict
   QWidget* captionBar = nullptr;
   for (const ControlLayout& c : layout.controls) {
     QWidget* parent = c.onCaptionBar && captionBar ? captionBar : window;
-    QWidget* control = makeControl(parent, c, pictures);
-    control->setObjectName(nameOf(c));
+    QWidget* control = MakeControl(parent, c, pictures);
+    control->setObjectName(NameOf(c));
     control->setGeometry(c.left, c.top, c.width, c.height);
     if (c.kind == ControlKind::CaptionBar) captionBar = control;
   }

@@ -13,39 +13,39 @@ TPictureControl::TPictureControl(QWidget* parent, const QString& name) : QWidget
   hide();
 }
 
-TPictureControl::~TPictureControl() { TPictureChangeNotifier::instance().controlDestroyed(this); }
+TPictureControl::~TPictureControl() { TPictureChangeNotifier::Instance().ControlDestroyed(this); }
 
-void TPictureControl::setPicture(Picture picture) {
+void TPictureControl::SetPicture(Picture picture) {
   picture_ = std::move(picture);
-  TPictureChangeNotifier::instance().pictureChanged(this);
+  TPictureChangeNotifier::Instance().PictureChanged(this);
   update();
 }
 
-void TPictureControl::clearPicture() {
-  if (picture_.empty()) return;
-  setPicture(Picture());
+void TPictureControl::ClearPicture() {
+  if (picture_.Empty()) return;
+  SetPicture(Picture());
 }
 
 void TPictureControl::paintEvent(QPaintEvent*) {
-  if (picture_.empty()) return;
-  QPainter(this).drawImage(0, 0, toQImage(picture_));
+  if (picture_.Empty()) return;
+  QPainter(this).drawImage(0, 0, ToQImage(picture_));
 }
 
-TPictureChangeNotifier& TPictureChangeNotifier::instance() {
+TPictureChangeNotifier& TPictureChangeNotifier::Instance() {
   static TPictureChangeNotifier notifier;
   return notifier;
 }
 
-void TPictureChangeNotifier::add(TGraphicResource* resource) { resources_.push_back(resource); }
+void TPictureChangeNotifier::Add(TGraphicResource* resource) { resources_.push_back(resource); }
 
-void TPictureChangeNotifier::remove(TGraphicResource* resource) { std::erase(resources_, resource); }
+void TPictureChangeNotifier::Remove(TGraphicResource* resource) { std::erase(resources_, resource); }
 
-void TPictureChangeNotifier::pictureChanged(const TPictureControl* control) {
+void TPictureChangeNotifier::PictureChanged(const TPictureControl* control) {
   for (TGraphicResource* r : resources_)
-    if (r->Image() == control) r->changed();
+    if (r->Image() == control) r->Changed();
 }
 
-void TPictureChangeNotifier::controlDestroyed(const TPictureControl* control) {
+void TPictureChangeNotifier::ControlDestroyed(const TPictureControl* control) {
   for (TGraphicResource* r : resources_)
     if (r->Image() == control) r->SetImage(nullptr);
 }

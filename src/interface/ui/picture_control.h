@@ -15,9 +15,9 @@ class TPictureControl : public QWidget {
   explicit TPictureControl(QWidget* parent = nullptr, const QString& name = {});
   ~TPictureControl() override;
 
-  const Picture& picture() const { return picture_; }
-  void setPicture(Picture picture);
-  void clearPicture();
+  const Picture& GetPicture() const { return picture_; }
+  void SetPicture(Picture picture);
+  void ClearPicture();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -32,12 +32,12 @@ class TGraphicResource;
 // its picture changes.
 class TPictureChangeNotifier {
  public:
-  static TPictureChangeNotifier& instance();
-  void add(TGraphicResource* resource);
-  void remove(TGraphicResource* resource);
-  void pictureChanged(const TPictureControl* control);
+  static TPictureChangeNotifier& Instance();
+  void Add(TGraphicResource* resource);
+  void Remove(TGraphicResource* resource);
+  void PictureChanged(const TPictureControl* control);
   // The control is going away: its resources lose their picture.
-  void controlDestroyed(const TPictureControl* control);
+  void ControlDestroyed(const TPictureControl* control);
 
  private:
   std::vector<TGraphicResource*> resources_;

@@ -20,29 +20,29 @@ namespace lumena {
 
 namespace {
 
-QPointer<TSkinnedForm>& mainForm() {
+QPointer<TSkinnedForm>& MainFormSlot() {
   static QPointer<TSkinnedForm> form;
   return form;
 }
 
-void showLoadError(const std::string& message) { ShowErrorBox(message); }
+void ShowLoadError(const std::string& message) { ShowErrorBox(message); }
 
 // Help, tips and the message window stay usable during a modal run.
-bool staysEnabledDuringModalRuns(const QWidget* w) {
+bool StaysEnabledDuringModalRuns(const QWidget* w) {
   const QString name = w->objectName();
   return name == "FormHelp" || name == "FormTips" || name == "FormMessage";
 }
 
 // Counts the requests to quit the application; a modal run ends when one
 // arrives while it runs.
-int& quitRequests() {
+int& QuitRequests() {
   static int count = 0;
   return count;
 }
 
 // The windows a modal run may disable: the top-level windows and the skinned
 // windows embedded in the backdrop (the main window).
-QList<QWidget*> modalRunCandidates() {
+QList<QWidget*> ModalRunCandidates() {
   QList<QWidget*> windows = QApplication::topLevelWidgets();
   for (QWidget* w : QApplication::allWidgets())
     if (!w->isWindow() && qobject_cast<TSkinnedForm*>(w)) windows.append(w);
@@ -50,7 +50,7 @@ QList<QWidget*> modalRunCandidates() {
 }
 
 // Across windows too, unlike QWidget::isAncestorOf.
-bool isParentChainOf(const QWidget* w, const QWidget* child) {
+bool IsParentChainOf(const QWidget* w, const QWidget* child) {
   for (const QWidget* p = child->parentWidget(); p; p = p->parentWidget())
     if (p == w) return true;
   return false;
@@ -58,10 +58,10 @@ bool isParentChainOf(const QWidget* w, const QWidget* child) {
 
 // Qt disables every child of a disabled widget, child windows included, so a
 // window that is the parent of one that must keep taking input is left alone.
-bool parentsWindowThatStaysUsable(const QWidget* w, const QWidget* modal, const QList<QWidget*>& windows) {
-  if (isParentChainOf(w, modal)) return true;
+bool ParentsWindowThatStaysUsable(const QWidget* w, const QWidget* modal, const QList<QWidget*>& windows) {
+  if (IsParentChainOf(w, modal)) return true;
   for (const QWidget* other : windows)
-    if (staysEnabledDuringModalRuns(other) && isParentChainOf(w, other)) return true;
+    if (StaysEnabledDuringModalRuns(other) && IsParentChainOf(w, other)) return true;
   return false;
 }
 
@@ -75,7 +75,7 @@ WindowServices& Services() {
 void SetWindowRegionFromPicture(QWidget* window, const Picture& picture, uint32_t keyColour) {
   QRegion region;
   for (const Rect& r : RegionRectsFromPicture(picture, keyColour))
-    region += QRect(r.left, r.top, static_cast<int>(r.width()), static_cast<int>(r.height()));
+    region += QRect(r.left, r.top, static_cast<int>(r.Width()), static_cast<int>(r.Height()));
   window->setMask(region);
 }
 
@@ -89,11 +89,11 @@ TSkinnedForm::TSkinnedForm(const QString& componentName, QWidget* parent, Kind k
 
 TSkinnedForm::~TSkinnedForm() {
   qApp->removeEventFilter(this);
-  if (mainForm() == this) mainForm() = nullptr;
+  if (MainFormSlot() == this) MainFormSlot() = nullptr;
 }
 
-TSkinnedForm* TSkinnedForm::MainForm() { return mainForm(); }
-void TSkinnedForm::SetMainForm(TSkinnedForm* form) { mainForm() = form; }
+TSkinnedForm* TSkinnedForm::MainForm() { return MainFormSlot(); }
+void TSkinnedForm::SetMainForm(TSkinnedForm* form) { MainFormSlot() = form; }
 
 TPictureControl* TSkinnedForm::ImageButtons() const {
   for (TPictureControl* control : findChildren<TPictureControl*>())
@@ -105,46 +105,46 @@ TCaptionBar* TSkinnedForm::CaptionBar() const { return findChild<TCaptionBar*>()
 
 bool TSkinnedForm::LoadSkin(std::string_view key, std::string_view defaultFile) {
   Picture skin;
-  if (!LoadSkinPicture(skin, key, defaultFile, true, showLoadError) || skin.empty()) return false;
+  if (!LoadSkinPicture(skin, key, defaultFile, true, ShowLoadError) || skin.Empty()) return false;
   SkinBitmap = std::move(skin);
-  if (TCaptionBar* bar = CaptionBar()) bar->setPicture(SkinBitmap);
+  if (TCaptionBar* bar = CaptionBar()) bar->SetPicture(SkinBitmap);
   SetWindowRegionFromPicture(this, SkinBitmap, kSkinKeyColour);
-  resize(SkinBitmap.width(), SkinBitmap.height());
+  resize(SkinBitmap.Width(), SkinBitmap.Height());
   for (TGraphicButton* button : findChildren<TGraphicButton*>()) button->InvalidateBackground();
   update();
   return true;
 }
 
 void TSkinnedForm::FreeSkin() {
-  if (TCaptionBar* bar = CaptionBar()) bar->setPicture(Picture());
-  SkinBitmap.clear();
+  if (TCaptionBar* bar = CaptionBar()) bar->SetPicture(Picture());
+  SkinBitmap.Clear();
 }
 
 bool TSkinnedForm::LoadButtonsPicture(std::string_view key, std::string_view defaultFile, bool fallback) {
   TPictureControl* control = ImageButtons();
   if (!control) return false;
   Picture picture;
-  const bool loaded = LoadSkinPicture(picture, key, defaultFile, fallback, showLoadError);
-  control->setPicture(std::move(picture));
+  const bool loaded = LoadSkinPicture(picture, key, defaultFile, fallback, ShowLoadError);
+  control->SetPicture(std::move(picture));
   return loaded;
 }
 
 void TSkinnedForm::FreeButtonsPicture() {
-  if (TPictureControl* control = ImageButtons()) control->clearPicture();
+  if (TPictureControl* control = ImageButtons()) control->ClearPicture();
 }
 
 int TSkinnedForm::RunModal() {
   OwnModal = true;
   modalResult_ = 0;
   runningModal_ = true;
-  const int quitsBefore = quitRequests();
+  const int quitsBefore = QuitRequests();
   show();
   // The window answers the keys of its run (Enter, Esc) without a click first.
   raise();
   activateWindow();
   while (modalResult_ == 0 && isVisible()) {
     QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    if (QCoreApplication::closingDown() || quitRequests() != quitsBefore) modalResult_ = kModalCancelled;
+    if (QCoreApplication::closingDown() || QuitRequests() != quitsBefore) modalResult_ = kModalCancelled;
     else if (modalResult_ != 0) close();
   }
   if (isVisible()) close();
@@ -152,33 +152,33 @@ int TSkinnedForm::RunModal() {
   return modalResult_;
 }
 
-void TSkinnedForm::disableOtherWindows() {
-  const QList<QWidget*> windows = modalRunCandidates();
+void TSkinnedForm::DisableOtherWindows() {
+  const QList<QWidget*> windows = ModalRunCandidates();
   for (QWidget* w : windows) {
-    if (w == this || !w->isVisible() || !w->isEnabled() || staysEnabledDuringModalRuns(w) ||
-        parentsWindowThatStaysUsable(w, this, windows))
+    if (w == this || !w->isVisible() || !w->isEnabled() || StaysEnabledDuringModalRuns(w) ||
+        ParentsWindowThatStaysUsable(w, this, windows))
       continue;
     w->setEnabled(false);
     disabled_.emplace_back(w);
   }
 }
 
-void TSkinnedForm::enableDisabledWindows() {
+void TSkinnedForm::EnableDisabledWindows() {
   for (const QPointer<QWidget>& w : disabled_)
     if (w) w->setEnabled(true);
   disabled_.clear();
 }
 
 void TSkinnedForm::paintEvent(QPaintEvent*) {
-  if (SkinBitmap.empty()) return;
-  QPainter(this).drawImage(0, 0, toQImage(SkinBitmap));
+  if (SkinBitmap.Empty()) return;
+  QPainter(this).drawImage(0, 0, ToQImage(SkinBitmap));
 }
 
 void TSkinnedForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (event->spontaneous()) return;
   FormShow();
-  if (OwnModal) disableOtherWindows();
+  if (OwnModal) DisableOtherWindows();
   for (QLabel* label : findChildren<QLabel*>())
     if (label->property("AutoSize").toBool()) label->adjustSize();
 }
@@ -187,12 +187,12 @@ void TSkinnedForm::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
   if (event->spontaneous()) return;
   FormHide();
-  if (OwnModal) enableDisabledWindows();
+  if (OwnModal) EnableDisabledWindows();
 }
 
 void TSkinnedForm::closeEvent(QCloseEvent* event) {
   bool canClose = true;
-  if (OwnModal) enableDisabledWindows();
+  if (OwnModal) EnableDisabledWindows();
   FormCloseQuery(canClose);
   if (!canClose) {
     event->ignore();
@@ -205,36 +205,36 @@ void TSkinnedForm::closeEvent(QCloseEvent* event) {
 void TSkinnedForm::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
-  if (!isNamed("FormTips") && !isNamed("FormMessage") && !isNamed("FormHelp") && Services().offerTip)
-    Services().offerTip(helpName().toStdString());
+  if (!IsNamed("FormTips") && !IsNamed("FormMessage") && !IsNamed("FormHelp") && Services().offerTip)
+    Services().offerTip(HelpName().toStdString());
   FormActivate();
 }
 
-bool TSkinnedForm::passesKeysToMain() const {
-  return this != MainForm() && !isNamed("FormMessage") && !runningModal_ && !isModal() && MainForm() &&
+bool TSkinnedForm::PassesKeysToMain() const {
+  return this != MainForm() && !IsNamed("FormMessage") && !runningModal_ && !isModal() && MainForm() &&
          MainForm()->isEnabled();
 }
 
-bool TSkinnedForm::keyDown(QKeyEvent* event) {
+bool TSkinnedForm::KeyDown(QKeyEvent* event) {
   FormKeyDown(event);
-  if (passesKeysToMain()) MainForm()->MainKeyDown(event);
+  if (PassesKeysToMain()) MainForm()->MainKeyDown(event);
   FormKeyPress(event);
   if (this == MainForm() || event->key() != Qt::Key_Escape || !isVisible()) return false;
   close();
   return true;
 }
 
-void TSkinnedForm::keyUp(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier && !isNamed("FormHelp") &&
-      !isNamed("FormMessage") && Services().showHelp)
-    Services().showHelp(helpName().toStdString());
+void TSkinnedForm::KeyUp(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier && !IsNamed("FormHelp") &&
+      !IsNamed("FormMessage") && Services().showHelp)
+    Services().showHelp(HelpName().toStdString());
   FormKeyUp(event);
-  if (passesKeysToMain()) MainForm()->MainKeyUp(event);
+  if (PassesKeysToMain()) MainForm()->MainKeyUp(event);
 }
 
 bool TSkinnedForm::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Quit && watched == qApp) {
-    ++quitRequests();
+    ++QuitRequests();
     return false;
   }
   // The window sees its controls' keys before they do; a key is looked at
@@ -246,8 +246,8 @@ bool TSkinnedForm::eventFilter(QObject* watched, QEvent* event) {
   QWidget* firstReceiver = QApplication::focusWidget();
   if (target != (firstReceiver && isAncestorOf(firstReceiver) ? firstReceiver : this)) return false;
   auto* key = static_cast<QKeyEvent*>(event);
-  if (event->type() == QEvent::KeyPress) return keyDown(key);
-  if (!key->isAutoRepeat()) keyUp(key);
+  if (event->type() == QEvent::KeyPress) return KeyDown(key);
+  if (!key->isAutoRepeat()) KeyUp(key);
   return false;
 }
 

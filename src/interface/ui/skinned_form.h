@@ -53,7 +53,7 @@ class TSkinnedForm : public QWidget {
   int RunModal();
   int ModalResult() const { return modalResult_; }
   void SetModalResult(int result) { modalResult_ = result; }
-  bool runningModal() const { return runningModal_; }
+  bool RunningModal() const { return runningModal_; }
 
   // The main window's key handling (other windows and the backdrop pass
   // their keys on).
@@ -61,7 +61,7 @@ class TSkinnedForm : public QWidget {
   virtual void MainKeyUp(QKeyEvent*) {}
 
   // The name used for the window's help page and tip.
-  virtual QString helpName() const { return objectName(); }
+  virtual QString HelpName() const { return objectName(); }
 
  protected:
   // The window's own handlers, chained by the base.
@@ -81,13 +81,13 @@ class TSkinnedForm : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  bool isNamed(const char* name) const { return objectName() == name; }
-  bool passesKeysToMain() const;
+  bool IsNamed(const char* name) const { return objectName() == name; }
+  bool PassesKeysToMain() const;
   // True when the key was used up.
-  bool keyDown(QKeyEvent* event);
-  void keyUp(QKeyEvent* event);
-  void disableOtherWindows();
-  void enableDisabledWindows();
+  bool KeyDown(QKeyEvent* event);
+  void KeyUp(QKeyEvent* event);
+  void DisableOtherWindows();
+  void EnableDisabledWindows();
 
   std::vector<QPointer<QWidget>> disabled_;
   int modalResult_ = 0;

@@ -19,7 +19,7 @@ namespace lumena {
 
 namespace {
 
-bool& suppressed() {
+bool& SuppressedSlot() {
   static bool value = false;
   return value;
 }
@@ -27,7 +27,7 @@ bool& suppressed() {
 constexpr int kMaxHintWidth = 300;
 
 // Keeps the window on the screen and off the mouse pointer.
-QPoint placeHint(QSize size, QPoint at, QRect screen, QPoint pointer) {
+QPoint PlaceHint(QSize size, QPoint at, QRect screen, QPoint pointer) {
   int x = at.x() - size.width() / 2;
   int y = at.y();
   x = std::min(x, screen.right() + 1 - size.width());
@@ -38,25 +38,25 @@ QPoint placeHint(QSize size, QPoint at, QRect screen, QPoint pointer) {
   return {std::max(x, 0), std::max(y, 0)};
 }
 
-uint32_t colourValueOf(const QColor& c) { return colorValue(c.red(), c.green(), c.blue()); }
+uint32_t ColourValueOf(const QColor& c) { return ColorValue(c.red(), c.green(), c.blue()); }
 
 }  // namespace
 
 TSoundHint::TSoundHint(QObject* parent)
     : QObject(parent),
-      MyPlayer(new QMediaPlayer(this)),
+      MyPlayer_(new QMediaPlayer(this)),
       audio_(new QAudioOutput(this)),
       window_(new TSoundHintWindow()),
       hideTimer_(new QTimer(this)),
       showTimer_(new QTimer(this)) {
-  MyPlayer->setAudioOutput(audio_);
+  MyPlayer_->setAudioOutput(audio_);
   hideTimer_->setSingleShot(true);
   showTimer_->setSingleShot(true);
   connect(hideTimer_, &QTimer::timeout, this, &TSoundHint::HideHint);
-  connect(showTimer_, &QTimer::timeout, this, &TSoundHint::showPendingHint);
+  connect(showTimer_, &QTimer::timeout, this, &TSoundHint::ShowPendingHint);
   // The music comes back when a hint sound has ended or cannot play; a sound
   // stopped for the next hint's sound leaves it off.
-  connect(MyPlayer, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
+  connect(MyPlayer_, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
     const bool over = status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia;
     if (over && SoundAfter && BgPlayer) BgPlayer->play();
   });
@@ -68,30 +68,30 @@ TSoundHint::~TSoundHint() {
   delete window_;
 }
 
-void TSoundHint::SetSuppressed(bool value) { suppressed() = value; }
-bool TSoundHint::Suppressed() { return suppressed(); }
+void TSoundHint::SetSuppressed(bool value) { SuppressedSlot() = value; }
+bool TSoundHint::Suppressed() { return SuppressedSlot(); }
 
 std::optional<QString> TSoundHint::SoundFileOf(const QString& hint) const {
   const HintParts parts = SplitHint(hint.toStdString(), Delimiter.toStdString());
   if (!parts.sound) return std::nullopt;
   const std::string stored = HintSoundPath(PathForWave.toStdString(), ProgramFolder.toStdString(), *parts.sound);
-  return QString::fromStdString(mapStoredPath("/", stored).string());
+  return QString::fromStdString(MapStoredPath("/", stored).string());
 }
 
 void TSoundHint::ShowHint(const QString& hint, QPoint at) {
-  if (suppressed() || hint.isEmpty()) return;
+  if (Suppressed() || hint.isEmpty()) return;
   const HintParts parts = SplitHint(hint.toStdString(), Delimiter.toStdString());
-  window_->showText(QString::fromStdString(parts.text), at, *this);
+  window_->ShowText(QString::fromStdString(parts.text), at, *this);
   hideTimer_->start(HidePause);
-  if (const auto file = SoundFileOf(hint); file && SoundEnabled) playSound(*file);
+  if (const auto file = SoundFileOf(hint); file && SoundEnabled) PlaySound(*file);
 }
 
-void TSoundHint::playSound(const QString& file) {
+void TSoundHint::PlaySound(const QString& file) {
   // A sound that fails must never keep the hint from showing.
-  if (MyPlayer->playbackState() == QMediaPlayer::PlayingState) MyPlayer->stop();
+  if (MyPlayer_->playbackState() == QMediaPlayer::PlayingState) MyPlayer_->stop();
   else if (BgPlayer) BgPlayer->stop();
-  MyPlayer->setSource(QUrl::fromLocalFile(file));
-  MyPlayer->play();
+  MyPlayer_->setSource(QUrl::fromLocalFile(file));
+  MyPlayer_->play();
 }
 
 void TSoundHint::HideHint() {
@@ -105,18 +105,18 @@ std::optional<int> TSoundHint::PendingHintDelay() const {
   return showTimer_->interval();
 }
 
-void TSoundHint::scheduleHint(QWidget* control) {
+void TSoundHint::ScheduleHint(QWidget* control) {
   const bool reading = window_->isVisible() || (sinceHidden_.isValid() && sinceHidden_.elapsed() < Pause);
   pending_ = control;
   showTimer_->start(reading ? ShortPause : Pause);
 }
 
-void TSoundHint::cancelHint() {
+void TSoundHint::CancelHint() {
   showTimer_->stop();
   pending_ = nullptr;
 }
 
-void TSoundHint::showPendingHint() {
+void TSoundHint::ShowPendingHint() {
   if (pending_ && pending_->isVisible()) ShowHint(pending_->toolTip(), QCursor::pos() + QPoint(0, 20));
   pending_ = nullptr;
 }
@@ -128,14 +128,14 @@ bool TSoundHint::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::ToolTip:
       return true;  // the hints keep their own delays
     case QEvent::Enter:
-      if (!widget->toolTip().isEmpty()) scheduleHint(widget);
+      if (!widget->toolTip().isEmpty()) ScheduleHint(widget);
       break;
     case QEvent::Leave:
-      if (widget == pending_) cancelHint();
+      if (widget == pending_) CancelHint();
       HideHint();
       break;
     case QEvent::MouseButtonPress:
-      cancelHint();
+      CancelHint();
       HideHint();
       break;
     default:
@@ -144,7 +144,7 @@ bool TSoundHint::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-bool TSoundHint::applyInterfaceParam(std::string_view name, std::string_view, std::optional<int> number) {
+bool TSoundHint::ApplyInterfaceParam(std::string_view name, std::string_view, std::optional<int> number) {
   if (!number) return false;
   if (name == "HINTBGCOLOR") HintBgColor = ColorFromNumber(*number);
   else if (name == "HINTTEXTCOLOR") HintTextColor = ColorFromNumber(*number);
@@ -158,7 +158,7 @@ TSoundHintWindow::TSoundHintWindow() : QWidget(nullptr, Qt::ToolTip | Qt::Framel
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void TSoundHintWindow::showText(const QString& text, QPoint at, const TSoundHint& style) {
+void TSoundHintWindow::ShowText(const QString& text, QPoint at, const TSoundHint& style) {
   text_ = text;
   font_ = style.Font;
   textColour_ = style.HintTextColor;
@@ -167,11 +167,11 @@ void TSoundHintWindow::showText(const QString& text, QPoint at, const TSoundHint
   const QSize size(static_cast<int>(Round(textRect.width() * k)), static_cast<int>(Round(textRect.height() * k)));
   QScreen* screen = QGuiApplication::screenAt(at);
   if (!screen) screen = QGuiApplication::primaryScreen();
-  const QPoint corner = placeHint(size, at, screen->geometry(), QCursor::pos());
+  const QPoint corner = PlaceHint(size, at, screen->geometry(), QCursor::pos());
   const QImage beneath = screen->grabWindow(0, corner.x(), corner.y(), size.width(), size.height()).toImage();
-  Picture picture = beneath.size() == size ? fromQImage(beneath) : Picture(size.width(), size.height());
-  PaintGlow(picture, colourValueOf(style.HintBgColor));
-  glow_ = toQImage(picture);
+  Picture picture = beneath.size() == size ? FromQImage(beneath) : Picture(size.width(), size.height());
+  PaintGlow(picture, ColourValueOf(style.HintBgColor));
+  glow_ = ToQImage(picture);
   setGeometry(QRect(corner, size));
   show();
   raise();

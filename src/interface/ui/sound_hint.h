@@ -50,22 +50,22 @@ class TSoundHint : public QObject, public InterfaceParamTarget {
   // nothing when no hint waits.
   std::optional<int> PendingHintDelay() const;
   void HideHint();
-  TSoundHintWindow* window() const { return window_; }
-  QMediaPlayer* player() const { return MyPlayer; }
+  TSoundHintWindow* Window() const { return window_; }
+  QMediaPlayer* Player() const { return MyPlayer_; }
   // The file a hint string plays, if any.
   std::optional<QString> SoundFileOf(const QString& hint) const;
 
-  bool applyInterfaceParam(std::string_view upperName, std::string_view value, std::optional<int> number) override;
+  bool ApplyInterfaceParam(std::string_view upperName, std::string_view value, std::optional<int> number) override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void playSound(const QString& file);
-  void scheduleHint(QWidget* control);
-  void cancelHint();
-  void showPendingHint();
-  QMediaPlayer* MyPlayer;
+  void PlaySound(const QString& file);
+  void ScheduleHint(QWidget* control);
+  void CancelHint();
+  void ShowPendingHint();
+  QMediaPlayer* MyPlayer_;
   QAudioOutput* audio_;
   TSoundHintWindow* window_;
   QTimer* hideTimer_;
@@ -81,8 +81,8 @@ class TSoundHintWindow : public QWidget {
  public:
   TSoundHintWindow();
   // Sizes, places and shows the window for the words at a screen point.
-  void showText(const QString& text, QPoint at, const TSoundHint& style);
-  QString text() const { return text_; }
+  void ShowText(const QString& text, QPoint at, const TSoundHint& style);
+  QString Text() const { return text_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

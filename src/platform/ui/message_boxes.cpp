@@ -10,13 +10,13 @@ namespace lumena {
 
 namespace {
 
-BoxHandler& handler() {
+BoxHandler& Handler() {
   static BoxHandler h;
   return h;
 }
 
-int show(BoxKind kind, std::string_view text) {
-  if (handler()) return handler()(kind, std::string(text));
+int Show(BoxKind kind, std::string_view text) {
+  if (Handler()) return Handler()(kind, std::string(text));
   const QString title = QApplication::applicationDisplayName();
   switch (kind) {
     case BoxKind::Error:
@@ -33,9 +33,9 @@ int show(BoxKind kind, std::string_view text) {
 
 }  // namespace
 
-void setBoxHandler(BoxHandler h) { handler() = std::move(h); }
-void ShowErrorBox(std::string_view text) { show(BoxKind::Error, text); }
-void ShowWarningBox(std::string_view text) { show(BoxKind::Warning, text); }
-int AskQuestionBox(std::string_view text) { return show(BoxKind::Question, text); }
+void SetBoxHandler(BoxHandler h) { Handler() = std::move(h); }
+void ShowErrorBox(std::string_view text) { Show(BoxKind::Error, text); }
+void ShowWarningBox(std::string_view text) { Show(BoxKind::Warning, text); }
+int AskQuestionBox(std::string_view text) { return Show(BoxKind::Question, text); }
 
 }  // namespace lumena

@@ -12,7 +12,7 @@ enum class BoxKind { Error, Warning, Question };
 // Replaces the boxes (tests, and runs without a user): the handler gets the
 // kind and the text and returns the answer (6 yes, 7 no).
 using BoxHandler = std::function<int(BoxKind, const std::string&)>;
-void setBoxHandler(BoxHandler handler);
+void SetBoxHandler(BoxHandler handler);
 
 void ShowErrorBox(std::string_view text);
 void ShowWarningBox(std::string_view text);

@@ -9,7 +9,7 @@ namespace {
 
 const QEvent::Type kFlushEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
 
-bool isOtherMouseEvent(QEvent::Type type) {
+bool IsOtherMouseEvent(QEvent::Type type) {
   return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
          type == QEvent::MouseButtonDblClick || type == QEvent::Wheel;
 }
@@ -22,7 +22,7 @@ MouseMoveFilter::MouseMoveFilter(QWidget* watched) : QObject(watched), watched_(
 
 MouseMoveFilter::~MouseMoveFilter() = default;
 
-void MouseMoveFilter::dropPending() {
+void MouseMoveFilter::DropPending() {
   if (pending_) ++dropped_;
   pending_.reset();
 }
@@ -30,7 +30,7 @@ void MouseMoveFilter::dropPending() {
 bool MouseMoveFilter::eventFilter(QObject* watched, QEvent* event) {
   if (watched != watched_ || delivering_) return false;
   if (event->type() == QEvent::MouseMove) {
-    dropPending();
+    DropPending();
     pending_.reset(static_cast<QMouseEvent*>(event->clone()));
     if (!flushPosted_) {
       // Posted at low priority: delivered once the queue ahead of it is done.
@@ -39,17 +39,17 @@ bool MouseMoveFilter::eventFilter(QObject* watched, QEvent* event) {
     }
     return true;
   }
-  if (isOtherMouseEvent(event->type())) deliverPending();
+  if (IsOtherMouseEvent(event->type())) DeliverPending();
   return false;
 }
 
 void MouseMoveFilter::customEvent(QEvent* event) {
   if (event->type() != kFlushEvent) return;
   flushPosted_ = false;
-  deliverPending();
+  DeliverPending();
 }
 
-void MouseMoveFilter::deliverPending() {
+void MouseMoveFilter::DeliverPending() {
   if (!pending_) return;
   const std::unique_ptr<QMouseEvent> move = std::move(pending_);
   delivering_ = true;
@@ -60,7 +60,7 @@ void MouseMoveFilter::deliverPending() {
 void DropQueuedMouseMessages(QWidget* window, QEvent::Type kind) {
   QCoreApplication::removePostedEvents(window, kind);
   if (kind != QEvent::MouseMove) return;
-  if (auto* filter = window->findChild<MouseMoveFilter*>(QString(), Qt::FindDirectChildrenOnly)) filter->dropPending();
+  if (auto* filter = window->findChild<MouseMoveFilter*>(QString(), Qt::FindDirectChildrenOnly)) filter->DropPending();
 }
 
 }  // namespace lumena

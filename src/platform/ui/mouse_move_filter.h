@@ -22,16 +22,16 @@ class MouseMoveFilter : public QObject {
   ~MouseMoveFilter() override;
 
   // Forgets the held move without delivering it.
-  void dropPending();
+  void DropPending();
   // Moves replaced or dropped so far.
-  int droppedMoves() const { return dropped_; }
+  int DroppedMoves() const { return dropped_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void customEvent(QEvent* event) override;
 
  private:
-  void deliverPending();
+  void DeliverPending();
 
   QWidget* watched_;
   std::unique_ptr<QMouseEvent> pending_;

@@ -17,12 +17,12 @@ struct RegisteredCursor {
   bool fromFile = false;
 };
 
-std::map<int, RegisteredCursor>& registry() {
+std::map<int, RegisteredCursor>& Registry() {
   static std::map<int, RegisteredCursor> cursors;
   return cursors;
 }
 
-Qt::CursorShape platformStandIn(int number) {
+Qt::CursorShape PlatformStandIn(int number) {
   switch (number) {
     case crHandFlat: case crHandFlatAll: return Qt::OpenHandCursor;
     case crHandGrab: case crHandGrabAll: return Qt::ClosedHandCursor;
@@ -31,9 +31,9 @@ Qt::CursorShape platformStandIn(int number) {
   }
 }
 
-std::map<std::string, QPoint> readHotSpots(const std::filesystem::path& folder) {
+std::map<std::string, QPoint> ReadHotSpots(const std::filesystem::path& folder) {
   std::map<std::string, QPoint> spots;
-  const auto file = resolveStoredPath(folder, kCursorHotSpotFile);
+  const auto file = ResolveStoredPath(folder, kCursorHotSpotFile);
   if (!file) return spots;
   std::vector<uint8_t> bytes;
   try {
@@ -41,11 +41,11 @@ std::map<std::string, QPoint> readHotSpots(const std::filesystem::path& folder) 
   } catch (const std::system_error&) {
     return spots;
   }
-  for (const std::string& line : splitLines(std::string(bytes.begin(), bytes.end()))) {
-    const auto fields = splitRecordFields(line);
+  for (const std::string& line : SplitLines(std::string(bytes.begin(), bytes.end()))) {
+    const auto fields = SplitRecordFields(line);
     if (fields.size() < 3) continue;
-    const auto x = parseInt(fields[1]), y = parseInt(fields[2]);
-    if (x && y) spots[toUpper(fields[0])] = QPoint(*x, *y);
+    const auto x = ParseInt(fields[1]), y = ParseInt(fields[2]);
+    if (x && y) spots[ToUpper(fields[0])] = QPoint(*x, *y);
   }
   return spots;
 }
@@ -53,29 +53,29 @@ std::map<std::string, QPoint> readHotSpots(const std::filesystem::path& folder) 
 }  // namespace
 
 void RegisterCursors(const std::filesystem::path& programFolder) {
-  const auto folder = resolveStoredPath(programFolder, kCursorFolder);
-  const auto spots = folder ? readHotSpots(*folder) : std::map<std::string, QPoint>{};
+  const auto folder = ResolveStoredPath(programFolder, kCursorFolder);
+  const auto spots = folder ? ReadHotSpots(*folder) : std::map<std::string, QPoint>{};
   for (const CursorName& c : kCursorNames) {
-    RegisteredCursor registered{QCursor(platformStandIn(c.number)), false};
-    const auto file = folder ? resolveStoredPath(*folder, std::string(c.name) + ".png") : std::nullopt;
+    RegisteredCursor registered{QCursor(PlatformStandIn(c.number)), false};
+    const auto file = folder ? ResolveStoredPath(*folder, std::string(c.name) + ".png") : std::nullopt;
     QPixmap pixmap;
     if (file && pixmap.load(QString::fromStdString(file->string()))) {
       const auto spot = spots.find(std::string(c.name));
       const QPoint hot = spot != spots.end() ? spot->second : QPoint(0, 0);
       registered = {QCursor(pixmap, hot.x(), hot.y()), true};
     }
-    registry()[c.number] = registered;
+    Registry()[c.number] = registered;
   }
 }
 
 QCursor CursorFor(int number) {
-  const auto it = registry().find(number);
-  return it != registry().end() ? it->second.cursor : QCursor(Qt::ArrowCursor);
+  const auto it = Registry().find(number);
+  return it != Registry().end() ? it->second.cursor : QCursor(Qt::ArrowCursor);
 }
 
 bool CursorLoadedFromFile(int number) {
-  const auto it = registry().find(number);
-  return it != registry().end() && it->second.fromFile;
+  const auto it = Registry().find(number);
+  return it != Registry().end() && it->second.fromFile;
 }
 
 }  // namespace lumena

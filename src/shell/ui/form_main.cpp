@@ -17,12 +17,12 @@ namespace lumena {
 namespace {
 
 // The main window's button pictures load once, when it is made.
-TPictureControl* loadedPictureControl(QWidget* owner, const char* name, std::string_view key,
+TPictureControl* LoadedPictureControl(QWidget* owner, const char* name, std::string_view key,
                                       std::string_view defaultFile) {
   auto* control = new TPictureControl(owner, name);
   Picture picture;
   LoadSkinPicture(picture, key, defaultFile, true, [](const std::string& m) { ShowErrorBox(m); });
-  control->setPicture(std::move(picture));
+  control->SetPicture(std::move(picture));
   return control;
 }
 
@@ -30,9 +30,9 @@ TPictureControl* loadedPictureControl(QWidget* owner, const char* name, std::str
 
 TFormMain::TFormMain(QWidget* backdrop)
     : TSkinnedForm("FormMain", backdrop, Kind::Embedded),
-      ImageSystemButtons(loadedPictureControl(this, "ImageSystemButtons", kSystemButtonsKey, kSystemButtonsDefault)),
+      ImageSystemButtons(LoadedPictureControl(this, "ImageSystemButtons", kSystemButtonsKey, kSystemButtonsDefault)),
       ImageMainFormButtons(
-          loadedPictureControl(this, "ImageMainFormButtons", kMainFormButtonsKey, kMainFormButtonsDefault)),
+          LoadedPictureControl(this, "ImageMainFormButtons", kMainFormButtonsKey, kMainFormButtonsDefault)),
       SoundHint(new TSoundHint(this)) {
   SoundHint->setObjectName("SoundHint");
   SoundHint->HintBgColor = QColor(255, 255, 0);
@@ -53,18 +53,18 @@ TFormMain::TFormMain(QWidget* backdrop)
   ApplyInterfaceInfo(this);
   const QString title = ToQString(GetTermin("ProductName", "Lumena"));
   setWindowTitle(title);
-  CaptionBar()->setCaption(title);
-  placeOnBackdrop();
+  CaptionBar()->SetCaption(title);
+  PlaceOnBackdrop();
 }
 
-void TFormMain::placeOnBackdrop() {
+void TFormMain::PlaceOnBackdrop() {
   if (QWidget* backdrop = parentWidget())
     move((backdrop->width() - width()) / 2, (backdrop->height() - height()) / 2);
 }
 
 void TFormMain::FormShow() {
   LoadSkin("FormMain.Skin", kMainWindowLayout.skinDefault);
-  placeOnBackdrop();
+  PlaceOnBackdrop();
 }
 
 void TFormMain::ButtonExitClick() {

@@ -35,7 +35,7 @@ class TFormMain : public TSkinnedForm {
   void FormCloseQuery(bool& canClose) override;
 
  private:
-  void placeOnBackdrop();
+  void PlaceOnBackdrop();
 };
 
 }  // namespace lumena

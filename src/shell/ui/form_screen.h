@@ -20,9 +20,9 @@ class TFormScreen : public QWidget {
   QLabel* IntroImage;
   QTimer* IntroTimer;
 
-  bool introSkipped() const { return introSkipped_; }
-  void clearIntroSkip() { introSkipped_ = false; }
-  void setIntroSkip() { introSkipped_ = true; }
+  bool IntroSkipped() const { return introSkipped_; }
+  void ClearIntroSkip() { introSkipped_ = false; }
+  void SetIntroSkip() { introSkipped_ = true; }
 
   // What a click on the backdrop does (the intro routes it); empty: nothing.
   std::function<void()> clickHandler;

@@ -13,24 +13,24 @@ namespace lumena {
 
 namespace {
 
-void playVideo(TFormScreen& screen, const IntroEntry& entry) {
+void PlayVideo(TFormScreen& screen, const IntroEntry& entry) {
   TLogoForm logo(QString::fromStdString(entry.file.string()), entry.width, entry.height);
-  screen.clickHandler = [&logo] { logo.stop(); };
-  if (logo.playToEnd()) screen.setIntroSkip();
+  screen.clickHandler = [&logo] { logo.Stop(); };
+  if (logo.PlayToEnd()) screen.SetIntroSkip();
   screen.clickHandler = nullptr;
 }
 
-void showPicture(TFormScreen& screen, const IntroEntry& entry) {
+void ShowPicture(TFormScreen& screen, const IntroEntry& entry) {
   Picture picture;
-  if (LoadPictureThroughLibrary(picture, entry.file) == 1 && !picture.empty()) {
+  if (LoadPictureThroughLibrary(picture, entry.file) == 1 && !picture.Empty()) {
     screen.clickHandler = [&screen] { screen.ImageClick(); };
-    const QPixmap pixmap = QPixmap::fromImage(toQImage(picture));
+    const QPixmap pixmap = QPixmap::fromImage(ToQImage(picture));
     screen.IntroImage->setPixmap(pixmap);
     screen.IntroImage->setGeometry((screen.width() - pixmap.width()) / 2, (screen.height() - pixmap.height()) / 2,
                                    pixmap.width(), pixmap.height());
     screen.IntroImage->show();
     screen.IntroTimer->start(entry.milliseconds);
-    while (screen.IntroTimer->isActive() && !screen.introSkipped())
+    while (screen.IntroTimer->isActive() && !screen.IntroSkipped())
       QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     screen.clickHandler = nullptr;
   }
@@ -43,11 +43,11 @@ void showPicture(TFormScreen& screen, const IntroEntry& entry) {
 }  // namespace
 
 void PlayIntro(TFormScreen& screen, const std::vector<IntroEntry>& entries) {
-  screen.clearIntroSkip();
+  screen.ClearIntroSkip();
   for (const IntroEntry& entry : entries) {
-    if (screen.introSkipped()) break;
-    if (entry.kind == IntroEntry::Kind::Video) playVideo(screen, entry);
-    else showPicture(screen, entry);
+    if (screen.IntroSkipped()) break;
+    if (entry.kind == IntroEntry::Kind::Video) PlayVideo(screen, entry);
+    else ShowPicture(screen, entry);
   }
 }
 

@@ -12,47 +12,47 @@
 namespace lumena {
 
 TLogoForm::TLogoForm(const QString& file, int width, int height)
-    : VideoBegin(new QMediaPlayer(this)), display_(new QVideoWidget(this)), file_(file), size_(width, height) {
+    : VideoBegin_(new QMediaPlayer(this)), display_(new QVideoWidget(this)), file_(file), size_(width, height) {
   setObjectName("LogoForm");
   MakeBlackAndBorderless(this);
   setGeometry(QGuiApplication::primaryScreen()->geometry());
   display_->setAttribute(Qt::WA_TransparentForMouseEvents);
-  VideoBegin->setVideoOutput(display_);
-  connect(VideoBegin, &QMediaPlayer::playbackStateChanged, this, [this](QMediaPlayer::PlaybackState state) {
-    if (state == QMediaPlayer::StoppedState) emit finished();
+  VideoBegin_->setVideoOutput(display_);
+  connect(VideoBegin_, &QMediaPlayer::playbackStateChanged, this, [this](QMediaPlayer::PlaybackState state) {
+    if (state == QMediaPlayer::StoppedState) emit Finished();
   });
-  connect(VideoBegin, &QMediaPlayer::errorOccurred, this, &TLogoForm::finished);
+  connect(VideoBegin_, &QMediaPlayer::errorOccurred, this, &TLogoForm::Finished);
 }
 
-TLogoForm::~TLogoForm() { VideoBegin->stop(); }
+TLogoForm::~TLogoForm() { VideoBegin_->stop(); }
 
 void TLogoForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   display_->setGeometry((width() - size_.width()) / 2, (height() - size_.height()) / 2, size_.width(),
                         size_.height());
   grabMouse();
-  VideoBegin->setSource(QUrl::fromLocalFile(file_));
-  VideoBegin->play();
+  VideoBegin_->setSource(QUrl::fromLocalFile(file_));
+  VideoBegin_->play();
 }
 
-bool TLogoForm::playToEnd() {
+bool TLogoForm::PlayToEnd() {
   QEventLoop loop;
-  connect(this, &TLogoForm::finished, &loop, &QEventLoop::quit);
+  connect(this, &TLogoForm::Finished, &loop, &QEventLoop::quit);
   showFullScreen();
-  if (VideoBegin->error() == QMediaPlayer::NoError && VideoBegin->playbackState() != QMediaPlayer::StoppedState)
+  if (VideoBegin_->error() == QMediaPlayer::NoError && VideoBegin_->playbackState() != QMediaPlayer::StoppedState)
     loop.exec();
   releaseMouse();
   hide();
   return skipped_;
 }
 
-void TLogoForm::stop() {
+void TLogoForm::Stop() {
   skipped_ = true;
-  VideoBegin->stop();
-  emit finished();
+  VideoBegin_->stop();
+  emit Finished();
 }
 
-void TLogoForm::mousePressEvent(QMouseEvent*) { stop(); }
-void TLogoForm::keyPressEvent(QKeyEvent*) { stop(); }
+void TLogoForm::mousePressEvent(QMouseEvent*) { Stop(); }
+void TLogoForm::keyPressEvent(QKeyEvent*) { Stop(); }
 
 }  // namespace lumena

@@ -16,8 +16,8 @@ class TLogoForm : public QWidget {
   ~TLogoForm() override;
 
   // Plays the video to its end, or until a click or key; true when skipped.
-  bool playToEnd();
-  void stop();
+  bool PlayToEnd();
+  void Stop();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -25,10 +25,10 @@ class TLogoForm : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  signals:
-  void finished();
+  void Finished();
 
  private:
-  QMediaPlayer* VideoBegin;
+  QMediaPlayer* VideoBegin_;
   QVideoWidget* display_;
   QString file_;
   QSize size_;

@@ -35,12 +35,12 @@ namespace lumena {
 
 namespace {
 
-std::string settingsFailure(std::string_view what) {
-  return std::string(what) + std::string(ProductIdentity.settingsFileName) + ".\rProgram terminated.";
+std::string SettingsFailure(std::string_view what) {
+  return std::string(what) + std::string(kProductIdentity.settingsFileName) + ".\rProgram terminated.";
 }
 
-void showBackdrop(TFormScreen& screen) {
-  screen.setWindowTitle(QString::fromUtf8(ProductIdentity.fullName.data(), ProductIdentity.fullName.size()));
+void ShowBackdrop(TFormScreen& screen) {
+  screen.setWindowTitle(QString::fromUtf8(kProductIdentity.fullName.data(), kProductIdentity.fullName.size()));
   screen.setGeometry(QGuiApplication::primaryScreen()->geometry());
   screen.showFullScreen();
   screen.repaint();
@@ -48,16 +48,16 @@ void showBackdrop(TFormScreen& screen) {
 
 // Opens the settings file of the program folder; an error box and false when
 // it is missing or cannot be read.
-bool openSettings(RunContext& run) {
-  const auto file = resolveStoredPath(run.programFolder, ProductIdentity.settingsFileName);
+bool OpenSettings(RunContext& run) {
+  const auto file = ResolveStoredPath(run.programFolder, kProductIdentity.settingsFileName);
   if (!file) {
-    ShowErrorBox(settingsFailure("Unable to find "));
+    ShowErrorBox(SettingsFailure("Unable to find "));
     return false;
   }
   try {
     run.settings = std::make_unique<IniFile>(*file);
   } catch (const std::exception&) {
-    ShowErrorBox(settingsFailure("Unable to load "));
+    ShowErrorBox(SettingsFailure("Unable to load "));
     return false;
   }
   return true;
@@ -65,28 +65,28 @@ bool openSettings(RunContext& run) {
 
 // The desktop starts the program on the program folder it was started on,
 // unless that is the default one beside the program.
-std::vector<std::string> programFolderArguments(const fs::path& chosen, const fs::path& programPath) {
+std::vector<std::string> ProgramFolderArguments(const fs::path& chosen, const fs::path& programPath) {
   if (chosen == programPath.parent_path() / kDefaultProgramFolderName) return {};
   return {"--program-folder", chosen.string()};
 }
 
 // A registration that cannot be recorded is told, and made again next time.
-void registerWorkFileTypesOnce(RunContext& run, const fs::path& chosenFolder) {
-  if (!fileTypesNeedRegistering(*run.settings)) return;
+void RegisterWorkFileTypesOnce(RunContext& run, const fs::path& chosenFolder) {
+  if (!FileTypesNeedRegistering(*run.settings)) return;
   const auto types = WorkFileTypes(*run.settings);
-  const DesktopEntry entry{"lumena.desktop", std::string(ProductIdentity.fullName), run.programPath,
-                           programFolderArguments(chosenFolder, run.programPath)};
-  if (!registerFileTypes(xdgDataHome(), entry, types)) return;
-  run.settings->writeString("TYPES REGISTRATION", "LMTypeRegistered", "YES");
+  const DesktopEntry entry{"lumena.desktop", std::string(kProductIdentity.fullName), run.programPath,
+                           ProgramFolderArguments(chosenFolder, run.programPath)};
+  if (!RegisterFileTypes(XdgDataHome(), entry, types)) return;
+  run.settings->WriteString("TYPES REGISTRATION", "LMTypeRegistered", "YES");
   try {
-    run.settings->flush();
+    run.settings->Flush();
   } catch (const std::exception& e) {
     ShowErrorBox(e.what());
   }
 }
 
 // Loads the desk geometry; false (after the error box) when the table is too large.
-bool readDeskGeometry(DeskGeometry& desk) {
+bool ReadDeskGeometry(DeskGeometry& desk) {
   if (ReadDeskGeometry(GetInterfaceInt, [](const std::string& m) { ShowWarningBox(m); }, desk)) return true;
   ShowErrorBox("Desktop size exceeds the limit.\rProgram terminated.");
   return false;
@@ -94,9 +94,9 @@ bool readDeskGeometry(DeskGeometry& desk) {
 
 // An unreadable registry file is told; the program folder then serves as
 // every data root.
-DataRoots readDataRootsOrDefaults(RunContext& run) {
+DataRoots ReadDataRootsOrDefaults(RunContext& run) {
   try {
-    return readDataRoots(*run.settings, UserRegistry(), run.programFolder);
+    return ReadDataRoots(*run.settings, UserRegistry(), run.programFolder);
   } catch (const std::exception& e) {
     ShowErrorBox(e.what());
     return DataRoots(run.programFolder, run.programFolder, run.programFolder);
@@ -105,22 +105,22 @@ DataRoots readDataRootsOrDefaults(RunContext& run) {
 
 // The start-up part of the main window's creation: settings, texts, data
 // roots and cursors.
-void prepareMainWindowState(RunContext& run, TFormScreen& screen) {
-  run.startup = readStartupSettings(*run.settings);
+void PrepareMainWindowState(RunContext& run, TFormScreen& screen) {
+  run.startup = ReadStartupSettings(*run.settings);
   InterfaceContext& ui = CurrentInterface();
   ui.Termins.clear();
-  if (const auto termins = resolveStoredPath(run.programFolder, "termins.txt"); termins && LoadTermins(*termins, ui.Termins)) {
-    const std::string title = GetTermin("ProductName", ProductIdentity.fullName);
+  if (const auto termins = ResolveStoredPath(run.programFolder, "termins.txt"); termins && LoadTermins(*termins, ui.Termins)) {
+    const std::string title = GetTermin("ProductName", kProductIdentity.fullName);
     QApplication::setApplicationDisplayName(ToQString(title));
     screen.setWindowTitle(ToQString(title));
   }
-  run.dataRoots = readDataRootsOrDefaults(run);
+  run.dataRoots = ReadDataRootsOrDefaults(run);
   RegisterCursors(run.programFolder);
 }
 
-void createWorkDesk(RunContext& run) {
+void CreateWorkDesk(RunContext& run) {
   run.desk = std::make_unique<TWorkDesk>(run.deskHost, run.geometry);
-  run.deskHost.setDesk(run.desk.get());
+  run.deskHost.SetDesk(run.desk.get());
   run.deskHost.confirm = [](std::string_view key, std::string_view appended) {
     return ShowMessageWindow(GetTermin(key, "") + std::string(appended), 0, true) == kAnswerYes;
   };
@@ -130,17 +130,17 @@ void createWorkDesk(RunContext& run) {
   };
 }
 
-void showNotice(const std::string& text) { ShowMessageWindow(text, 1, true); }
+void ShowNotice(const std::string& text) { ShowMessageWindow(text, 1, true); }
 
 // A work named on the command line; one that cannot be read is told and
 // leaves the desk as it was.
-void openCommandLineWork(RunContext& run, const std::string& file) {
+void OpenCommandLineWork(RunContext& run, const std::string& file) {
   try {
     const WorkLoadOutcome outcome = ReadWorkFile(file, *run.desk, run.deskHost, run.anchors);
     run.workPath = std::filesystem::absolute(file);
     run.workSaved = outcome.workSaved;
   } catch (const std::exception& e) {
-    showNotice(GetTermin("MessageUnableLoadWork", "Unable to load work from file") + "\r" +
+    ShowNotice(GetTermin("MessageUnableLoadWork", "Unable to load work from file") + "\r" +
                fs::path(file).filename().string());
   }
 }
@@ -150,47 +150,47 @@ void openCommandLineWork(RunContext& run, const std::string& file) {
 class WindowExitHost : public ExitHost {
  public:
   explicit WindowExitHost(RunContext& run) : run_(run) {}
-  bool workSaved() const override { return run_.workSaved; }
-  bool deskHasLayers() const override { return run_.desk && run_.desk->Count() > 0; }
+  bool WorkSaved() const override { return run_.workSaved; }
+  bool DeskHasLayers() const override { return run_.desk && run_.desk->Count() > 0; }
   // Until the load and save window offers a file name, the work goes back
   // to the file it came from, or, when it has none, to a new file in the
   // works folder, and the user is told which.
-  bool saveWork() override {
+  bool SaveWork() override {
     const bool newFile = run_.workPath.empty();
     fs::path target = run_.workPath;
     try {
-      if (newFile) target = newWorkPath();
-      SaveWork(target, *run_.desk, run_.anchors, ProductIdentity.nameWithVersion);
+      if (newFile) target = NewWorkPath();
+      lumena::SaveWork(target, *run_.desk, run_.anchors, kProductIdentity.nameWithVersion);
     } catch (const std::exception&) {
-      showNotice(GetTermin("MessageUnableSaveWork", "Unable to save work to file") + "\r" + target.filename().string());
+      ShowNotice(GetTermin("MessageUnableSaveWork", "Unable to save work to file") + "\r" + target.filename().string());
       return false;
     }
     run_.workPath = target;
     run_.workSaved = true;
     if (newFile)
-      showNotice(GetTermin("MessageWorkSavedAs", "The work was saved as") + "\r" +
+      ShowNotice(GetTermin("MessageWorkSavedAs", "The work was saved as") + "\r" +
                  run_.workPath.lexically_relative(run_.programFolder).string());
     return true;
   }
-  fs::path newWorkPath() const {
-    const fs::path folder = mapStoredPath(run_.programFolder, run_.startup.folders.saveWork);
+  fs::path NewWorkPath() const {
+    const fs::path folder = MapStoredPath(run_.programFolder, run_.startup.folders.saveWork);
     fs::create_directories(folder);
-    return UniqueWorkPath(folder, ProductIdentity.compressedWorkExtension);
+    return UniqueWorkPath(folder, kProductIdentity.compressedWorkExtension);
   }
-  int askQuestion(std::string_view key) override {
+  int AskQuestion(std::string_view key) override {
     return MessageWindow() ? ShowMessageWindow(key, 0, false) : AskQuestionBox(GetTermin(key, ""));
   }
-  void showTip(std::string_view) override {}
-  void processPendingEvents() override { QApplication::processEvents(); }
-  void openAddress(std::string_view address) override { openWithDefaultProgram(address); }
+  void ShowTip(std::string_view) override {}
+  void ProcessPendingEvents() override { QApplication::processEvents(); }
+  void OpenAddress(std::string_view address) override { OpenWithDefaultProgram(address); }
 
  private:
   RunContext& run_;
 };
 
-void flushSettings(RunContext& run) {
+void FlushSettings(RunContext& run) {
   try {
-    if (run.settings) run.settings->flush();
+    if (run.settings) run.settings->Flush();
   } catch (const std::exception& e) {
     ShowErrorBox(e.what());
   }
@@ -221,7 +221,7 @@ StartupOptions ParseCommandLine(const QStringList& arguments) {
 int RunLumena(const StartupOptions& options) {
   TFormScreen screen;
   Services().backdrop = &screen;
-  showBackdrop(screen);
+  ShowBackdrop(screen);
 
   RunContext& run = CurrentRun();
   run.Clear();
@@ -229,31 +229,31 @@ int RunLumena(const StartupOptions& options) {
   fs::path chosenFolder;
   try {
     chosenFolder = ChooseProgramFolder(options.programFolder, fs::path(run.programPath).parent_path());
-    run.programFolder = WritableProgramFolder(chosenFolder, xdgDataHome());
+    run.programFolder = WritableProgramFolder(chosenFolder, XdgDataHome());
   } catch (const std::exception& e) {
     ShowErrorBox(std::string(e.what()) + "\rProgram terminated.");
     return 1;
   }
 
   const QScreen* display = QGuiApplication::primaryScreen();
-  if (const auto failure = displayCheckMessage(display->size().width(), display->size().height(), display->depth())) {
+  if (const auto failure = DisplayCheckMessage(display->size().width(), display->size().height(), display->depth())) {
     ShowErrorBox(*failure);
     return 1;
   }
-  if (!openSettings(run)) return 1;
-  if (!options.skipIntro) PlayIntro(screen, readIntroList(*run.settings, run.programFolder));
+  if (!OpenSettings(run)) return 1;
+  if (!options.skipIntro) PlayIntro(screen, ReadIntroList(*run.settings, run.programFolder));
 
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  registerWorkFileTypesOnce(run, chosenFolder);
+  RegisterWorkFileTypesOnce(run, chosenFolder);
   CurrentInterface().AppFolder = run.programFolder;
   LoadInterfaceInfo(CurrentInterface(), *run.settings, display->size().width(), display->size().height(),
                     [](const std::string& message) { ShowWarningBox(message); });
-  if (!readDeskGeometry(run.geometry)) {
+  if (!ReadDeskGeometry(run.geometry)) {
     QApplication::restoreOverrideCursor();
     return 1;
   }
-  prepareMainWindowState(run, screen);
-  createWorkDesk(run);
+  PrepareMainWindowState(run, screen);
+  CreateWorkDesk(run);
 
   // The windows, in their order of creation.
   TFormMain mainWindow(&screen);
@@ -269,7 +269,7 @@ int RunLumena(const StartupOptions& options) {
   WindowExitHost exitHost(run);
   bool leaving = false;
   auto exitConfirmed = [&] {
-    leaving = leaving || RunExitSequence(exitHost, publisherLink(*run.settings, "AfterExitURL"));
+    leaving = leaving || RunExitSequence(exitHost, PublisherLink(*run.settings, "AfterExitURL"));
     return leaving;
   };
   // Closing the main window ends the program through the backdrop.
@@ -285,12 +285,12 @@ int RunLumena(const StartupOptions& options) {
   screen.keyUpHandler = [&mainWindow](QKeyEvent* event) {
     if (mainWindow.isEnabled()) mainWindow.MainKeyUp(event);
   };
-  if (options.workFile) openCommandLineWork(run, *options.workFile);
+  if (options.workFile) OpenCommandLineWork(run, *options.workFile);
   QApplication::restoreOverrideCursor();
   const int code = QApplication::exec();
   run.desk.reset();
   SetMessageWindow(nullptr);
-  flushSettings(run);
+  FlushSettings(run);
   CurrentInterface().Free();
   return code;
 }

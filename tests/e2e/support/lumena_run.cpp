@@ -25,7 +25,7 @@ const fs::path kStubs = fs::path(LUMENA_SOURCE_DIR) / "tests" / "stubs";
 
 // The environment of the child: ours, with a private home and the stubs
 // first on the path.
-std::vector<std::string> childEnvironment(const fs::path& home) {
+std::vector<std::string> ChildEnvironment(const fs::path& home) {
   std::vector<std::string> env;
   for (char** entry = environ; *entry; ++entry) {
     const std::string value = *entry;
@@ -45,7 +45,7 @@ std::vector<std::string> childEnvironment(const fs::path& home) {
 
 // Gives the run's home, and a copy of the X authority, to the unprivileged
 // user; the folders above it become passable.
-void handOverToUnprivileged(const fs::path& folder, const fs::path& home, std::vector<std::string>& env) {
+void HandOverToUnprivileged(const fs::path& folder, const fs::path& home, std::vector<std::string>& env) {
   fs::permissions(folder, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
   if (const char* auth = std::getenv("XAUTHORITY"); auth && fs::exists(auth)) {
     fs::copy_file(auth, home / ".Xauthority", fs::copy_options::overwrite_existing);
@@ -59,7 +59,7 @@ void handOverToUnprivileged(const fs::path& folder, const fs::path& home, std::v
   for (const fs::directory_entry& entry : fs::recursive_directory_iterator(home)) own(entry.path());
 }
 
-std::vector<char*> pointers(std::vector<std::string>& strings) {
+std::vector<char*> Pointers(std::vector<std::string>& strings) {
   std::vector<char*> result;
   for (std::string& s : strings) result.push_back(s.data());
   result.push_back(nullptr);
@@ -81,7 +81,7 @@ LumenaRun::~LumenaRun() {
   }
 }
 
-void LumenaRun::makeProgramFolderReadOnly() {
+void LumenaRun::MakeProgramFolderReadOnly() {
   const auto readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
   const auto passable = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
   for (const fs::directory_entry& entry : fs::recursive_directory_iterator(programFolder_))
@@ -89,18 +89,18 @@ void LumenaRun::makeProgramFolderReadOnly() {
   fs::permissions(programFolder_, readOnly | passable);
 }
 
-void LumenaRun::start(const std::vector<std::string>& arguments, User user) {
+void LumenaRun::Start(const std::vector<std::string>& arguments, User user) {
   std::vector<std::string> argv;
-  std::vector<std::string> env = childEnvironment(home_);
+  std::vector<std::string> env = ChildEnvironment(home_);
   if (user == User::Unprivileged && ::geteuid() == 0) {
-    handOverToUnprivileged(folder_.path(), home_, env);
+    HandOverToUnprivileged(folder_.Path(), home_, env);
     argv = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
   }
   for (std::string word : {std::string(LUMENA_BINARY_DIR "/bin/lumena"), std::string("--program-folder"),
                            programFolder_.string(), std::string("--no-intro")})
     argv.push_back(word);
   argv.insert(argv.end(), arguments.begin(), arguments.end());
-  std::vector<char*> argp = pointers(argv), envp = pointers(env);
+  std::vector<char*> argp = Pointers(argv), envp = Pointers(env);
   pid_ = ::fork();
   if (pid_ < 0) throw std::runtime_error("cannot start lumena");
   if (pid_ == 0) {
@@ -109,9 +109,9 @@ void LumenaRun::start(const std::vector<std::string>& arguments, User user) {
   }
 }
 
-bool LumenaRun::running() { return !waitForExit(0); }
+bool LumenaRun::Running() { return !WaitForExit(0); }
 
-std::optional<int> LumenaRun::waitForExit(double seconds) {
+std::optional<int> LumenaRun::WaitForExit(double seconds) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
   while (!status_ && pid_ > 0) {
     int status = 0;
@@ -125,7 +125,7 @@ std::optional<int> LumenaRun::waitForExit(double seconds) {
   return status_;
 }
 
-std::vector<std::string> LumenaRun::outsideProgramCalls(std::string_view program) const {
+std::vector<std::string> LumenaRun::OutsideProgramCalls(std::string_view program) const {
   std::ifstream in(home_ / "outside-calls.log");
   std::vector<std::string> calls;
   for (std::string line; std::getline(in, line);)

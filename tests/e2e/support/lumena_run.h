@@ -20,23 +20,23 @@ class LumenaRun {
   LumenaRun(const LumenaRun&) = delete;
   LumenaRun& operator=(const LumenaRun&) = delete;
 
-  const std::filesystem::path& programFolder() const { return programFolder_; }
-  const std::filesystem::path& home() const { return home_; }
+  const std::filesystem::path& ProgramFolder() const { return programFolder_; }
+  const std::filesystem::path& Home() const { return home_; }
 
   enum class User { Current, Unprivileged };
   // Makes the program folder copy read-only, as a system-wide install is.
-  void makeProgramFolderReadOnly();
+  void MakeProgramFolderReadOnly();
   // Starts `lumena --program-folder <copy> --no-intro ARGS...`; as root, an
   // unprivileged run goes through setpriv as user and group 65534, for whom
   // the run's home is made.
-  void start(const std::vector<std::string>& arguments = {}, User user = User::Current);
+  void Start(const std::vector<std::string>& arguments = {}, User user = User::Current);
   // The exit status once the program has ended by itself within `seconds`;
   // nothing when it is still running then.
-  std::optional<int> waitForExit(double seconds);
-  bool running();
+  std::optional<int> WaitForExit(double seconds);
+  bool Running();
   // The calls of one outside program the run made ("xdg-open https://..."),
   // one line each.
-  std::vector<std::string> outsideProgramCalls(std::string_view program) const;
+  std::vector<std::string> OutsideProgramCalls(std::string_view program) const;
 
  private:
   lumena::testing::TempFolder folder_;

@@ -23,22 +23,22 @@ class LumenaScreen {
   explicit LumenaScreen(XDisplay& x) : x_(x) {}
 
   // The black backdrop that covers the screen.
-  std::optional<ShownWindow> backdrop() const;
+  std::optional<ShownWindow> Backdrop() const;
   // The main window, embedded in the backdrop and centred on it; shown once
   // its skin is drawn there.
-  ScreenRect mainWindow() const;
-  bool mainWindowShown() const;
+  ScreenRect MainWindow() const;
+  bool MainWindowShown() const;
   // A shown top-level window of the layout's size other than the backdrop.
-  std::optional<ShownWindow> window(const WindowLayout& layout) const;
+  std::optional<ShownWindow> Window(const WindowLayout& layout) const;
   // A control's place on the screen, inside a window placed at `window`.
-  static ScreenRect control(const ScreenRect& window, const WindowLayout& layout, std::string_view name);
+  static ScreenRect Control(const ScreenRect& window, const WindowLayout& layout, std::string_view name);
 
   // True when something other than black is drawn inside `rect`.
-  bool drawn(const ScreenRect& rect) const;
+  bool Drawn(const ScreenRect& rect) const;
 
-  void clickControl(const ScreenRect& window, const WindowLayout& layout, std::string_view name);
+  void ClickControl(const ScreenRect& window, const WindowLayout& layout, std::string_view name);
   // Saves the screen as build/screenshots/e2e-<name>.png and returns it.
-  QImage screenshot(std::string_view name) const;
+  QImage Screenshot(std::string_view name) const;
 
  private:
   XDisplay& x_;

@@ -14,45 +14,45 @@ namespace lumena::e2e {
 
 class LumenaTest : public ::testing::Test {
  protected:
-  void startLumena(const std::vector<std::string>& arguments = {}, LumenaRun::User user = LumenaRun::User::Current) {
-    run.start(arguments, user);
-    ASSERT_TRUE(WaitUntil([&] { return screen.mainWindowShown(); })) << "the main window never showed";
+  void StartLumena(const std::vector<std::string>& arguments = {}, LumenaRun::User user = LumenaRun::User::Current) {
+    run_.Start(arguments, user);
+    ASSERT_TRUE(WaitUntil([&] { return screen_.MainWindowShown(); })) << "the main window never showed";
   }
 
   // The message window once it shows; an empty rectangle when it never does.
-  ScreenRect waitForMessage() {
+  ScreenRect WaitForMessage() {
     std::optional<ShownWindow> shown;
-    EXPECT_TRUE(WaitUntil([&] { return (shown = screen.window(kMessageWindowLayout)).has_value(); }))
+    EXPECT_TRUE(WaitUntil([&] { return (shown = screen_.Window(kMessageWindowLayout)).has_value(); }))
         << "the message window never showed";
     return shown ? shown->rect : ScreenRect{};
   }
 
-  bool messageGone() const { return !screen.window(kMessageWindowLayout); }
+  bool MessageGone() const { return !screen_.Window(kMessageWindowLayout); }
 
   // Types a key into the message window once it has the keyboard, as a user
   // types once the question is there.
-  void typeIntoMessage(const std::string& key) {
-    const std::optional<ShownWindow> message = screen.window(kMessageWindowLayout);
+  void TypeIntoMessage(const std::string& key) {
+    const std::optional<ShownWindow> message = screen_.Window(kMessageWindowLayout);
     ASSERT_TRUE(message) << "no message window to type into";
-    ASSERT_TRUE(WaitUntil([&] { return x.hasKeyboardFocus(message->id); })) << "the message window has no keyboard";
-    x.key(key);
+    ASSERT_TRUE(WaitUntil([&] { return x_.HasKeyboardFocus(message->id); })) << "the message window has no keyboard";
+    x_.Key(key);
   }
 
   // Clicks the main window's close button and waits for the question.
-  ScreenRect askToExit() {
-    screen.clickControl(screen.mainWindow(), kMainWindowLayout, "ButtonExit");
-    return waitForMessage();
+  ScreenRect AskToExit() {
+    screen_.ClickControl(screen_.MainWindow(), kMainWindowLayout, "ButtonExit");
+    return WaitForMessage();
   }
 
   // Leaves the program by its close button and Yes; it must end cleanly.
-  void exitByMouse() {
-    screen.clickControl(askToExit(), kMessageWindowLayout, "ButtonYes");
-    EXPECT_EQ(run.waitForExit(kStepSeconds), 0);
+  void ExitByMouse() {
+    screen_.ClickControl(AskToExit(), kMessageWindowLayout, "ButtonYes");
+    EXPECT_EQ(run_.WaitForExit(kStepSeconds), 0);
   }
 
-  XDisplay x;
-  LumenaScreen screen{x};
-  LumenaRun run;
+  XDisplay x_;
+  LumenaScreen screen_{x_};
+  LumenaRun run_;
 };
 
 }  // namespace lumena::e2e

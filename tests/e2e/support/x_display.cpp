@@ -12,7 +12,7 @@ namespace lumena::e2e {
 
 namespace {
 
-std::string windowTitle(Display* display, Window window) {
+std::string WindowTitle(Display* display, Window window) {
   char* name = nullptr;
   std::string title;
   if (XFetchName(display, window, &name) && name) title = name;
@@ -22,7 +22,7 @@ std::string windowTitle(Display* display, Window window) {
 
 // Qt maps each top-level widget as a child of the root window; nested X
 // windows of a widget are not separate windows for a user.
-std::vector<Window> rootChildren(Display* display) {
+std::vector<Window> RootChildren(Display* display) {
   Window root = 0, parent = 0;
   Window* children = nullptr;
   unsigned count = 0;
@@ -36,13 +36,13 @@ std::vector<Window> rootChildren(Display* display) {
 
 // Windows come and go while the test looks at them: a request about one that
 // has just gone fails, and the call's result says so.
-int ignoreErrors(Display*, XErrorEvent*) { return 0; }
+int IgnoreErrors(Display*, XErrorEvent*) { return 0; }
 
 }  // namespace
 
 XDisplay::XDisplay() : display_(XOpenDisplay(nullptr)) {
   if (!display_) throw std::runtime_error("cannot open the X display named by DISPLAY");
-  XSetErrorHandler(ignoreErrors);
+  XSetErrorHandler(IgnoreErrors);
   int eventBase = 0, errorBase = 0, major = 0, minor = 0;
   if (!XTestQueryExtension(display_, &eventBase, &errorBase, &major, &minor))
     throw std::runtime_error("the X server has no XTest extension");
@@ -50,47 +50,47 @@ XDisplay::XDisplay() : display_(XOpenDisplay(nullptr)) {
 
 XDisplay::~XDisplay() { XCloseDisplay(display_); }
 
-int XDisplay::screenWidth() const { return DisplayWidth(display_, DefaultScreen(display_)); }
-int XDisplay::screenHeight() const { return DisplayHeight(display_, DefaultScreen(display_)); }
+int XDisplay::ScreenWidth() const { return DisplayWidth(display_, DefaultScreen(display_)); }
+int XDisplay::ScreenHeight() const { return DisplayHeight(display_, DefaultScreen(display_)); }
 
-void XDisplay::sync() const { XSync(display_, False); }
+void XDisplay::Sync() const { XSync(display_, False); }
 
-std::vector<ShownWindow> XDisplay::shownWindows() const {
+std::vector<ShownWindow> XDisplay::ShownWindows() const {
   std::vector<ShownWindow> shown;
-  for (Window window : rootChildren(display_)) {
+  for (Window window : RootChildren(display_)) {
     XWindowAttributes attributes;
     if (!XGetWindowAttributes(display_, window, &attributes) || attributes.map_state != IsViewable) continue;
     if (attributes.c_class == InputOnly) continue;
     int x = 0, y = 0;
     Window child = 0;
     if (!XTranslateCoordinates(display_, window, DefaultRootWindow(display_), 0, 0, &x, &y, &child)) continue;
-    shown.push_back({window, windowTitle(display_, window), {x, y, attributes.width, attributes.height}});
+    shown.push_back({window, WindowTitle(display_, window), {x, y, attributes.width, attributes.height}});
   }
   return shown;
 }
 
-void XDisplay::moveTo(int x, int y) {
+void XDisplay::MoveTo(int x, int y) {
   XTestFakeMotionEvent(display_, DefaultScreen(display_), x, y, CurrentTime);
-  sync();
+  Sync();
 }
 
-void XDisplay::press(unsigned button) {
+void XDisplay::Press(unsigned button) {
   XTestFakeButtonEvent(display_, button, True, CurrentTime);
-  sync();
+  Sync();
 }
 
-void XDisplay::release(unsigned button) {
+void XDisplay::Release(unsigned button) {
   XTestFakeButtonEvent(display_, button, False, CurrentTime);
-  sync();
+  Sync();
 }
 
-void XDisplay::click(int x, int y, unsigned button) {
-  moveTo(x, y);
-  press(button);
-  release(button);
+void XDisplay::Click(int x, int y, unsigned button) {
+  MoveTo(x, y);
+  Press(button);
+  Release(button);
 }
 
-void XDisplay::key(const std::string& name, const std::vector<std::string>& modifiers) {
+void XDisplay::Key(const std::string& name, const std::vector<std::string>& modifiers) {
   auto code = [this](const std::string& keyName) {
     const KeySym sym = XStringToKeysym(keyName.c_str());
     const KeyCode keyCode = sym == NoSymbol ? 0 : XKeysymToKeycode(display_, sym);
@@ -101,10 +101,10 @@ void XDisplay::key(const std::string& name, const std::vector<std::string>& modi
   XTestFakeKeyEvent(display_, code(name), True, CurrentTime);
   XTestFakeKeyEvent(display_, code(name), False, CurrentTime);
   for (auto m = modifiers.rbegin(); m != modifiers.rend(); ++m) XTestFakeKeyEvent(display_, code(*m), False, CurrentTime);
-  sync();
+  Sync();
 }
 
-bool XDisplay::hasKeyboardFocus(XWindowId window) const {
+bool XDisplay::HasKeyboardFocus(XWindowId window) const {
   Window focus = 0;
   int revert = 0;
   XGetInputFocus(display_, &focus, &revert);
@@ -129,8 +129,8 @@ bool XDisplay::hasKeyboardFocus(XWindowId window) const {
   return false;
 }
 
-QImage XDisplay::grabScreen() const {
-  const int width = screenWidth(), height = screenHeight();
+QImage XDisplay::GrabScreen() const {
+  const int width = ScreenWidth(), height = ScreenHeight();
   XImage* image = XGetImage(display_, DefaultRootWindow(display_), 0, 0, width, height, AllPlanes, ZPixmap);
   if (!image) throw std::runtime_error("cannot read the screen");
   QImage shot(width, height, QImage::Format_RGB32);
@@ -140,13 +140,13 @@ QImage XDisplay::grabScreen() const {
   return shot;
 }
 
-void XDisplay::watchRootRequests() {
+void XDisplay::WatchRootRequests() {
   // Qt asks for iconifying with a message to the root for these masks.
   XSelectInput(display_, DefaultRootWindow(display_), StructureNotifyMask | SubstructureNotifyMask);
-  sync();
+  Sync();
 }
 
-bool XDisplay::iconifyRequested(XWindowId window) {
+bool XDisplay::IconifyRequested(XWindowId window) {
   const Atom changeState = XInternAtom(display_, "WM_CHANGE_STATE", False);
   while (XPending(display_)) {
     XEvent event;

@@ -17,8 +17,8 @@ using XWindowId = unsigned long;
 
 struct ScreenRect {
   int left = 0, top = 0, width = 0, height = 0;
-  int centreX() const { return left + width / 2; }
-  int centreY() const { return top + height / 2; }
+  int CentreX() const { return left + width / 2; }
+  int CentreY() const { return top + height / 2; }
   bool operator==(const ScreenRect&) const = default;
 };
 
@@ -35,33 +35,33 @@ class XDisplay {
   XDisplay(const XDisplay&) = delete;
   XDisplay& operator=(const XDisplay&) = delete;
 
-  int screenWidth() const;
-  int screenHeight() const;
+  int ScreenWidth() const;
+  int ScreenHeight() const;
 
   // The viewable top-level windows, bottom first.
-  std::vector<ShownWindow> shownWindows() const;
+  std::vector<ShownWindow> ShownWindows() const;
 
-  void moveTo(int x, int y);
-  void click(int x, int y, unsigned button = 1);
-  void press(unsigned button);
-  void release(unsigned button);
+  void MoveTo(int x, int y);
+  void Click(int x, int y, unsigned button = 1);
+  void Press(unsigned button);
+  void Release(unsigned button);
   // A key by its X name ("Escape", "Return", "z"), with modifier names
   // ("Control_L") held around it.
-  void key(const std::string& name, const std::vector<std::string>& modifiers = {});
+  void Key(const std::string& name, const std::vector<std::string>& modifiers = {});
 
   // True when keys typed now go to `window` (or a window inside it).
-  bool hasKeyboardFocus(XWindowId window) const;
+  bool HasKeyboardFocus(XWindowId window) const;
 
-  QImage grabScreen() const;
+  QImage GrabScreen() const;
 
   // Requests that other clients send to the root window (a window asking to
   // be iconified, for one) are reported from now on.
-  void watchRootRequests();
+  void WatchRootRequests();
   // True when, since watching began, `window` asked to be iconified.
-  bool iconifyRequested(XWindowId window);
+  bool IconifyRequested(XWindowId window);
 
  private:
-  void sync() const;
+  void Sync() const;
   _XDisplay* display_;
   std::vector<XWindowId> iconifyRequests_;
 };

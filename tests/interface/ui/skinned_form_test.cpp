@@ -18,25 +18,25 @@ namespace lumena {
 namespace {
 
 // Runs `action` once the event loop of a modal run is going.
-void whileRunning(std::function<void()> action) { QTimer::singleShot(0, qApp, std::move(action)); }
+void WhileRunning(std::function<void()> action) { QTimer::singleShot(0, qApp, std::move(action)); }
 
 class SkinnedFormTest : public ::testing::Test {
  protected:
   SkinnedFormTest() {
-    for (QWidget* w : {&a, &b, &off, &help}) w->show();
-    off.setEnabled(false);
-    help.setObjectName("FormHelp");
+    for (QWidget* w : {&a_, &b_, &off_, &help_}) w->show();
+    off_.setEnabled(false);
+    help_.setObjectName("FormHelp");
   }
-  QWidget a, b, off, help;
+  QWidget a_, b_, off_, help_;
 };
 
 TEST_F(SkinnedFormTest, RunModalReEnablesExactlyWhatItDisabled) {
   TSkinnedForm modal("FormSetup");
   bool checked = false;
-  whileRunning([&] {
-    EXPECT_FALSE(a.isEnabled());
-    EXPECT_FALSE(b.isEnabled());
-    EXPECT_TRUE(help.isEnabled()) << "help stays usable";
+  WhileRunning([&] {
+    EXPECT_FALSE(a_.isEnabled());
+    EXPECT_FALSE(b_.isEnabled());
+    EXPECT_TRUE(help_.isEnabled()) << "help stays usable";
     EXPECT_EQ(modal.DisabledWindows().size(), 2u);
     checked = true;
     modal.SetModalResult(1);
@@ -44,27 +44,27 @@ TEST_F(SkinnedFormTest, RunModalReEnablesExactlyWhatItDisabled) {
   EXPECT_EQ(modal.RunModal(), 1);
   EXPECT_TRUE(checked);
   EXPECT_FALSE(modal.isVisible());
-  EXPECT_TRUE(a.isEnabled());
-  EXPECT_TRUE(b.isEnabled());
-  EXPECT_FALSE(off.isEnabled()) << "a window that was disabled before stays disabled";
+  EXPECT_TRUE(a_.isEnabled());
+  EXPECT_TRUE(b_.isEnabled());
+  EXPECT_FALSE(off_.isEnabled()) << "a window that was disabled before stays disabled";
 }
 
 TEST_F(SkinnedFormTest, NestedRunsKeepTheOuterRunsWindowsDisabled) {
   TSkinnedForm outer("FormLoadSave"), inner("FormPassword");
-  whileRunning([&] {
-    whileRunning([&] {
+  WhileRunning([&] {
+    WhileRunning([&] {
       EXPECT_FALSE(outer.isEnabled());
       inner.close();
     });
     inner.RunModal();
     EXPECT_TRUE(outer.isEnabled());
-    EXPECT_FALSE(a.isEnabled()) << "still disabled by the outer run";
-    EXPECT_FALSE(b.isEnabled());
+    EXPECT_FALSE(a_.isEnabled()) << "still disabled by the outer run";
+    EXPECT_FALSE(b_.isEnabled());
     outer.close();
   });
   outer.RunModal();
-  EXPECT_TRUE(a.isEnabled());
-  EXPECT_TRUE(b.isEnabled());
+  EXPECT_TRUE(a_.isEnabled());
+  EXPECT_TRUE(b_.isEnabled());
 }
 
 // Every window lives on the backdrop, and Qt disables a disabled widget's
@@ -75,7 +75,7 @@ TEST(ModalRunOnTheBackdrop, DisablesTheMainWindowButNotTheBackdropOrTheMessageWi
   TSkinnedForm message("FormMessage", &backdrop), modal("FormLoadSave", &backdrop);
   backdrop.show();
   main.show();
-  whileRunning([&] {
+  WhileRunning([&] {
     EXPECT_FALSE(main.isEnabled());
     EXPECT_TRUE(backdrop.isEnabled());
     message.show();
@@ -89,10 +89,10 @@ TEST(ModalRunOnTheBackdrop, DisablesTheMainWindowButNotTheBackdropOrTheMessageWi
 
 TEST(ModalRunOnTheBackdrop, QuittingTheProgramEndsTheRun) {
   TSkinnedForm modal("FormSetup");
-  whileRunning([] { QCoreApplication::postEvent(qApp, new QEvent(QEvent::Quit)); });
+  WhileRunning([] { QCoreApplication::postEvent(qApp, new QEvent(QEvent::Quit)); });
   EXPECT_EQ(modal.RunModal(), TSkinnedForm::kModalCancelled);
   EXPECT_FALSE(modal.isVisible());
-  whileRunning([&] { modal.SetModalResult(1); });
+  WhileRunning([&] { modal.SetModalResult(1); });
   EXPECT_EQ(modal.RunModal(), 1) << "a later run is not ended by the old request";
 }
 
@@ -110,8 +110,8 @@ TEST_F(SkinnedFormTest, EscapeClosesAnyWindowButTheMainOne) {
 
 TEST(WindowShape, TheSkinsKeyColourIsCutAway) {
   Picture skin(10, 4);
-  for (Pixel& p : skin.pixels()) p = {0, 255, 0, 255};
-  skin.at(3, 1) = skin.at(4, 1) = {1, 1, 1, 255};
+  for (Pixel& p : skin.Pixels()) p = {0, 255, 0, 255};
+  skin.At(3, 1) = skin.At(4, 1) = {1, 1, 1, 255};
   QWidget window;
   SetWindowRegionFromPicture(&window, skin, 0x00FF00);
   EXPECT_EQ(window.mask(), QRegion(3, 1, 2, 1));
@@ -120,76 +120,76 @@ TEST(WindowShape, TheSkinsKeyColourIsCutAway) {
 // The message window on the generated default interface.
 class MessageWindowTest : public ::testing::Test {
  protected:
-  MessageWindowTest() : buttons(nullptr, "ImageMainFormButtons") {
+  MessageWindowTest() : buttons_(nullptr, "ImageMainFormButtons") {
     InterfaceContext& ui = CurrentInterface();
     ui.AppFolder = LUMENA_PROGRAM_FOLDER;
     ui.ResolutionLevel = 2;
     ui.Termins = {{"ConfirmExit", "Leave\rnow?"}, {"ButtonYesHint", "Yes please"}};
-    setBoxHandler([](BoxKind, const std::string&) { return 6; });
+    SetBoxHandler([](BoxKind, const std::string&) { return 6; });
     Picture cells(200, 210);
-    for (Pixel& p : cells.pixels()) p.a = 255;
-    buttons.setPicture(std::move(cells));
-    mainClose.Resource.SetImage(&buttons);
-    mainClose.setToolTip("Close");
-    window = std::make_unique<TFormMessage>(mainClose, &buttons);
+    for (Pixel& p : cells.Pixels()) p.a = 255;
+    buttons_.SetPicture(std::move(cells));
+    mainClose_.Resource.SetImage(&buttons_);
+    mainClose_.setToolTip("Close");
+    window_ = std::make_unique<TFormMessage>(mainClose_, &buttons_);
   }
   ~MessageWindowTest() override {
-    setBoxHandler(nullptr);
+    SetBoxHandler(nullptr);
     CurrentInterface().Termins.clear();
   }
-  int answerBy(std::function<void()> action, int buttonSet = 0) {
-    whileRunning(std::move(action));
-    return window->ShowMessage("ConfirmExit", buttonSet, false, "");
+  int AnswerBy(std::function<void()> action, int buttonSet = 0) {
+    WhileRunning(std::move(action));
+    return window_->ShowMessage("ConfirmExit", buttonSet, false, "");
   }
-  void click(TGraphicButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10)); }
+  void Click(TGraphicButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10)); }
 
-  TPictureControl buttons;
-  TGraphicButton mainClose;
-  std::unique_ptr<TFormMessage> window;
+  TPictureControl buttons_;
+  TGraphicButton mainClose_;
+  std::unique_ptr<TFormMessage> window_;
 };
 
 TEST_F(MessageWindowTest, EveryWayOfAnsweringGivesSixOrSeven) {
-  EXPECT_EQ(answerBy([&] { click(window->ButtonYes); }), 6);
-  EXPECT_EQ(answerBy([&] { click(window->ButtonNo); }), 7);
-  EXPECT_EQ(answerBy([&] { click(window->ButtonExit); }), 7) << "the close button answers No";
-  EXPECT_EQ(answerBy([&] { QTest::keyClick(window.get(), Qt::Key_Return); }), 6);
-  EXPECT_EQ(answerBy([&] { QTest::keyClick(window.get(), Qt::Key_Escape); }), 7);
-  EXPECT_EQ(answerBy([&] { QTest::keyClick(window.get(), Qt::Key_Enter); }, 1), 6) << "a notice too";
+  EXPECT_EQ(AnswerBy([&] { Click(window_->ButtonYes); }), 6);
+  EXPECT_EQ(AnswerBy([&] { Click(window_->ButtonNo); }), 7);
+  EXPECT_EQ(AnswerBy([&] { Click(window_->ButtonExit); }), 7) << "the close button answers No";
+  EXPECT_EQ(AnswerBy([&] { QTest::keyClick(window_.get(), Qt::Key_Return); }), 6);
+  EXPECT_EQ(AnswerBy([&] { QTest::keyClick(window_.get(), Qt::Key_Escape); }), 7);
+  EXPECT_EQ(AnswerBy([&] { QTest::keyClick(window_.get(), Qt::Key_Enter); }, 1), 6) << "a notice too";
 }
 
 TEST_F(MessageWindowTest, ShowsTheKeysTextWithItsLineBreakAndTheSetsHints) {
-  answerBy([&] {
-    EXPECT_EQ(window->LabelMessage->text(), "Leave\nnow?");
-    EXPECT_EQ(window->ButtonYes->toolTip(), "Yes please");
-    EXPECT_EQ(window->ButtonNo->toolTip(), "No");
-    EXPECT_TRUE(window->ButtonNo->isVisible());
-    window->close();
+  AnswerBy([&] {
+    EXPECT_EQ(window_->LabelMessage->text(), "Leave\nnow?");
+    EXPECT_EQ(window_->ButtonYes->toolTip(), "Yes please");
+    EXPECT_EQ(window_->ButtonNo->toolTip(), "No");
+    EXPECT_TRUE(window_->ButtonNo->isVisible());
+    window_->close();
   });
-  answerBy([&] {
-    EXPECT_EQ(window->ButtonYes->toolTip(), "OK");
-    EXPECT_EQ(window->ButtonNo->toolTip(), "Cancel");
-    window->close();
+  AnswerBy([&] {
+    EXPECT_EQ(window_->ButtonYes->toolTip(), "OK");
+    EXPECT_EQ(window_->ButtonNo->toolTip(), "Cancel");
+    window_->close();
   }, 1);
-  whileRunning([&] {
-    EXPECT_EQ(window->LabelMessage->text(), "two\nlines");
-    window->close();
+  WhileRunning([&] {
+    EXPECT_EQ(window_->LabelMessage->text(), "two\nlines");
+    window_->close();
   });
-  window->ShowMessage("two\nlines", 1, true, "");
+  window_->ShowMessage("two\nlines", 1, true, "");
 }
 
 TEST_F(MessageWindowTest, TakesItsLookFromTheSkinAndTheMainWindowsCells) {
-  answerBy([&] {
-    EXPECT_EQ(window->size(), QSize(kMessageWindowLayout.width, kMessageWindowLayout.height));
-    EXPECT_FALSE(window->mask().contains(QPoint(0, 0))) << "the rounded corner is cut away";
-    EXPECT_TRUE(window->mask().contains(QPoint(100, 70)));
-    EXPECT_EQ(window->ButtonYes->Resource.Left, 4);
-    EXPECT_EQ(window->ButtonYes->Resource.Top, 168);
-    EXPECT_EQ(window->ButtonNo->Resource.Left, 98);
-    EXPECT_EQ(window->ButtonNo->Resource.Top, 171);
-    EXPECT_EQ(window->ButtonExit->geometry(), QRect(173, 0, 19, 20));
-    EXPECT_EQ(window->ButtonExit->toolTip(), "Close");
-    EXPECT_EQ(window->ButtonExit->parentWidget(), window->CaptionBar());
-    window->close();
+  AnswerBy([&] {
+    EXPECT_EQ(window_->size(), QSize(kMessageWindowLayout.width, kMessageWindowLayout.height));
+    EXPECT_FALSE(window_->mask().contains(QPoint(0, 0))) << "the rounded corner is cut away";
+    EXPECT_TRUE(window_->mask().contains(QPoint(100, 70)));
+    EXPECT_EQ(window_->ButtonYes->Resource.Left, 4);
+    EXPECT_EQ(window_->ButtonYes->Resource.Top, 168);
+    EXPECT_EQ(window_->ButtonNo->Resource.Left, 98);
+    EXPECT_EQ(window_->ButtonNo->Resource.Top, 171);
+    EXPECT_EQ(window_->ButtonExit->geometry(), QRect(173, 0, 19, 20));
+    EXPECT_EQ(window_->ButtonExit->toolTip(), "Close");
+    EXPECT_EQ(window_->ButtonExit->parentWidget(), window_->CaptionBar());
+    window_->close();
   });
 }
 

@@ -13,7 +13,7 @@
 namespace lumena {
 namespace {
 
-void sendEvent(QWidget& widget, QEvent::Type type) {
+void SendEvent(QWidget& widget, QEvent::Type type) {
   QEvent event(type);
   QApplication::sendEvent(&widget, &event);
 }
@@ -29,17 +29,17 @@ TEST(SoundHintDelays, FirstHintWaitsThePauseAndTheNextOnlyTheShortPause) {
   second.setGeometry(600, 400, 50, 50);
   first.show();
   second.show();
-  sendEvent(first, QEvent::Enter);
+  SendEvent(first, QEvent::Enter);
   EXPECT_EQ(hint.PendingHintDelay(), 500);
-  EXPECT_FALSE(hint.window()->isVisible());
-  QTRY_VERIFY_WITH_TIMEOUT(hint.window()->isVisible(), 10000);
-  EXPECT_EQ(hint.window()->text(), "First");
+  EXPECT_FALSE(hint.Window()->isVisible());
+  QTRY_VERIFY_WITH_TIMEOUT(hint.Window()->isVisible(), 10000);
+  EXPECT_EQ(hint.Window()->Text(), "First");
 
-  sendEvent(first, QEvent::Leave);
-  EXPECT_FALSE(hint.window()->isVisible());
-  sendEvent(second, QEvent::Enter);
+  SendEvent(first, QEvent::Leave);
+  EXPECT_FALSE(hint.Window()->isVisible());
+  SendEvent(second, QEvent::Enter);
   EXPECT_EQ(hint.PendingHintDelay(), 50) << "moving on while reading hints";
-  QTRY_COMPARE_WITH_TIMEOUT(hint.window()->text(), QString("Second"), 10000);
+  QTRY_COMPARE_WITH_TIMEOUT(hint.Window()->Text(), QString("Second"), 10000);
 }
 
 TEST(SoundHintDelays, LeavingOrPressingCancelsTheWaitingHint) {
@@ -49,10 +49,10 @@ TEST(SoundHintDelays, LeavingOrPressingCancelsTheWaitingHint) {
   QCursor::setPos(0, 0);
   control.setGeometry(400, 400, 50, 50);
   control.show();
-  sendEvent(control, QEvent::Enter);
-  sendEvent(control, QEvent::Leave);
+  SendEvent(control, QEvent::Enter);
+  SendEvent(control, QEvent::Leave);
   EXPECT_EQ(hint.PendingHintDelay(), std::nullopt);
-  sendEvent(control, QEvent::Enter);
+  SendEvent(control, QEvent::Enter);
   QMouseEvent press(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, Qt::LeftButton,
                     Qt::NoModifier);
   QApplication::sendEvent(&control, &press);
@@ -60,7 +60,7 @@ TEST(SoundHintDelays, LeavingOrPressingCancelsTheWaitingHint) {
 }
 
 // A mono 16-bit wave of silence.
-void writeWave(const std::filesystem::path& file, int milliseconds) {
+void WriteWave(const std::filesystem::path& file, int milliseconds) {
   const uint32_t rate = 8000, samples = rate * milliseconds / 1000, dataSize = samples * 2;
   std::ofstream out(file, std::ios::binary);
   auto u32 = [&out](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
@@ -76,24 +76,24 @@ void writeWave(const std::filesystem::path& file, int milliseconds) {
 
 TEST(SoundHintSounds, ANewHintSoundDoesNotBringTheMusicBack) {
   testing::TempFolder program;
-  writeWave(program / "one.wav", 300);
-  writeWave(program / "two.wav", 300);
-  writeWave(program / "music.wav", 5000);
+  WriteWave(program / "one.wav", 300);
+  WriteWave(program / "two.wav", 300);
+  WriteWave(program / "music.wav", 5000);
   QMediaPlayer music;
   music.setSource(QUrl::fromLocalFile(QString::fromStdString((program / "music.wav").string())));
   music.play();
   TSoundHint hint;
-  hint.PathForWave = QString::fromStdString(program.path().string());
+  hint.PathForWave = QString::fromStdString(program.Path().string());
   hint.BgPlayer = &music;
 
   hint.ShowHint("One@one.wav", QPoint(10, 10));
   EXPECT_NE(music.playbackState(), QMediaPlayer::PlayingState);
-  QTRY_COMPARE_WITH_TIMEOUT(hint.player()->playbackState(), QMediaPlayer::PlayingState, 10000);
+  QTRY_COMPARE_WITH_TIMEOUT(hint.Player()->playbackState(), QMediaPlayer::PlayingState, 10000);
   hint.ShowHint("Two@two.wav", QPoint(10, 10));
-  QTRY_COMPARE_WITH_TIMEOUT(hint.player()->playbackState(), QMediaPlayer::PlayingState, 10000);
+  QTRY_COMPARE_WITH_TIMEOUT(hint.Player()->playbackState(), QMediaPlayer::PlayingState, 10000);
   EXPECT_NE(music.playbackState(), QMediaPlayer::PlayingState) << "the first sound was cut, not ended";
   QTRY_COMPARE_WITH_TIMEOUT(music.playbackState(), QMediaPlayer::PlayingState, 10000);
-  EXPECT_EQ(hint.player()->mediaStatus(), QMediaPlayer::EndOfMedia);
+  EXPECT_EQ(hint.Player()->mediaStatus(), QMediaPlayer::EndOfMedia);
 }
 
 }  // namespace

@@ -19,12 +19,12 @@ class RecordingWidget : public QWidget {
   std::vector<std::string> received;
 
  protected:
-  void mouseMoveEvent(QMouseEvent* e) override { record("move", e); }
-  void mousePressEvent(QMouseEvent* e) override { record("press", e); }
-  void mouseReleaseEvent(QMouseEvent* e) override { record("release", e); }
+  void mouseMoveEvent(QMouseEvent* e) override { Record("move", e); }
+  void mousePressEvent(QMouseEvent* e) override { Record("press", e); }
+  void mouseReleaseEvent(QMouseEvent* e) override { Record("release", e); }
 
  private:
-  void record(const char* what, QMouseEvent* e) {
+  void Record(const char* what, QMouseEvent* e) {
     received.push_back(std::string(what) + " " + std::to_string(static_cast<int>(e->position().x())));
   }
 };
@@ -34,7 +34,7 @@ struct Step {
   int x;
 };
 
-void post(QWidget& widget, const std::vector<Step>& steps) {
+void Post(QWidget& widget, const std::vector<Step>& steps) {
   for (const Step& s : steps) {
     const Qt::MouseButton button = s.type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
     QCoreApplication::postEvent(&widget, std::make_unique<QMouseEvent>(s.type, QPointF(s.x, 0), QPointF(s.x, 0), button,
@@ -54,7 +54,7 @@ class MouseMoveFiltering : public testing::TestWithParam<FilterCase> {};
 TEST_P(MouseMoveFiltering, KeepsTheNewestMoveAndTheOrder) {
   RecordingWidget widget;
   MouseMoveFilter filter(&widget);
-  post(widget, GetParam().queued);
+  Post(widget, GetParam().queued);
   QCoreApplication::processEvents();
   QCoreApplication::processEvents();
   EXPECT_EQ(widget.received, GetParam().expected) << GetParam().name;
@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DropQueuedMouseMessages, RemovesOneKindAndKeepsTheRestInOrder) {
   RecordingWidget widget;
-  post(widget, {{kMove, 1}, {kPress, 1}, {kMove, 2}, {kRelease, 2}, {kMove, 3}});
+  Post(widget, {{kMove, 1}, {kPress, 1}, {kMove, 2}, {kRelease, 2}, {kMove, 3}});
   DropQueuedMouseMessages(&widget, QEvent::MouseMove);
   QCoreApplication::processEvents();
   EXPECT_EQ(widget.received, (std::vector<std::string>{"press 1", "release 2"}));
@@ -95,7 +95,7 @@ TEST(DropQueuedMouseMessages, AlsoDropsTheMoveTheFilterHolds) {
   DropQueuedMouseMessages(&widget, QEvent::MouseMove);
   QCoreApplication::processEvents();
   EXPECT_TRUE(widget.received.empty());
-  EXPECT_EQ(filter.droppedMoves(), 1);
+  EXPECT_EQ(filter.DroppedMoves(), 1);
 }
 
 }  // namespace

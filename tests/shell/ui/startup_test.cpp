@@ -26,7 +26,7 @@ namespace lumena {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::readFile;
+using testing::ReadFile;
 using testing::TempFolder;
 
 struct Box {
@@ -44,39 +44,39 @@ class StartupTest : public ::testing::Test {
     fs::copy(fs::path(LUMENA_PROGRAM_FOLDER) / "Intfaces", program_ / "Intfaces", fs::copy_options::recursive);
     ::setenv("XDG_DATA_HOME", (home_ / "data").c_str(), 1);
     ::setenv("XDG_CONFIG_HOME", (home_ / "config").c_str(), 1);
-    setBoxHandler([this](BoxKind kind, const std::string& text) {
+    SetBoxHandler([this](BoxKind kind, const std::string& text) {
       boxes_.push_back({kind, text});
-      return answer();
+      return answer_();
     });
   }
-  void TearDown() override { setBoxHandler(nullptr); }
+  void TearDown() override { SetBoxHandler(nullptr); }
 
   // Answers a visible message window like a user would.
-  void answerMessageWindow() {
+  void AnswerMessageWindow() {
     TFormMessage* message = MessageWindow();
     if (!message || !message->isVisible()) return;
     boxes_.push_back({BoxKind::Question, message->LabelMessage->text().toStdString()});
-    TGraphicButton* button = answer() == 6 ? message->ButtonYes : message->ButtonNo;
+    TGraphicButton* button = answer_() == 6 ? message->ButtonYes : message->ButtonNo;
     button->OnClick();
   }
 
-  int run() {
+  int Run() {
     // Two timers: a timer's handler is not re-entered while a question it
     // raised is still open.
     QTimer answerer, closer;
-    QObject::connect(&answerer, &QTimer::timeout, [&] { answerMessageWindow(); });
+    QObject::connect(&answerer, &QTimer::timeout, [&] { AnswerMessageWindow(); });
     answerer.start(10);
     QObject::connect(&closer, &QTimer::timeout, [&] {
       if (QApplication::overrideCursor() || (MessageWindow() && MessageWindow()->isVisible())) return;
-      if (TSkinnedForm::MainForm() && userAction) {
-        std::exchange(userAction, nullptr)();
+      if (TSkinnedForm::MainForm() && userAction_) {
+        std::exchange(userAction_, nullptr)();
         return;
       }
       for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* screen = qobject_cast<TFormScreen*>(w); screen && screen->isVisible()) screen->close();
     });
     closer.start(10);
-    options_.programFolder = program_.path();
+    options_.programFolder = program_.Path();
     options_.skipIntro = true;
     return RunLumena(options_);
   }
@@ -84,13 +84,13 @@ class StartupTest : public ::testing::Test {
   TempFolder program_, home_;
   StartupOptions options_;
   std::vector<Box> boxes_;
-  std::function<int()> answer = [] { return 6; };
+  std::function<int()> answer_ = [] { return 6; };
   // Done once the main window is up, before the backdrop is asked to close.
-  std::function<void()> userAction;
+  std::function<void()> userAction_;
 };
 
 TEST_F(StartupTest, MissingSettingsFileEndsTheProgram) {
-  EXPECT_EQ(run(), 1);
+  EXPECT_EQ(Run(), 1);
   ASSERT_EQ(boxes_.size(), 1u);
   EXPECT_EQ(boxes_[0].kind, BoxKind::Error);
   EXPECT_EQ(boxes_[0].text, "Unable to find Lumena.ini.\rProgram terminated.");
@@ -98,29 +98,29 @@ TEST_F(StartupTest, MissingSettingsFileEndsTheProgram) {
 
 TEST_F(StartupTest, UnreadableSettingsFileEndsTheProgram) {
   fs::create_directories(program_ / "LUMENA.INI");
-  EXPECT_EQ(run(), 1);
+  EXPECT_EQ(Run(), 1);
   ASSERT_EQ(boxes_.size(), 1u);
   EXPECT_EQ(boxes_[0].text, "Unable to load Lumena.ini.\rProgram terminated.");
 }
 
 TEST_F(StartupTest, DeskTableOver1024EndsTheProgram) {
-  program_.write("Lumena.ini", "[TYPES REGISTRATION]\r\nLMTypeRegistered=YES\r\n");
-  program_.write("Intfaces/DEFAULT/1024-768/INTFACE.TXT", "DesktopTableWidth = 1025;\r\n");
-  EXPECT_EQ(run(), 1);
+  program_.Write("Lumena.ini", "[TYPES REGISTRATION]\r\nLMTypeRegistered=YES\r\n");
+  program_.Write("Intfaces/DEFAULT/1024-768/INTFACE.TXT", "DesktopTableWidth = 1025;\r\n");
+  EXPECT_EQ(Run(), 1);
   ASSERT_EQ(boxes_.size(), 1u);
   EXPECT_EQ(boxes_[0].text, "Desktop size exceeds the limit.\rProgram terminated.");
 }
 
 TEST_F(StartupTest, CleanRunRegistersTypesReadsTheDeskAndExitsAfterTheQuestion) {
-  program_.write("Lumena.ini", "[DIRECTORIES]\r\nInterfaceDirName=Intfaces\r\n");
-  program_.write("termins.txt", "ConfirmExit=Leave now?;\r\n");
-  program_.write("Intfaces/DEFAULT/1024-768/INTFACE.TXT", "DesktopTableWidth = 1024; DesktopWindowWidth=512;\r\n");
-  EXPECT_EQ(run(), 0);
+  program_.Write("Lumena.ini", "[DIRECTORIES]\r\nInterfaceDirName=Intfaces\r\n");
+  program_.Write("termins.txt", "ConfirmExit=Leave now?;\r\n");
+  program_.Write("Intfaces/DEFAULT/1024-768/INTFACE.TXT", "DesktopTableWidth = 1024; DesktopWindowWidth=512;\r\n");
+  EXPECT_EQ(Run(), 0);
   ASSERT_EQ(boxes_.size(), 1u);
   EXPECT_EQ(boxes_[0].kind, BoxKind::Question);
   EXPECT_EQ(boxes_[0].text, "Leave now?");
-  EXPECT_NE(readFile(program_ / "Lumena.ini").find("LMTypeRegistered=YES\r\n"), std::string::npos);
-  EXPECT_NE(readFile(home_ / "data/applications/lumena.desktop").find("\"--program-folder\" \"" + program_.path().string() + "\" %f"),
+  EXPECT_NE(ReadFile(program_ / "Lumena.ini").find("LMTypeRegistered=YES\r\n"), std::string::npos);
+  EXPECT_NE(ReadFile(home_ / "data/applications/lumena.desktop").find("\"--program-folder\" \"" + program_.Path().string() + "\" %f"),
             std::string::npos)
       << "the desktop opens works on the program folder this run used";
   EXPECT_EQ(CurrentRun().geometry.tableWidth, 1024);
@@ -130,10 +130,10 @@ TEST_F(StartupTest, CleanRunRegistersTypesReadsTheDeskAndExitsAfterTheQuestion) 
 }
 
 TEST_F(StartupTest, BadDeskValuesAndAnUnreadableRegistryAreToldAndStartUpGoesOn) {
-  program_.write("Lumena.ini", "[TYPES REGISTRATION]\r\nLMTypeRegistered=YES\r\n");
-  program_.write("Intfaces/DEFAULT/1024-768/INTFACE.TXT", "DesktopWindowWidth = 0; DesktopTableHeight = -3;\r\n");
+  program_.Write("Lumena.ini", "[TYPES REGISTRATION]\r\nLMTypeRegistered=YES\r\n");
+  program_.Write("Intfaces/DEFAULT/1024-768/INTFACE.TXT", "DesktopWindowWidth = 0; DesktopTableHeight = -3;\r\n");
   fs::create_directories(home_ / "config/Talvek/registry.ini");  // a folder where the file should be
-  EXPECT_EQ(run(), 0);
+  EXPECT_EQ(Run(), 0);
   ASSERT_EQ(boxes_.size(), 4u);
   EXPECT_EQ(boxes_[0].kind, BoxKind::Warning);
   EXPECT_TRUE(boxes_[0].text.starts_with("Error in contents of file INTFACE.TXT\rDesktopTableHeight = -3"));
@@ -141,13 +141,13 @@ TEST_F(StartupTest, BadDeskValuesAndAnUnreadableRegistryAreToldAndStartUpGoesOn)
   EXPECT_EQ(boxes_[2].kind, BoxKind::Error) << "the registry";
   EXPECT_EQ(boxes_[3].kind, BoxKind::Question) << "and the program ran to its exit question";
   EXPECT_EQ(CurrentRun().geometry.windowWidth, 445);
-  EXPECT_EQ(CurrentRun().dataRoots.roots().front(), program_.path());
+  EXPECT_EQ(CurrentRun().dataRoots.Roots().front(), program_.Path());
 }
 
 TEST_F(StartupTest, DescriptionErrorIsAWarningAndStartUpGoesOn) {
-  program_.write("Lumena.ini", "");
-  program_.write("Intfaces/DEFAULT/1024-768/INTFACE.TXT", "\r\n\r\nEND\r\n");
-  EXPECT_EQ(run(), 0);
+  program_.Write("Lumena.ini", "");
+  program_.Write("Intfaces/DEFAULT/1024-768/INTFACE.TXT", "\r\n\r\nEND\r\n");
+  EXPECT_EQ(Run(), 0);
   ASSERT_EQ(boxes_.size(), 2u);
   EXPECT_EQ(boxes_[0].kind, BoxKind::Warning);
   EXPECT_EQ(boxes_[0].text, "Error in contents of file INTFACE.TXT (line #3)\rUnnecessary END encountered");
@@ -155,64 +155,64 @@ TEST_F(StartupTest, DescriptionErrorIsAWarningAndStartUpGoesOn) {
 }
 
 TEST_F(StartupTest, DecliningExitKeepsTheBackdropOpen) {
-  program_.write("Lumena.ini", "");
+  program_.Write("Lumena.ini", "");
   int asked = 0;
-  answer = [&] { return ++asked == 1 ? 7 : 6; };
-  EXPECT_EQ(run(), 0);
+  answer_ = [&] { return ++asked == 1 ? 7 : 6; };
+  EXPECT_EQ(Run(), 0);
   EXPECT_EQ(asked, 2) << "the first close was declined, the second accepted";
 }
 
 TEST_F(StartupTest, TheMainWindowsCloseButtonAsksThroughTheMessageWindow) {
-  program_.write("Lumena.ini", "");
-  program_.write("termins.txt", "ConfirmExit=Leave now?;\r\n");
+  program_.Write("Lumena.ini", "");
+  program_.Write("termins.txt", "ConfirmExit=Leave now?;\r\n");
   bool closedByTheButton = false;
-  userAction = [&] {
+  userAction_ = [&] {
     TSkinnedForm::MainForm()->findChild<TGraphicButton*>("ButtonExit")->OnClick();
     closedByTheButton = boxes_.size() == 1;
   };
-  EXPECT_EQ(run(), 0);
+  EXPECT_EQ(Run(), 0);
   EXPECT_TRUE(closedByTheButton);
   ASSERT_EQ(boxes_.size(), 1u);
   EXPECT_EQ(boxes_[0].text, "Leave now?");
 }
 
 TEST_F(StartupTest, TheMinimiseButtonMinimisesTheWholeProgram) {
-  program_.write("Lumena.ini", "");
+  program_.Write("Lumena.ini", "");
   bool minimised = false;
-  userAction = [&] {
+  userAction_ = [&] {
     TSkinnedForm* main = TSkinnedForm::MainForm();
     main->findChild<TGraphicButton*>("ButtonMinimize")->OnClick();
     minimised = main->window()->isMinimized() && qobject_cast<TFormScreen*>(main->window());
   };
-  EXPECT_EQ(run(), 0);
+  EXPECT_EQ(Run(), 0);
   EXPECT_TRUE(minimised);
 }
 
 // A work of one layer, saved where the test wants it.
-void writeWork(const fs::path& file) {
+void WriteWork(const fs::path& file) {
   QuietDeskHost host;
   DeskGeometry geometry;
   TWorkDesk desk(host, geometry);
   Picture picture(40, 30);
-  for (Pixel& p : picture.pixels()) p = {10, 20, 30, 255};
+  for (Pixel& p : picture.Pixels()) p = {10, 20, 30, 255};
   desk.InsertLayer(TLayer::CreateFromPicture(desk, picture, "Portrait", false));
   SaveWork(file, desk, PlacementAnchors{}, "Lumena 5.10");
 }
 
 TEST_F(StartupTest, AWorkOnTheCommandLineIsOpenedAndSavedBackOnExit) {
-  program_.write("Lumena.ini", "");
-  program_.write("termins.txt", "ConfirmSaveSession=Save?;\r\nConfirmExit=Leave?;\r\n");
+  program_.Write("Lumena.ini", "");
+  program_.Write("termins.txt", "ConfirmSaveSession=Save?;\r\nConfirmExit=Leave?;\r\n");
   const fs::path work = home_ / "look.lmc";
-  writeWork(work);
+  WriteWork(work);
   const auto before = fs::last_write_time(work);
-  userAction = [&] {
+  userAction_ = [&] {
     EXPECT_EQ(CurrentRun().desk->Count(), 1);
     EXPECT_TRUE(CurrentRun().workSaved);
     CurrentRun().deskHost.RecordAction(EditingAction::ParametersChanged);
     fs::last_write_time(work, before - std::chrono::hours(1));
   };
   options_.workFile = work.string();
-  EXPECT_EQ(run(), 0);
+  EXPECT_EQ(Run(), 0);
   ASSERT_EQ(boxes_.size(), 2u);
   EXPECT_EQ(boxes_[0].text, "Save?");
   EXPECT_EQ(boxes_[1].text, "Leave?");
@@ -221,34 +221,34 @@ TEST_F(StartupTest, AWorkOnTheCommandLineIsOpenedAndSavedBackOnExit) {
 }
 
 TEST_F(StartupTest, ADamagedCommandLineWorkIsToldAndTheDeskStaysEmpty) {
-  program_.write("Lumena.ini", "");
-  options_.workFile = home_.write("bad.lmc", "not a work").string();
-  userAction = [] { EXPECT_EQ(CurrentRun().desk->Count(), 0); };
-  EXPECT_EQ(run(), 0);
+  program_.Write("Lumena.ini", "");
+  options_.workFile = home_.Write("bad.lmc", "not a work").string();
+  userAction_ = [] { EXPECT_EQ(CurrentRun().desk->Count(), 0); };
+  EXPECT_EQ(Run(), 0);
   ASSERT_EQ(boxes_.size(), 2u);
   EXPECT_EQ(boxes_[0].text, "Unable to load work from file\nbad.lmc");
   EXPECT_EQ(boxes_[1].text, "");  // the exit question, without texts here
 }
 
 // Answers in turn, then yes.
-std::function<int()> answersInTurn(std::vector<int> answers) {
+std::function<int()> AnswersInTurn(std::vector<int> answers) {
   return [answers = std::move(answers), next = size_t{0}]() mutable { return next < answers.size() ? answers[next++] : 6; };
 }
 
 TEST_F(StartupTest, AWorkThatCannotBeSavedOnExitIsToldAndTheProgramStays) {
-  program_.write("Lumena.ini", "");
-  program_.write("termins.txt", "ConfirmSaveSession=Save?;\r\nConfirmExit=Leave?;\r\nMessageUnableSaveWork=No save;\r\n");
+  program_.Write("Lumena.ini", "");
+  program_.Write("termins.txt", "ConfirmSaveSession=Save?;\r\nConfirmExit=Leave?;\r\nMessageUnableSaveWork=No save;\r\n");
   const fs::path work = home_ / "gone" / "look.lmc";
   fs::create_directories(work.parent_path());
-  writeWork(work);
-  userAction = [&] {
+  WriteWork(work);
+  userAction_ = [&] {
     CurrentRun().deskHost.RecordAction(EditingAction::ParametersChanged);
     fs::remove_all(work.parent_path());
-    home_.write("gone", "a file where the folder was");
+    home_.Write("gone", "a file where the folder was");
   };
   options_.workFile = work.string();
-  answer = answersInTurn({6, 6, 7, 6});
-  EXPECT_EQ(run(), 0);
+  answer_ = AnswersInTurn({6, 6, 7, 6});
+  EXPECT_EQ(Run(), 0);
   ASSERT_EQ(boxes_.size(), 4u);
   EXPECT_EQ(boxes_[0].text, "Save?");
   EXPECT_EQ(boxes_[1].text, "No save\nlook.lmc");
@@ -257,22 +257,22 @@ TEST_F(StartupTest, AWorkThatCannotBeSavedOnExitIsToldAndTheProgramStays) {
 }
 
 TEST_F(StartupTest, AWorkWithoutAFileIsSavedOnExitUnderANewNameInTheWorksFolder) {
-  program_.write("Lumena.ini", "");
-  program_.write("termins.txt", "ConfirmSaveSession=Save?;\r\nConfirmExit=Leave?;\r\nMessageWorkSavedAs=Saved as;\r\n");
-  program_.write("Works/Work 1.lmc", "somebody else's");
-  userAction = [] {
+  program_.Write("Lumena.ini", "");
+  program_.Write("termins.txt", "ConfirmSaveSession=Save?;\r\nConfirmExit=Leave?;\r\nMessageWorkSavedAs=Saved as;\r\n");
+  program_.Write("Works/Work 1.lmc", "somebody else's");
+  userAction_ = [] {
     TWorkDesk& desk = *CurrentRun().desk;
     Picture picture(20, 10);
-    for (Pixel& p : picture.pixels()) p = {10, 20, 30, 255};
+    for (Pixel& p : picture.Pixels()) p = {10, 20, 30, 255};
     desk.InsertLayer(TLayer::CreateFromPicture(desk, picture, "Portrait", false));
     CurrentRun().deskHost.RecordAction(EditingAction::ParametersChanged);
   };
-  EXPECT_EQ(run(), 0);
+  EXPECT_EQ(Run(), 0);
   const fs::path saved = program_ / "Works" / "Work 2.lmc";
   ASSERT_EQ(boxes_.size(), 3u);
   EXPECT_EQ(boxes_[1].text, "Saved as\nWorks/Work 2.lmc");
   EXPECT_TRUE(fs::is_regular_file(saved));
-  EXPECT_EQ(readFile(program_ / "Works" / "Work 1.lmc"), "somebody else's");
+  EXPECT_EQ(ReadFile(program_ / "Works" / "Work 1.lmc"), "somebody else's");
 }
 
 TEST_F(StartupTest, CursorsComeFromTheProgramFolder) {
@@ -299,20 +299,20 @@ TEST(Intro, AKeyDuringTheFirstOfThreePicturesEndsTheWholeIntro) {
   clock.start();
   PlayIntro(screen, entries);
   EXPECT_LT(clock.elapsed(), 30000) << "the remaining pictures were not shown";
-  EXPECT_TRUE(screen.introSkipped());
+  EXPECT_TRUE(screen.IntroSkipped());
   EXPECT_FALSE(screen.IntroImage->isVisible());
 }
 
 TEST(Intro, AVideoThatCannotPlayIsPassedOver) {
   TempFolder dir;
-  const IntroEntry video{IntroEntry::Kind::Video, dir.write("Logo.avi", "not a video"), 320, 240, 0};
+  const IntroEntry video{IntroEntry::Kind::Video, dir.Write("Logo.avi", "not a video"), 320, 240, 0};
   TFormScreen screen;
   screen.show();
   QElapsedTimer clock;
   clock.start();
   PlayIntro(screen, {video});
   EXPECT_LT(clock.elapsed(), 30000);
-  EXPECT_FALSE(screen.introSkipped());
+  EXPECT_FALSE(screen.IntroSkipped());
   for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_NE(w->objectName(), "LogoForm") << "the video window is gone";
 }
 
@@ -327,7 +327,7 @@ TEST(Intro, AVideoPlaysToItsEndUnlessAKeyStopsIt) {
   PlayIntro(screen, {video});
   EXPECT_GT(clock.elapsed(), 1000) << "one and a half seconds of video";
   EXPECT_LT(clock.elapsed(), 30000);
-  EXPECT_FALSE(screen.introSkipped());
+  EXPECT_FALSE(screen.IntroSkipped());
 
   QTimer::singleShot(300, [] {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -338,7 +338,7 @@ TEST(Intro, AVideoPlaysToItsEndUnlessAKeyStopsIt) {
   });
   clock.restart();
   PlayIntro(screen, {video, video});
-  EXPECT_TRUE(screen.introSkipped());
+  EXPECT_TRUE(screen.IntroSkipped());
   EXPECT_LT(clock.elapsed(), 2900) << "the key ended the video and the second was not played";
 }
 

@@ -19,77 +19,77 @@ using test::Quote;
 class ToolWorks : public ::testing::Test {
  protected:
   void SetUp() override {
-    work.fill();
-    WriteWorkFile(folder / "w.lmu", work.snapshot());
-    WriteCompressedWork(folder / "w.lmc", work.snapshot());
+    work_.Fill();
+    WriteWorkFile(folder_ / "w.lmu", work_.Snapshot());
+    WriteCompressedWork(folder_ / "w.lmc", work_.Snapshot());
   }
-  int run(const std::string& arguments, std::string* output = nullptr) {
+  int Run(const std::string& arguments, std::string* output = nullptr) {
     const auto result = test::RunCommand(std::string(LUMENA_TOOL_PATH) + " " + arguments + " 2>/dev/null");
     if (output) *output = result.output;
     return result.exitCode;
   }
-  std::string p(const char* name) { return Quote(folder / name); }
-  void load(const char* name, testing::WorkFixture& into) {
-    ReadWorkFile(folder / name, into.desk, into.host, into.anchors);
+  std::string P(const char* name) { return Quote(folder_ / name); }
+  void Load(const char* name, testing::WorkFixture& into) {
+    ReadWorkFile(folder_ / name, into.desk, into.host, into.anchors);
   }
 
-  test::TempFolder folder;
-  testing::WorkFixture work;
+  test::TempFolder folder_;
+  testing::WorkFixture work_;
 };
 
 TEST_F(ToolWorks, ConvertsBetweenTheKindsKeepingTheWork) {
-  ASSERT_EQ(run("convert " + p("w.lmc") + " " + p("a.lmu")), 0);
-  ASSERT_EQ(run("convert " + p("w.lmu") + " " + p("b.lmc")), 0);
-  ASSERT_EQ(run("convert " + p("w.lmu") + " " + p("c.lmu")), 0);
-  ASSERT_EQ(run("convert " + p("b.lmc") + " " + p("d.LMC")), 0);
+  ASSERT_EQ(Run("convert " + P("w.lmc") + " " + P("a.lmu")), 0);
+  ASSERT_EQ(Run("convert " + P("w.lmu") + " " + P("b.lmc")), 0);
+  ASSERT_EQ(Run("convert " + P("w.lmu") + " " + P("c.lmu")), 0);
+  ASSERT_EQ(Run("convert " + P("b.lmc") + " " + P("d.LMC")), 0);
   for (const char* name : {"a.lmu", "b.lmc", "c.lmu", "d.LMC"}) {
     SCOPED_TRACE(name);
     testing::WorkFixture loaded;
-    load(name, loaded);
-    testing::expectSameWork(work.desk, work.anchors, loaded.desk, loaded.anchors, name[0] == 'c' ? 0 : 40);
-    EXPECT_EQ(ReadWorkToc(folder / name), work.snapshot().TocLines());
+    Load(name, loaded);
+    testing::ExpectSameWork(work_.desk, work_.anchors, loaded.desk, loaded.anchors, name[0] == 'c' ? 0 : 40);
+    EXPECT_EQ(ReadWorkToc(folder_ / name), work_.Snapshot().TocLines());
   }
-  EXPECT_EQ(test::ReadBytes(folder / "c.lmu").size(), test::ReadBytes(folder / "w.lmu").size());
+  EXPECT_EQ(test::ReadBytes(folder_ / "c.lmu").size(), test::ReadBytes(folder_ / "w.lmu").size());
 }
 
 TEST_F(ToolWorks, ConvertsAWorkIntoItsFullPictureWithTransparency) {
-  ASSERT_EQ(run("convert " + p("w.lmu") + " " + p("w.png")), 0);
+  ASSERT_EQ(Run("convert " + P("w.lmu") + " " + P("w.png")), 0);
   testing::WorkFixture loaded;
-  load("w.lmu", loaded);
+  Load("w.lmu", loaded);
   loaded.desk.BuildFullWorkImage();
   const Picture& full = loaded.desk.FullWorkImage();
-  ASSERT_FALSE(full.empty());
-  EXPECT_EQ(test::RgbaByConvert(folder / "w.png"), test::ToRgba(full));
+  ASSERT_FALSE(full.Empty());
+  EXPECT_EQ(test::RgbaByConvert(folder_ / "w.png"), test::ToRgba(full));
   bool someTransparent = false;
-  for (const Pixel& px : full.pixels()) someTransparent |= px.a < 255;
+  for (const Pixel& px : full.Pixels()) someTransparent |= px.a < 255;
   EXPECT_TRUE(someTransparent);
-  ASSERT_EQ(run("convert " + p("w.lmc") + " " + p("w.jpg")), 0);
+  ASSERT_EQ(Run("convert " + P("w.lmc") + " " + P("w.jpg")), 0);
   std::string info;
-  ASSERT_EQ(run("info " + p("w.jpg"), &info), 0);
-  EXPECT_EQ(info, std::to_string(full.width()) + "x" + std::to_string(full.height()) + " JPEG\n");
+  ASSERT_EQ(Run("info " + P("w.jpg"), &info), 0);
+  EXPECT_EQ(info, std::to_string(full.Width()) + "x" + std::to_string(full.Height()) + " JPEG\n");
 }
 
 TEST_F(ToolWorks, InfoPrintsTheTableOfContents) {
   std::string expected;
-  for (const auto& line : work.snapshot().TocLines()) expected += line + "\n";
+  for (const auto& line : work_.Snapshot().TocLines()) expected += line + "\n";
   for (const char* name : {"w.lmu", "w.lmc"}) {
     std::string output;
-    EXPECT_EQ(run("info " + p(name), &output), 0) << name;
+    EXPECT_EQ(Run("info " + P(name), &output), 0) << name;
     EXPECT_EQ(output, expected) << name;
   }
 }
 
 TEST_F(ToolWorks, DamagedOrMissingWorksFailCleanly) {
-  const auto bytes = test::ReadBytes(folder / "w.lmc");
-  test::WriteBytes(folder / "cut.lmc", std::span(bytes).first(bytes.size() / 2));
-  test::WriteBytes(folder / "junk.lmu", std::vector<uint8_t>(700, 'x'));
+  const auto bytes = test::ReadBytes(folder_ / "w.lmc");
+  test::WriteBytes(folder_ / "cut.lmc", std::span(bytes).first(bytes.size() / 2));
+  test::WriteBytes(folder_ / "junk.lmu", std::vector<uint8_t>(700, 'x'));
   for (const std::string& arguments :
-       {"convert " + p("cut.lmc") + " " + p("x.lmu"), "convert " + p("junk.lmu") + " " + p("x.png"),
-        "info " + p("cut.lmc"), "info " + p("junk.lmu"), "convert " + p("none.lmu") + " " + p("x.lmc"),
-        "convert " + p("w.lmu") + " " + p("no/such/x.lmc")})
-    EXPECT_EQ(run(arguments), 1) << arguments;
-  EXPECT_FALSE(fs::exists(folder / "x.lmu"));
-  EXPECT_EQ(run("convert " + p("w.png") + " " + p("x.lmu")), 2) << "a picture is not a work";
+       {"convert " + P("cut.lmc") + " " + P("x.lmu"), "convert " + P("junk.lmu") + " " + P("x.png"),
+        "info " + P("cut.lmc"), "info " + P("junk.lmu"), "convert " + P("none.lmu") + " " + P("x.lmc"),
+        "convert " + P("w.lmu") + " " + P("no/such/x.lmc")})
+    EXPECT_EQ(Run(arguments), 1) << arguments;
+  EXPECT_FALSE(fs::exists(folder_ / "x.lmu"));
+  EXPECT_EQ(Run("convert " + P("w.png") + " " + P("x.lmu")), 2) << "a picture is not a work";
 }
 
 // Works over the caps: a layer too large, too many pixels together, two
@@ -111,15 +111,15 @@ TEST_F(ToolWorks, RefusedWorksAreClearErrors) {
   for (const auto& [layers, reason] : tables) {
     std::vector<std::string> lines = FixedTocLines({});
     lines.insert(lines.end(), layers.begin(), layers.end());
-    testing::copyWithToc(folder / "w.lmu", folder / "refused.lmu", UncompressedTocText(lines));
-    for (const std::string& command : {"info " + p("refused.lmu"), "convert " + p("refused.lmu") + " " + p("x.lmc")}) {
+    testing::CopyWithToc(folder_ / "w.lmu", folder_ / "refused.lmu", UncompressedTocText(lines));
+    for (const std::string& command : {"info " + P("refused.lmu"), "convert " + P("refused.lmu") + " " + P("x.lmc")}) {
       const auto result = test::RunCommand(std::string(LUMENA_TOOL_PATH) + " " + command + " 2>&1");
       EXPECT_EQ(result.exitCode, 1) << command;
       EXPECT_NE(result.output.find("The work is refused: "), std::string::npos) << result.output;
       EXPECT_NE(result.output.find(reason), std::string::npos) << result.output;
     }
   }
-  EXPECT_FALSE(fs::exists(folder / "x.lmc"));
+  EXPECT_FALSE(fs::exists(folder_ / "x.lmc"));
 }
 
 }  // namespace
