@@ -20,8 +20,7 @@
 #include <vector>
 
 #include "images/magick_setup.h"
-#include "work/desk_host.h"
-#include "work/quiet_desk_host.h"
+#include "work/desk_observer.h"
 #include "work/layer.h"
 #include "work/work_desk.h"
 
@@ -55,9 +54,10 @@ lumena::DeskGeometry DeskAtScale(int64_t percent) {
 
 // The windows are not there: nothing to show.
 void OursRenderAndCompose(benchmark::State& state) {
-  lumena::QuietDeskHost host(true);
+  lumena::DeskObserver observer;
   const lumena::DeskGeometry geometry = DeskAtScale(state.range(0));
-  lumena::TWorkDesk desk(host, geometry);
+  lumena::TWorkDesk desk(observer, geometry);
+  desk.SetDeskVisible(true);
   auto layer = std::make_unique<lumena::TLayer>(desk);
   layer->Init(Portrait(), nullptr);
   layer->Mask().SetPicture(layer->WorkPicture());

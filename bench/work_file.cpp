@@ -13,7 +13,7 @@
 #include "support/ratio_reporter.h"
 #include "work/work_desk.h"
 #include "workfile/compressed_work.h"
-#include "work/quiet_desk_host.h"
+#include "work/desk_observer.h"
 
 namespace {
 
@@ -39,8 +39,8 @@ Picture ElementPicture(int w, int h, uint32_t seed) {
 }
 
 struct BenchWork {
-  QuietDeskHost host;
-  TWorkDesk desk{host, [] {
+  DeskObserver observer;
+  TWorkDesk desk{observer, [] {
                    DeskGeometry g;
                    g.CentreView();
                    return g;

@@ -3,7 +3,6 @@
 namespace lumena {
 
 void RunContext::Clear() {
-  deskHost.SetDesk(nullptr);
   desk.reset();
   programFolder.clear();
   programPath.clear();

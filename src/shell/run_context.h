@@ -6,7 +6,7 @@
 
 #include "platform/ini_file.h"
 #include "portrait/placement_anchors.h"
-#include "shell/main_desk_host.h"
+#include "shell/main_desk_observer.h"
 #include "work/work_desk.h"
 #include "platform/stored_path.h"
 #include "shell/startup_settings.h"
@@ -25,7 +25,7 @@ struct RunContext {
   bool imageSaved = true;
   // The work: its desk, the anchors laid on the portrait, and the file it
   // came from (empty for a new work).
-  MainDeskHost deskHost{workSaved, imageSaved};
+  MainDeskObserver deskObserver{workSaved, imageSaved};
   std::unique_ptr<TWorkDesk> desk;
   PlacementAnchors anchors;
   std::filesystem::path workPath;

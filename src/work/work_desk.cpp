@@ -7,11 +7,18 @@
 
 namespace lumena {
 
-TWorkDesk::TWorkDesk(DeskHost& host, const DeskGeometry& geometry)
-    : Host_(host),
+TWorkDesk::TWorkDesk(DeskObserver& observer, const DeskGeometry& geometry)
+    : Observer_(observer),
       Geometry_(geometry),
       DeskImage_(geometry.windowWidth, geometry.windowHeight),
       Random_(static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count())) {}
+
+void TWorkDesk::RecordAction(EditingAction action) {
+  // The pan cache serves a run of view moves only.
+  if (action != LastAction_ && LastAction_ == EditingAction::ViewMoved) ClearPanCache();
+  LastAction_ = action;
+  Observer_.ActionRecorded(action);
+}
 
 // Layers go first: their masks call back into the desk.
 TWorkDesk::~TWorkDesk() { Layers_.clear(); }
@@ -40,15 +47,15 @@ int TWorkDesk::InsertLayer(std::unique_ptr<TLayer> layer, int index) {
 
 void TWorkDesk::MoveLayer(int from, int to) {
   if (from < 0 || from >= Count() || to < 0 || to >= Count()) return;
-  Host_.RecordAction(EditingAction::LayerOrderChanged);
+  RecordAction(EditingAction::LayerOrderChanged);
   const TLayer* active = ActiveLayer();
   auto moved = std::move(Layers_[from]);
   Layers_.erase(Layers_.begin() + from);
   Layers_.insert(Layers_.begin() + to, std::move(moved));
   ActiveIndex_ = IndexOf(active);
   Layers_[to]->Repaint();
-  Host_.RefreshLayersList();
-  Host_.RefreshControls();
+  Observer_.LayersListChanged();
+  Observer_.ControlsChanged();
 }
 
 void TWorkDesk::SetActive(int index) {
@@ -62,26 +69,20 @@ void TWorkDesk::SetActive(int index) {
   ShowActiveLayer();
   const TLayer* active = ActiveLayer();
   if (active && active->DeskRendering().State != kNotOnScreen && DeskVisible()) PaintArea(active->DeskRendering().Area());
-  Host_.RefreshControls();
-  Host_.ActiveLayerChanged(ActiveIndex_);
+  Observer_.ControlsChanged();
+  Observer_.ActiveLayerChanged(ActiveIndex_);
 }
 
 void TWorkDesk::ShowActiveLayer() {
   const TLayer* active = ActiveLayer();
-  Host_.ShowActiveLayerName(active);
-  if (active) Host_.ShowLayerValues(active->ShownValues());
+  Observer_.ActiveLayerNameChanged(active);
+  if (active) Observer_.LayerValuesChanged(active->ShownValues());
 }
 
 void TWorkDesk::DeleteLayer(int index) {
-  if (InDelete_ || index < 0 || index >= Count()) return;
-  InDelete_ = true;
-  struct Done {
-    bool& flag;
-    ~Done() { flag = false; }
-  } done{InDelete_};
+  if (index < 0 || index >= Count()) return;
   const TLayer& layer = *Layers_[index];
-  if (!Host_.Confirm("ConfirmDeleteLayer", "\r\"" + layer.DisplayName() + "\" ?")) return;
-  Host_.RecordAction(EditingAction::LayersDeleted);
+  RecordAction(EditingAction::LayersDeleted);
   const Rect area = layer.DeskRendering().Area();
   ClearSpecialReference(&layer);
   const bool wasActive = index == ActiveIndex_;
@@ -89,8 +90,8 @@ void TWorkDesk::DeleteLayer(int index) {
   if (Layers_.empty()) {
     ActiveIndex_ = -1;
     ShowActiveLayer();
-    Host_.ActiveLayerChanged(-1);
-    Host_.RefreshControls();
+    Observer_.ActiveLayerChanged(-1);
+    Observer_.ControlsChanged();
   } else if (wasActive) {
     // The layer in front of it, or the new front layer.
     ActiveIndex_ = -1;
@@ -99,7 +100,7 @@ void TWorkDesk::DeleteLayer(int index) {
     --ActiveIndex_;
   }
   if (DeskVisible() && area.right > area.left) Refresh(area);
-  Host_.RefreshLayersList();
+  Observer_.LayersListChanged();
 }
 
 bool TWorkDesk::IsSpecial(const TLayer* layer) const {
@@ -109,14 +110,13 @@ bool TWorkDesk::IsSpecial(const TLayer* layer) const {
 void TWorkDesk::ClearSpecialReference(const TLayer* layer) {
   if (layer == PortraitLayer_) {
     PortraitLayer_ = nullptr;
-    Host_.PortraitChanged();
+    Observer_.PortraitChanged();
   }
   if (layer == HandLayer_) HandLayer_ = nullptr;
   if (layer == BodyLayer_) BodyLayer_ = nullptr;
 }
 
 void TWorkDesk::DeleteGroup(std::string_view letter, int32_t type, bool selectFirst) {
-  BusyCursor busy(Host_);
   const std::string_view wanted = TrimView(letter);
   const TLayer* active = ActiveLayer();
   const auto matches = [&](const std::unique_ptr<TLayer>& l) {
@@ -124,25 +124,25 @@ void TWorkDesk::DeleteGroup(std::string_view letter, int32_t type, bool selectFi
     return (!wanted.empty() && Iequals(l->GroupLetter(), wanted)) || (type >= 0 && l->TemplateType() == type);
   };
   const auto removed = std::erase_if(Layers_, matches);
-  if (removed > 0) Host_.RecordAction(EditingAction::LayersDeleted);
+  if (removed > 0) RecordAction(EditingAction::LayersDeleted);
   // The active layer keeps its place when it survived.
   ActiveIndex_ = IndexOf(active);
   RefreshAll();
-  Host_.RefreshLayersList();
+  Observer_.LayersListChanged();
   if (selectFirst && !Layers_.empty()) {
     SetActive(0);
   } else if (removed > 0 && ActiveIndex_ < 0 && active) {
     ShowActiveLayer();
-    Host_.ActiveLayerChanged(-1);
-    Host_.RefreshControls();
+    Observer_.ActiveLayerChanged(-1);
+    Observer_.ControlsChanged();
   }
 }
 
 void TWorkDesk::ToggleVisible(int index) {
   if (index < 0 || index >= Count()) return;
   Layers_[index]->SetVisible(!Layers_[index]->Visible());
-  Host_.RefreshLayersList();
-  Host_.RefreshControls();
+  Observer_.LayersListChanged();
+  Observer_.ControlsChanged();
 }
 
 void TWorkDesk::ClearWork() {
@@ -151,8 +151,8 @@ void TWorkDesk::ClearWork() {
   PortraitLayer_ = HandLayer_ = BodyLayer_ = nullptr;
   PanCache_.Clear();
   RefreshAll();
-  Host_.RefreshLayersList();
-  Host_.PortraitChanged();
+  Observer_.LayersListChanged();
+  Observer_.PortraitChanged();
 }
 
 int TWorkDesk::FindLayer(std::string_view name) const {
@@ -183,7 +183,7 @@ void TWorkDesk::RegionChanged(const TLayer& layer) {
 }
 
 void TWorkDesk::ValuesChanged(const TLayer& layer) {
-  if (&layer == ActiveLayer()) Host_.ShowLayerValues(layer.ShownValues());
+  if (&layer == ActiveLayer()) Observer_.LayerValuesChanged(layer.ShownValues());
 }
 
 }  // namespace lumena

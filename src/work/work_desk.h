@@ -3,6 +3,7 @@
 // active layer, the special layers, the view of the table and the composed
 // pictures made from the layers' renderings.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <random>
@@ -13,7 +14,7 @@
 #include "images/picture.h"
 #include "images/rect.h"
 #include "work/desk_geometry.h"
-#include "work/desk_host.h"
+#include "work/desk_observer.h"
 #include "work/layer.h"
 #include "work/layer_site.h"
 #include "work/work_desk_displacement.h"
@@ -31,7 +32,7 @@ struct ActiveFrame {
 
 class TWorkDesk : public LayerSite {
  public:
-  TWorkDesk(DeskHost& host, const DeskGeometry& geometry);
+  TWorkDesk(DeskObserver& observer, const DeskGeometry& geometry);
   ~TWorkDesk() override;
 
   // --- Layers.
@@ -47,7 +48,7 @@ class TWorkDesk : public LayerSite {
   TLayer* ActiveLayer();
   const TLayer* ActiveLayer() const;
   void SetActive(int index);
-  // Asks "ConfirmDeleteLayer" first.
+  // The caller has asked "ConfirmDeleteLayer".
   void DeleteLayer(int index);
   // Every layer but the special ones whose group letter equals the letter
   // (a blank letter matches nothing) or whose template type is the type
@@ -110,13 +111,24 @@ class TWorkDesk : public LayerSite {
   DisplacementField& Displacement() { return Displacement_; }
   void ResetDisplacement() { Displacement_.Reset(); }
 
+  // --- What the windows tell the desk.
+  // A hidden desk composes nothing; the window shows it once it is shown.
+  void SetDeskVisible(bool visible) { DeskVisible_ = visible; }
+  // The group letter of a template type; empty when there is no such type.
+  using TypeLetterLookup = std::function<std::string(int32_t type)>;
+  void SetTypeLetters(TypeLetterLookup lookup) { TypeLetters_ = std::move(lookup); }
+  DeskObserver& Observer() const { return Observer_; }
+
+  // --- The last editing action; a run of view moves keeps the pan cache.
+  EditingAction LastAction() const { return LastAction_; }
+
   // --- What layers ask of the desk.
-  bool DeskVisible() const override { return Host_.DeskVisible(); }
-  void RecordAction(EditingAction action) override { Host_.RecordAction(action); }
-  void RefreshControls() override { Host_.RefreshControls(); }
+  bool DeskVisible() const override { return DeskVisible_; }
+  void RecordAction(EditingAction action) override;
+  void RefreshControls() override { Observer_.ControlsChanged(); }
   void RegionChanged(const TLayer& layer) override;
   void ValuesChanged(const TLayer& layer) override;
-  std::string TemplateTypeLetter(int32_t type) const override { return Host_.TemplateTypeLetter(type); }
+  std::string TemplateTypeLetter(int32_t type) const override { return TypeLetters_ ? TypeLetters_(type) : ""; }
 
  private:
   Rect WindowRect() const { return {0, 0, Geometry_.windowWidth, Geometry_.windowHeight}; }
@@ -124,7 +136,10 @@ class TWorkDesk : public LayerSite {
   void ShowActiveLayer();
   bool IsSpecial(const TLayer* layer) const;
 
-  DeskHost& Host_;
+  DeskObserver& Observer_;
+  bool DeskVisible_ = false;
+  TypeLetterLookup TypeLetters_;
+  EditingAction LastAction_ = EditingAction::None;
   DeskGeometry Geometry_;
   std::vector<std::unique_ptr<TLayer>> Layers_;
   int ActiveIndex_ = -1;
@@ -139,7 +154,6 @@ class TWorkDesk : public LayerSite {
   Rect FullArea_;
   DisplacementField Displacement_;
   bool UndoPending_ = false;
-  bool InDelete_ = false;
   std::mt19937 Random_;
 };
 

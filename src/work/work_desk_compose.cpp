@@ -58,7 +58,7 @@ void TWorkDesk::PaintArea(const Rect& area) {
       }
     }
   }
-  Host_.PaintArea(rect);
+  Observer_.AreaChanged(rect);
 }
 
 std::optional<ActiveFrame> TWorkDesk::ActiveFrameToDraw() const {

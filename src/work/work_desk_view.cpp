@@ -34,7 +34,7 @@ void TWorkDesk::SetViewPosition(int32_t left, int32_t top) {
         allWhole = false;
       }
     }
-    if (Host_.LastAction() == EditingAction::ViewMoved && !PanCache_.Empty()) {
+    if (LastAction_ == EditingAction::ViewMoved && !PanCache_.Empty()) {
       const Point p = place(PanCacheTableX_, PanCacheTableY_);
       PanCacheX_ = p.x;
       PanCacheY_ = p.y;
@@ -48,7 +48,7 @@ void TWorkDesk::SetViewPosition(int32_t left, int32_t top) {
     else
       PaintArea(WindowRect());
   }
-  Host_.RecordAction(EditingAction::ViewMoved);
+  RecordAction(EditingAction::ViewMoved);
 }
 
 void TWorkDesk::SetScale(double scale) {
@@ -66,8 +66,8 @@ void TWorkDesk::SetScale(double scale) {
   Geometry_.viewTop = keep(Geometry_.viewTop, Geometry_.viewHeight, h, Geometry_.tableHeight);
   Geometry_.viewWidth = w;
   Geometry_.viewHeight = h;
-  Host_.RecordAction(EditingAction::ScaleChanged);
-  Host_.ViewChanged();
+  RecordAction(EditingAction::ScaleChanged);
+  Observer_.ViewChanged();
   if (DeskVisible()) {
     RenderAll();
     Refresh(WindowRect());
@@ -76,7 +76,7 @@ void TWorkDesk::SetScale(double scale) {
 
 void TWorkDesk::CentreView() {
   SetViewPosition((Geometry_.tableWidth - Geometry_.viewWidth) / 2, (Geometry_.tableHeight - Geometry_.viewHeight) / 2);
-  Host_.ViewChanged();
+  Observer_.ViewChanged();
 }
 
 }  // namespace lumena

@@ -1,7 +1,6 @@
 #include "workfile/work_file_reader.h"
 
 #include <exception>
-#include <optional>
 
 #include "workfile/compound_file.h"
 #include "workfile/compressed_work.h"
@@ -19,18 +18,17 @@ namespace {
 // The windows follow the desk, also when placing the layers failed half-way.
 class FollowDesk {
  public:
-  FollowDesk(TWorkDesk& desk, DeskHost& host) : desk_(desk), host_(host) {}
+  explicit FollowDesk(TWorkDesk& desk) : desk_(desk) {}
   ~FollowDesk() {
     if (std::uncaught_exceptions() > failing_) desk_.RefreshAll();
-    host_.RefreshLayersList();
-    host_.PortraitChanged();
+    desk_.Observer().LayersListChanged();
+    desk_.Observer().PortraitChanged();
   }
   FollowDesk(const FollowDesk&) = delete;
   FollowDesk& operator=(const FollowDesk&) = delete;
 
  private:
   TWorkDesk& desk_;
-  DeskHost& host_;
   int failing_ = std::uncaught_exceptions();
 };
 
@@ -61,26 +59,27 @@ void UnpackCompressedWorkFile(const std::filesystem::path& source, const std::fi
   save.Commit();
 }
 
-WorkLoadOutcome ReadWorkFile(const std::filesystem::path& path, TWorkDesk& desk, DeskHost& host,
-                             PlacementAnchors& anchors, const ClearPrevWorkQuestion& clearPrevWork) {
-  std::optional<BusyCursor> busy(std::in_place, host);
-  StoredWork work = ReadStoredWork(path);
+WorkLoadOutcome LoadStoredWork(StoredWork& work, const std::filesystem::path& path, TWorkDesk& desk,
+                               PlacementAnchors& anchors, PreviousWork previous) {
   WorkLoadOutcome outcome{true, path.stem().string()};
-  host.RecordAction(EditingAction::WorkOpened);
+  desk.RecordAction(EditingAction::WorkOpened);
   if (desk.Count() > 0) {
-    busy.reset();  // no hourglass over the question
-    const bool clear = clearPrevWork ? clearPrevWork() : host.Confirm("ConfirmClearPrevWork", "");
-    busy.emplace(host);
-    if (clear) {
+    if (previous == PreviousWork::Clear) {
       desk.ClearWork();
       anchors.Clear();
     } else {
       outcome.workSaved = false;
     }
   }
-  const FollowDesk follow(desk, host);
+  const FollowDesk follow(desk);
   PlaceStoredWork(work, desk, anchors);
   return outcome;
+}
+
+WorkLoadOutcome ReadWorkFile(const std::filesystem::path& path, TWorkDesk& desk, PlacementAnchors& anchors,
+                             PreviousWork previous) {
+  StoredWork work = ReadStoredWork(path);
+  return LoadStoredWork(work, path, desk, anchors, previous);
 }
 
 std::vector<std::string> ReadWorkToc(const std::filesystem::path& path) {

@@ -1,12 +1,11 @@
 #pragma once
 // Loading a work file of either kind onto the work desk.
+#include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "portrait/placement_anchors.h"
-#include "work/desk_host.h"
 #include "work/work_desk.h"
 #include "workfile/stored_work.h"
 
@@ -20,23 +19,27 @@ struct WorkLoadOutcome {
   std::string workName;  // the file name without its extension
 };
 
-// The answer to "ConfirmClearPrevWork", asked only when the desk holds
-// layers and the work has been read: true clears the desk, false merges.
-using ClearPrevWorkQuestion = std::function<bool()>;
+// What becomes of the layers already on the desk when a work is loaded: the
+// answer to "ConfirmClearPrevWork", which callers ask only when the desk
+// holds layers and the work has been read (Yes clears, No merges).
+enum class PreviousWork : uint8_t { Clear, Merge };
 
 // Reads a work file of either kind whole (ReadStoredWork), unpacking a
 // compressed work in a private temporary folder that is removed before
 // returning. Throws EWorkFileError for a missing, damaged or refused work.
 StoredWork ReadStoredWork(const std::filesystem::path& path);
 
-// Loads the work. It is read and checked whole first; a missing, damaged or
-// refused work throws EWorkFileError before anything is asked or changed.
-// Then, when the desk holds layers, `clearPrevWork` decides (when empty,
-// the host is asked "ConfirmClearPrevWork"): Yes clears the desk and the
-// anchors, No merges (the loaded layers come first). The layers, roles,
+// Places a work read whole by ReadStoredWork from `path`. When the desk
+// holds layers, `previous` decides: Clear empties the desk and the anchors,
+// Merge keeps them (the loaded layers come first). The layers, roles,
 // anchors, nail marks and active layer are then placed on the desk.
-WorkLoadOutcome ReadWorkFile(const std::filesystem::path& path, TWorkDesk& desk, DeskHost& host,
-                             PlacementAnchors& anchors, const ClearPrevWorkQuestion& clearPrevWork = {});
+WorkLoadOutcome LoadStoredWork(StoredWork& work, const std::filesystem::path& path, TWorkDesk& desk,
+                               PlacementAnchors& anchors, PreviousWork previous);
+
+// ReadStoredWork, then LoadStoredWork: a missing, damaged or refused work
+// throws EWorkFileError before the desk changes.
+WorkLoadOutcome ReadWorkFile(const std::filesystem::path& path, TWorkDesk& desk, PlacementAnchors& anchors,
+                             PreviousWork previous = PreviousWork::Clear);
 
 // The layers, roles, anchors and active layer of an open compound work,
 // read whole and then added to the desk. Throws EWorkFileError, and then

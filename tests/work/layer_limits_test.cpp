@@ -120,7 +120,7 @@ TEST_P(LayerRotationCaps, ARotationOverTheCapsIsRefusedAndChangesNothing) {
   layer.RotateTo(0);  // nothing: the angle is 0 already
   const Picture work = layer.WorkPicture(), base = layer.BasePicture();
   const auto mode = layer.TransformMode();
-  const auto actions = f.host.actions.size();
+  const auto actions = f.observer.actions.size();
   if (!c.refused) {
     layer.RotateTo(c.angle);
     EXPECT_EQ(layer.Angle(), c.angle % 360);
@@ -140,7 +140,7 @@ TEST_P(LayerRotationCaps, ARotationOverTheCapsIsRefusedAndChangesNothing) {
   EXPECT_EQ(layer.X(), 10);
   EXPECT_EQ(layer.Y(), 20);
   EXPECT_EQ(layer.PivotX(), -1);
-  EXPECT_EQ(f.host.actions.size(), actions) << "nothing recorded";
+  EXPECT_EQ(f.observer.actions.size(), actions) << "nothing recorded";
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, LayerRotationCaps,

@@ -43,13 +43,13 @@ TEST(Layer, GroupLetterByTemplateType) {
 TEST(Layer, SettersRecordTheirActionOnlyWhenTheValueChanges) {
   DeskFixture f;
   TLayer& layer = f.Add(10, 10, 20, 20, {1, 2, 3, 255});
-  f.host.actions.clear();
+  f.observer.actions.clear();
   layer.SetRed(50);
-  EXPECT_TRUE(f.host.actions.empty());
+  EXPECT_TRUE(f.observer.actions.empty());
   layer.SetRed(80);
   layer.SetVisible(false);
   layer.SetDepth(4);
-  EXPECT_EQ(f.host.actions, (std::vector{EditingAction::ParametersChanged, EditingAction::LayerShownOrHidden}));
+  EXPECT_EQ(f.observer.actions, (std::vector{EditingAction::ParametersChanged, EditingAction::LayerShownOrHidden}));
   EXPECT_NE(layer.DeskRendering().Image.At(0, 0).r, 3) << "re-rendered with the new red";
 }
 

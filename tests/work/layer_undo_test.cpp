@@ -41,7 +41,7 @@ TEST_F(UndoTest, OneDragMakesOneRecordHoldingTheValueBeforeIt) {
   EXPECT_EQ(layer.UndoList().Newest().Kind, UndoKind::Colour);
   layer.Undo();
   EXPECT_EQ(layer.Params().Hue, 100);
-  EXPECT_EQ(f.host.last, EditingAction::Undo);
+  EXPECT_EQ(f.desk.LastAction(), EditingAction::Undo);
 }
 
 TEST_F(UndoTest, RegionEditingGoesToTheCurrentRegionAndUndoesThere) {

@@ -52,26 +52,21 @@ TEST(WorkDesk, CtrlClicksCycleThroughTheStackAndReturnToTheFirst) {
 
 struct DeleteCase {
   int count, active, deleted;
-  bool yes;
   int expectedActive;
 };
 
 TEST(WorkDesk, DeletionMovesTheActiveIndex) {
   const DeleteCase cases[] = {
-      {3, 1, 1, true, 0},  {3, 0, 0, true, 0},  {3, 2, 0, true, 1},
-      {3, 0, 2, true, 0},  {3, 2, 2, true, 1},  {1, 0, 0, true, -1},
-      {3, 1, 0, false, 1}, {3, -1, 1, true, -1},
+      {3, 1, 1, 0}, {3, 0, 0, 0}, {3, 2, 0, 1}, {3, 0, 2, 0}, {3, 2, 2, 1}, {1, 0, 0, -1}, {3, -1, 1, -1},
   };
   for (const DeleteCase& c : cases) {
     DeskFixture f;
     for (int i = 0; i < c.count; ++i) f.Add(10 * i, 0, 5, 5, kOpaque, c.count - i, std::string(1, static_cast<char>('0' + i)));
     f.desk.SetActive(c.active);
-    f.host.answerYes = c.yes;
     f.desk.DeleteLayer(c.deleted);
     EXPECT_EQ(f.desk.ActiveIndex(), c.expectedActive) << c.count << " " << c.active << " " << c.deleted;
-    EXPECT_EQ(f.desk.Count(), c.yes ? c.count - 1 : c.count);
-    const std::string name(1, static_cast<char>('0' + c.deleted));
-    EXPECT_EQ(f.host.questions.back(), "ConfirmDeleteLayer\r\"" + name + "\" ?");
+    EXPECT_EQ(f.desk.Count(), c.count - 1);
+    EXPECT_EQ(f.desk.FindLayer(std::string(1, static_cast<char>('0' + c.deleted))), -1);
   }
 }
 
@@ -81,8 +76,8 @@ TEST(WorkDesk, DeletingThePortraitClearsItsReference) {
   f.desk.SetPortraitLayer(&portrait);
   f.desk.DeleteLayer(0);
   EXPECT_EQ(f.desk.PortraitLayer(), nullptr);
-  EXPECT_EQ(f.host.portraitChanges, 1);
-  EXPECT_EQ(f.host.last, EditingAction::LayersDeleted);
+  EXPECT_EQ(f.observer.portraitChanges, 1);
+  EXPECT_EQ(f.desk.LastAction(), EditingAction::LayersDeleted);
 }
 
 TEST(WorkDesk, DeleteGroupSparesSpecialLayersAndBlankLetters) {
@@ -104,7 +99,6 @@ TEST(WorkDesk, DeleteGroupSparesSpecialLayersAndBlankLetters) {
   f.desk.DeleteGroup("", 7, true);
   EXPECT_EQ(f.desk.Count(), 3);
   EXPECT_EQ(f.desk.ActiveIndex(), 0);
-  EXPECT_EQ(f.host.busyCalls, (std::vector{true, false, true, false, true, false}));
 }
 
 TEST(WorkDesk, MoveLayerKeepsTheActiveLayerActive) {
@@ -114,7 +108,7 @@ TEST(WorkDesk, MoveLayerKeepsTheActiveLayerActive) {
   f.desk.MoveLayer(2, 0);
   EXPECT_EQ(f.desk.ActiveIndex(), 2);
   EXPECT_EQ(f.desk.ActiveLayer()->DisplayName(), "2");
-  EXPECT_EQ(f.host.last, EditingAction::LayerOrderChanged);
+  EXPECT_EQ(f.desk.LastAction(), EditingAction::LayerOrderChanged);
 }
 
 TEST(WorkDesk, ClearWorkEmptiesEverything) {
@@ -126,7 +120,7 @@ TEST(WorkDesk, ClearWorkEmptiesEverything) {
   EXPECT_EQ(f.desk.Count(), 0);
   EXPECT_EQ(f.desk.ActiveIndex(), -1);
   EXPECT_EQ(f.desk.HandLayer(), nullptr);
-  EXPECT_EQ(f.host.activeName, "");
+  EXPECT_EQ(f.observer.activeName, "");
 }
 
 TEST(WorkDesk, FullWorkImageIsClippedToTheTableAndEmptyWithoutVisibleLayers) {
@@ -167,7 +161,7 @@ TEST(WorkDesk, ScaleKeepsTheViewCentreWithinTheTable) {
   EXPECT_EQ(g.viewHeight, 984);
   EXPECT_EQ(g.viewLeft, 0);
   EXPECT_EQ(g.viewTop, 0);
-  EXPECT_EQ(f.host.last, EditingAction::ScaleChanged);
+  EXPECT_EQ(f.desk.LastAction(), EditingAction::ScaleChanged);
   f.desk.SetScale(1.5);
   EXPECT_EQ(g.viewWidth, 668) << "Round(667.5) goes to even";
   EXPECT_EQ(g.viewLeft, 111);

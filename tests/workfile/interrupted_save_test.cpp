@@ -61,7 +61,7 @@ TEST_P(InterruptedSave, AnErrorHalfWayKeepsTheOldFileAndLeavesNoTemporaryFile) {
   EXPECT_EQ(testing::ReadFile(Path()), before_);
   EXPECT_EQ(FilesInFolder(), 1u);
   WorkFixture loaded;
-  ReadWorkFile(Path(), loaded.desk, loaded.host, loaded.anchors);
+  ReadWorkFile(Path(), loaded.desk, loaded.anchors);
   EXPECT_EQ(loaded.desk.Count(), 1);
 }
 
@@ -92,7 +92,7 @@ TEST_P(InterruptedSave, TheTemporaryOfAKilledSaveIsRemovedByTheNextSave) {
   GetParam().write(Path(), next_.Snapshot(), {});
   EXPECT_EQ(FilesInFolder(), 1u);
   WorkFixture loaded;
-  ReadWorkFile(Path(), loaded.desk, loaded.host, loaded.anchors);
+  ReadWorkFile(Path(), loaded.desk, loaded.anchors);
   EXPECT_EQ(loaded.desk.Count(), 4);
 }
 
@@ -113,7 +113,7 @@ TEST_P(InterruptedSave, ACompleteSaveReplacesTheOldFile) {
   EXPECT_NE(testing::ReadFile(Path()), before_);
   EXPECT_EQ(FilesInFolder(), 1u);
   WorkFixture loaded;
-  ReadWorkFile(Path(), loaded.desk, loaded.host, loaded.anchors);
+  ReadWorkFile(Path(), loaded.desk, loaded.anchors);
   EXPECT_EQ(loaded.desk.Count(), 4);
 }
 

@@ -88,7 +88,9 @@ std::vector<DamageCase> DamageCases() {
 
 class NoLostWork : public ::testing::TestWithParam<DamageCase> {};
 
-TEST_P(NoLostWork, ADamagedOrMissingWorkLeavesTheDeskAsItWasAndAsksNothing) {
+// Even a Clear answer given up front leaves the desk alone when the work
+// cannot be read.
+TEST_P(NoLostWork, ADamagedOrMissingWorkLeavesTheDeskAsItWas) {
   TempFolder folder;
   WorkFixture saved;
   saved.Fill();
@@ -102,54 +104,42 @@ TEST_P(NoLostWork, ADamagedOrMissingWorkLeavesTheDeskAsItWasAndAsksNothing) {
   desk.Fill();
   desk.anchors.body = {5, 6};
   const DeskState before = DeskState::Of(desk);
-  int asked = 0;
-  EXPECT_THROW(ReadWorkFile(bad, desk.desk, desk.host, desk.anchors,
-                            [&] {
-                              ++asked;
-                              return true;
-                            }),
-               EWorkFileError);
-  EXPECT_EQ(asked, 0);
-  EXPECT_TRUE(desk.host.questions.empty());
+  const size_t actionsBefore = desk.observer.actions.size();
+  EXPECT_THROW(ReadWorkFile(bad, desk.desk, desk.anchors, PreviousWork::Clear), EWorkFileError);
   DeskState::Of(desk).ExpectSame(before);
-  EXPECT_EQ(desk.host.busyCalls, (std::vector<bool>{true, false}));
+  EXPECT_EQ(desk.observer.actions.size(), actionsBefore) << "nothing recorded";
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, NoLostWork, ::testing::ValuesIn(DamageCases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 struct AnswerCase {
-  bool clear;
+  PreviousWork previous;
   int layersAfter;
   bool workSaved;
 };
 
 class ClearPrevWorkAnswer : public ::testing::TestWithParam<AnswerCase> {};
 
-// A caller without windows answers through the callback; the host is not
-// asked.
-TEST_P(ClearPrevWorkAnswer, TheCallbackDecidesWhetherTheDeskIsCleared) {
+// The caller asks once the work is read, and passes the answer in.
+TEST_P(ClearPrevWorkAnswer, TheAnswerDecidesWhetherTheDeskIsCleared) {
   TempFolder folder;
   WorkFixture saved;
   saved.Fill();
   WriteCompressedWork(folder / "w.lmc", saved.Snapshot());
   WorkFixture desk;
   desk.Add(0, 0, 5, 5, {9, 9, 9, 255});
-  int asked = 0;
-  const WorkLoadOutcome outcome = ReadWorkFile(folder / "w.lmc", desk.desk, desk.host, desk.anchors, [&] {
-    ++asked;
-    EXPECT_EQ(desk.desk.Count(), 1) << "asked before the desk changes";
-    return GetParam().clear;
-  });
-  EXPECT_EQ(asked, 1);
-  EXPECT_TRUE(desk.host.questions.empty());
+  StoredWork work = ReadStoredWork(folder / "w.lmc");
+  EXPECT_EQ(desk.desk.Count(), 1) << "reading leaves the desk alone";
+  const WorkLoadOutcome outcome = LoadStoredWork(work, folder / "w.lmc", desk.desk, desk.anchors, GetParam().previous);
   EXPECT_EQ(desk.desk.Count(), GetParam().layersAfter);
   EXPECT_EQ(outcome.workSaved, GetParam().workSaved);
-  EXPECT_EQ(desk.host.busyCalls, (std::vector<bool>{true, false, true, false})) << "no hourglass over the question";
+  EXPECT_EQ(outcome.workName, "w");
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ClearPrevWorkAnswer,
-                         ::testing::Values(AnswerCase{true, 4, true}, AnswerCase{false, 5, false}));
+                         ::testing::Values(AnswerCase{PreviousWork::Clear, 4, true},
+                                           AnswerCase{PreviousWork::Merge, 5, false}));
 
 }  // namespace
 }  // namespace lumena

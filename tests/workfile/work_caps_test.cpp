@@ -101,7 +101,7 @@ TEST_P(TocCaps, RefuseWorksOfBothKindsBeforeAnyPictureIsRead) {
     ExpectRefusal([&] { ReadWorkToc(folder / name); }, refusal);
     if (refusal.empty()) continue;
     WorkFixture loaded;
-    ExpectRefusal([&] { ReadWorkFile(folder / name, loaded.desk, loaded.host, loaded.anchors); }, refusal);
+    ExpectRefusal([&] { ReadWorkFile(folder / name, loaded.desk, loaded.anchors); }, refusal);
     EXPECT_EQ(loaded.desk.Count(), 0);
   }
 }
@@ -125,7 +125,7 @@ TEST(PictureCaps, BitmapOverTheCapIsRefusedBeforeDecoding) {
     }
   });
   WorkFixture loaded;
-  ExpectRefusal([&] { ReadWorkFile(folder / "x.lmu", loaded.desk, loaded.host, loaded.anchors); },
+  ExpectRefusal([&] { ReadWorkFile(folder / "x.lmu", loaded.desk, loaded.anchors); },
                 "has more than 64 megapixels");
 }
 
@@ -179,7 +179,7 @@ TEST(PictureCaps, MaskStreamFarLargerThanItsPictureIsRefusedInBothKinds) {
     if (name == maskName) bytes = DeflateStream(std::vector<uint8_t>(1000, 0));
   });
   WorkFixture loaded;
-  ExpectRefusal([&] { ReadWorkFile(folder / "x.lmu", loaded.desk, loaded.host, loaded.anchors); }, "mask of layer");
+  ExpectRefusal([&] { ReadWorkFile(folder / "x.lmu", loaded.desk, loaded.anchors); }, "mask of layer");
 }
 
 TEST(InflationBudget, TakesUpToTheCapAndNoMore) {

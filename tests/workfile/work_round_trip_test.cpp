@@ -38,14 +38,12 @@ TEST_P(WorkRoundTrip, RestoresLayersOrderFieldsMasksRolesAnchorsAndActiveLayer) 
   Save(original, path);
 
   WorkFixture loaded;
-  const WorkLoadOutcome outcome = ReadWorkFile(path, loaded.desk, loaded.host, loaded.anchors);
+  const WorkLoadOutcome outcome = ReadWorkFile(path, loaded.desk, loaded.anchors);
   EXPECT_TRUE(outcome.workSaved);
   EXPECT_EQ(outcome.workName, "work");
-  EXPECT_TRUE(loaded.host.questions.empty()) << "an empty desk asks nothing";
-  EXPECT_EQ(loaded.host.actions.front(), EditingAction::WorkOpened);
+  EXPECT_EQ(loaded.observer.actions.front(), EditingAction::WorkOpened);
   testing::ExpectSameWork(original.desk, original.anchors, loaded.desk, loaded.anchors, GetParam().tolerance);
-  EXPECT_EQ(loaded.host.busyCalls, (std::vector<bool>{true, false}));
-  EXPECT_GE(loaded.host.portraitChanges, 1);
+  EXPECT_GE(loaded.observer.portraitChanges, 1);
 }
 
 TEST_P(WorkRoundTrip, WorkWithoutRolesOrAnchorsLoadsWithout) {
@@ -55,7 +53,7 @@ TEST_P(WorkRoundTrip, WorkWithoutRolesOrAnchorsLoadsWithout) {
   const auto path = folder / GetParam().name;
   Save(original, path);
   WorkFixture loaded;
-  ReadWorkFile(path, loaded.desk, loaded.host, loaded.anchors);
+  ReadWorkFile(path, loaded.desk, loaded.anchors);
   ASSERT_EQ(loaded.desk.Count(), 1);
   EXPECT_EQ(loaded.desk.PortraitLayer(), nullptr);
   EXPECT_EQ(loaded.desk.HandLayer(), nullptr);
@@ -70,7 +68,7 @@ TEST_P(WorkRoundTrip, SavingTheLoadedWorkGivesTheSameTable) {
   const auto first = folder / GetParam().name;
   Save(original, first);
   WorkFixture loaded;
-  ReadWorkFile(first, loaded.desk, loaded.host, loaded.anchors);
+  ReadWorkFile(first, loaded.desk, loaded.anchors);
   const auto second = folder / (std::string("again") + first.extension().string());
   Save(loaded, second);
   EXPECT_EQ(ReadWorkToc(first), ReadWorkToc(second));
@@ -87,7 +85,7 @@ TEST_P(WorkRoundTrip, LayerWithoutPictureIsLeftOut) {
   const auto path = folder / GetParam().name;
   Save(original, path);
   WorkFixture loaded;
-  ReadWorkFile(path, loaded.desk, loaded.host, loaded.anchors);
+  ReadWorkFile(path, loaded.desk, loaded.anchors);
   EXPECT_EQ(loaded.desk.Count(), 1);
   EXPECT_EQ(loaded.desk.PortraitLayer(), nullptr);
 }
@@ -106,7 +104,7 @@ TEST(WorkLoad, TableWithCrLfOrLfReadsAsWithCr) {
     for (const std::string& line : saved.Snapshot().TocLines()) toc += line + end;
     CopyWithToc(folder / "w.lmu", folder / "x.lmu", toc);
     WorkFixture loaded;
-    ReadWorkFile(folder / "x.lmu", loaded.desk, loaded.host, loaded.anchors);
+    ReadWorkFile(folder / "x.lmu", loaded.desk, loaded.anchors);
     testing::ExpectSameWork(saved.desk, saved.anchors, loaded.desk, loaded.anchors, 0);
   }
 }
@@ -114,9 +112,8 @@ TEST(WorkLoad, TableWithCrLfOrLfReadsAsWithCr) {
 TEST(WorkLoad, MissingFileIsAnErrorAndChangesNothing) {
   WorkFixture work;
   work.Fill();
-  EXPECT_THROW(ReadWorkFile("/nonexistent/w.lmu", work.desk, work.host, work.anchors), EWorkFileError);
+  EXPECT_THROW(ReadWorkFile("/nonexistent/w.lmu", work.desk, work.anchors), EWorkFileError);
   EXPECT_EQ(work.desk.Count(), 4);
-  EXPECT_TRUE(work.host.questions.empty());
 }
 
 TEST(WorkLoad, AnsweringNoMergesLoadedLayersInFrontAndMarksTheWorkUnsaved) {
@@ -136,9 +133,7 @@ TEST(WorkLoad, AnsweringNoMergesLoadedLayersInFrontAndMarksTheWorkUnsaved) {
   desk.desk.InsertLayer(std::move(twin), 0);
   const std::vector<TLayer*> present{&desk.desk.Layer(0), &desk.desk.Layer(1)};
   desk.anchors.body = {5, 6};
-  desk.host.answerYes = false;
-  const WorkLoadOutcome outcome = ReadWorkFile(folder / "w.lmu", desk.desk, desk.host, desk.anchors);
-  EXPECT_EQ(desk.host.questions, std::vector<std::string>{"ConfirmClearPrevWork"});
+  const WorkLoadOutcome outcome = ReadWorkFile(folder / "w.lmu", desk.desk, desk.anchors, PreviousWork::Merge);
   EXPECT_FALSE(outcome.workSaved);
   ASSERT_EQ(desk.desk.Count(), 6);
   EXPECT_EQ((std::vector<TLayer*>{&desk.desk.Layer(4), &desk.desk.Layer(5)}), present);
@@ -158,7 +153,7 @@ TEST(WorkLoad, AnsweringYesReplacesTheWorkAndItsAnchors) {
   WorkFixture desk;
   desk.Fill();
   desk.anchors.body = {5, 6};
-  const WorkLoadOutcome outcome = ReadWorkFile(folder / "w.lmc", desk.desk, desk.host, desk.anchors);
+  const WorkLoadOutcome outcome = ReadWorkFile(folder / "w.lmc", desk.desk, desk.anchors);
   EXPECT_TRUE(outcome.workSaved);
   EXPECT_EQ(desk.desk.Count(), 1);
   EXPECT_EQ(desk.anchors, PlacementAnchors{});
@@ -174,8 +169,7 @@ TEST(WorkLoad, KeepsTheActiveLayerOfBeforeWhenTheFileNamesNone) {
   desk.Add(0, 0, 4, 4, {3, 3, 3, 255});
   desk.desk.SetActive(1);
   TLayer* before = desk.desk.ActiveLayer();
-  desk.host.answerYes = false;
-  ReadWorkFile(folder / "w.lmu", desk.desk, desk.host, desk.anchors);
+  ReadWorkFile(folder / "w.lmu", desk.desk, desk.anchors, PreviousWork::Merge);
   EXPECT_EQ(desk.desk.ActiveLayer(), before);
 }
 
@@ -192,13 +186,12 @@ TEST(WorkLoad, CompressedWorkLeavesNoTemporaryFilesEvenWhenDamaged) {
   const std::string kept = old ? old : "";
   ::setenv("TMPDIR", temporary.Path().c_str(), 1);
   WorkFixture good, bad;
-  ReadWorkFile(folder / "w.lmc", good.desk, good.host, good.anchors);
-  EXPECT_THROW(ReadWorkFile(folder / "bad.lmc", bad.desk, bad.host, bad.anchors), EWorkFileError);
+  ReadWorkFile(folder / "w.lmc", good.desk, good.anchors);
+  EXPECT_THROW(ReadWorkFile(folder / "bad.lmc", bad.desk, bad.anchors), EWorkFileError);
   if (old) ::setenv("TMPDIR", kept.c_str(), 1);
   else ::unsetenv("TMPDIR");
   EXPECT_EQ(good.desk.Count(), 4);
   EXPECT_TRUE(std::filesystem::is_empty(temporary.Path()));
-  EXPECT_EQ(bad.host.busyCalls, (std::vector<bool>{true, false})) << "the cursor is restored after a failure";
 }
 
 // The work is read whole before the desk is touched: a stream missing
@@ -218,9 +211,9 @@ TEST(WorkLoad, MissingLayerStreamStopsTheLoadBeforeAnyLayerIsPlaced) {
   lines.insert(lines.begin() + 7, LayerTocLine(extra));
   CopyWithToc(folder / "w.lmu", folder / "x.lmu", UncompressedTocText(lines));
   WorkFixture loaded;
-  EXPECT_THROW(ReadWorkFile(folder / "x.lmu", loaded.desk, loaded.host, loaded.anchors), EWorkFileError);
+  EXPECT_THROW(ReadWorkFile(folder / "x.lmu", loaded.desk, loaded.anchors), EWorkFileError);
   EXPECT_EQ(loaded.desk.Count(), 0);
-  EXPECT_TRUE(loaded.host.actions.empty()) << "nothing was recorded either";
+  EXPECT_TRUE(loaded.observer.actions.empty()) << "nothing was recorded either";
 }
 
 }  // namespace

@@ -20,10 +20,10 @@ DeskGeometry LargestTable() {
 
 }  // namespace
 
-LoadedWork::LoadedWork() : desk(host, LargestTable()) {}
+LoadedWork::LoadedWork() : desk(observer, LargestTable()) {}
 
 void LoadWork(const std::filesystem::path& path, LoadedWork& work) {
-  ReadWorkFile(path, work.desk, work.host, work.anchors);
+  ReadWorkFile(path, work.desk, work.anchors);
 }
 
 void SaveWork(LoadedWork& work, const std::filesystem::path& path) {

@@ -5,13 +5,13 @@
 
 #include "portrait/placement_anchors.h"
 #include "work/work_desk.h"
-#include "work/quiet_desk_host.h"
+#include "work/desk_observer.h"
 
 namespace lumena::tool {
 
 struct LoadedWork {
   LoadedWork();
-  QuietDeskHost host;
+  DeskObserver observer;
   TWorkDesk desk;
   PlacementAnchors anchors;
 };

@@ -23,6 +23,7 @@
 #include "interface/ui/window_services.h"
 #include "shell/ui/form_screen.h"
 #include "shell/ui/intro_player.h"
+#include "platform/ui/busy_cursor.h"
 #include "platform/ui/message_boxes.h"
 #include "platform/ui/qt_text.h"
 #include "shell/work_file_types.h"
@@ -119,15 +120,7 @@ void PrepareMainWindowState(RunContext& run, TFormScreen& screen) {
 }
 
 void CreateWorkDesk(RunContext& run) {
-  run.desk = std::make_unique<TWorkDesk>(run.deskHost, run.geometry);
-  run.deskHost.SetDesk(run.desk.get());
-  run.deskHost.confirm = [](std::string_view key, std::string_view appended) {
-    return ShowMessageWindow(GetTermin(key, "") + std::string(appended), 0, true) == kAnswerYes;
-  };
-  run.deskHost.busy = [](bool on) {
-    if (on) QApplication::setOverrideCursor(Qt::WaitCursor);
-    else QApplication::restoreOverrideCursor();
-  };
+  run.desk = std::make_unique<TWorkDesk>(run.deskObserver, run.geometry);
 }
 
 void ShowNotice(const std::string& text) { ShowMessageWindow(text, 1, true); }
@@ -136,7 +129,9 @@ void ShowNotice(const std::string& text) { ShowMessageWindow(text, 1, true); }
 // leaves the desk as it was.
 void OpenCommandLineWork(RunContext& run, const std::string& file) {
   try {
-    const WorkLoadOutcome outcome = ReadWorkFile(file, *run.desk, run.deskHost, run.anchors);
+    // The desk is empty at start, so nothing is asked.
+    const BusyCursor busy;
+    const WorkLoadOutcome outcome = ReadWorkFile(file, *run.desk, run.anchors);
     run.workPath = std::filesystem::absolute(file);
     run.workSaved = outcome.workSaved;
   } catch (const std::exception& e) {

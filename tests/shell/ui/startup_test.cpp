@@ -12,7 +12,7 @@
 #include "interface/ui/graphic_button.h"
 #include "shell/run_context.h"
 #include "work/layer.h"
-#include "work/quiet_desk_host.h"
+#include "work/desk_observer.h"
 #include "workfile/work_saving.h"
 #include "shell/ui/cursors.h"
 #include "shell/ui/form_screen.h"
@@ -190,9 +190,9 @@ TEST_F(StartupTest, TheMinimiseButtonMinimisesTheWholeProgram) {
 
 // A work of one layer, saved where the test wants it.
 void WriteWork(const fs::path& file) {
-  QuietDeskHost host;
+  DeskObserver observer;
   DeskGeometry geometry;
-  TWorkDesk desk(host, geometry);
+  TWorkDesk desk(observer, geometry);
   Picture picture(40, 30);
   for (Pixel& p : picture.Pixels()) p = {10, 20, 30, 255};
   desk.InsertLayer(TLayer::CreateFromPicture(desk, picture, "Portrait", false));
@@ -208,7 +208,7 @@ TEST_F(StartupTest, AWorkOnTheCommandLineIsOpenedAndSavedBackOnExit) {
   userAction_ = [&] {
     EXPECT_EQ(CurrentRun().desk->Count(), 1);
     EXPECT_TRUE(CurrentRun().workSaved);
-    CurrentRun().deskHost.RecordAction(EditingAction::ParametersChanged);
+    CurrentRun().desk->RecordAction(EditingAction::ParametersChanged);
     fs::last_write_time(work, before - std::chrono::hours(1));
   };
   options_.workFile = work.string();
@@ -242,7 +242,7 @@ TEST_F(StartupTest, AWorkThatCannotBeSavedOnExitIsToldAndTheProgramStays) {
   fs::create_directories(work.parent_path());
   WriteWork(work);
   userAction_ = [&] {
-    CurrentRun().deskHost.RecordAction(EditingAction::ParametersChanged);
+    CurrentRun().desk->RecordAction(EditingAction::ParametersChanged);
     fs::remove_all(work.parent_path());
     home_.Write("gone", "a file where the folder was");
   };
@@ -265,7 +265,7 @@ TEST_F(StartupTest, AWorkWithoutAFileIsSavedOnExitUnderANewNameInTheWorksFolder)
     Picture picture(20, 10);
     for (Pixel& p : picture.Pixels()) p = {10, 20, 30, 255};
     desk.InsertLayer(TLayer::CreateFromPicture(desk, picture, "Portrait", false));
-    CurrentRun().deskHost.RecordAction(EditingAction::ParametersChanged);
+    CurrentRun().desk->RecordAction(EditingAction::ParametersChanged);
   };
   EXPECT_EQ(Run(), 0);
   const fs::path saved = program_ / "Works" / "Work 2.lmc";

@@ -30,7 +30,7 @@ class ToolWorks : public ::testing::Test {
   }
   std::string P(const char* name) { return Quote(folder_ / name); }
   void Load(const char* name, testing::WorkFixture& into) {
-    ReadWorkFile(folder_ / name, into.desk, into.host, into.anchors);
+    ReadWorkFile(folder_ / name, into.desk, into.anchors);
   }
 
   test::TempFolder folder_;
