@@ -9,7 +9,7 @@
 #include "work/work_desk.h"
 #include "workfile/compound_file.h"
 #include "workfile/compressed_work.h"
-#include "work/quiet_desk_host.h"
+#include "work/desk_observer.h"
 #include "workfile/work_file_error.h"
 #include "workfile/work_file_reader.h"
 
@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   if (compound.empty()) std::abort();
-  QuietDeskHost host;
-  TWorkDesk desk(host, DeskGeometry{});
+  DeskObserver observer;
+  TWorkDesk desk(observer, DeskGeometry{});
   PlacementAnchors anchors;
   try {
     LoadWorkFromCompound(CompoundReader(compound), desk, anchors);
