@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <optional>
 #include <stdexcept>
 
 #include "interface/interface_context.h"
@@ -238,15 +239,12 @@ int RunLumena(const StartupOptions& options) {
   if (!OpenSettings(run)) return 1;
   if (!options.skipIntro) PlayIntro(screen, ReadIntroList(*run.settings, run.programFolder));
 
-  QApplication::setOverrideCursor(Qt::WaitCursor);
+  std::optional<BusyCursor> busy(std::in_place);
   RegisterWorkFileTypesOnce(run, chosenFolder);
   CurrentInterface().AppFolder = run.programFolder;
   LoadInterfaceInfo(CurrentInterface(), *run.settings, display->size().width(), display->size().height(),
                     [](const std::string& message) { ShowWarningBox(message); });
-  if (!ReadDeskGeometry(run.geometry)) {
-    QApplication::restoreOverrideCursor();
-    return 1;
-  }
+  if (!ReadDeskGeometry(run.geometry)) return 1;
   PrepareMainWindowState(run, screen);
   CreateWorkDesk(run);
 
@@ -281,7 +279,7 @@ int RunLumena(const StartupOptions& options) {
     if (mainWindow.isEnabled()) mainWindow.MainKeyUp(event);
   };
   if (options.workFile) OpenCommandLineWork(run, *options.workFile);
-  QApplication::restoreOverrideCursor();
+  busy.reset();
   const int code = QApplication::exec();
   run.desk.reset();
   SetMessageWindow(nullptr);
