@@ -42,14 +42,16 @@ void DecodeCompressedPsd(std::span<const uint8_t> file, Picture& target) {
     const uint64_t bound = PsdSizeBound(output);
     if (bound <= output.size() || bound <= wanted || bound > kDefaultInflateLimit || inflater.Finished()) break;
     wanted = bound;
-    if (!inflater.FillTo(static_cast<size_t>(wanted))) return;
+    if (!inflater.FillTo(static_cast<size_t>(wanted))) throw EFormatError("Damaged compressed picture");
   }
   DecodePsd(inflater.Output(), target);
 }
 
 void DecodeElementPicture(std::span<const uint8_t> file, std::string_view extension, Picture& target) {
   if (extension == ".fll") {
-    if (auto picture = DecodeJpegAlpha(file)) target = std::move(*picture);
+    auto picture = DecodeJpegAlpha(file);
+    if (!picture) throw EFormatError("Damaged JPEG-with-opacity picture");
+    target = std::move(*picture);
   } else if (extension == ".fcc") {
     DecodeCompressedPsd(file, target);
   } else {

@@ -20,9 +20,9 @@ std::filesystem::path ResolveElementPicturePath(const std::filesystem::path& pat
 
 // Reads an element picture into `target`, choosing the decoder by the
 // resolved file's extension: ".fll" the container, ".fcc" the compressed
-// ".psd", anything else ".psd". Throws EInvalidPicture for a bad ".psd"
-// header (target untouched) and std::system_error when no file opens.
-// Damaged ".fcc" and ".fll" data fails silently: the target is left unchanged.
+// ".psd", anything else ".psd". Throws EFileError when no file opens,
+// EInvalidPicture for a bad ".psd" header and EFormatError for damaged
+// ".fcc" or ".fll" data; the target is then untouched.
 void LoadElementPicture(Picture& target, const std::filesystem::path& path);
 
 // The decoding step of LoadElementPicture for bytes already in memory;
@@ -30,11 +30,11 @@ void LoadElementPicture(Picture& target, const std::filesystem::path& path);
 void DecodeElementPicture(std::span<const uint8_t> file, std::string_view extension, Picture& target);
 
 // Decodes a ".fcc" file: the zlib stream is inflated only as far as the
-// ".psd" header inside declares. Damaged zlib data leaves the target unchanged.
+// ".psd" header inside declares. Throws EFormatError for damaged zlib data.
 void DecodeCompressedPsd(std::span<const uint8_t> file, Picture& target);
 
 // Writes the picture as an uncompressed four-channel ".psd"; throws
-// std::runtime_error when the file cannot be written.
+// EFileError when the file cannot be written.
 void SaveElementPicture(const Picture& picture, const std::filesystem::path& path);
 
 }  // namespace lumena

@@ -8,12 +8,12 @@
 namespace lumena {
 
 // The whole file, read as every data file is (ReadDataFile: regular files
-// below the size cap only); throws std::system_error naming the file when it
-// cannot be opened or read.
+// below the size cap only); throws EFileError when it cannot be opened or
+// read.
 std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path);
 
 // Writes the whole file (through a temporary file, so a failure leaves no
-// half-written file); throws std::runtime_error on failure.
+// half-written file); throws EFileError on failure.
 void WriteFileBytes(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 
 }  // namespace lumena

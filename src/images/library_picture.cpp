@@ -9,6 +9,7 @@
 #include "images/file_bytes.h"
 #include "images/magick_setup.h"
 #include "images/picture_signature.h"
+#include "platform/file_error.h"
 #include "platform/text.h"
 
 namespace lumena {
@@ -96,28 +97,31 @@ int FormatCodeForExtension(std::string_view extension) {
   return it == kFormats.end() ? kFormatBmp : it->code;
 }
 
-std::optional<LibraryPicture> ReadPictureThroughLibrary(const std::filesystem::path& path, PictureSource source) {
+LibraryPicture ReadPictureThroughLibrary(const std::filesystem::path& path, PictureSource source) {
   EnsureImagingLibrary();
+  const std::vector<uint8_t> bytes = ReadFileBytes(path);
+  const char* coder = LibraryCoderFor(path.extension().string(), bytes, source);
+  if (std::string_view(coder) == "EPS" && !PostScriptRunsSafely())
+    throw EFormatError("PostScript is not rendered: its interpreter cannot be run safely here");
+  Magick::Image image;
   try {
-    const std::vector<uint8_t> bytes = ReadFileBytes(path);
-    const char* coder = LibraryCoderFor(path.extension().string(), bytes, source);
-    if (coder == nullptr) return std::nullopt;
-    if (std::string_view(coder) == "EPS" && !PostScriptRunsSafely()) return std::nullopt;
-    Magick::Image image = Decode(bytes, coder);
-    if (!ValidSize(image.columns(), image.rows())) return std::nullopt;
-    if (image.magick() == "TGA") image.autoOrient();
-    return LibraryPicture{ExportPixels(image), image.magick()};
-  } catch (const std::exception&) {
-    return std::nullopt;
+    image = Decode(bytes, coder);
+  } catch (const Magick::Exception&) {
+    throw EFormatError(UnreadablePicture(coder));
   }
+  if (!ValidSize(image.columns(), image.rows())) throw EFormatError("the picture is larger than the program takes");
+  if (image.magick() == "TGA") image.autoOrient();
+  return LibraryPicture{ExportPixels(image), image.magick()};
 }
 
 int LoadPictureThroughLibrary(Picture& target, const std::filesystem::path& path, PictureSource source) {
   target.Clear();
-  auto result = ReadPictureThroughLibrary(path, source);
-  if (!result) return 0;
-  target = std::move(result->picture);
-  return 1;
+  try {
+    target = ReadPictureThroughLibrary(path, source).picture;
+    return 1;
+  } catch (const std::exception&) {
+    return 0;
+  }
 }
 
 int SavePictureThroughLibrary(const Picture& picture, const std::filesystem::path& path, int formatCode) {

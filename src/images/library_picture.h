@@ -1,9 +1,7 @@
 #pragma once
 // Common picture file formats through the imaging library (ImageMagick):
 // BMP, JPEG, PSD, GIF, TIFF, PCX, TGA, PNG, EPS and WMF, nothing else.
-// Results follow the platform convention: 1 for success.
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,13 +35,15 @@ struct LibraryPicture {
 // channel, rounded from deeper samples; opaque where the file has no
 // opacity). Only the open dialog's formats are read, each by the coder its
 // extension names and only when the content's signature agrees; EPS and WMF
-// only for a file the user picked. Nothing when the file cannot be read or
-// decoded, or is refused.
-std::optional<LibraryPicture> ReadPictureThroughLibrary(const std::filesystem::path& path,
-                                                        PictureSource source = PictureSource::ProgramData);
+// only for a file the user picked. Throws EFileError when the file cannot be
+// read and EFormatError, giving the reason, when it is refused or cannot be
+// decoded.
+LibraryPicture ReadPictureThroughLibrary(const std::filesystem::path& path,
+                                         PictureSource source = PictureSource::ProgramData);
 
-// Replaces `target` with the file's picture; returns 1 on success. On
-// failure the target is empty and the result is 0.
+// ReadPictureThroughLibrary with the platform's result: replaces `target`
+// with the file's picture and returns 1; on any failure the target is empty
+// and the result is 0.
 int LoadPictureThroughLibrary(Picture& target, const std::filesystem::path& path,
                               PictureSource source = PictureSource::ProgramData);
 

@@ -10,16 +10,11 @@ bool IsElementPictureName(std::string_view name) {
   return extension == ".psd" || extension == ".fcc" || extension == ".fll";
 }
 
-bool LoadPictureFile(Picture& target, const std::filesystem::path& path, PictureSource source) {
-  Picture decoded;
-  if (IsElementPictureName(path.filename().string()))
-    LoadElementPicture(decoded, path);
-  else if (LoadPictureThroughLibrary(decoded, path, source) != 1)
-    return false;
-  // Damaged compressed element pictures decode to nothing without an error.
-  if (decoded.Empty()) return false;
-  target = std::move(decoded);
-  return true;
+Picture LoadPictureFile(const std::filesystem::path& path, PictureSource source) {
+  if (!IsElementPictureName(path.filename().string())) return ReadPictureThroughLibrary(path, source).picture;
+  Picture picture;
+  LoadElementPicture(picture, path);
+  return picture;
 }
 
 }  // namespace lumena

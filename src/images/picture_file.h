@@ -13,10 +13,9 @@ namespace lumena {
 // True for the element picture extensions, in any letter case.
 bool IsElementPictureName(std::string_view name);
 
-// Reads the picture the file holds into `target`; false when it cannot be
-// read (the target is then untouched). Throws EInvalidPicture for a bad
-// ".psd" header and std::system_error when an element picture will not open.
-bool LoadPictureFile(Picture& target, const std::filesystem::path& path,
-                     PictureSource source = PictureSource::ProgramData);
+// The picture the file holds. Throws EFileError when the file cannot be read
+// and EFormatError (EInvalidPicture for a bad ".psd" header) when it holds no
+// picture the program reads.
+Picture LoadPictureFile(const std::filesystem::path& path, PictureSource source = PictureSource::ProgramData);
 
 }  // namespace lumena

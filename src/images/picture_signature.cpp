@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "platform/file_error.h"
 #include "platform/text.h"
 
 namespace lumena {
@@ -71,7 +72,7 @@ constexpr std::array<ExtensionFormat, 13> kReadFormats = {{
 
 }  // namespace
 
-std::optional<LibraryReadFormat> LibraryReadFormatFor(std::string_view extension) {
+std::optional<LibraryReadFormat> FindLibraryReadFormat(std::string_view extension) {
   std::string lower = ToLower(extension);
   if (!lower.starts_with('.')) lower.insert(lower.begin(), '.');
   const auto it = std::find_if(kReadFormats.begin(), kReadFormats.end(), [&](const auto& f) { return f.extension == lower; });
@@ -79,11 +80,17 @@ std::optional<LibraryReadFormat> LibraryReadFormatFor(std::string_view extension
   return it->format;
 }
 
+std::string UnreadablePicture(std::string_view magick) {
+  return "does not hold a " + std::string(magick) + " picture that can be read";
+}
+
 const char* LibraryCoderFor(std::string_view extension, std::span<const uint8_t> bytes, PictureSource source) {
-  const auto format = LibraryReadFormatFor(extension);
-  if (!format) return nullptr;
-  if (format->userPickedOnly && source != PictureSource::UserPicked) return nullptr;
-  return format->signatureMatches(bytes) ? format->magick : nullptr;
+  const auto format = FindLibraryReadFormat(extension);
+  if (!format) throw EFormatError("not a picture format the program reads");
+  if (format->userPickedOnly && source != PictureSource::UserPicked)
+    throw EFormatError(std::string(format->magick) + " pictures are read only when picked in the program's open dialog");
+  if (!format->signatureMatches(bytes)) throw EFormatError(UnreadablePicture(format->magick));
+  return format->magick;
 }
 
 }  // namespace lumena

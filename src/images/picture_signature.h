@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace lumena {
@@ -27,10 +28,14 @@ struct LibraryReadFormat {
 // The format a file of this extension ("png" or ".PNG") is read as, when it
 // is one of the open dialog's formats: BMP, JPEG, PSD, GIF, TIFF, PCX, TGA,
 // PNG, EPS, WMF.
-std::optional<LibraryReadFormat> LibraryReadFormatFor(std::string_view extension);
+std::optional<LibraryReadFormat> FindLibraryReadFormat(std::string_view extension);
+
+// The reason given for a file whose content the coder `magick` cannot read.
+std::string UnreadablePicture(std::string_view magick);
 
 // The coder to read `bytes` with: the extension's format when the source may
-// use it and the content's signature agrees. Nothing otherwise.
+// use it and the content's signature agrees. Throws EFormatError saying which
+// of these fails.
 const char* LibraryCoderFor(std::string_view extension, std::span<const uint8_t> bytes, PictureSource source);
 
 }  // namespace lumena

@@ -4,8 +4,6 @@
 
 namespace lumena {
 
-void ClearPicture(Picture& picture) { picture.Clear(); }
-
 void SetAlpha(Picture& picture, uint8_t alpha) {
   for (Pixel& p : picture.Pixels()) p.a = alpha;
 }
@@ -15,10 +13,10 @@ bool AlphaIs(const Picture& picture, uint8_t alpha) {
   return std::all_of(pixels.begin(), pixels.end(), [alpha](const Pixel& p) { return p.a == alpha; });
 }
 
-Rect IntersectRect(const Rect& a, const Rect& b) {
+std::optional<Rect> IntersectRect(const Rect& a, const Rect& b) {
   const Rect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
                std::min(a.bottom, b.bottom)};
-  if (r.right < r.left || r.bottom < r.top) return {-1, -1, -1, -1};
+  if (r.right < r.left || r.bottom < r.top) return std::nullopt;
   return r;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // Small routines on 32-bit pictures shared by the layers, the work desk and
-// the painting tools: clearing, the alpha channel, rectangles, and (through
+// the painting tools: the alpha channel, rectangles, and (through
 // the headers below) resampling and rotation.
 #include <cstdint>
+#include <optional>
 
 #include "images/picture.h"
 #include "images/rect.h"
@@ -11,9 +12,6 @@
 
 namespace lumena {
 
-// The picture becomes empty (0 x 0).
-void ClearPicture(Picture& picture);
-
 // Sets every pixel's alpha byte, leaving the colour bytes alone.
 void SetAlpha(Picture& picture, uint8_t alpha);
 
@@ -21,8 +19,8 @@ void SetAlpha(Picture& picture, uint8_t alpha);
 // pixels.
 bool AlphaIs(const Picture& picture, uint8_t alpha);
 
-// The overlap of two rectangles, or (-1, -1, -1, -1) when Right < Left or
-// Bottom < Top. A result with Right == Left counts as an overlap.
-Rect IntersectRect(const Rect& a, const Rect& b);
+// The overlap of two rectangles; nothing when Right < Left or Bottom < Top.
+// A result with Right == Left counts as an overlap.
+std::optional<Rect> IntersectRect(const Rect& a, const Rect& b);
 
 }  // namespace lumena

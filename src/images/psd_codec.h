@@ -4,10 +4,10 @@
 #include <array>
 #include <cstdint>
 #include <span>
-#include <stdexcept>
 #include <vector>
 
 #include "images/picture.h"
+#include "platform/file_error.h"
 
 namespace lumena {
 
@@ -17,9 +17,9 @@ inline constexpr std::array<int, 4> kPsdChannelByte = {2, 1, 0, 3};
 
 // A ".psd" file the reader cannot take: wrong signature, version, depth,
 // colour mode, or a size that no picture may have.
-class EInvalidPicture : public std::runtime_error {
+class EInvalidPicture : public EFormatError {
  public:
-  EInvalidPicture() : std::runtime_error("Invalid PSD format") {}
+  EInvalidPicture() : EFormatError("Invalid PSD format") {}
 };
 
 // Decodes the bytes of a ".psd" file into `target`. The header is checked

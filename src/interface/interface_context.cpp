@@ -8,8 +8,8 @@ std::string InterfaceContext::GetInterfaceParam(std::string_view key) const {
   return Info ? Info->GetParam(key) : std::string();
 }
 
-int InterfaceContext::GetInterfaceInt(std::string_view key) const {
-  return Info ? Info->GetInt(key) : kMissingInterfaceInt;
+std::optional<int> InterfaceContext::FindInterfaceInt(std::string_view key) const {
+  return Info ? Info->FindInt(key) : std::nullopt;
 }
 
 std::string InterfaceContext::InterfaceFile(int level, std::string_view file) const {
@@ -32,6 +32,8 @@ InterfaceContext& CurrentInterface() {
 }
 
 std::string GetInterfaceParam(std::string_view key) { return CurrentInterface().GetInterfaceParam(key); }
+
+std::optional<int> FindInterfaceInt(std::string_view key) { return CurrentInterface().FindInterfaceInt(key); }
 
 int GetInterfaceInt(std::string_view key) { return CurrentInterface().GetInterfaceInt(key); }
 

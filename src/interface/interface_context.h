@@ -28,7 +28,8 @@ struct InterfaceContext {
   std::vector<TTermin> Termins;
 
   std::string GetInterfaceParam(std::string_view key) const;
-  int GetInterfaceInt(std::string_view key) const;
+  std::optional<int> FindInterfaceInt(std::string_view key) const;
+  int GetInterfaceInt(std::string_view key) const { return FindInterfaceInt(key).value_or(kMissingInterfaceInt); }
   bool InfoLoaded() const { return Info && Info->Loaded; }
 
   // Stored (Windows-style) paths below AppFolder of a file in a resolution
@@ -44,6 +45,7 @@ InterfaceContext& CurrentInterface();
 
 // Lookups in CurrentInterface().
 std::string GetInterfaceParam(std::string_view key);
+std::optional<int> FindInterfaceInt(std::string_view key);
 int GetInterfaceInt(std::string_view key);
 std::string GetTermin(std::string_view key, std::string_view defaultText);
 

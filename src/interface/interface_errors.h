@@ -1,13 +1,15 @@
 #pragma once
 // Errors of the interface description.
-#include <stdexcept>
 #include <string>
+
+#include "platform/file_error.h"
 
 namespace lumena {
 
-class EIntInfo : public std::runtime_error {
+// An interface description that does not hold what the program needs.
+class EIntInfo : public EFormatError {
  public:
-  using std::runtime_error::runtime_error;
+  using EFormatError::EFormatError;
 };
 
 class EInfoObjectNotInitialized : public EIntInfo {

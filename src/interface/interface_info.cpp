@@ -22,8 +22,6 @@ std::string TOrvInterfaceInfo::GetParam(std::string_view key) const {
   return {};
 }
 
-int TOrvInterfaceInfo::GetInt(std::string_view key) const {
-  return ParseInt(GetParam(key)).value_or(kMissingInterfaceInt);
-}
+std::optional<int> TOrvInterfaceInfo::FindInt(std::string_view key) const { return ParseInt(GetParam(key)); }
 
 }  // namespace lumena

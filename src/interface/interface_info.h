@@ -8,7 +8,8 @@
 
 namespace lumena {
 
-// Returned by the integer lookups when a parameter is missing or not a number.
+// What GetInt and GetInterfaceInt answer for a parameter that is missing or
+// not a number; our own code asks FindInt and gets nothing instead.
 inline constexpr int kMissingInterfaceInt = 2147483647;
 
 struct TParamInfoRecord {
@@ -30,8 +31,10 @@ class TOrvInterfaceInfo {
   // The value of the first record whose key equals `key` without regard to
   // case; empty when there is none or the description is not loaded.
   std::string GetParam(std::string_view key) const;
-  // kMissingInterfaceInt when the value is empty or not an integer.
-  int GetInt(std::string_view key) const;
+  // The integer value; nothing when the value is empty or not an integer.
+  std::optional<int> FindInt(std::string_view key) const;
+  // FindInt, or kMissingInterfaceInt.
+  int GetInt(std::string_view key) const { return FindInt(key).value_or(kMissingInterfaceInt); }
 };
 
 }  // namespace lumena

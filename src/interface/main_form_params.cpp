@@ -9,12 +9,6 @@
 
 namespace lumena {
 
-namespace {
-
-int IntOr(int value, int defaultValue) { return value == kMissingInterfaceInt ? defaultValue : value; }
-
-}  // namespace
-
 std::vector<int> InterfaceIntegerList(std::string_view value) {
   std::vector<int> numbers;
   for (const std::string& token : InterfaceTokenList(value))
@@ -48,8 +42,8 @@ FormMainListParams ReadFormMainListParams(const TOrvInterfaceInfo& info) {
   p.templatePreviewInfo = TemplatePreviewGrids(info.GetParam("FormMain.TemplatePreviewInfo"));
   std::string palettePos = info.GetParam("FormMain.PaletteBtnShowPos");
   p.paletteBtnShowPos = PointList(palettePos.empty() ? kDefaultPaletteBtnShowPos : palettePos);
-  p.paletteBtnCols = IntOr(info.GetInt("FormMain.PaletteBtnCols"), kDefaultPaletteBtnCols);
-  p.paletteBtnRows = IntOr(info.GetInt("FormMain.PaletteBtnRows"), kDefaultPaletteBtnRows);
+  p.paletteBtnCols = info.FindInt("FormMain.PaletteBtnCols").value_or(kDefaultPaletteBtnCols);
+  p.paletteBtnRows = info.FindInt("FormMain.PaletteBtnRows").value_or(kDefaultPaletteBtnRows);
   return p;
 }
 

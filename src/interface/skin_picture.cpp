@@ -14,7 +14,8 @@ namespace {
 // Any failure leaves `picture` unchanged.
 bool DecodeSkinFile(Picture& picture, const std::filesystem::path& path) {
   try {
-    return LoadPictureFile(picture, path);
+    picture = LoadPictureFile(path);
+    return true;
   } catch (const std::exception&) {
     return false;
   }

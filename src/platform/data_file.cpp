@@ -6,16 +6,13 @@
 
 #include <cerrno>
 #include <string>
-#include <system_error>
 #include <utility>
+
+#include "platform/file_error.h"
 
 namespace lumena {
 
 namespace {
-
-[[noreturn]] void Fail(int code, const char* what, const std::filesystem::path& path) {
-  throw std::system_error(code, std::generic_category(), std::string(what) + " " + path.string());
-}
 
 // A descriptor closed on every path out, until handed on.
 class Descriptor {
@@ -38,14 +35,14 @@ class Descriptor {
 // what was opened rather than the name, so a swapped file cannot slip past.
 Descriptor OpenChecked(const std::filesystem::path& path, uint64_t limit) {
   Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (fd.Get() < 0) Fail(errno, "Cannot open file", path);
+  if (fd.Get() < 0) ThrowFileError("Cannot open file", path, errno);
   struct stat info {};
-  if (::fstat(fd.Get(), &info) != 0) Fail(errno, "Cannot open file", path);
-  if (S_ISDIR(info.st_mode)) Fail(EISDIR, "Cannot open file", path);
-  if (!S_ISREG(info.st_mode)) Fail(ENODEV, "Cannot open file", path);
-  if (static_cast<uint64_t>(info.st_size) > limit) Fail(EFBIG, "Cannot open file", path);
+  if (::fstat(fd.Get(), &info) != 0) ThrowFileError("Cannot open file", path, errno);
+  if (S_ISDIR(info.st_mode)) ThrowFileError("Cannot open file", path, EISDIR);
+  if (!S_ISREG(info.st_mode)) ThrowFileError("Cannot open file", path, ENODEV);
+  if (static_cast<uint64_t>(info.st_size) > limit) ThrowFileError("Cannot open file", path, EFBIG);
   const int flags = ::fcntl(fd.Get(), F_GETFL);
-  if (flags < 0 || ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) Fail(errno, "Cannot open file", path);
+  if (flags < 0 || ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) ThrowFileError("Cannot open file", path, errno);
   return fd;
 }
 
@@ -54,7 +51,7 @@ Descriptor OpenChecked(const std::filesystem::path& path, uint64_t limit) {
 UniqueFile OpenDataFile(const std::filesystem::path& path, uint64_t limit) {
   Descriptor fd = OpenChecked(path, limit);
   std::FILE* file = ::fdopen(fd.Get(), "rb");
-  if (file == nullptr) Fail(errno, "Cannot open file", path);
+  if (file == nullptr) ThrowFileError("Cannot open file", path, errno);
   fd.Release();
   return UniqueFile(file);
 }
@@ -66,9 +63,9 @@ std::vector<uint8_t> ReadDataFile(const std::filesystem::path& path, uint64_t li
   for (;;) {
     const ssize_t n = ::read(fd.Get(), block, sizeof block);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) Fail(errno, "Cannot read file", path);
+    if (n < 0) ThrowFileError("Cannot read file", path, errno);
     if (n == 0) return bytes;
-    if (bytes.size() + static_cast<size_t>(n) > limit) Fail(EFBIG, "Cannot read file", path);
+    if (bytes.size() + static_cast<size_t>(n) > limit) ThrowFileError("Cannot read file", path, EFBIG);
     bytes.insert(bytes.end(), block, block + n);
   }
 }

@@ -18,8 +18,8 @@ struct FileCloser {
 };
 using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
 
-// Opens a data file for reading. Throws std::system_error whose code is the
-// errno value: the opening's own, EISDIR for a folder, ENODEV for anything
+// Opens a data file for reading. Throws EFileError whose code is the errno
+// value: the opening's own, EISDIR for a folder, ENODEV for anything
 // else that is not a regular file, EFBIG beyond `limit` bytes. Opening never
 // blocks, even on a pipe without a writer.
 UniqueFile OpenDataFile(const std::filesystem::path& path, uint64_t limit = kDataFileSizeLimit);

@@ -1,9 +1,9 @@
 #include "platform/file_types.h"
 
-#include <stdexcept>
 #include <system_error>
 
 #include "platform/atomic_file.h"
+#include "platform/file_error.h"
 #include "platform/shell_open.h"
 #include "platform/text.h"
 
@@ -77,7 +77,9 @@ bool RegisterFileTypes(const fs::path& dataHome, const DesktopEntry& entry,
     WriteFileAtomically(mimeFolder / "packages" / (fs::path(entry.fileName).stem().string() + "-works.xml"),
                         MimePackage(types));
     WriteFileAtomically(applications / entry.fileName, DesktopFile(entry, types));
-  } catch (const std::exception&) {
+  } catch (const EFileError&) {
+    return false;
+  } catch (const fs::filesystem_error&) {
     return false;
   }
   if (ProgramOnPath("update-mime-database")) RunAndWait({"update-mime-database", mimeFolder.string()});

@@ -1,8 +1,5 @@
 #include "platform/ini_file.h"
 
-#include <stdexcept>
-#include <system_error>
-
 #include "platform/atomic_file.h"
 #include "platform/data_file.h"
 #include "platform/text.h"
@@ -12,12 +9,7 @@ namespace lumena {
 IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {
   std::error_code ec;
   if (!std::filesystem::exists(path_, ec)) return;
-  std::vector<uint8_t> bytes;
-  try {
-    bytes = ReadDataFile(path_);
-  } catch (const std::system_error&) {
-    throw std::runtime_error("Cannot read " + path_.string());
-  }
+  const std::vector<uint8_t> bytes = ReadDataFile(path_);
   Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 

@@ -13,7 +13,7 @@ class IniFile {
  public:
   IniFile() = default;
   // Reads the file when it exists; a missing file gives an empty INI that
-  // flush() creates. Throws std::runtime_error when the file cannot be read.
+  // flush() creates. Throws EFileError when the file cannot be read.
   explicit IniFile(std::filesystem::path path);
 
   const std::filesystem::path& Path() const { return path_; }
@@ -39,7 +39,7 @@ class IniFile {
 
   bool Dirty() const { return dirty_; }
   // Writes the file when it changed, through a temporary file renamed over
-  // the old one. Throws std::runtime_error when the file cannot be written.
+  // the old one. Throws EFileError when the file cannot be written.
   void Flush();
   // The text flush() writes.
   std::string Text() const;

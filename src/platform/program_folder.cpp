@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -10,6 +11,8 @@
 #include <string>
 #include <system_error>
 #include <vector>
+
+#include "platform/file_error.h"
 
 namespace fs = std::filesystem;
 
@@ -78,7 +81,7 @@ std::string ReadSmallFile(const fs::path& file) {
 void WriteFile(const fs::path& file, const std::string& text) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   out << text;
-  if (!out.flush()) throw fs::filesystem_error("cannot write", file, std::make_error_code(std::errc::io_error));
+  if (!out.flush()) ThrowFileError("Cannot write", file, EIO);
 }
 
 void WriteManifest(const fs::path& copy, const FileStates& states) {
@@ -145,11 +148,14 @@ fs::path CopyPlace(const fs::path& folder, const fs::path& userDataHome) {
 bool FolderIsWritable(const fs::path& folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }
 
 fs::path WritableProgramFolder(const fs::path& folder, const fs::path& userDataHome) {
-  if (!fs::is_directory(folder) || FolderIsWritable(folder)) return folder;
+  std::error_code ec;
+  if (!fs::is_directory(folder, ec) || FolderIsWritable(folder)) return folder;
   return UserCopyOfProgramFolder(folder, userDataHome);
 }
 
-fs::path UserCopyOfProgramFolder(const fs::path& folder, const fs::path& userDataHome) {
+namespace {
+
+fs::path MakeUserCopy(const fs::path& folder, const fs::path& userDataHome) {
   const fs::path copy = CopyPlace(folder, userDataHome);
   const fs::path partial = copy.string() + ".partial", previous = copy.string() + ".previous";
   // A refresh stopped between its two renames left the user's copy aside.
@@ -169,6 +175,16 @@ fs::path UserCopyOfProgramFolder(const fs::path& folder, const fs::path& userDat
   fs::rename(partial, copy);
   fs::remove_all(previous);
   return copy;
+}
+
+}  // namespace
+
+fs::path UserCopyOfProgramFolder(const fs::path& folder, const fs::path& userDataHome) {
+  try {
+    return MakeUserCopy(folder, userDataHome);
+  } catch (const fs::filesystem_error& e) {
+    throw EFileError(e);
+  }
 }
 
 }  // namespace lumena

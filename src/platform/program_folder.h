@@ -25,7 +25,8 @@ std::filesystem::path WritableProgramFolder(const std::filesystem::path& folder,
 
 // The per-user copy of a program folder: one per source folder, made when it
 // is not there yet and refreshed when the source changed since. A refresh
-// keeps every file the user made or changed in the copy.
+// keeps every file the user made or changed in the copy. Throws EFileError
+// when the copy cannot be made.
 std::filesystem::path UserCopyOfProgramFolder(const std::filesystem::path& folder,
                                               const std::filesystem::path& userDataHome);
 

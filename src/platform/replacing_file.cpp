@@ -6,10 +6,10 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <random>
-#include <stdexcept>
 #include <string_view>
+
+#include "platform/file_error.h"
 
 namespace lumena {
 
@@ -19,9 +19,7 @@ constexpr size_t kSuffixLength = 6;
 constexpr int kNameAttempts = 100;
 constexpr std::string_view kSuffixCharacters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
-[[noreturn]] void Fail(const std::filesystem::path& target, int error) {
-  throw std::runtime_error("Cannot write " + target.string() + ": " + std::strerror(error));
-}
+[[noreturn]] void Fail(const std::filesystem::path& target, int error) { ThrowFileError("Cannot write", target, error); }
 
 std::filesystem::path FolderOf(const std::filesystem::path& target) {
   return target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();

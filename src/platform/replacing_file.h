@@ -16,7 +16,7 @@ namespace lumena {
 class ReplacingFile {
  public:
   // Removes stale temporaries of the target and creates a fresh one.
-  // Throws std::runtime_error ("Cannot write <target>: <reason>").
+  // Throws EFileError ("Cannot write <target>: <reason>").
   explicit ReplacingFile(std::filesystem::path target);
   // Removes the temporary file unless committed.
   ~ReplacingFile();
@@ -26,7 +26,7 @@ class ReplacingFile {
   std::FILE* File() const { return file_.get(); }
   const std::filesystem::path& TemporaryPath() const { return temporary_; }
   // Flushes the data to the disk, closes the file and renames it over the
-  // target. Throws std::runtime_error; the target is then untouched.
+  // target. Throws EFileError; the target is then untouched.
   void Commit();
 
  private:

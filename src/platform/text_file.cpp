@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <system_error>
 
 #include "platform/data_file.h"
 
@@ -28,7 +27,7 @@ bool TextFile::ReadLine(std::string& line) {
   std::FILE* f = file_.get();
   int c = std::getc(f);
   if (c == EOF) {
-    if (std::ferror(f)) throw EFileError("Cannot read file " + path_.string(), EIO);
+    if (std::ferror(f)) ThrowFileError("Cannot read file", path_, EIO);
     return false;
   }
   for (; c != EOF; c = std::getc(f)) {
@@ -40,7 +39,7 @@ bool TextFile::ReadLine(std::string& line) {
     }
     line.push_back(static_cast<char>(c));
   }
-  if (std::ferror(f)) throw EFileError("Cannot read file " + path_.string(), EIO);
+  if (std::ferror(f)) ThrowFileError("Cannot read file", path_, EIO);
   return true;
 }
 
@@ -48,22 +47,22 @@ void TextFile::WriteLine(std::string_view line) {
   std::FILE* f = file_.get();
   if (std::fwrite(line.data(), 1, line.size(), f) != line.size() || std::fputs("\r\n", f) == EOF ||
       std::fflush(f) != 0)
-    throw EFileError("Cannot write file " + path_.string(), errno);
+    ThrowFileError("Cannot write file", path_, errno);
 }
 
 TextFile OpenTextFileChecked(const std::filesystem::path& path, TextFileMode mode) {
   if (mode == TextFileMode::Read) {
     try {
       return TextFile(OpenDataFile(path).release(), path);
-    } catch (const std::system_error& e) {
-      throw EFileError(TextFileOpenMessage(path.string(), e.code().value()), e.code().value());
+    } catch (const EFileError& e) {
+      throw EFileError(TextFileOpenMessage(path.string(), e.Code()), path, e.Reason());
     }
   }
   errno = 0;
   std::FILE* f = std::fopen(path.c_str(), "ab");
   if (f == nullptr) {
     const int code = errno;
-    throw EFileError(TextFileOpenMessage(path.string(), code), code);
+    throw EFileError(TextFileOpenMessage(path.string(), code), path, std::error_code(code, std::generic_category()));
   }
   return TextFile(f, path);
 }

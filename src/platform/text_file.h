@@ -4,21 +4,12 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include "platform/file_error.h"
+
 namespace lumena {
-
-// A file that could not be opened, read or written; `code` is the errno value.
-class EFileError : public std::runtime_error {
- public:
-  EFileError(const std::string& message, int code) : std::runtime_error(message), code_(code) {}
-  int Code() const { return code_; }
-
- private:
-  int code_;
-};
 
 enum class TextFileMode { Read = 0, Append = 1 };
 

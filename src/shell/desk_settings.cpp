@@ -16,13 +16,13 @@ struct ValueRange {
 // Keeps `value` unless the description gives another one in range.
 void ReadInRange(const InterfaceIntLookup& lookup, const MessageSink& warn, const char* key, ValueRange range,
                  int& value) {
-  const int given = lookup(key);
-  if (given == kMissingInterfaceInt) return;
-  if (given >= range.lowest && given <= range.highest) {
-    value = given;
+  const std::optional<int> given = lookup(key);
+  if (!given) return;
+  if (*given >= range.lowest && *given <= range.highest) {
+    value = *given;
     return;
   }
-  warn("Error in contents of file INTFACE.TXT\r" + std::string(key) + " = " + std::to_string(given) +
+  warn("Error in contents of file INTFACE.TXT\r" + std::string(key) + " = " + std::to_string(*given) +
        " is out of range (" + std::to_string(range.lowest) + " to " + std::to_string(range.highest) +
        "); the built-in value " + std::to_string(value) + " is used.");
 }
@@ -30,9 +30,8 @@ void ReadInRange(const InterfaceIntLookup& lookup, const MessageSink& warn, cons
 }  // namespace
 
 bool ReadDeskGeometry(const InterfaceIntLookup& lookup, const MessageSink& warn, DeskGeometry& desk) {
-  const int tableWidth = lookup("DesktopTableWidth"), tableHeight = lookup("DesktopTableHeight");
-  auto tooLarge = [](int side) { return side != kMissingInterfaceInt && side > kMaxDeskTableSide; };
-  if (tooLarge(tableWidth) || tooLarge(tableHeight)) return false;
+  auto tooLarge = [&](const char* key) { return lookup(key).value_or(0) > kMaxDeskTableSide; };
+  if (tooLarge("DesktopTableWidth") || tooLarge("DesktopTableHeight")) return false;
   ReadInRange(lookup, warn, "DesktopTableWidth", {1, kMaxDeskTableSide}, desk.tableWidth);
   ReadInRange(lookup, warn, "DesktopTableHeight", {1, kMaxDeskTableSide}, desk.tableHeight);
   // The desk window shows at most the whole table, inside the main window.

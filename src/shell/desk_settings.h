@@ -1,6 +1,7 @@
 #pragma once
 // The desk geometry as the interface description gives it.
 #include <functional>
+#include <optional>
 #include <string_view>
 
 #include "interface/interface_context.h"
@@ -8,8 +9,8 @@
 
 namespace lumena {
 
-// Looks up an integer interface parameter; kMissingInterfaceInt when absent.
-using InterfaceIntLookup = std::function<int(std::string_view key)>;
+// Looks up an integer interface parameter; nothing when absent.
+using InterfaceIntLookup = std::function<std::optional<int>(std::string_view key)>;
 
 // Reads the table and the desk window into `desk` and centres the view. A
 // value out of its range is reported through `warn` and the built-in value

@@ -97,9 +97,8 @@ constexpr int64_t kPixelsWorthASecondThread = 64 * 1024;
 }  // namespace
 
 void ComposeLayers(Picture& target, const Rect& area, std::span<const CompositionLayer> layers, CompositionTarget kind) {
-  const Rect rect{std::max(area.left, 0), std::max(area.top, 0), std::min(area.right, target.Width()),
-                  std::min(area.bottom, target.Height())};
-  if (rect.right <= rect.left || rect.bottom <= rect.top) return;
+  const Rect rect = ClippedTo(area, target.Width(), target.Height());
+  if (rect.Empty()) return;
   const int64_t pixels = rect.Width() * rect.Height() * static_cast<int64_t>(std::max<size_t>(layers.size(), 1));
   static const bool twoCores = std::thread::hardware_concurrency() >= 2;
   if (pixels < kPixelsWorthASecondThread || rect.Height() < 2 || !twoCores) {

@@ -4,17 +4,6 @@
 
 namespace lumena {
 
-namespace {
-
-Rect UnionOf(const Rect& a, const Rect& b) {
-  const auto empty = [](const Rect& r) { return r.right <= r.left || r.bottom <= r.top; };
-  if (empty(a)) return b;
-  if (empty(b)) return a;
-  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
-}
-
-}  // namespace
-
 void TLayer::RenderDesk() { RenderLayer(DeskRendering_, MakeRenderInput(), DeskView(Site_->Geometry())); }
 
 void TLayer::RenderFull(const Rect& area) {

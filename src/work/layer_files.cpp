@@ -39,8 +39,7 @@ std::unique_ptr<TLayer> TLayer::CreateFromPicture(LayerSite& site, const Picture
 
 std::unique_ptr<TLayer> TLayer::CreateFromFile(LayerSite& site, const std::filesystem::path& file,
                                                const DataRoots& roots, const LayerIdentity& identity) {
-  Picture picture;
-  if (!LoadPictureFile(picture, file)) throw std::runtime_error("Cannot read the picture " + file.string());
+  const Picture picture = LoadPictureFile(file);
   auto layer = std::make_unique<TLayer>(site);
   layer->Init(picture, nullptr, identity);
   layer->SourcePath_ = roots.StoredForm(file);

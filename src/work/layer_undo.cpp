@@ -21,8 +21,6 @@ bool SavesPicture(UndoKind kind) {
 
 bool RegionKind(UndoKind kind) { return kind == UndoKind::Colour || kind == UndoKind::RegionReset; }
 
-bool IsEmpty(const Rect& r) { return r.right <= r.left || r.bottom <= r.top; }
-
 // Copies every pixel of `source`, alpha included, to (x, y) of the target.
 void DrawAt(Picture& target, int32_t x, int32_t y, const Picture& source) {
   const int x0 = std::max(0, x), x1 = std::min(target.Width(), x + source.Width());
@@ -48,7 +46,7 @@ void TLayer::FillUndoRecord(TUndoRecord& record, UndoKind kind) const {
   record.PivotY = PivotY_;
   record.TransformMode = TransformMode_;
   const DeskGeometry& g = Site_->Geometry();
-  record.Area = TakesArea(kind) ? Rect{g.tableWidth, g.tableHeight, -1, -1} : kNoArea;
+  record.Area = TakesArea(kind) ? Rect{g.tableWidth, g.tableHeight, -1, -1} : Rect{};
   if (SavesPicture(kind)) record.SavedPicture = WorkPicture_;
 }
 
@@ -92,7 +90,7 @@ bool TLayer::UndoRecord(TUndoRecord& record) {
     case UndoKind::Brush:
     case UndoKind::Eraser:
     case UndoKind::Modifier:
-      if (!record.SavedPicture.Empty() && !IsEmpty(record.Area)) {
+      if (!record.SavedPicture.Empty() && !record.Area.Empty()) {
         DrawAt(WorkPicture_, record.Area.left, record.Area.top, record.SavedPicture);
         if (record.Kind == UndoKind::Modifier) DrawAt(BasePicture_, record.Area.left, record.Area.top, record.SavedPicture);
         changed = true;

@@ -56,10 +56,9 @@ void TMask::SetPicture(const Picture& picture) {
 
 template <typename CellOp>
 void TMask::ForOpRect(CellOp op) {
-  const int left = std::max(OpRect_.left, 0), top = std::max(OpRect_.top, 0);
-  const int right = std::min(OpRect_.right, MaxX_ + 1), bottom = std::min(OpRect_.bottom, MaxY_ + 1);
-  for (int row = top; row < bottom; ++row)
-    for (int column = left; column < right; ++column) op(Cell(row, column));
+  const Rect r = ClippedTo(OpRect_, MaxX_ + 1, MaxY_ + 1);
+  for (int row = r.top; row < r.bottom; ++row)
+    for (int column = r.left; column < r.right; ++column) op(Cell(row, column));
 }
 
 void TMask::ClearRegion() {

@@ -164,7 +164,7 @@ class TMask {
   const std::string& FileName() const { return FileName_; }
   void LoadMaskFile(const std::string& fileName);
   // Writes to the name LoadMaskFile recorded; nothing without cells.
-  // Throws std::runtime_error when the file cannot be written.
+  // Throws EFileError when the file cannot be written.
   void SaveMaskFile() const;
   // The contents of a ".msk" file, as LoadMaskFile reads them.
   void ReadMaskBytes(std::span<const uint8_t> compressed);

@@ -4,15 +4,16 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 
 #include "work/mask.h"
 #include "work/value_ranges.h"
 #include "images/byte_cursor.h"
 #include "images/byte_writer.h"
+#include "images/file_bytes.h"
 #include "images/zlib_stream.h"
 #include "platform/data_file.h"
+#include "platform/file_error.h"
 
 namespace lumena {
 namespace {
@@ -82,7 +83,7 @@ void TMask::LoadMaskFile(const std::string& fileName) {
   std::vector<uint8_t> bytes;
   try {
     bytes = ReadDataFile(fileName, LargestMaskFile(Cells_.size()));
-  } catch (const std::system_error&) {
+  } catch (const EFileError&) {
     return;  // no usable mask file: the layer keeps its blank mask
   }
   ReadMaskBytes(bytes);
@@ -90,10 +91,7 @@ void TMask::LoadMaskFile(const std::string& fileName) {
 
 void TMask::SaveMaskFile() const {
   if (Cells_.empty()) return;
-  const std::vector<uint8_t> bytes = MaskBytes();
-  std::ofstream out(FileName_, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (!out.flush()) throw std::runtime_error("cannot write mask file " + FileName_);
+  WriteFileBytes(FileName_, MaskBytes());
 }
 
 void TMask::WriteMaskStream(std::vector<uint8_t>& out) const {

@@ -29,7 +29,6 @@ enum class UndoKind : uint8_t {
 };
 
 inline constexpr size_t kUndoLimit = 30;
-inline constexpr Rect kNoArea{-1, -1, -1, -1};
 
 struct TUndoRecord {
   UndoKind Kind = UndoKind::Colour;
@@ -40,7 +39,7 @@ struct TUndoRecord {
   // the drag made.
   int32_t Angle = 0, PivotX = -1, PivotY = -1;
   uint8_t TransformMode = 1;
-  Rect Area = kNoArea;
+  Rect Area;  // empty when the record saved no pixels
   Picture SavedPicture;
 };
 

@@ -9,12 +9,6 @@
 
 namespace lumena {
 
-namespace {
-
-bool IsEmpty(const Rect& r) { return r.right <= r.left || r.bottom <= r.top; }
-
-}  // namespace
-
 void TWorkDesk::ComposeArea(const Rect& rect, DeskTarget target) {
   const bool full = target == DeskTarget::FullWorkImage;
   Picture& picture = full ? FullWorkImage_ : target == DeskTarget::PanCache ? PanCache_ : DeskImage_;
@@ -25,7 +19,7 @@ void TWorkDesk::ComposeArea(const Rect& rect, DeskTarget target) {
     if (!layer->Visible() || r.State == kNotOnScreen) continue;
     Rect area = r.Area();
     area = {area.left + shift.x, area.top + shift.y, area.right + shift.x, area.bottom + shift.y};
-    if (IntersectRect(area, rect) == Rect{-1, -1, -1, -1}) continue;
+    if (!IntersectRect(area, rect)) continue;
     const TMask& mask = layer->Mask();
     layers.push_back({&r.Image, area.left, area.top, mask.UsedRegions().empty() ? nullptr : &mask, r.Source,
                       full ? 1.0 : Geometry_.scale, layer->Params().Opacity});
@@ -43,9 +37,8 @@ void TWorkDesk::RefreshAll() {
 }
 
 void TWorkDesk::PaintArea(const Rect& area) {
-  const Rect rect{std::max(area.left, 0), std::max(area.top, 0), std::min(area.right, Geometry_.windowWidth),
-                  std::min(area.bottom, Geometry_.windowHeight)};
-  if (IsEmpty(rect)) return;
+  const Rect rect = ClippedTo(area, Geometry_.windowWidth, Geometry_.windowHeight);
+  if (rect.Empty()) return;
   if (!PanCache_.Empty()) {
     const Pixel white{255, 255, 255, 255};
     for (int y = rect.top; y < rect.bottom; ++y) {
@@ -101,16 +94,10 @@ void TWorkDesk::BuildPanCache() {
 
 void TWorkDesk::BuildFullWorkImage() {
   // Layers wholly off the table add nothing to the bounding box.
-  Rect u{Geometry_.tableWidth, Geometry_.tableHeight, 0, 0};
-  for (const auto& layer : Layers_) {
-    if (!layer->Visible()) continue;
-    const Rect t = layer->TableRect();
-    const Rect c{std::max(t.left, 0), std::max(t.top, 0), std::min(t.right, Geometry_.tableWidth),
-                 std::min(t.bottom, Geometry_.tableHeight)};
-    if (IsEmpty(c)) continue;
-    u = {std::min(u.left, c.left), std::min(u.top, c.top), std::max(u.right, c.right), std::max(u.bottom, c.bottom)};
-  }
-  if (IsEmpty(u)) {
+  Rect u;
+  for (const auto& layer : Layers_)
+    if (layer->Visible()) u = UnionOf(u, ClippedTo(layer->TableRect(), Geometry_.tableWidth, Geometry_.tableHeight));
+  if (u.Empty()) {
     FullWorkImage_.Clear();
     FullArea_ = {};
     return;

@@ -34,6 +34,11 @@ GsfHandle<T> Adopt(T* object) {
   return GsfHandle<T>(object);
 }
 
+// The library reports no errno: the system's reason is in the message.
+[[noreturn]] void StorageFailed(const std::string& message, const std::filesystem::path& path) {
+  throw EFileError(message, path, std::make_error_code(std::errc::io_error));
+}
+
 void InitialiseLibrary() {
   static const bool done = [] {
     gsf_init();
@@ -51,9 +56,9 @@ void GObjectUnref::operator()(void* object) const {
 CompoundWriter::CompoundWriter(std::FILE* file, const std::filesystem::path& name) {
   InitialiseLibrary();
   sink_ = Adopt(gsf_output_stdio_new_FILE(name.c_str(), file, TRUE));
-  if (!sink_) throw EWorkFileError("Cannot write " + name.string());
+  if (!sink_) StorageFailed("Cannot write " + name.string(), name);
   root_ = Adopt(gsf_outfile_msole_new(sink_.get()));
-  if (!root_) throw EWorkFileError("Cannot create the compound file " + name.string());
+  if (!root_) StorageFailed("Cannot create the compound file " + name.string(), name);
 }
 
 CompoundWriter::CompoundWriter() {
@@ -76,14 +81,14 @@ void CompoundWriter::AddStream(std::string_view name, std::span<const uint8_t> b
   if (!child) throw EWorkFileError("Cannot create the stream " + key);
   const bool written = bytes.empty() || gsf_output_write(child.get(), bytes.size(), bytes.data());
   const bool closed = gsf_output_close(child.get());
-  if (!written || !closed) throw EWorkFileError(OutputError(child.get(), "Cannot write the stream " + key));
+  if (!written || !closed) StorageFailed(OutputError(child.get(), "Cannot write the stream " + key), {});
 }
 
 void CompoundWriter::Finish() {
   finished_ = true;
   const bool rootClosed = gsf_output_close(GSF_OUTPUT(root_.get()));
   const bool sinkClosed = gsf_output_is_closed(sink_.get()) || gsf_output_close(sink_.get());
-  if (!rootClosed || !sinkClosed) throw EWorkFileError(OutputError(sink_.get(), "Cannot write the compound file"));
+  if (!rootClosed || !sinkClosed) StorageFailed(OutputError(sink_.get(), "Cannot write the compound file"), {});
 }
 
 std::vector<uint8_t> CompoundWriter::MemoryBytes() const {
@@ -96,7 +101,7 @@ std::vector<uint8_t> CompoundWriter::MemoryBytes() const {
 CompoundReader::CompoundReader(const std::filesystem::path& path) {
   GError* error = nullptr;
   auto source = Adopt(gsf_input_stdio_new(path.c_str(), &error));
-  if (!source) throw EWorkFileError(TakeMessage(error, "Cannot open " + path.string()));
+  if (!source) StorageFailed(TakeMessage(error, "Cannot open " + path.string()), path);
   Open(std::move(source));
 }
 

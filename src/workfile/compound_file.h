@@ -34,10 +34,10 @@ class CompoundWriter {
   CompoundWriter(const CompoundWriter&) = delete;
   CompoundWriter& operator=(const CompoundWriter&) = delete;
 
-  // Creates a stream with the bytes. Throws EWorkFileError on a storage
-  // error or a name the format cannot hold.
+  // Creates a stream with the bytes. Throws EFileError on a storage error,
+  // EWorkFileError for a name the format cannot hold.
   void AddStream(std::string_view name, std::span<const uint8_t> bytes);
-  // Closes the storage; throws EWorkFileError when that fails.
+  // Closes the storage; throws EFileError when that fails.
   void Finish();
   // The whole file, for a writer made on memory, after finish().
   std::vector<uint8_t> MemoryBytes() const;
@@ -50,8 +50,8 @@ class CompoundWriter {
 
 class CompoundReader {
  public:
-  // Throws EWorkFileError when the file cannot be opened or is no compound
-  // file.
+  // Throws EFileError when the file cannot be opened, EWorkFileError when
+  // it is no compound file.
   explicit CompoundReader(const std::filesystem::path& path);
   // Reads a file held in memory; the bytes must outlive the reader.
   explicit CompoundReader(std::span<const uint8_t> bytes);

@@ -166,14 +166,9 @@ void UnpackCompressedWork(std::span<const uint8_t> bytes, CompoundWriter& target
 
 std::vector<uint8_t> ReadCompressedWorkFile(const std::filesystem::path& path) {
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) throw EWorkFileError("No work file " + path.string());
   if (std::filesystem::file_size(path, ec) > kMaxCompressedWorkFileBytes && !ec)
     throw EWorkFileError("The work is refused: " + path.string() + " is larger than any work can be");
-  try {
-    return ReadFileBytes(path);
-  } catch (const std::exception& e) {
-    throw EWorkFileError(e.what());
-  }
+  return ReadFileBytes(path);
 }
 
 bool UnpackCompressedWork(const std::filesystem::path& source, const std::filesystem::path& target) {

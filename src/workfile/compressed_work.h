@@ -23,8 +23,9 @@ inline constexpr int kCompressedLayerQuality = 90;
 std::vector<uint8_t> EncodeCompressedWork(const WorkSnapshot& work, unsigned threads = 2);
 
 // Writes through a temporary file that replaces the target only when all
-// was written. Throws EWorkFileError on any failure; the previous file is
-// then left as it was.
+// was written. Throws EFileError when the file cannot be written and
+// EWorkFileError when the work cannot be stored; the previous file is then
+// left as it was.
 void WriteCompressedWork(const std::filesystem::path& path, const WorkSnapshot& work,
                          const SaveProgress& progress = {}, unsigned threads = 2);
 
@@ -54,8 +55,8 @@ CompressedWork ParseCompressedWork(std::span<const uint8_t> bytes);
 // kMaxCompressedWorkInflatedBytes. Throws EWorkFileError.
 void UnpackCompressedWork(std::span<const uint8_t> bytes, CompoundWriter& target);
 
-// The bytes of a compressed work file. Throws EWorkFileError when it is
-// missing, unreadable or larger than any work can be.
+// The bytes of a compressed work file. Throws EFileError when it cannot be
+// read and EWorkFileError when it is larger than any work can be.
 std::vector<uint8_t> ReadCompressedWorkFile(const std::filesystem::path& path);
 
 // The file form: false on any error, and then no target file is left.

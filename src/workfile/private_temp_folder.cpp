@@ -2,10 +2,9 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
-#include "workfile/work_file_error.h"
+#include "platform/file_error.h"
 
 namespace lumena {
 
@@ -15,8 +14,7 @@ PrivateTempFolder::PrivateTempFolder() {
   if (ec) base = "/tmp";
   std::string pattern = (base / "lumena-work-XXXXXX").string();
   // mkdtemp makes the folder with mode 0700 under a name no one else holds.
-  if (!::mkdtemp(pattern.data()))
-    throw EWorkFileError("Cannot create a temporary folder: " + std::string(std::strerror(errno)));
+  if (!::mkdtemp(pattern.data())) ThrowFileError("Cannot create a temporary folder in", base, errno);
   path_ = pattern;
 }
 

@@ -9,7 +9,7 @@ namespace lumena {
 
 class PrivateTempFolder {
  public:
-  // Throws EWorkFileError when the folder cannot be made.
+  // Throws EFileError when the folder cannot be made.
   PrivateTempFolder();
   ~PrivateTempFolder();
   PrivateTempFolder(const PrivateTempFolder&) = delete;

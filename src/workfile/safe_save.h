@@ -16,16 +16,16 @@ namespace lumena {
 
 class SafeSave {
  public:
-  // Creates the temporary file; throws EWorkFileError when it cannot.
+  // Creates the temporary file; throws EFileError when it cannot.
   explicit SafeSave(std::filesystem::path target);
 
   std::FILE* File() const { return file_->File(); }
   // Appends bytes and starts writing them to the disk, so that the flush
-  // at commit() has little left to do. Throws EWorkFileError.
+  // at commit() has little left to do. Throws EFileError.
   void Write(std::span<const uint8_t> bytes);
   const std::filesystem::path& TemporaryPath() const { return file_->TemporaryPath(); }
   // Flushes the data to the disk and renames the temporary file over the
-  // target. Throws EWorkFileError when any step fails (the target is then
+  // target. Throws EFileError when any step fails (the target is then
   // untouched).
   void Commit();
 

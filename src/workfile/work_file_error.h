@@ -1,14 +1,14 @@
 #pragma once
-// A work file that cannot be read or written: damaged, cut short, missing a
-// stream, or a storage error. The message names what went wrong.
-#include <stdexcept>
-#include <string>
+// A work file whose bytes cannot be taken: damaged, cut short, missing a
+// stream, or refused by the caps. The message names what went wrong. A file
+// that cannot be opened, read or written throws EFileError instead.
+#include "platform/file_error.h"
 
 namespace lumena {
 
-class EWorkFileError : public std::runtime_error {
+class EWorkFileError : public EFormatError {
  public:
-  using std::runtime_error::runtime_error;
+  using EFormatError::EFormatError;
 };
 
 }  // namespace lumena

@@ -1,6 +1,9 @@
 #include "workfile/work_file_reader.h"
 
+#include <cerrno>
 #include <exception>
+
+#include "platform/file_error.h"
 
 #include "workfile/compound_file.h"
 #include "workfile/compressed_work.h"
@@ -36,7 +39,7 @@ class FollowDesk {
 
 StoredWork ReadStoredWork(const std::filesystem::path& path) {
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) throw EWorkFileError("No work file " + path.string());
+  if (!std::filesystem::is_regular_file(path, ec)) ThrowFileError("Cannot open file", path, ec ? ec.value() : ENOENT);
   if (!IsCompressedWorkPath(path)) return ReadStoredWork(CompoundReader(path));
   const PrivateTempFolder temporary;
   const std::filesystem::path unpacked = temporary.Path() / "TempWork.lmu";

@@ -26,7 +26,8 @@ enum class PreviousWork : uint8_t { Clear, Merge };
 
 // Reads a work file of either kind whole (ReadStoredWork), unpacking a
 // compressed work in a private temporary folder that is removed before
-// returning. Throws EWorkFileError for a missing, damaged or refused work.
+// returning. Throws EFileError for a file that cannot be read and
+// EWorkFileError for a damaged or refused work.
 StoredWork ReadStoredWork(const std::filesystem::path& path);
 
 // Places a work read whole by ReadStoredWork from `path`. When the desk
@@ -36,8 +37,8 @@ StoredWork ReadStoredWork(const std::filesystem::path& path);
 WorkLoadOutcome LoadStoredWork(StoredWork& work, const std::filesystem::path& path, TWorkDesk& desk,
                                PlacementAnchors& anchors, PreviousWork previous);
 
-// ReadStoredWork, then LoadStoredWork: a missing, damaged or refused work
-// throws EWorkFileError before the desk changes.
+// ReadStoredWork, then LoadStoredWork: an unreadable file (EFileError) or a
+// damaged or refused work (EWorkFileError) throws before the desk changes.
 WorkLoadOutcome ReadWorkFile(const std::filesystem::path& path, TWorkDesk& desk, PlacementAnchors& anchors,
                              PreviousWork previous = PreviousWork::Clear);
 
@@ -52,7 +53,7 @@ void LoadWorkFromCompound(const CompoundReader& file, TWorkDesk& desk, Placement
 std::vector<std::string> ReadWorkToc(const std::filesystem::path& path);
 
 // Unpacks a compressed work file into an uncompressed one at the target,
-// which only appears when complete. Throws EWorkFileError.
+// which only appears when complete. Throws EFileError or EWorkFileError.
 void UnpackCompressedWorkFile(const std::filesystem::path& source, const std::filesystem::path& target);
 
 }  // namespace lumena

@@ -9,8 +9,9 @@
 namespace lumena {
 
 // Writes through a temporary file that replaces the target only when all
-// was written. Throws EWorkFileError on any failure; the previous file is
-// then left as it was.
+// was written. Throws EFileError when the file cannot be written and
+// EWorkFileError when the work cannot be stored; the previous file is then
+// left as it was.
 void WriteWorkFile(const std::filesystem::path& path, const WorkSnapshot& work, const SaveProgress& progress = {});
 
 // The table as the uncompressed kind stores it: every line ended by CR.

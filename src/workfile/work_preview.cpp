@@ -7,6 +7,7 @@
 #include "images/stretch.h"
 #include "images/zlib_stream.h"
 #include "platform/data_file.h"
+#include "platform/file_error.h"
 #include "workfile/compound_file.h"
 #include "workfile/work_file_error.h"
 #include "workfile/work_file_limits.h"
@@ -49,7 +50,7 @@ std::optional<std::vector<uint8_t>> CompressedPreview(const std::filesystem::pat
   UniqueFile in;
   try {
     in = OpenDataFile(path);
-  } catch (const std::system_error&) {
+  } catch (const EFileError&) {
     return std::nullopt;
   }
   std::error_code ec;
@@ -89,7 +90,9 @@ std::optional<std::vector<uint8_t>> ReadWorkPreview(const std::filesystem::path&
   if (IsCompressedWorkPath(path)) return CompressedPreview(path);
   try {
     return CompoundReader(path).ReadStream(kPreviewStreamName, kMaxPreviewBytes);
-  } catch (const EWorkFileError&) {
+  } catch (const EFileError&) {
+    return std::nullopt;
+  } catch (const EFormatError&) {
     return std::nullopt;
   }
 }

@@ -8,7 +8,8 @@
 namespace lumena {
 
 // Saves the desk's work in the kind its extension names (".lmc"
-// compressed, anything else uncompressed). Throws EWorkFileError.
+// compressed, anything else uncompressed). Throws EFileError or
+// EWorkFileError.
 void SaveWork(const std::filesystem::path& path, TWorkDesk& desk, const PlacementAnchors& anchors,
               std::string_view version);
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <system_error>
 
 #include "images/jpeg_alpha.h"
 #include "images/zlib_stream.h"
@@ -90,7 +89,7 @@ TEST_F(ElementPictureTest, MissingFileRaisesAFileError) {
   try {
     LoadElementPicture(target, folder_ / "none.psd");
     FAIL();
-  } catch (const std::system_error& e) {
+  } catch (const EFileError& e) {
     EXPECT_NE(std::string(e.what()).find("none.psd"), std::string::npos) << e.what();
   }
   EXPECT_EQ(target, test::MakeTestPicture(2, 2));
@@ -104,7 +103,7 @@ TEST_F(ElementPictureTest, CompressedPsdLoadsLikeThePsd) {
   EXPECT_EQ(target, sample);
 }
 
-TEST_F(ElementPictureTest, DamagedCompressedFilesLeaveTheTargetUnchanged) {
+TEST_F(ElementPictureTest, DamagedCompressedFilesAreAFormatErrorAndLeaveTheTargetUnchanged) {
   auto stream = DeflateStream(EncodePsd(test::MakeTestPicture(20, 9)));
   const std::vector<std::vector<uint8_t>> cases = {
       {},
@@ -114,7 +113,7 @@ TEST_F(ElementPictureTest, DamagedCompressedFilesLeaveTheTargetUnchanged) {
   for (size_t i = 0; i < cases.size(); ++i) {
     test::WriteBytes(folder_ / "e.fcc", cases[i]);
     Picture target = test::MakeTestPicture(2, 2);
-    LoadElementPicture(target, folder_ / "e.fcc");
+    EXPECT_THROW(LoadElementPicture(target, folder_ / "e.fcc"), EFormatError) << i;
     EXPECT_EQ(target, test::MakeTestPicture(2, 2)) << i;
   }
 }
@@ -181,12 +180,12 @@ TEST_F(ElementPictureTest, ContainerFilesLoadWithExactOpacity) {
   for (size_t i = 0; i < sample.Pixels().size(); ++i) EXPECT_EQ(target.Pixels()[i].a, sample.Pixels()[i].a);
 }
 
-TEST_F(ElementPictureTest, DamagedContainerFilesLeaveTheTargetUnchanged) {
+TEST_F(ElementPictureTest, DamagedContainerFilesAreAFormatErrorAndLeaveTheTargetUnchanged) {
   auto stream = EncodeJpegAlpha(test::MakeTestPicture(16, 8), 90);
   stream.resize(stream.size() / 2);
   test::WriteBytes(folder_ / "h.fll", stream);
   Picture target = test::MakeTestPicture(2, 2);
-  LoadElementPicture(target, folder_ / "h.fll");
+  EXPECT_THROW(LoadElementPicture(target, folder_ / "h.fll"), EFormatError);
   EXPECT_EQ(target, test::MakeTestPicture(2, 2));
 }
 

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "images/magick_setup.h"
+#include "platform/file_error.h"
 #include "images_test_support.h"
 
 namespace lumena {
@@ -37,10 +38,9 @@ TEST_P(LibraryLosslessTest, SavedPicturesLoadBackExactlyWithOpacity) {
   for (const Picture& sample : {test::MakeTestPicture(23, 9), test::MakeOpaquePicture(23, 9)}) {
     const fs::path file = folder / (std::string("out") + c.extension);
     ASSERT_EQ(SavePictureThroughLibrary(sample, file, FormatCodeForExtension(c.extension)), 1);
-    const auto read = ReadPictureThroughLibrary(file);
-    ASSERT_TRUE(read.has_value());
-    EXPECT_EQ(read->format, c.libraryName);
-    EXPECT_EQ(read->picture, sample);
+    const LibraryPicture read = ReadPictureThroughLibrary(file);
+    EXPECT_EQ(read.format, c.libraryName);
+    EXPECT_EQ(read.picture, sample);
     // ImageMagick's own reading agrees (top row first, opacity kept).
     EXPECT_EQ(test::RgbaByConvert(file), test::ToRgba(sample));
   }
@@ -109,6 +109,9 @@ TEST(LibraryPictureTest, FailuresLeaveAnEmptyTargetAndReturnZero) {
     EXPECT_EQ(LoadPictureThroughLibrary(target, folder / name), 0) << name;
     EXPECT_TRUE(target.Empty()) << name;
   }
+  EXPECT_THROW(ReadPictureThroughLibrary(folder / "missing.png"), EFileError);
+  EXPECT_THROW(ReadPictureThroughLibrary(folder / "junk.png"), EFormatError);
+  EXPECT_THROW(ReadPictureThroughLibrary(folder / "empty.bmp"), EFormatError);
   EXPECT_EQ(SavePictureThroughLibrary(Picture(), folder / "e.png", kFormatPng), 0);
   EXPECT_EQ(SavePictureThroughLibrary(test::MakeTestPicture(2, 2), folder / "e.png", 999), 0);
   EXPECT_EQ(SavePictureThroughLibrary(test::MakeTestPicture(2, 2), folder / "no" / "e.png", kFormatPng), 0);

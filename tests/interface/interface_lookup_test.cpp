@@ -44,6 +44,9 @@ TEST(InterfaceLookupTest, IntegersAndTheMissingValue) {
   };
   for (const IntCase& c : cases) EXPECT_EQ(info.GetInt(c.key), c.value) << c.key;
   EXPECT_EQ(kMissingInterfaceInt, 2147483647);
+  EXPECT_EQ(info.FindInt("Hex"), 16);
+  EXPECT_EQ(info.FindInt("Word"), std::nullopt);
+  EXPECT_EQ(info.FindInt("Missing"), std::nullopt);
 }
 
 TEST(InterfaceLookupTest, NothingIsFoundWhenNotLoaded) {
@@ -54,6 +57,7 @@ TEST(InterfaceLookupTest, NothingIsFoundWhenNotLoaded) {
   InterfaceContext context;
   EXPECT_EQ(context.GetInterfaceParam("DesktopTableWidth"), "");
   EXPECT_EQ(context.GetInterfaceInt("DesktopTableWidth"), 2147483647);
+  EXPECT_EQ(context.FindInterfaceInt("DesktopTableWidth"), std::nullopt);
 }
 
 TEST(InterfaceLookupTest, ProcessWideLookups) {

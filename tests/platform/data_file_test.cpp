@@ -1,4 +1,5 @@
 #include "platform/data_file.h"
+#include "platform/file_error.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -6,7 +7,6 @@
 #include <cerrno>
 #include <chrono>
 #include <string>
-#include <system_error>
 
 #include "support/temp_folder.h"
 
@@ -22,9 +22,10 @@ int ReadError(const fs::path& path, uint64_t limit) {
     ReadDataFile(path, limit);
     OpenDataFile(path, limit);
     return 0;
-  } catch (const std::system_error& e) {
+  } catch (const EFileError& e) {
     EXPECT_NE(std::string(e.what()).find(path.string()), std::string::npos) << e.what();
-    return e.code().value();
+    EXPECT_EQ(e.Path(), path);
+    return e.Code();
   }
 }
 

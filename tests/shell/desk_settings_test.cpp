@@ -31,9 +31,10 @@ class ReadDeskGeometryTest : public ::testing::TestWithParam<DeskCase> {};
 
 TEST_P(ReadDeskGeometryTest, TakesValuesInRangeAndWarnsOfTheOthers) {
   const DeskCase& c = GetParam();
-  auto lookup = [&c](std::string_view key) {
+  auto lookup = [&c](std::string_view key) -> std::optional<int> {
     const auto found = c.given.find(key);
-    return found == c.given.end() ? kMissingInterfaceInt : found->second;
+    if (found == c.given.end()) return std::nullopt;
+    return found->second;
   };
   std::vector<std::string> warnings;
   DeskGeometry desk;

@@ -105,7 +105,7 @@ TEST_P(InterruptedSave, ASaveKeepsThePermissionsOfTheWorkItReplaces) {
 }
 
 TEST_P(InterruptedSave, AFolderThatCannotBeWrittenIsAnErrorNotASuccess) {
-  EXPECT_THROW(GetParam().write(folder_ / "no-such-folder" / GetParam().file, next_.Snapshot(), {}), EWorkFileError);
+  EXPECT_THROW(GetParam().write(folder_ / "no-such-folder" / GetParam().file, next_.Snapshot(), {}), EFileError);
 }
 
 TEST_P(InterruptedSave, ACompleteSaveReplacesTheOldFile) {

@@ -105,7 +105,8 @@ TEST_P(NoLostWork, ADamagedOrMissingWorkLeavesTheDeskAsItWas) {
   desk.anchors.body = {5, 6};
   const DeskState before = DeskState::Of(desk);
   const size_t actionsBefore = desk.observer.actions.size();
-  EXPECT_THROW(ReadWorkFile(bad, desk.desk, desk.anchors, PreviousWork::Clear), EWorkFileError);
+  // A missing file is a file error, the others format errors.
+  EXPECT_THROW(ReadWorkFile(bad, desk.desk, desk.anchors, PreviousWork::Clear), std::runtime_error);
   DeskState::Of(desk).ExpectSame(before);
   EXPECT_EQ(desk.observer.actions.size(), actionsBefore) << "nothing recorded";
 }

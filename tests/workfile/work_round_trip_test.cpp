@@ -112,7 +112,7 @@ TEST(WorkLoad, TableWithCrLfOrLfReadsAsWithCr) {
 TEST(WorkLoad, MissingFileIsAnErrorAndChangesNothing) {
   WorkFixture work;
   work.Fill();
-  EXPECT_THROW(ReadWorkFile("/nonexistent/w.lmu", work.desk, work.anchors), EWorkFileError);
+  EXPECT_THROW(ReadWorkFile("/nonexistent/w.lmu", work.desk, work.anchors), EFileError);
   EXPECT_EQ(work.desk.Count(), 4);
 }
 

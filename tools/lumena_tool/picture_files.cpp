@@ -7,7 +7,6 @@
 #include "images/jpeg_alpha.h"
 #include "images/library_picture.h"
 #include "images/picture_file.h"
-#include "images/picture_signature.h"
 #include "images/zlib_stream.h"
 #include "platform/text.h"
 
@@ -19,16 +18,9 @@ namespace {
 
 std::string ExtensionOf(const fs::path& path) { return ToLower(path.extension().string()); }
 
-PictureFile ReadElementPicture(const fs::path& path) {
-  const fs::path resolved = ResolveElementPicturePath(path);
+PictureFile ReadElementPicture(const fs::path& resolved) {
   PictureFile file;
-  try {
-    LoadElementPicture(file.picture, resolved);
-  } catch (const EInvalidPicture& e) {
-    throw std::runtime_error(resolved.string() + ": " + e.what());
-  }
-  // Damaged compressed data leaves the picture empty without an error.
-  if (file.picture.Empty()) throw std::runtime_error(resolved.string() + ": damaged picture data");
+  LoadElementPicture(file.picture, resolved);
   file.kind = ToUpper(resolved.extension().string().substr(1));
   return file;
 }
@@ -37,22 +29,20 @@ PictureFile ReadElementPicture(const fs::path& path) {
 // to the program's open dialog, and every file must hold what its extension
 // says.
 PictureFile ReadLibraryPicture(const fs::path& path) {
-  std::error_code ec;
-  if (!fs::is_regular_file(path, ec)) throw std::runtime_error(path.string() + ": no such file");
-  const auto format = LibraryReadFormatFor(path.extension().string());
-  if (!format) throw std::runtime_error(path.string() + ": not a picture format the tool reads");
-  if (format->userPickedOnly)
-    throw std::runtime_error(path.string() + ": " + format->magick +
-                             " pictures are read only when picked in the program's open dialog");
-  auto read = ReadPictureThroughLibrary(path, PictureSource::ProgramData);
-  if (!read) throw std::runtime_error(path.string() + ": does not hold a " + format->magick + " picture that can be read");
-  return PictureFile{std::move(read->picture), read->format};
+  LibraryPicture read = ReadPictureThroughLibrary(path, PictureSource::ProgramData);
+  return PictureFile{std::move(read.picture), read.format};
 }
 
 }  // namespace
 
 PictureFile ReadPictureFile(const fs::path& path) {
-  return IsElementPictureName(path.filename().string()) ? ReadElementPicture(path) : ReadLibraryPicture(path);
+  const bool element = IsElementPictureName(path.filename().string());
+  const fs::path resolved = element ? ResolveElementPicturePath(path) : path;
+  try {
+    return element ? ReadElementPicture(resolved) : ReadLibraryPicture(resolved);
+  } catch (const EFormatError& e) {
+    throw EFormatError(resolved.string() + ": " + e.what());
+  }
 }
 
 void WritePictureFile(const Picture& picture, const fs::path& path, int jpegQuality) {

@@ -1,8 +1,8 @@
 #pragma once
 // Picture files of every kind the tool handles: element pictures (".psd",
 // ".fcc", ".fll") by the system's own codecs, anything else through the
-// imaging library. Failures throw std::runtime_error with a message for the
-// user.
+// imaging library. Failures throw EFileError, or EFormatError naming the
+// file, with a message for the user.
 #include <filesystem>
 #include <string>
 

@@ -56,10 +56,12 @@ TFormMessage::TFormMessage(const TGraphicButton& mainClose, TPictureControl* mai
   ButtonNo->setToolTip(ToQString(GetTermin("ButtonNoHint", "")));
 }
 
-int TFormMessage::ShowMessage(std::string_view message, int buttonSet, bool isText, std::string_view defaultText) {
-  LabelMessage->setText(ToQStringWithLineBreaks(isText ? std::string(message) : GetTermin(message, defaultText)));
+int TFormMessage::ShowMessage(std::string_view message, MessageButtons buttons, MessageText kind,
+                              std::string_view defaultText) {
+  const bool finished = kind == MessageText::Finished;
+  LabelMessage->setText(ToQStringWithLineBreaks(finished ? std::string(message) : GetTermin(message, defaultText)));
   ButtonNo->show();
-  const bool question = buttonSet == 0;
+  const bool question = buttons == MessageButtons::Question;
   ButtonYes->setToolTip(ToQString(question ? GetTermin("ButtonYesHint", "Yes") : GetTermin("ButtonOKHint", "OK")));
   ButtonNo->setToolTip(ToQString(question ? GetTermin("ButtonNoHint", "No") : GetTermin("ButtonCloseHint", "Cancel")));
   RunModal();
@@ -93,9 +95,9 @@ void TFormMessage::AnswerWith(int value) {
 void SetMessageWindow(TFormMessage* window) { MessageWindowSlot() = window; }
 TFormMessage* MessageWindow() { return MessageWindowSlot(); }
 
-int ShowMessageWindow(std::string_view message, int buttonSet, bool isText, std::string_view defaultText) {
+int ShowMessageWindow(std::string_view message, MessageButtons buttons, MessageText kind, std::string_view defaultText) {
   TFormMessage* window = MessageWindow();
-  return window ? window->ShowMessage(message, buttonSet, isText, defaultText) : kAnswerNo;
+  return window ? window->ShowMessage(message, buttons, kind, defaultText) : kAnswerNo;
 }
 
 }  // namespace lumena

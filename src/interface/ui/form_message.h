@@ -10,6 +10,11 @@ namespace lumena {
 
 class TGraphicButton;
 
+// The answer buttons: "Yes" and "No", or "OK" and "Cancel".
+enum class MessageButtons { Question = 0, Notice = 1 };
+// Whether the message is a text key of the texts file or the text itself.
+enum class MessageText { Key, Finished };
+
 class TFormMessage : public TSkinnedForm {
   Q_OBJECT
 
@@ -24,8 +29,7 @@ class TFormMessage : public TSkinnedForm {
   QLabel* LabelMessage;
   int Answer = 7;
 
-  // buttonSet 0: a question (hints "Yes" and "No"); 1: a notice ("OK", "Cancel").
-  int ShowMessage(std::string_view message, int buttonSet, bool isText, std::string_view defaultText);
+  int ShowMessage(std::string_view message, MessageButtons buttons, MessageText kind, std::string_view defaultText);
 
  protected:
   void FormShow() override;
@@ -41,6 +45,7 @@ void SetMessageWindow(TFormMessage* window);
 TFormMessage* MessageWindow();
 
 // Shows a message through the message window; 6 or 7.
-int ShowMessageWindow(std::string_view message, int buttonSet, bool isText, std::string_view defaultText = {});
+int ShowMessageWindow(std::string_view message, MessageButtons buttons, MessageText kind,
+                      std::string_view defaultText = {});
 
 }  // namespace lumena

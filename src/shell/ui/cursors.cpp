@@ -2,9 +2,9 @@
 
 #include <QPixmap>
 #include <map>
-#include <system_error>
 
 #include "platform/data_file.h"
+#include "platform/file_error.h"
 #include "platform/stored_path.h"
 #include "platform/text.h"
 
@@ -38,7 +38,7 @@ std::map<std::string, QPoint> ReadHotSpots(const std::filesystem::path& folder) 
   std::vector<uint8_t> bytes;
   try {
     bytes = ReadDataFile(*file);
-  } catch (const std::system_error&) {
+  } catch (const EFileError&) {
     return spots;
   }
   for (const std::string& line : SplitLines(std::string(bytes.begin(), bytes.end()))) {

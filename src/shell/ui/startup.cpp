@@ -8,6 +8,7 @@
 
 #include "interface/interface_context.h"
 #include "interface/interface_loader.h"
+#include "platform/file_error.h"
 #include "platform/program_folder.h"
 #include "platform/shell_open.h"
 #include "platform/stored_path.h"
@@ -58,7 +59,7 @@ bool OpenSettings(RunContext& run) {
   }
   try {
     run.settings = std::make_unique<IniFile>(*file);
-  } catch (const std::exception&) {
+  } catch (const EFileError&) {
     ShowErrorBox(SettingsFailure("Unable to load "));
     return false;
   }
@@ -82,14 +83,14 @@ void RegisterWorkFileTypesOnce(RunContext& run, const fs::path& chosenFolder) {
   run.settings->WriteString("TYPES REGISTRATION", "LMTypeRegistered", "YES");
   try {
     run.settings->Flush();
-  } catch (const std::exception& e) {
+  } catch (const EFileError& e) {
     ShowErrorBox(e.what());
   }
 }
 
 // Loads the desk geometry; false (after the error box) when the table is too large.
 bool ReadDeskGeometry(DeskGeometry& desk) {
-  if (ReadDeskGeometry(GetInterfaceInt, [](const std::string& m) { ShowWarningBox(m); }, desk)) return true;
+  if (ReadDeskGeometry(FindInterfaceInt, [](const std::string& m) { ShowWarningBox(m); }, desk)) return true;
   ShowErrorBox("Desktop size exceeds the limit.\rProgram terminated.");
   return false;
 }
@@ -99,7 +100,7 @@ bool ReadDeskGeometry(DeskGeometry& desk) {
 DataRoots ReadDataRootsOrDefaults(RunContext& run) {
   try {
     return ReadDataRoots(*run.settings, UserRegistry(), run.programFolder);
-  } catch (const std::exception& e) {
+  } catch (const EFileError& e) {
     ShowErrorBox(e.what());
     return DataRoots(run.programFolder, run.programFolder, run.programFolder);
   }
@@ -124,20 +125,25 @@ void CreateWorkDesk(RunContext& run) {
   run.desk = std::make_unique<TWorkDesk>(run.deskObserver, run.geometry);
 }
 
-void ShowNotice(const std::string& text) { ShowMessageWindow(text, 1, true); }
+void ShowNotice(const std::string& text) { ShowMessageWindow(text, MessageButtons::Notice, MessageText::Finished); }
 
 // A work named on the command line; one that cannot be read is told and
 // leaves the desk as it was.
 void OpenCommandLineWork(RunContext& run, const std::string& file) {
+  const auto tell = [&] {
+    ShowNotice(GetTermin("MessageUnableLoadWork", "Unable to load work from file") + "\r" +
+               fs::path(file).filename().string());
+  };
   try {
     // The desk is empty at start, so nothing is asked.
     const BusyCursor busy;
     const WorkLoadOutcome outcome = ReadWorkFile(file, *run.desk, run.anchors);
     run.workPath = std::filesystem::absolute(file);
     run.workSaved = outcome.workSaved;
-  } catch (const std::exception& e) {
-    ShowNotice(GetTermin("MessageUnableLoadWork", "Unable to load work from file") + "\r" +
-               fs::path(file).filename().string());
+  } catch (const EFileError&) {
+    tell();
+  } catch (const EFormatError&) {
+    tell();
   }
 }
 
@@ -154,12 +160,17 @@ class WindowExitHost : public ExitHost {
   bool SaveWork() override {
     const bool newFile = run_.workPath.empty();
     fs::path target = run_.workPath;
+    const auto tell = [&] {
+      ShowNotice(GetTermin("MessageUnableSaveWork", "Unable to save work to file") + "\r" + target.filename().string());
+      return false;
+    };
     try {
       if (newFile) target = NewWorkPath();
       lumena::SaveWork(target, *run_.desk, run_.anchors, kProductIdentity.nameWithVersion);
-    } catch (const std::exception&) {
-      ShowNotice(GetTermin("MessageUnableSaveWork", "Unable to save work to file") + "\r" + target.filename().string());
-      return false;
+    } catch (const EFileError&) {
+      return tell();
+    } catch (const EFormatError&) {
+      return tell();
     }
     run_.workPath = target;
     run_.workSaved = true;
@@ -170,11 +181,13 @@ class WindowExitHost : public ExitHost {
   }
   fs::path NewWorkPath() const {
     const fs::path folder = MapStoredPath(run_.programFolder, run_.startup.folders.saveWork);
-    fs::create_directories(folder);
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec) ThrowFileError("Cannot create the folder", folder, ec.value());
     return UniqueWorkPath(folder, kProductIdentity.compressedWorkExtension);
   }
   int AskQuestion(std::string_view key) override {
-    return MessageWindow() ? ShowMessageWindow(key, 0, false) : AskQuestionBox(GetTermin(key, ""));
+    return MessageWindow() ? ShowMessageWindow(key, MessageButtons::Question, MessageText::Key) : AskQuestionBox(GetTermin(key, ""));
   }
   void ShowTip(std::string_view) override {}
   void ProcessPendingEvents() override { QApplication::processEvents(); }
@@ -187,7 +200,7 @@ class WindowExitHost : public ExitHost {
 void FlushSettings(RunContext& run) {
   try {
     if (run.settings) run.settings->Flush();
-  } catch (const std::exception& e) {
+  } catch (const EFileError& e) {
     ShowErrorBox(e.what());
   }
 }
@@ -226,7 +239,7 @@ int RunLumena(const StartupOptions& options) {
   try {
     chosenFolder = ChooseProgramFolder(options.programFolder, fs::path(run.programPath).parent_path());
     run.programFolder = WritableProgramFolder(chosenFolder, XdgDataHome());
-  } catch (const std::exception& e) {
+  } catch (const EFileError& e) {
     ShowErrorBox(std::string(e.what()) + "\rProgram terminated.");
     return 1;
   }

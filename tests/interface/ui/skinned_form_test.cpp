@@ -137,9 +137,9 @@ class MessageWindowTest : public ::testing::Test {
     SetBoxHandler(nullptr);
     CurrentInterface().Termins.clear();
   }
-  int AnswerBy(std::function<void()> action, int buttonSet = 0) {
+  int AnswerBy(std::function<void()> action, MessageButtons buttons = MessageButtons::Question) {
     WhileRunning(std::move(action));
-    return window_->ShowMessage("ConfirmExit", buttonSet, false, "");
+    return window_->ShowMessage("ConfirmExit", buttons, MessageText::Key, "");
   }
   void Click(TGraphicButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10)); }
 
@@ -154,7 +154,7 @@ TEST_F(MessageWindowTest, EveryWayOfAnsweringGivesSixOrSeven) {
   EXPECT_EQ(AnswerBy([&] { Click(window_->ButtonExit); }), 7) << "the close button answers No";
   EXPECT_EQ(AnswerBy([&] { QTest::keyClick(window_.get(), Qt::Key_Return); }), 6);
   EXPECT_EQ(AnswerBy([&] { QTest::keyClick(window_.get(), Qt::Key_Escape); }), 7);
-  EXPECT_EQ(AnswerBy([&] { QTest::keyClick(window_.get(), Qt::Key_Enter); }, 1), 6) << "a notice too";
+  EXPECT_EQ(AnswerBy([&] { QTest::keyClick(window_.get(), Qt::Key_Enter); }, MessageButtons::Notice), 6) << "a notice too";
 }
 
 TEST_F(MessageWindowTest, ShowsTheKeysTextWithItsLineBreakAndTheSetsHints) {
@@ -169,12 +169,12 @@ TEST_F(MessageWindowTest, ShowsTheKeysTextWithItsLineBreakAndTheSetsHints) {
     EXPECT_EQ(window_->ButtonYes->toolTip(), "OK");
     EXPECT_EQ(window_->ButtonNo->toolTip(), "Cancel");
     window_->close();
-  }, 1);
+  }, MessageButtons::Notice);
   WhileRunning([&] {
     EXPECT_EQ(window_->LabelMessage->text(), "two\nlines");
     window_->close();
   });
-  window_->ShowMessage("two\nlines", 1, true, "");
+  window_->ShowMessage("two\nlines", MessageButtons::Notice, MessageText::Finished, "");
 }
 
 TEST_F(MessageWindowTest, TakesItsLookFromTheSkinAndTheMainWindowsCells) {

@@ -164,7 +164,7 @@ TEST_F(LumenaToolTest, HostilePicturesAreRefusedWithinASecond) {
       {"header.fcc", "Invalid PSD format"},
       {"zeros.fcc", "Invalid PSD format"},
       {"rows.psd", "Invalid PSD format"},
-      {"plane.fll", "damaged picture data"},
+      {"plane.fll", "Damaged JPEG-with-opacity picture"},
       {"eps.png", "does not hold a PNG picture"},
       {"png.jpg", "does not hold a JPEG picture"},
       {"a.eps", "only when picked in the program's open dialog"},
