@@ -61,10 +61,10 @@ void OursRenderAndCompose(benchmark::State& state) {
   auto layer = std::make_unique<lumena::TLayer>(desk);
   layer->Init(Portrait(), nullptr);
   layer->Mask().SetPicture(layer->WorkPicture());
-  layer->SetHue(130);
-  layer->SetSaturation(80);
-  layer->SetBrightness(115);
-  layer->SetContrast(120);
+  layer->SetParameter(lumena::ColourField::Hue, 130);
+  layer->SetParameter(lumena::ColourField::Saturation, 80);
+  layer->SetParameter(lumena::ColourField::Brightness, 115);
+  layer->SetParameter(lumena::ColourField::Contrast, 120);
   lumena::TLayer& ref = *layer;
   desk.InsertLayer(std::move(layer));
   const lumena::Rect window{0, 0, geometry.windowWidth, geometry.windowHeight};

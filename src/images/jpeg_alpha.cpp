@@ -37,11 +37,11 @@ std::optional<Picture> DecodeJpegAlpha(std::span<const uint8_t> stream) {
   // bytes before the plane is inflated or the picture allocated.
   const uint64_t jpegEnd = kLengthsSize + jpegSize;
   if (!inflater.FillTo(static_cast<size_t>(jpegEnd)) || inflater.Output().size() < jpegEnd) return std::nullopt;
-  const auto size = ReadJpegSize(inflater.Output().subspan(kLengthsSize, jpegSize));
+  const auto size = ParseJpegSize(inflater.Output().subspan(kLengthsSize, jpegSize));
   if (!size || uint64_t{size->width} * size->height != planeSize) return std::nullopt;
   if (!inflater.FillTo(static_cast<size_t>(needed)) || inflater.Output().size() < needed) return std::nullopt;
   const auto content = inflater.Output();
-  auto picture = DecodeJpeg(content.subspan(kLengthsSize, jpegSize), planeSize);
+  auto picture = TryDecodeJpeg(content.subspan(kLengthsSize, jpegSize), planeSize);
   const auto plane = content.subspan(jpegEnd, planeSize);
   if (!picture || picture->Pixels().size() != plane.size()) return std::nullopt;
   auto pixels = picture->Pixels();

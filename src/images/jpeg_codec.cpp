@@ -77,7 +77,7 @@ void ReadHeader(jpeg_decompress_struct& info, std::span<const uint8_t> data) {
 
 }  // namespace
 
-std::optional<Picture> DecodeJpeg(std::span<const uint8_t> data, size_t maxPixels) {
+std::optional<Picture> TryDecodeJpeg(std::span<const uint8_t> data, size_t maxPixels) {
   Picture picture;
   Decompressor decompressor;
   ErrorTrap trap;
@@ -95,7 +95,7 @@ std::optional<Picture> DecodeJpeg(std::span<const uint8_t> data, size_t maxPixel
   return picture;
 }
 
-std::optional<JpegSize> ReadJpegSize(std::span<const uint8_t> data) {
+std::optional<JpegSize> ParseJpegSize(std::span<const uint8_t> data) {
   Decompressor decompressor;
   ErrorTrap trap;
   jpeg_decompress_struct& info = decompressor.info;

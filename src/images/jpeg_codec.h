@@ -21,13 +21,13 @@ struct JpegSize {
   size_t width = 0;
   size_t height = 0;
 };
-std::optional<JpegSize> ReadJpegSize(std::span<const uint8_t> data);
+std::optional<JpegSize> ParseJpegSize(std::span<const uint8_t> data);
 
 // Decodes a JPEG file into an opaque 32-bit picture with the codec's default
 // colour conversion. Nothing when the data is not a JPEG the codec can
 // convert, or a side is zero or beyond kMaxPictureSide, or the picture would
 // have more than `maxPixels` pixels (checked before anything is allocated).
 // A JPEG whose data ends early decodes as far as the codec can go.
-std::optional<Picture> DecodeJpeg(std::span<const uint8_t> data, size_t maxPixels = SIZE_MAX);
+std::optional<Picture> TryDecodeJpeg(std::span<const uint8_t> data, size_t maxPixels = SIZE_MAX);
 
 }  // namespace lumena

@@ -13,7 +13,7 @@ namespace {
 constexpr std::string_view kDescriptionFile = "INTFACE.TXT";
 }  // namespace
 
-std::optional<TextFile> OpenInterfaceDescription(const InterfaceContext& context) {
+std::optional<TextFile> TryOpenInterfaceDescription(const InterfaceContext& context) {
   for (int level = context.ResolutionLevel; level >= 1; --level) {
     const std::optional<std::filesystem::path> path =
         ResolveStoredPath(context.AppFolder, context.InterfaceFile(level, kDescriptionFile));
@@ -36,7 +36,7 @@ void ReadInterfaceInfo(InterfaceContext& context, const IniFile& settings, int s
   InterfaceList list = ReadInterfaceList(settings);
   context.Interfaces = std::move(list.Entries);
   context.InterfaceName = std::move(list.ChosenName);
-  if (std::optional<TextFile> file = OpenInterfaceDescription(context)) info.Params = ParseInterfaceFile(*file);
+  if (std::optional<TextFile> file = TryOpenInterfaceDescription(context)) info.Params = ParseInterfaceFile(*file);
   info.Loaded = true;
 }
 

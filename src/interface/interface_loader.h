@@ -12,7 +12,7 @@ class IniFile;
 
 // The description file of the chosen interface, opened, for the highest
 // resolution level up to context.ResolutionLevel that has one, or nothing.
-std::optional<TextFile> OpenInterfaceDescription(const InterfaceContext& context);
+std::optional<TextFile> TryOpenInterfaceDescription(const InterfaceContext& context);
 
 // Sets the resolution level, the interface folder and list from the settings
 // and parses the description into context.Info. Throws

@@ -2,13 +2,21 @@
 // The nine colour parameters a layer and each of its mask's regions carry.
 #include <cstdint>
 
-#include "work/mask.h"
-
 namespace lumena {
 
-// Same record for layers and regions: Color (-1 none), Red/Green/Blue
-// (neutral 50), Hue/Saturation/Brightness/Contrast (neutral 100), Opacity.
-using ColourParameters = RegionParameters;
+// Same record for layers and regions, at the neutral values.
+struct ColourParameters {
+  int32_t Color = -1;  // red + green * 256 + blue * 65536, -1 = none
+  int32_t Red = 50;
+  int32_t Green = 50;
+  int32_t Blue = 50;
+  int32_t Hue = 100;
+  int32_t Saturation = 100;
+  int32_t Brightness = 100;
+  int32_t Contrast = 100;
+  uint8_t Opacity = 100;  // 0..100, 100 = opaque
+  friend bool operator==(const ColourParameters&, const ColourParameters&) = default;
+};
 
 // One parameter of the nine, as the sliders and the palette address them.
 enum class ColourField : uint8_t { Color, Red, Green, Blue, Hue, Saturation, Brightness, Contrast, Opacity };

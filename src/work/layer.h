@@ -69,7 +69,6 @@ class TLayer {
   // --- Fields.
   const std::string& Name() const { return Name_; }
   const std::string& DisplayName() const { return DisplayName_; }
-  void SetDisplayName(std::string name) { DisplayName_ = std::move(name); }
   const std::string& SourcePath() const { return SourcePath_; }
   void SetSourcePath(std::string path) { SourcePath_ = std::move(path); }
   int32_t TemplateType() const { return TemplateType_; }
@@ -115,15 +114,6 @@ class TLayer {
   // --- Setters: nothing when unchanged; otherwise store, record the
   // editing action, re-render when the look changes and repaint.
   void SetVisible(bool visible);
-  void SetColor(int32_t v) { SetParameter(ColourField::Color, v); }
-  void SetRed(int32_t v) { SetParameter(ColourField::Red, v); }
-  void SetGreen(int32_t v) { SetParameter(ColourField::Green, v); }
-  void SetBlue(int32_t v) { SetParameter(ColourField::Blue, v); }
-  void SetHue(int32_t v) { SetParameter(ColourField::Hue, v); }
-  void SetSaturation(int32_t v) { SetParameter(ColourField::Saturation, v); }
-  void SetBrightness(int32_t v) { SetParameter(ColourField::Brightness, v); }
-  void SetContrast(int32_t v) { SetParameter(ColourField::Contrast, v); }
-  void SetOpacity(uint8_t v) { SetParameter(ColourField::Opacity, v); }
   void SetParameter(ColourField field, int32_t value);
   void SetDepth(int32_t depth) { Depth_ = depth; }
 
@@ -179,7 +169,6 @@ class TLayer {
   void MirrorWorkPicture();
   void AttachRegionCallback();
   void PlaceDeskRendering();
-  void AfterLookChanged(EditingAction action);
 
   LayerSite* Site_;
   bool Visible_ = true;

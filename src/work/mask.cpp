@@ -134,15 +134,15 @@ const std::vector<int>& TMask::CollectUsedRegions() {
   return UsedRegions_;
 }
 
-const RegionParameters& TMask::Region(int region) const {
+const ColourParameters& TMask::Region(int region) const {
   if (region < 1 || region > kMaskRegionCount) throw EMaskIndexOutOfBounds(region);
   return RegionParams_[region - 1];
 }
 
-RegionParameters& TMask::RegionAt(int region) {
-  return const_cast<RegionParameters&>(std::as_const(*this).Region(region));
+ColourParameters& TMask::RegionAt(int region) {
+  return const_cast<ColourParameters&>(std::as_const(*this).Region(region));
 }
 
-void TMask::SetRegion(int region, const RegionParameters& parameters) { RegionAt(region) = parameters; }
+void TMask::SetRegion(int region, const ColourParameters& parameters) { RegionAt(region) = parameters; }
 
 }  // namespace lumena

@@ -13,6 +13,7 @@
 
 #include "images/picture.h"
 #include "images/rect.h"
+#include "work/colouring_parameters.h"
 
 namespace lumena {
 
@@ -26,21 +27,6 @@ inline constexpr size_t kMaskStreamTailBytes = 1 + kMaskRegionCount * kMaskRegio
 class EMaskIndexOutOfBounds : public std::out_of_range {
  public:
   explicit EMaskIndexOutOfBounds(int region);
-};
-
-// The colour parameters a region lays over its layer's, at their neutral
-// values.
-struct RegionParameters {
-  int32_t Color = -1;  // red + green * 256 + blue * 65536, -1 = none
-  int32_t Red = 50;
-  int32_t Green = 50;
-  int32_t Blue = 50;
-  int32_t Hue = 100;
-  int32_t Saturation = 100;
-  int32_t Brightness = 100;
-  int32_t Contrast = 100;
-  uint8_t Opacity = 100;  // 0..100, 100 = opaque
-  friend bool operator==(const RegionParameters&, const RegionParameters&) = default;
 };
 
 // The colour-range selection's tolerance directions.
@@ -100,12 +86,10 @@ class TMask {
   const Point& CurrentPoint() const { return CurrentPoint_; }
   // A coordinate outside 0..size - 2 becomes 0.
   void SetCurrentPoint(int32_t x, int32_t y);
-  int32_t Tolerance() const { return Tolerance_; }
   void SetTolerance(int32_t tolerance) { Tolerance_ = tolerance; }
   int32_t ToleranceDirections() const { return ToleranceDirections_; }
   void SetToleranceDirections(int32_t directions) { ToleranceDirections_ = directions; }
   int32_t SelectMode() const { return SelectMode_; }
-  bool GridActive() const { return GridActive_; }
   void SetGridActive(bool active) { GridActive_ = active; }
 
   bool RestrictToRegion() const { return RestrictToRegion_; }
@@ -133,26 +117,8 @@ class TMask {
 
   // Region parameters by region number 1..8; other numbers throw
   // EMaskIndexOutOfBounds.
-  const RegionParameters& Region(int region) const;
-  void SetRegion(int region, const RegionParameters& parameters);
-  int32_t GetColor(int region) const { return Get(region, &RegionParameters::Color); }
-  int32_t GetRed(int region) const { return Get(region, &RegionParameters::Red); }
-  int32_t GetGreen(int region) const { return Get(region, &RegionParameters::Green); }
-  int32_t GetBlue(int region) const { return Get(region, &RegionParameters::Blue); }
-  int32_t GetHue(int region) const { return Get(region, &RegionParameters::Hue); }
-  int32_t GetSaturation(int region) const { return Get(region, &RegionParameters::Saturation); }
-  int32_t GetBrightness(int region) const { return Get(region, &RegionParameters::Brightness); }
-  int32_t GetContrast(int region) const { return Get(region, &RegionParameters::Contrast); }
-  uint8_t GetOpacity(int region) const { return Get(region, &RegionParameters::Opacity); }
-  void SetColor(int region, int32_t v) { Set(region, &RegionParameters::Color, v); }
-  void SetRed(int region, int32_t v) { Set(region, &RegionParameters::Red, v); }
-  void SetGreen(int region, int32_t v) { Set(region, &RegionParameters::Green, v); }
-  void SetBlue(int region, int32_t v) { Set(region, &RegionParameters::Blue, v); }
-  void SetHue(int region, int32_t v) { Set(region, &RegionParameters::Hue, v); }
-  void SetSaturation(int region, int32_t v) { Set(region, &RegionParameters::Saturation, v); }
-  void SetBrightness(int region, int32_t v) { Set(region, &RegionParameters::Brightness, v); }
-  void SetContrast(int region, int32_t v) { Set(region, &RegionParameters::Contrast, v); }
-  void SetOpacity(int region, uint8_t v) { Set(region, &RegionParameters::Opacity, v); }
+  const ColourParameters& Region(int region) const;
+  void SetRegion(int region, const ColourParameters& parameters);
 
   int32_t State() const { return State_; }
   void SetState(int32_t state) { State_ = state; }
@@ -178,15 +144,7 @@ class TMask {
   void ReadMaskStream(std::span<const uint8_t> compressed);
 
  private:
-  template <typename T>
-  T Get(int region, T RegionParameters::*field) const {
-    return Region(region).*field;
-  }
-  template <typename T>
-  void Set(int region, T RegionParameters::*field, T value) {
-    RegionAt(region).*field = value;
-  }
-  RegionParameters& RegionAt(int region);
+  ColourParameters& RegionAt(int region);
   uint8_t& Cell(int row, int column) { return Cells_[static_cast<size_t>(row) * Columns() + column]; }
   uint8_t Cell(int row, int column) const { return Cells_[static_cast<size_t>(row) * Columns() + column]; }
   bool InsideCells(int row, int column) const { return row >= 0 && row <= MaxY_ && column >= 0 && column <= MaxX_; }
@@ -201,7 +159,7 @@ class TMask {
   std::vector<uint8_t> Cells_;
   uint8_t CurrentRegionBit_ = 0;
   const Picture* Picture_ = nullptr;
-  RegionParameters RegionParams_[kMaskRegionCount];
+  ColourParameters RegionParams_[kMaskRegionCount];
   std::vector<int> UsedRegions_;
   Point CurrentPoint_;
   Rect OpRect_;

@@ -40,14 +40,14 @@ class ItemReader {
   std::span<const uint8_t> rest_;
 };
 
-void PutRegion(std::vector<uint8_t>& out, const RegionParameters& p) {
+void PutRegion(std::vector<uint8_t>& out, const ColourParameters& p) {
   ByteWriter writer(out);
   for (int32_t v : {p.Color, p.Red, p.Green, p.Blue, p.Hue, p.Saturation, p.Brightness, p.Contrast}) writer.I32le(v);
   writer.U8(p.Opacity);
 }
 
-RegionParameters RegionFrom(std::span<const uint8_t> record) {
-  RegionParameters p;
+ColourParameters RegionFrom(std::span<const uint8_t> record) {
+  ColourParameters p;
   int32_t* fields[] = {&p.Color, &p.Red, &p.Green, &p.Blue, &p.Hue, &p.Saturation, &p.Brightness, &p.Contrast};
   ByteCursor cursor(record);  // a whole record: every field is there
   for (int32_t* field : fields) *field = static_cast<int32_t>(*cursor.U32le());
@@ -99,7 +99,7 @@ void TMask::WriteMaskStream(std::vector<uint8_t>& out) const {
   std::vector<uint8_t> content(Cells_);
   content.reserve(Cells_.size() + kMaskStreamTailBytes);
   content.push_back(0);  // no second cells
-  for (const RegionParameters& p : RegionParams_) PutRegion(content, p);
+  for (const ColourParameters& p : RegionParams_) PutRegion(content, p);
   ByteWriter(content).I32le(State_);
   const std::vector<uint8_t> compressed = DeflateStream(content);
   out.insert(out.end(), compressed.begin(), compressed.end());
@@ -117,7 +117,7 @@ void TMask::ReadMaskStream(std::span<const uint8_t> compressed) {
   if (reader.Take(Cells_.size()).empty()) return;
   const auto flag = reader.Take(1);
   if (flag.empty() || flag[0] != 0) return;
-  for (RegionParameters& p : RegionParams_) {
+  for (ColourParameters& p : RegionParams_) {
     const auto record = reader.Take(kMaskRegionRecordBytes);
     if (record.empty()) return;
     p = RegionFrom(record);

@@ -128,7 +128,7 @@ std::vector<std::string> CompoundReader::StreamNames() const {
   return names;
 }
 
-std::optional<std::vector<uint8_t>> CompoundReader::ReadStream(std::string_view name, size_t limit) const {
+std::optional<std::vector<uint8_t>> CompoundReader::FindStream(std::string_view name, size_t limit) const {
   const int count = gsf_infile_num_children(root_.get());
   for (int i = 0; i < count; ++i) {
     const char* childName = gsf_infile_name_by_index(root_.get(), i);

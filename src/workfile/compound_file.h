@@ -64,7 +64,7 @@ class CompoundReader {
   // The stream whose name matches without regard to case; nothing when
   // there is none. Throws EWorkFileError when it is larger than `limit` or
   // than the file itself, or cannot be read.
-  std::optional<std::vector<uint8_t>> ReadStream(std::string_view name, size_t limit) const;
+  std::optional<std::vector<uint8_t>> FindStream(std::string_view name, size_t limit) const;
 
  private:
   void Open(GsfHandle<GsfInput> source);

@@ -20,7 +20,7 @@ namespace {
 using PlacedLayers = std::map<std::string, TLayer*>;
 
 std::vector<uint8_t> RequiredStream(const CompoundReader& file, const std::string& name, size_t limit) {
-  auto bytes = file.ReadStream(name, limit);
+  auto bytes = file.FindStream(name, limit);
   if (!bytes) throw EWorkFileError("The work file has no stream " + name);
   return std::move(*bytes);
 }

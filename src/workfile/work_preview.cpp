@@ -89,7 +89,7 @@ std::vector<uint8_t> MakePreviewJpeg(const Picture& picture, int width, int heig
 std::optional<std::vector<uint8_t>> ReadWorkPreview(const std::filesystem::path& path) {
   if (IsCompressedWorkPath(path)) return CompressedPreview(path);
   try {
-    return CompoundReader(path).ReadStream(kPreviewStreamName, kMaxPreviewBytes);
+    return CompoundReader(path).FindStream(kPreviewStreamName, kMaxPreviewBytes);
   } catch (const EFileError&) {
     return std::nullopt;
   } catch (const EFormatError&) {

@@ -10,6 +10,7 @@
 #include "work/colouring.h"
 #include "work/colouring_pipeline.h"
 #include "work/layer_rendering.h"
+#include "region_fields.h"
 
 namespace lumena {
 namespace {
@@ -125,8 +126,8 @@ TEST(ColouringPipeline, TwoTintedRegionsTintTwiceInRegionOrder) {
   mask.SetPicture(work);
   mask.CellsView()[0] = 0b011;  // regions 1 and 2
   mask.CellsView()[1] = 0b010;  // region 2 only
-  mask.SetColor(1, 0x0000FF);
-  mask.SetColor(2, 0xFF0000);
+  test::SetRegionField(mask, 1, ColourField::Color, 0x0000FF);
+  test::SetRegionField(mask, 2, ColourField::Color, 0xFF0000);
   mask.CollectUsedRegions();
   ColourParameters layer;
   layer.Color = 0x00FF00;  // not used where a region tints
@@ -147,7 +148,7 @@ TEST(ColouringPipeline, NeutralRegionValueLeavesTheDecisionToTheLayer) {
   TMask mask;
   mask.SetPicture(work);
   mask.CellsView()[0] = 1;
-  mask.SetBlue(1, 0);  // region 1 only changes blue
+  test::SetRegionField(mask, 1, ColourField::Blue, 0);  // region 1 only changes blue
   mask.CollectUsedRegions();
   ColourParameters layer;
   layer.Red = 0;

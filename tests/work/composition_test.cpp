@@ -7,6 +7,7 @@
 #include "images/rounding.h"
 #include "work/composition.h"
 #include "work/composition_blend.h"
+#include "region_fields.h"
 
 namespace lumena {
 namespace {
@@ -76,7 +77,7 @@ TEST(Composition, MatchesThePixelByPixelRuleOnRandomLayers) {
         Picture maskPicture(between(1, 40), between(1, 30));
         l.mask.SetPicture(maskPicture);
         for (uint8_t& c : l.mask.CellsView()) c = static_cast<uint8_t>(between(0, 7));
-        for (int region = 1; region <= 3; ++region) l.mask.SetOpacity(region, static_cast<uint8_t>(between(0, 1) ? 100 : between(0, 99)));
+        for (int region = 1; region <= 3; ++region) test::SetRegionField(l.mask, region, ColourField::Opacity, static_cast<uint8_t>(between(0, 1) ? 100 : between(0, 99)));
         l.mask.CollectUsedRegions();
       }
       layers.push_back({&l.image, between(-10, 40), between(-10, 30), l.regions ? &l.mask : nullptr,
@@ -118,7 +119,7 @@ TEST(Composition, RegionAtHalfOpacityShowsHalfTransparentThereOnly) {
   TMask mask;
   mask.SetPicture(black);
   mask.CellsView()[0] = 1;
-  mask.SetOpacity(1, 50);
+  test::SetRegionField(mask, 1, ColourField::Opacity, 50);
   mask.CollectUsedRegions();
   Picture target(2, 1);
   const CompositionLayer layer{&black, 0, 0, &mask, {0, 0, 2, 1}, 1.0, 100};

@@ -44,9 +44,9 @@ TEST(Layer, SettersRecordTheirActionOnlyWhenTheValueChanges) {
   DeskFixture f;
   TLayer& layer = f.Add(10, 10, 20, 20, {1, 2, 3, 255});
   f.observer.actions.clear();
-  layer.SetRed(50);
+  layer.SetParameter(ColourField::Red, 50);
   EXPECT_TRUE(f.observer.actions.empty());
-  layer.SetRed(80);
+  layer.SetParameter(ColourField::Red, 80);
   layer.SetVisible(false);
   layer.SetDepth(4);
   EXPECT_EQ(f.observer.actions, (std::vector{EditingAction::ParametersChanged, EditingAction::LayerShownOrHidden}));

@@ -4,6 +4,7 @@
 
 #include "work/layer.h"
 #include "work/work_desk_test_host.h"
+#include "region_fields.h"
 
 namespace lumena {
 namespace {
@@ -47,35 +48,35 @@ TEST_F(UndoTest, OneDragMakesOneRecordHoldingTheValueBeforeIt) {
 TEST_F(UndoTest, RegionEditingGoesToTheCurrentRegionAndUndoesThere) {
   layer.Mask().SetCurrentRegion(2);
   Drag(ColourField::Saturation, 150);
-  EXPECT_EQ(layer.Mask().GetSaturation(2), 150);
+  EXPECT_EQ(layer.Mask().Region(2).Saturation, 150);
   EXPECT_EQ(layer.Params().Saturation, 100);
   EXPECT_EQ(layer.UndoList().Newest().Region, 2);
   layer.Undo();
-  EXPECT_EQ(layer.Mask().GetSaturation(2), 100);
+  EXPECT_EQ(layer.Mask().Region(2).Saturation, 100);
 }
 
 TEST_F(UndoTest, ResetOfThreeRegionsMakesFourRecordsAndOneUndoRestoresAll) {
-  layer.SetHue(40);
-  layer.SetOpacity(30);
-  for (int region : {1, 4, 8}) layer.Mask().SetRed(region, region * 10);
+  layer.SetParameter(ColourField::Hue, 40);
+  layer.SetParameter(ColourField::Opacity, 30);
+  for (int region : {1, 4, 8}) test::SetRegionField(layer.Mask(), region, ColourField::Red, region * 10);
   layer.Mask().SetCurrentRegion(4);
   layer.Reset();
   ASSERT_EQ(layer.UndoList().Size(), 4u);
   EXPECT_EQ(layer.UndoList()[0].Kind, UndoKind::Reset);
   for (size_t i = 1; i < 4; ++i) EXPECT_EQ(layer.UndoList()[i].Kind, UndoKind::RegionReset);
   EXPECT_TRUE(IsNeutral(layer.Params()));
-  EXPECT_EQ(layer.Mask().GetRed(8), 50);
+  EXPECT_EQ(layer.Mask().Region(8).Red, 50);
   EXPECT_EQ(layer.Mask().CurrentRegion(), 4) << "the remembered region comes back";
   layer.Undo();
   EXPECT_TRUE(layer.UndoList().Empty());
   EXPECT_EQ(layer.Params().Hue, 40);
   EXPECT_EQ(layer.Params().Opacity, 30);
-  for (int region : {1, 4, 8}) EXPECT_EQ(layer.Mask().GetRed(region), region * 10);
+  for (int region : {1, 4, 8}) EXPECT_EQ(layer.Mask().Region(region).Red, region * 10);
 }
 
 TEST_F(UndoTest, ResetChainStopsAtItsResetRecord) {
   Drag(ColourField::Blue, 10);
-  layer.Mask().SetGreen(3, 0);
+  test::SetRegionField(layer.Mask(), 3, ColourField::Green, 0);
   layer.Reset();
   layer.Undo();
   ASSERT_EQ(layer.UndoList().Size(), 1u) << "the colour record below the chain stays";

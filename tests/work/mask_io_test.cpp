@@ -5,6 +5,7 @@
 
 #include "work/mask.h"
 #include "images/zlib_stream.h"
+#include "region_fields.h"
 
 namespace lumena {
 namespace {
@@ -161,8 +162,8 @@ TEST(MaskStream, RegionRecordsAreLittleEndian) {
   Picture picture(1, 1);
   TMask mask;
   mask.SetPicture(picture);
-  mask.SetColor(1, 0x01020304);
-  mask.SetOpacity(1, 77);
+  test::SetRegionField(mask, 1, ColourField::Color, 0x01020304);
+  test::SetRegionField(mask, 1, ColourField::Opacity, 77);
   std::vector<uint8_t> stream;
   mask.WriteMaskStream(stream);
   const auto content = InflateStreamPrefix(stream, 1000);
@@ -196,7 +197,7 @@ TEST_P(MaskStreamContents, ReadsWhatIsWhollyThere) {
   read.ReadMaskStream(DeflateStream(content));
   EXPECT_EQ(read.CellsView()[0], 7) << c.name;
   EXPECT_EQ(read.CellsView()[14], c.cellsRead ? 7 + 14 : 0x55) << c.name;
-  EXPECT_EQ(read.Region(8), c.regionsRead ? source.Region(8) : RegionParameters{}) << c.name;
+  EXPECT_EQ(read.Region(8), c.regionsRead ? source.Region(8) : ColourParameters{}) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, MaskStreamContents,
@@ -218,7 +219,7 @@ TEST(MaskStream, DamagedStreamLeavesTheMaskUnchanged) {
   Fill(read, 0x55);
   read.ReadMaskStream(stream);
   for (uint8_t c : read.CellsView()) EXPECT_EQ(c, 0x55);
-  EXPECT_EQ(read.Region(1), RegionParameters{});
+  EXPECT_EQ(read.Region(1), ColourParameters{});
 }
 
 TEST(MaskStream, NothingIsWrittenOrReadWithoutCells) {
@@ -230,7 +231,7 @@ TEST(MaskStream, NothingIsWrittenOrReadWithoutCells) {
   const TMask source = FilledMask(picture);
   source.WriteMaskStream(stream);
   empty.ReadMaskStream(stream);
-  EXPECT_EQ(empty.Region(1), RegionParameters{});
+  EXPECT_EQ(empty.Region(1), ColourParameters{});
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "work/mask.h"
+#include "region_fields.h"
 
 #include <gtest/gtest.h>
 
@@ -25,9 +26,9 @@ TEST(Mask, StartsWithoutCellsAndNeutralRegions) {
   EXPECT_FALSE(mask.HasCells());
   EXPECT_EQ(mask.CurrentRegion(), 0);
   EXPECT_EQ(mask.ToleranceDirections(), 3);
-  for (int region = 1; region <= 8; ++region) EXPECT_EQ(mask.Region(region), RegionParameters{});
-  EXPECT_EQ(mask.GetColor(1), -1);
-  EXPECT_EQ(mask.GetOpacity(8), 100);
+  for (int region = 1; region <= 8; ++region) EXPECT_EQ(mask.Region(region), ColourParameters{});
+  EXPECT_EQ(mask.Region(1).Color, -1);
+  EXPECT_EQ(mask.Region(8).Opacity, 100);
 }
 
 TEST(Mask, SetPictureMakesZeroCellsOfThePictureSize) {
@@ -181,30 +182,30 @@ TEST(Mask, RegionNumbersOutsideOneToEightRaise) {
   TMask mask;
   for (int region : {0, 9, -1}) {
     try {
-      mask.GetHue(region);
+      mask.Region(region).Hue;
       FAIL() << region;
     } catch (const EMaskIndexOutOfBounds& e) {
       EXPECT_EQ(std::string(e.what()), "Mask index out of bounds (" + std::to_string(region) + ")");
     }
   }
-  EXPECT_THROW(mask.SetOpacity(9, 50), EMaskIndexOutOfBounds);
+  EXPECT_THROW(test::SetRegionField(mask, 9, ColourField::Opacity, 50), EMaskIndexOutOfBounds);
   EXPECT_THROW(mask.SetRegion(0, {}), EMaskIndexOutOfBounds);
 }
 
 TEST(Mask, EachParameterIsKeptPerRegion) {
   TMask mask;
-  mask.SetColor(2, 0x123456);
-  mask.SetRed(2, 1);
-  mask.SetGreen(2, 2);
-  mask.SetBlue(2, 3);
-  mask.SetHue(2, 4);
-  mask.SetSaturation(2, 5);
-  mask.SetBrightness(2, 6);
-  mask.SetContrast(2, 7);
-  mask.SetOpacity(2, 8);
-  EXPECT_EQ(mask.Region(2), (RegionParameters{0x123456, 1, 2, 3, 4, 5, 6, 7, 8}));
-  EXPECT_EQ(mask.GetContrast(2), 7);
-  EXPECT_EQ(mask.Region(3), RegionParameters{});
+  test::SetRegionField(mask, 2, ColourField::Color, 0x123456);
+  test::SetRegionField(mask, 2, ColourField::Red, 1);
+  test::SetRegionField(mask, 2, ColourField::Green, 2);
+  test::SetRegionField(mask, 2, ColourField::Blue, 3);
+  test::SetRegionField(mask, 2, ColourField::Hue, 4);
+  test::SetRegionField(mask, 2, ColourField::Saturation, 5);
+  test::SetRegionField(mask, 2, ColourField::Brightness, 6);
+  test::SetRegionField(mask, 2, ColourField::Contrast, 7);
+  test::SetRegionField(mask, 2, ColourField::Opacity, 8);
+  EXPECT_EQ(mask.Region(2), (ColourParameters{0x123456, 1, 2, 3, 4, 5, 6, 7, 8}));
+  EXPECT_EQ(mask.Region(2).Contrast, 7);
+  EXPECT_EQ(mask.Region(3), ColourParameters{});
 }
 
 struct ApplyCase {

@@ -133,7 +133,7 @@ TEST(WorkDesk, FullWorkImageIsClippedToTheTableAndEmptyWithoutVisibleLayers) {
   EXPECT_EQ(f.desk.FullWorkImage().Width(), 60);
   EXPECT_EQ(f.desk.FullWorkImage().At(0, 0), (Pixel{50, 60, 70, 255}));
   EXPECT_TRUE(half.FullRendering().Image.Empty()) << "released after use";
-  half.SetOpacity(50);
+  half.SetParameter(ColourField::Opacity, 50);
   f.desk.BuildFullWorkImage();
   EXPECT_EQ(f.desk.FullWorkImage().At(5, 5).a, 125) << "(126 * 255) >> 8 over a transparent background";
   for (int i = 0; i < f.desk.Count(); ++i) f.desk.Layer(i).SetVisible(false);
@@ -179,7 +179,7 @@ TEST(WorkDesk, PanningOverWholeLayersBuildsAndReusesThePanCache) {
   EXPECT_EQ(f.desk.PanCachePosition(), (Point{110, 50}));
   EXPECT_EQ(a.DeskRendering().X, 110);
   EXPECT_EQ(f.desk.DeskImage().At(110, 50), (Pixel{50, 60, 70, 255}));
-  a.SetRed(10);
+  a.SetParameter(ColourField::Red, 10);
   EXPECT_TRUE(f.desk.PanCache().Empty()) << "any other action drops the cache";
 }
 

@@ -36,7 +36,7 @@ TEST(WorkFileFormat, UncompressedStreamsAndTheirContents) {
   const WorkSnapshot snapshot = work.Snapshot();
   WriteWorkFile(folder / "w.lmu", snapshot);
   CompoundReader file(folder / "w.lmu");
-  const auto toc = AsText(*file.ReadStream("listfile.TXT", SIZE_MAX));
+  const auto toc = AsText(*file.FindStream("listfile.TXT", SIZE_MAX));
   EXPECT_EQ(toc, UncompressedTocText(snapshot.TocLines()));
   EXPECT_EQ(toc.find('\n'), std::string::npos) << "lines end with CR alone";
   EXPECT_TRUE(toc.starts_with("VERSION=Lumena 5.10;\rPORTRAIT=" + work.desk.Layer(3).Name() + ";123;77;\r"));
@@ -44,12 +44,12 @@ TEST(WorkFileFormat, UncompressedStreamsAndTheirContents) {
   for (int k = 0; k < 4; ++k) EXPECT_EQ(ReadWorkToc(folder / "w.lmu")[5 + k].substr(6, 8), work.desk.Layer(3 - k).Name());
   for (int i = 0; i < 4; ++i) {
     const TLayer& layer = work.desk.Layer(i);
-    EXPECT_EQ(*file.ReadStream(layer.Name() + ".bmp", SIZE_MAX), EncodeBmp32(layer.WorkPicture()));
+    EXPECT_EQ(*file.FindStream(layer.Name() + ".bmp", SIZE_MAX), EncodeBmp32(layer.WorkPicture()));
     std::vector<uint8_t> mask;
     layer.Mask().WriteMaskStream(mask);
-    EXPECT_EQ(*file.ReadStream(layer.Name() + ".msk", SIZE_MAX), mask);
+    EXPECT_EQ(*file.FindStream(layer.Name() + ".msk", SIZE_MAX), mask);
   }
-  EXPECT_EQ(*file.ReadStream("preview.jpg", SIZE_MAX), MakePreviewJpeg(snapshot.workPicture, 150, 150, kWhite));
+  EXPECT_EQ(*file.FindStream("preview.jpg", SIZE_MAX), MakePreviewJpeg(snapshot.workPicture, 150, 150, kWhite));
 }
 
 TEST(WorkFileFormat, CompressedLayout) {
@@ -90,7 +90,7 @@ TEST(WorkFileFormat, OlefileListsExactlyOurStreams) {
   CompoundReader file(folder / "w.lmu");
   std::vector<std::string> expected;
   for (const std::string& name : file.StreamNames())
-    expected.push_back(name + " " + std::to_string(file.ReadStream(name, SIZE_MAX)->size()));
+    expected.push_back(name + " " + std::to_string(file.FindStream(name, SIZE_MAX)->size()));
   std::sort(expected.begin(), expected.end());
   std::string listing;
   for (const auto& line : expected) listing += line + "\n";
@@ -112,12 +112,12 @@ TEST(WorkFileFormat, ImageMagickReadsTheLayerBitmapWithAlphaAndThePreview) {
   WriteWorkFile(folder / "w.lmu", work.Snapshot());
   CompoundReader file(folder / "w.lmu");
   const TLayer& layer = work.desk.Layer(1);
-  const auto bmp = *file.ReadStream(layer.Name() + ".bmp", SIZE_MAX);
+  const auto bmp = *file.FindStream(layer.Name() + ".bmp", SIZE_MAX);
   folder.Write("layer.bmp", AsText(bmp));
   std::string rgba;
   for (const Pixel& p : layer.WorkPicture().Pixels()) rgba += {char(p.r), char(p.g), char(p.b), char(p.a)};
   EXPECT_EQ(testing::MagickRgba(folder / "layer.bmp"), rgba);
-  folder.Write("preview.jpg", AsText(*file.ReadStream("preview.jpg", SIZE_MAX)));
+  folder.Write("preview.jpg", AsText(*file.FindStream("preview.jpg", SIZE_MAX)));
   EXPECT_EQ(testing::MagickSize(folder / "preview.jpg"), "150x150");
 }
 
@@ -175,7 +175,7 @@ TEST(BmpStream, DamagedBitmapsAreErrors) {
 TEST(WorkPreview, SmallPictureIsCentredUnscaledOnWhite) {
   Picture p(10, 6);
   for (Pixel& px : p.Pixels()) px = {0, 0, 255, 255};
-  const auto preview = DecodeJpeg(MakePreviewJpeg(p, 150, 150, kWhite));
+  const auto preview = TryDecodeJpeg(MakePreviewJpeg(p, 150, 150, kWhite));
   ASSERT_TRUE(preview);
   ASSERT_EQ(preview->Width(), 150);
   // Inside the block and off it by two pixels: JPEG blurs the edges.
@@ -193,7 +193,7 @@ TEST(WorkPreview, SmallPictureIsCentredUnscaledOnWhite) {
 TEST(WorkPreview, LargePictureFitsItsLongerSideAndTransparencyTurnsBlack) {
   Picture p(300, 100);  // fits as 150 x 50, rows 50 to 99
   for (Pixel& px : p.Pixels()) px = {255, 255, 255, 0};
-  const auto preview = DecodeJpeg(MakePreviewJpeg(p, 150, 150, kWhite));
+  const auto preview = TryDecodeJpeg(MakePreviewJpeg(p, 150, 150, kWhite));
   ASSERT_TRUE(preview);
   EXPECT_LT(preview->At(75, 75).r, 20);
   EXPECT_LT(preview->At(2, 52).g, 20);
@@ -224,7 +224,7 @@ TEST(UnpackCompressedWork, MakesTheUncompressedWork) {
   ASSERT_TRUE(UnpackCompressedWork(folder / "w.lmc", folder / "u.lmu"));
   EXPECT_EQ(ReadWorkToc(folder / "u.lmu"), ReadWorkToc(folder / "w.lmc"));
   CompoundReader file(folder / "u.lmu");
-  const auto decoded = DecodeBmp32(*file.ReadStream(work.desk.Layer(0).Name() + ".bmp", SIZE_MAX));
+  const auto decoded = DecodeBmp32(*file.FindStream(work.desk.Layer(0).Name() + ".bmp", SIZE_MAX));
   EXPECT_EQ(decoded, *DecodeJpegAlpha(EncodeJpegAlpha(work.desk.Layer(0).WorkPicture(), 90)));
   EXPECT_FALSE(UnpackCompressedWork(folder / "none.lmc", folder / "v.lmu"));
   folder.Write("bad.lmc", "\x02\0\0\0");

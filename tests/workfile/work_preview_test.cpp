@@ -31,7 +31,7 @@ TEST_P(PreviewFit, DrawsTheFittedSourceCentredInsideTheTarget) {
       const Pixel expected = inside ? Pixel{0, 0, 255, 255} : Pixel{255, 255, 255, 255};
       ASSERT_EQ(preview.At(x, y), expected) << x << ',' << y;
     }
-  const auto jpeg = DecodeJpeg(MakePreviewJpeg(source, c.targetWidth, c.targetHeight, kWhite));
+  const auto jpeg = TryDecodeJpeg(MakePreviewJpeg(source, c.targetWidth, c.targetHeight, kWhite));
   ASSERT_TRUE(jpeg);
   EXPECT_EQ(jpeg->Width(), c.targetWidth);
   EXPECT_EQ(jpeg->Height(), c.targetHeight);

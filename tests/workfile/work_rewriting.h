@@ -27,7 +27,7 @@ inline void CopyCompound(const std::filesystem::path& from, const std::filesyste
     CompoundWriter writer(f, to);
     CompoundReader source(from);
     for (const std::string& name : source.StreamNames()) {
-      std::vector<uint8_t> bytes = *source.ReadStream(name, SIZE_MAX);
+      std::vector<uint8_t> bytes = *source.FindStream(name, SIZE_MAX);
       change(name, bytes);
       writer.AddStream(name, bytes);
     }

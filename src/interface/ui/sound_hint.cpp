@@ -71,7 +71,7 @@ TSoundHint::~TSoundHint() {
 void TSoundHint::SetSuppressed(bool value) { SuppressedSlot() = value; }
 bool TSoundHint::Suppressed() { return SuppressedSlot(); }
 
-std::optional<QString> TSoundHint::SoundFileOf(const QString& hint) const {
+std::optional<QString> TSoundHint::FindSoundFile(const QString& hint) const {
   const HintParts parts = SplitHint(hint.toStdString(), Delimiter.toStdString());
   if (!parts.sound) return std::nullopt;
   const std::string stored = HintSoundPath(PathForWave.toStdString(), ProgramFolder.toStdString(), *parts.sound);
@@ -83,7 +83,7 @@ void TSoundHint::ShowHint(const QString& hint, QPoint at) {
   const HintParts parts = SplitHint(hint.toStdString(), Delimiter.toStdString());
   window_->ShowText(QString::fromStdString(parts.text), at, *this);
   hideTimer_->start(HidePause);
-  if (const auto file = SoundFileOf(hint); file && SoundEnabled) PlaySound(*file);
+  if (const auto file = FindSoundFile(hint); file && SoundEnabled) PlaySound(*file);
 }
 
 void TSoundHint::PlaySound(const QString& file) {

@@ -53,7 +53,7 @@ class TSoundHint : public QObject, public InterfaceParamTarget {
   TSoundHintWindow* Window() const { return window_; }
   QMediaPlayer* Player() const { return MyPlayer_; }
   // The file a hint string plays, if any.
-  std::optional<QString> SoundFileOf(const QString& hint) const;
+  std::optional<QString> FindSoundFile(const QString& hint) const;
 
   bool ApplyInterfaceParam(std::string_view upperName, std::string_view value, std::optional<int> number) override;
 

@@ -199,9 +199,9 @@ TEST(SoundHint, ShowsTheWordsAndPlaysTheSoundFromTheSoundFolder) {
   TSoundHint hint;
   hint.ProgramFolder = QString::fromStdString(program.Path().string());
   hint.PathForWave = QString::fromStdString(program.Path().string() + "/sound\\");
-  EXPECT_EQ(hint.SoundFileOf("Open a work@open.WAV"), QString::fromStdString(wave.string()))
+  EXPECT_EQ(hint.FindSoundFile("Open a work@open.WAV"), QString::fromStdString(wave.string()))
       << "names compare without regard to case";
-  EXPECT_EQ(hint.SoundFileOf("Open a work"), std::nullopt);
+  EXPECT_EQ(hint.FindSoundFile("Open a work"), std::nullopt);
   hint.ShowHint("Open a work@Open.wav", QPoint(100, 100));
   EXPECT_EQ(hint.Window()->Text(), "Open a work");
   EXPECT_TRUE(hint.Window()->isVisible());
