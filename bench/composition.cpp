@@ -1,9 +1,9 @@
 // The desk's composition of ten layers against pixman's OVER of the same
 // ten pictures, side by side on the same pixels. Prints the ratio of our
 // time to pixman's.
-#include <benchmark/benchmark.h>
+#include "work/composition.h"
 
-#include "support/ratio_reporter.h"
+#include <benchmark/benchmark.h>
 #include <pixman.h>
 
 #include <cstdio>
@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "work/composition.h"
+#include "support/ratio_reporter.h"
 
 namespace {
 
@@ -84,7 +84,8 @@ void PixmanCompose(benchmark::State& state) {
   for (int i = 0; i < kLayers; ++i) {
     PixmanLayer& l = list[i];
     for (const lumena::Pixel& p : Layers()[i].Pixels())
-      l.bits.push_back(static_cast<uint32_t>(p.a) << 24 | (p.r * p.a / 255) << 16 | (p.g * p.a / 255) << 8 | (p.b * p.a / 255));
+      l.bits.push_back(static_cast<uint32_t>(p.a) << 24 | (p.r * p.a / 255) << 16 | (p.g * p.a / 255) << 8 |
+                       (p.b * p.a / 255));
     l.image.reset(pixman_image_create_bits(PIXMAN_a8r8g8b8, kWidth, kHeight, l.bits.data(), kWidth * 4));
     if (kOpacities[i] < 100) {
       const pixman_color_t grey{0, 0, 0, static_cast<uint16_t>(kOpacities[i] * 65535 / 100)};
@@ -108,7 +109,6 @@ void PixmanCompose(benchmark::State& state) {
 BENCHMARK(OursCompose)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(OursComposeOneCore)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(PixmanCompose)->Unit(benchmark::kMicrosecond)->UseRealTime();
-
 
 }  // namespace
 

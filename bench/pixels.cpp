@@ -1,8 +1,6 @@
 // Our resampling and rotation against pixman on the same pixels, side by
 // side in one program. Prints the ratio of our time to pixman's.
 #include <benchmark/benchmark.h>
-
-#include "support/ratio_reporter.h"
 #include <pixman.h>
 
 #include <algorithm>
@@ -15,6 +13,7 @@
 
 #include "images/rotate.h"
 #include "images/stretch.h"
+#include "support/ratio_reporter.h"
 
 namespace {
 
@@ -96,8 +95,10 @@ void PixmanRotate(benchmark::State& state) {
   PixmanImage src(source);
   const double theta = -30 * std::numbers::pi / 180;
   pixman_transform_t t;
-  pixman_transform_init_translate(&t, pixman_double_to_fixed(-sized.Width() / 2.0), pixman_double_to_fixed(-sized.Height() / 2.0));
-  pixman_transform_rotate(&t, nullptr, pixman_double_to_fixed(std::cos(theta)), pixman_double_to_fixed(std::sin(theta)));
+  pixman_transform_init_translate(&t, pixman_double_to_fixed(-sized.Width() / 2.0),
+                                  pixman_double_to_fixed(-sized.Height() / 2.0));
+  pixman_transform_rotate(&t, nullptr, pixman_double_to_fixed(std::cos(theta)),
+                          pixman_double_to_fixed(std::sin(theta)));
   pixman_transform_translate(&t, nullptr, pixman_double_to_fixed(kWidth / 2.0), pixman_double_to_fixed(kHeight / 2.0));
   pixman_image_set_transform(src.Get(), &t);
   pixman_image_set_filter(src.Get(), state.range(0) ? PIXMAN_FILTER_BILINEAR : PIXMAN_FILTER_NEAREST, nullptr, 0);
@@ -119,20 +120,19 @@ constexpr int kOdd[] = {1000, 1100};
 // the least disturbed measurement.
 constexpr int kRepetitions = 5;
 
-#define LUMENA_STRETCH(name)                                                                                \
-  BENCHMARK(name)                                                                                           \
-      ->Args({kHalf[0], kHalf[1]})                                                                          \
-      ->Args({kDouble[0], kDouble[1]})                                                                      \
-      ->Args({kOdd[0], kOdd[1]})                                                                            \
-      ->Repetitions(kRepetitions)                                                                           \
-      ->ReportAggregatesOnly(false)                                                                         \
-      ->Unit(benchmark::kMillisecond)                                                                       \
+#define LUMENA_STRETCH(name)           \
+  BENCHMARK(name)                      \
+      ->Args({kHalf[0], kHalf[1]})     \
+      ->Args({kDouble[0], kDouble[1]}) \
+      ->Args({kOdd[0], kOdd[1]})       \
+      ->Repetitions(kRepetitions)      \
+      ->ReportAggregatesOnly(false)    \
+      ->Unit(benchmark::kMillisecond)  \
       ->UseRealTime()
 LUMENA_STRETCH(OursStretch);
 LUMENA_STRETCH(PixmanStretch);
 BENCHMARK(OursRotate)->Repetitions(kRepetitions)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(PixmanRotate)->Arg(0)->Arg(1)->Repetitions(kRepetitions)->Unit(benchmark::kMillisecond)->UseRealTime();
-
 
 }  // namespace
 

@@ -4,12 +4,8 @@
 // part of the table the desk window shows, brought to the window's size,
 // recoloured and laid over the desk's white. Run again on one core (the
 // program starts itself a second time, bound to the first processor).
-#include <benchmark/benchmark.h>
-
-#include "support/ratio_reporter.h"
-
 #include <Magick++.h>
-
+#include <benchmark/benchmark.h>
 #include <sched.h>
 #include <unistd.h>
 
@@ -20,6 +16,7 @@
 #include <vector>
 
 #include "images/magick_setup.h"
+#include "support/ratio_reporter.h"
 #include "work/desk_observer.h"
 #include "work/layer.h"
 #include "work/work_desk.h"
@@ -73,7 +70,8 @@ void OursRenderAndCompose(benchmark::State& state) {
     desk.ComposeArea(window, lumena::DeskTarget::DeskImage);
     benchmark::DoNotOptimize(desk.DeskImage().Bytes());
   }
-  state.counters["per_second"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  state.counters["per_second"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 void MagickSameSteps(benchmark::State& state) {
@@ -113,7 +111,6 @@ void RunAgainOnOneCore(char* program) {
   char* arguments[] = {program, const_cast<char*>(kOneCoreFlag), nullptr};
   execv("/proc/self/exe", arguments);
 }
-
 
 }  // namespace
 

@@ -3,17 +3,17 @@
 // each layer's container payload and mask. The save spends its time there,
 // so the ratio shows what the format's own work and the file cost.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 #include <zlib.h>
 
 #include <filesystem>
 #include <random>
-#include <unistd.h>
 
 #include "images/jpeg_codec.h"
 #include "support/ratio_reporter.h"
+#include "work/desk_observer.h"
 #include "work/work_desk.h"
 #include "workfile/compressed_work.h"
-#include "work/desk_observer.h"
 
 namespace {
 
@@ -91,7 +91,8 @@ void OursWriteCompressedWorkOneThread(benchmark::State& state) {
 }
 
 void OursEncodeCompressedWork(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(EncodeCompressedWork(Work().snapshot, static_cast<unsigned>(state.range(0))));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(EncodeCompressedWork(Work().snapshot, static_cast<unsigned>(state.range(0))));
 }
 
 void CodecsJpeg90Zlib9(benchmark::State& state) {

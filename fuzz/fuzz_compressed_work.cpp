@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <span>
 
+#include "work/desk_observer.h"
 #include "work/work_desk.h"
 #include "workfile/compound_file.h"
 #include "workfile/compressed_work.h"
-#include "work/desk_observer.h"
 #include "workfile/work_file_error.h"
 #include "workfile/work_file_reader.h"
 

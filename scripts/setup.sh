@@ -12,7 +12,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libx11-dev libxtst-dev imagemagick poppler-utils python3-olefile python3-pil python3-numpy
   fontconfig fonts-dejavu-core fonts-liberation2
-  clang libclang-rt-14-dev clang-tidy
+  clang libclang-rt-14-dev clang-tidy clang-format
 )
 
 here=$(cd "$(dirname "$0")/.." && pwd)

@@ -6,6 +6,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 bash "$here/scripts/build.sh"
 /usr/bin/python3 "$here/scripts/checks/layering.py" "$here"
 bash "$here/scripts/checks/naming.sh"
+bash "$here/scripts/checks/format.sh"
 # Tests write their settings and desktop entries below a private home.
 export HOME="$here/build/test-home"
 export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_RUNTIME_DIR="$HOME/runtime"

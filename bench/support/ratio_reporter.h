@@ -37,8 +37,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
     const double a = Time(ours), b = Time(peer);
     // Through std::cout, like the console reporter, so the lines keep their order.
     if (a > 0 && b > 0)
-      std::cout << std::fixed << std::setprecision(3) << "ratio " << label << ": " << a / b << " (" << a
-                << " against " << b << ")\n";
+      std::cout << std::fixed << std::setprecision(3) << "ratio " << label << ": " << a / b << " (" << a << " against "
+                << b << ")\n";
   }
 
  private:

@@ -36,7 +36,8 @@ void MixRowsPlain(const double* a, const double* b, double w0, double w1, size_t
 }
 
 void TruncateRowPlain(const double* a, size_t count, Pixel* out) {
-  for (size_t c = 0; c < count; ++c, a += 4) out[c] = {Truncated(a[0]), Truncated(a[1]), Truncated(a[2]), Truncated(a[3])};
+  for (size_t c = 0; c < count; ++c, a += 4)
+    out[c] = {Truncated(a[0]), Truncated(a[1]), Truncated(a[2]), Truncated(a[3])};
 }
 
 void BlendRowExactPlain(const Pixel* row, const SampleAxis& columns, uint16_t* out, uint8_t* nearestAlpha) {
@@ -88,7 +89,8 @@ LUMENA_AVX2 void BlendRowAvx2(const Pixel* row, const SampleAxis& columns, doubl
   for (size_t c = 0; c < count; ++c, out += 4) {
     const Pixel& p0 = row[columns.first[c]];
     const __m256d w0 = _mm256_set1_pd(columns.complement[c]), w1 = _mm256_set1_pd(columns.fraction[c]);
-    _mm256_storeu_pd(out, _mm256_add_pd(_mm256_mul_pd(w0, LoadPixel(p0)), _mm256_mul_pd(w1, LoadPixel(row[columns.second[c]]))));
+    _mm256_storeu_pd(
+        out, _mm256_add_pd(_mm256_mul_pd(w0, LoadPixel(p0)), _mm256_mul_pd(w1, LoadPixel(row[columns.second[c]]))));
     nearestAlpha[c] = p0.a;
   }
 }
@@ -97,7 +99,8 @@ LUMENA_AVX2 inline __m256d MixOne(const double* a, const double* b, __m256d w0, 
   return _mm256_add_pd(_mm256_mul_pd(w0, _mm256_loadu_pd(a)), _mm256_mul_pd(w1, _mm256_loadu_pd(b)));
 }
 
-LUMENA_AVX2 void MixRowsAvx2(const double* a, const double* b, double weight0, double weight1, size_t count, Pixel* out) {
+LUMENA_AVX2 void MixRowsAvx2(const double* a, const double* b, double weight0, double weight1, size_t count,
+                             Pixel* out) {
   const __m256d w0 = _mm256_set1_pd(weight0), w1 = _mm256_set1_pd(weight1);
   size_t c = 0;
   for (; c + 4 <= count; c += 4, a += 16, b += 16)
@@ -152,7 +155,8 @@ void BlendRowExactSse2(const Pixel* row, const SampleAxis& columns, uint16_t* ou
 
 // Shifted and packed: four pixels from sixteen 16-bit values.
 inline void StoreFourShifted(__m128i low, __m128i high, __m128i shift, Pixel* out) {
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_packus_epi16(_mm_srl_epi16(low, shift), _mm_srl_epi16(high, shift)));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out),
+                   _mm_packus_epi16(_mm_srl_epi16(low, shift), _mm_srl_epi16(high, shift)));
 }
 
 inline __m128i Load8(const uint16_t* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }

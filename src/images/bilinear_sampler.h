@@ -51,8 +51,8 @@ class BilinearSampler {
  private:
   struct BlendedRow {
     int sourceRow = -1;
-    std::vector<double> values;     // in double
-    std::vector<uint16_t> scaled;   // in whole numbers times 2^columns.exactBits
+    std::vector<double> values;    // in double
+    std::vector<uint16_t> scaled;  // in whole numbers times 2^columns.exactBits
     std::vector<uint8_t> nearestAlpha;
   };
   const BlendedRow& RowBlendFor(int sourceRow, int stillNeeded);

@@ -65,8 +65,6 @@ void LoadElementPicture(Picture& target, const fs::path& path) {
   DecodeElementPicture(file, ToLower(resolved.extension().string()), target);
 }
 
-void SaveElementPicture(const Picture& picture, const fs::path& path) {
-  WriteFileBytes(path, EncodePsd(picture));
-}
+void SaveElementPicture(const Picture& picture, const fs::path& path) { WriteFileBytes(path, EncodePsd(picture)); }
 
 }  // namespace lumena

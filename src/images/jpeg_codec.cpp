@@ -1,12 +1,12 @@
 #include "images/jpeg_codec.h"
 
+#include <jpeglib.h>
+
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
-
-#include <jpeglib.h>
 
 namespace lumena {
 

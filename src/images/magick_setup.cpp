@@ -1,11 +1,11 @@
 #include "images/magick_setup.h"
 
+#include <Magick++.h>
+
 #include <array>
 #include <cstdlib>
 #include <mutex>
 #include <string>
-
-#include <Magick++.h>
 
 namespace lumena {
 

@@ -51,7 +51,9 @@ class Picture {
   friend bool operator==(const Picture&, const Picture&) = default;
 
  private:
-  size_t Index(int x, int y) const { return static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x); }
+  size_t Index(int x, int y) const {
+    return static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x);
+  }
   int width_ = 0;
   int height_ = 0;
   std::vector<Pixel> pixels_;

@@ -75,7 +75,8 @@ constexpr std::array<ExtensionFormat, 13> kReadFormats = {{
 std::optional<LibraryReadFormat> FindLibraryReadFormat(std::string_view extension) {
   std::string lower = ToLower(extension);
   if (!lower.starts_with('.')) lower.insert(lower.begin(), '.');
-  const auto it = std::find_if(kReadFormats.begin(), kReadFormats.end(), [&](const auto& f) { return f.extension == lower; });
+  const auto it =
+      std::find_if(kReadFormats.begin(), kReadFormats.end(), [&](const auto& f) { return f.extension == lower; });
   if (it == kReadFormats.end()) return std::nullopt;
   return it->format;
 }
@@ -88,7 +89,8 @@ const char* LibraryCoderFor(std::string_view extension, std::span<const uint8_t>
   const auto format = FindLibraryReadFormat(extension);
   if (!format) throw EFormatError("not a picture format the program reads");
   if (format->userPickedOnly && source != PictureSource::UserPicked)
-    throw EFormatError(std::string(format->magick) + " pictures are read only when picked in the program's open dialog");
+    throw EFormatError(std::string(format->magick) +
+                       " pictures are read only when picked in the program's open dialog");
   if (!format->signatureMatches(bytes)) throw EFormatError(UnreadablePicture(format->magick));
   return format->magick;
 }

@@ -50,7 +50,9 @@ bool SkipSections(ByteCursor& in) {
 }
 
 int UsedChannels(const PsdHeader& header) { return std::min<int>(header.channels, kUsedChannels); }
-uint64_t UsedRows(const PsdHeader& header) { return uint64_t{header.height} * static_cast<uint64_t>(UsedChannels(header)); }
+uint64_t UsedRows(const PsdHeader& header) {
+  return uint64_t{header.height} * static_cast<uint64_t>(UsedChannels(header));
+}
 uint64_t RowTableSize(const PsdHeader& header) { return uint64_t{2} * header.height * header.channels; }
 
 // Raw data must hold every plane the picture is made from.

@@ -9,7 +9,8 @@ namespace {
 constexpr size_t kWrittenHeaderSize = 40;
 
 void PutBigEndian(std::span<uint8_t> header, size_t offset, uint32_t value, int size) {
-  for (int i = size - 1; i >= 0; --i, value >>= 8) header[offset + static_cast<size_t>(i)] = static_cast<uint8_t>(value);
+  for (int i = size - 1; i >= 0; --i, value >>= 8)
+    header[offset + static_cast<size_t>(i)] = static_cast<uint8_t>(value);
 }
 
 // Version 1, four channels, 8 bits, RGB; the reserved bytes, the three empty

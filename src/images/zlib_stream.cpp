@@ -34,7 +34,8 @@ bool Inflater::FillTo(size_t size) {
     output_.resize(before + kInflateBlock - zs_.avail_out);
     if (result == Z_STREAM_END) finished_ = true;
     // Z_BUF_ERROR with output room left means the input ran out early.
-    else if (result != Z_OK) failed_ = true;
+    else if (result != Z_OK)
+      failed_ = true;
   }
   return !failed_;
 }

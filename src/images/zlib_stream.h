@@ -1,13 +1,13 @@
 #pragma once
 // Whole zlib streams: every compressed file and stream of the system is one
 // standard zlib stream (header, deflate data, checksum), written at level 9.
+#include <zlib.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <vector>
-
-#include <zlib.h>
 
 namespace lumena {
 
@@ -17,8 +17,7 @@ inline constexpr size_t kDefaultInflateLimit = size_t{512} << 20;
 
 // Inflates a whole zlib stream from its start. Nothing when the data is
 // damaged or truncated, or when the output would exceed `limit` bytes.
-std::optional<std::vector<uint8_t>> InflateStream(std::span<const uint8_t> stream,
-                                                  size_t limit = kDefaultInflateLimit);
+std::optional<std::vector<uint8_t>> InflateStream(std::span<const uint8_t> stream, size_t limit = kDefaultInflateLimit);
 
 // The first min(content size, limit) bytes of a stream's content, or nothing
 // when the stream is damaged, cut short or fails its checksum. Content past

@@ -19,8 +19,8 @@ namespace lumena {
 using MessageSink = std::function<void(const std::string& message)>;
 
 struct InterfaceContext {
-  std::filesystem::path AppFolder;       // the folder that holds the application
-  int ResolutionLevel = 1;               // 1 or 2
+  std::filesystem::path AppFolder;  // the folder that holds the application
+  int ResolutionLevel = 1;          // 1 or 2
   std::string InterfaceDir = "Intfaces\\";
   std::string InterfaceName = "DEFAULT\\";
   std::vector<TIntInfoRecord> Interfaces;

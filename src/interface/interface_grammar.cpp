@@ -18,21 +18,50 @@ struct TypeParams {
   Names params;
 };
 
-constexpr std::string_view kFormMainParams[] = {"Skin", "TemplateButtons", "TemplateBtnShowPos", "TemplatePreviewInfo",
-                                                "PaletteBtnShowPos", "PaletteBtnRows", "PaletteBtnCols"};
+constexpr std::string_view kFormMainParams[] = {
+    "Skin",           "TemplateButtons", "TemplateBtnShowPos", "TemplatePreviewInfo", "PaletteBtnShowPos",
+    "PaletteBtnRows", "PaletteBtnCols"};
 constexpr std::string_view kSkinOnly[] = {"Skin"};
 constexpr std::string_view kFormCameraParams[] = {"Skin", "Color", "Left", "Top", "CapWinX", "CapWinY"};
 constexpr std::string_view kFormPreviewParams[] = {"Skin", "Color", "Left", "Top", "LockResImage"};
 constexpr std::string_view kFormParams[] = {"Skin", "Color", "Left", "Top"};
 
-constexpr std::string_view kOrdinaryForms[] = {
-    "TFormLoadSave", "TFormTips", "TFormMessage", "TFormTemplates", "TFormSetup", "TFormLayers",
-    "TFormAdjust", "TFormHelp", "TFormPrint", "TFormEmail", "TFormQueries", "TFormMask",
-    "TFormInetModes", "TFormDownloadElements", "TFormInetReg", "TFormToGallery", "TFormFromGallery",
-    "TFormLayerRegions", "TFormLayerRegionEdit", "TFormPostCard", "TFormPostCardText", "TFormPostCardBack",
-    "TFormColorCalibration", "TFormPublisherMessages", "TFormPassword", "TFormBaldHead", "TFormChatReg",
-    "TFormChat", "TFormTalk", "TFormVideo", "TFormShopList", "TFormLayerSave", "TFormCatalog",
-    "TFormVideoClip", "TFormAlbum", "TForm3DTemplate"};
+constexpr std::string_view kOrdinaryForms[] = {"TFormLoadSave",
+                                               "TFormTips",
+                                               "TFormMessage",
+                                               "TFormTemplates",
+                                               "TFormSetup",
+                                               "TFormLayers",
+                                               "TFormAdjust",
+                                               "TFormHelp",
+                                               "TFormPrint",
+                                               "TFormEmail",
+                                               "TFormQueries",
+                                               "TFormMask",
+                                               "TFormInetModes",
+                                               "TFormDownloadElements",
+                                               "TFormInetReg",
+                                               "TFormToGallery",
+                                               "TFormFromGallery",
+                                               "TFormLayerRegions",
+                                               "TFormLayerRegionEdit",
+                                               "TFormPostCard",
+                                               "TFormPostCardText",
+                                               "TFormPostCardBack",
+                                               "TFormColorCalibration",
+                                               "TFormPublisherMessages",
+                                               "TFormPassword",
+                                               "TFormBaldHead",
+                                               "TFormChatReg",
+                                               "TFormChat",
+                                               "TFormTalk",
+                                               "TFormVideo",
+                                               "TFormShopList",
+                                               "TFormLayerSave",
+                                               "TFormCatalog",
+                                               "TFormVideoClip",
+                                               "TFormAlbum",
+                                               "TForm3DTemplate"};
 
 constexpr TypeParams kSpecialForms[] = {
     {"TFormMain", kFormMainParams},
@@ -41,33 +70,38 @@ constexpr TypeParams kSpecialForms[] = {
     {"TFormPreview", kFormPreviewParams},
 };
 
-constexpr std::string_view kButtonParams[] = {"Left", "Top", "Width", "Height", "Visible", "ResLeft",
-                                              "ResTop", "ResWidth", "ResHeight", "Tag", "ActiveAlpha"};
-constexpr std::string_view kSliderParams[] = {"Left", "Top", "Width", "Height", "Visible", "ResLeft",
-                                              "ResTop", "ResWidth", "ResHeight", "ResImageLeft", "ResImageTop",
-                                              "BeginOffset", "EndOffset", "SlideBtnTop", "SlideBtnLeft", "Reversed"};
+constexpr std::string_view kButtonParams[] = {"Left",   "Top",      "Width",     "Height", "Visible",    "ResLeft",
+                                              "ResTop", "ResWidth", "ResHeight", "Tag",    "ActiveAlpha"};
+constexpr std::string_view kSliderParams[] = {
+    "Left",      "Top",          "Width",       "Height",      "Visible",   "ResLeft",     "ResTop",       "ResWidth",
+    "ResHeight", "ResImageLeft", "ResImageTop", "BeginOffset", "EndOffset", "SlideBtnTop", "SlideBtnLeft", "Reversed"};
 constexpr std::string_view kPanelParams[] = {"Left", "Top", "Width", "Height", "Visible", "Color"};
 constexpr std::string_view kImageParams[] = {"Left", "Top", "Width", "Height", "Visible"};
-constexpr std::string_view kTextParams[] = {"Left", "Top", "Width", "Height", "Visible",
-                                            "FontName", "FontSize", "FontColor"};
-constexpr std::string_view kCaptionBarParams[] = {"Left", "Top", "Width", "Height", "FontName", "FontSize", "FontColor"};
-constexpr std::string_view kListParams[] = {"Left", "Top", "Width", "Height", "Visible",
+constexpr std::string_view kTextParams[] = {"Left",    "Top",      "Width",    "Height",
+                                            "Visible", "FontName", "FontSize", "FontColor"};
+constexpr std::string_view kCaptionBarParams[] = {"Left",     "Top",      "Width",    "Height",
+                                                  "FontName", "FontSize", "FontColor"};
+constexpr std::string_view kListParams[] = {"Left",  "Top",      "Width",    "Height",   "Visible",
                                             "Color", "FontName", "FontSize", "FontColor"};
 constexpr std::string_view kTaggedParams[] = {"Left", "Top", "Width", "Height", "Visible", "Tag"};
-constexpr std::string_view kViewerParams[] = {"Left", "Top", "Width", "Height", "Visible",
-                                              "Tag", "FontName", "FontSize", "FontColor"};
+constexpr std::string_view kViewerParams[] = {"Left", "Top",      "Width",    "Height",   "Visible",
+                                              "Tag",  "FontName", "FontSize", "FontColor"};
 constexpr std::string_view kBoundsParams[] = {"Left", "Top", "Width", "Height"};
 constexpr std::string_view kSoundHintParams[] = {"HintBgColor", "HintTextColor"};
 
 constexpr TypeParams kObjectTypes[] = {
-    {"TGraphicButton", kButtonParams}, {"TGraphicSlider", kSliderParams}, {"TPanel", kPanelParams},
-    {"TImage", kImageParams},          {"TLabel", kTextParams},           {"TEdit", kTextParams},
-    {"TDateEdit", kTextParams},        {"TCaptionBar", kCaptionBarParams}, {"TListBox", kListParams},
-    {"TCheckListBox", kListParams},    {"TComboBox", kListParams},        {"TScrollBox", kListParams},
-    {"TProgressBar", kTaggedParams},   {"THTMLViewer", kViewerParams},    {"TTreeView", kTaggedParams},
-    {"TButton", kBoundsParams},        {"TRadioGroup", kBoundsParams},    {"TMemo", kBoundsParams},
-    {"TStringGrid", kBoundsParams},    {"TFileListBox", kBoundsParams},   {"TGroupBox", kBoundsParams},
-    {"TSoundHint", kSoundHintParams},  {"TDrawGrid", kBoundsParams},
+    {"TGraphicButton", kButtonParams}, {"TGraphicSlider", kSliderParams},
+    {"TPanel", kPanelParams},          {"TImage", kImageParams},
+    {"TLabel", kTextParams},           {"TEdit", kTextParams},
+    {"TDateEdit", kTextParams},        {"TCaptionBar", kCaptionBarParams},
+    {"TListBox", kListParams},         {"TCheckListBox", kListParams},
+    {"TComboBox", kListParams},        {"TScrollBox", kListParams},
+    {"TProgressBar", kTaggedParams},   {"THTMLViewer", kViewerParams},
+    {"TTreeView", kTaggedParams},      {"TButton", kBoundsParams},
+    {"TRadioGroup", kBoundsParams},    {"TMemo", kBoundsParams},
+    {"TStringGrid", kBoundsParams},    {"TFileListBox", kBoundsParams},
+    {"TGroupBox", kBoundsParams},      {"TSoundHint", kSoundHintParams},
+    {"TDrawGrid", kBoundsParams},
 };
 
 bool Contains(Names names, std::string_view name) {

@@ -3,9 +3,9 @@
 #include "interface/interface_errors.h"
 #include "interface/interface_parser.h"
 #include "interface/screen_resolution.h"
-#include "platform/text_file.h"
 #include "platform/ini_file.h"
 #include "platform/stored_path.h"
+#include "platform/text_file.h"
 
 namespace lumena {
 

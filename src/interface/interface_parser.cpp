@@ -3,8 +3,8 @@
 #include "interface/interface_errors.h"
 #include "interface/interface_grammar.h"
 #include "platform/interface_token.h"
-#include "platform/text_file.h"
 #include "platform/text.h"
+#include "platform/text_file.h"
 
 namespace lumena {
 

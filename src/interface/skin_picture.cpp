@@ -36,12 +36,10 @@ bool LoadFromLevels(const InterfaceContext& context, Picture& picture, const Sto
 bool LoadSkinPicture(const InterfaceContext& context, Picture& picture, std::string_view key,
                      std::string_view defaultFileName, bool fallback, const MessageSink& onError) {
   const std::string file = context.GetInterfaceParam(key);
-  if (!file.empty() &&
-      LoadFromLevels(context, picture, [&](int level) { return context.InterfaceFile(level, file); }))
+  if (!file.empty() && LoadFromLevels(context, picture, [&](int level) { return context.InterfaceFile(level, file); }))
     return true;
   if (!fallback) return false;
-  if (LoadFromLevels(context, picture,
-                     [&](int level) { return context.DefaultInterfaceFile(level, defaultFileName); }))
+  if (LoadFromLevels(context, picture, [&](int level) { return context.DefaultInterfaceFile(level, defaultFileName); }))
     return true;
   if (onError) onError("Cannot load bitmap from file " + std::string(defaultFileName));
   return false;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/text_file.h"
 #include "platform/text.h"
+#include "platform/text_file.h"
 
 namespace lumena {
 

@@ -42,7 +42,8 @@ Descriptor OpenChecked(const std::filesystem::path& path, uint64_t limit) {
   if (!S_ISREG(info.st_mode)) ThrowFileError("Cannot open file", path, ENODEV);
   if (static_cast<uint64_t>(info.st_size) > limit) ThrowFileError("Cannot open file", path, EFBIG);
   const int flags = ::fcntl(fd.Get(), F_GETFL);
-  if (flags < 0 || ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) ThrowFileError("Cannot open file", path, errno);
+  if (flags < 0 || ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
+    ThrowFileError("Cannot open file", path, errno);
   return fd;
 }
 

@@ -17,11 +17,20 @@ std::string XmlEscaped(std::string_view text) {
   std::string out;
   for (char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -60,7 +69,8 @@ std::string DesktopFile(const DesktopEntry& entry, std::span<const FileTypeRegis
   for (const FileTypeRegistration& t : types) mimeTypes += MimeTypeOf(t) + ";";
   std::string command = ExecQuoted(entry.programPath.string());
   for (const std::string& argument : entry.arguments) command += " " + ExecQuoted(argument);
-  return "[Desktop Entry]\nType=Application\nName=" + entry.name + "\nExec=" + command + " %f\nMimeType=" + mimeTypes + "\nTerminal=false\nCategories=Graphics;\n";
+  return "[Desktop Entry]\nType=Application\nName=" + entry.name + "\nExec=" + command + " %f\nMimeType=" + mimeTypes +
+         "\nTerminal=false\nCategories=Graphics;\n";
 }
 
 }  // namespace

@@ -10,9 +10,9 @@
 namespace lumena {
 
 struct InterfaceToken {
-  std::string text;      // the token, quotes removed; empty when none is left
-  size_t position = 0;   // index of its first character in the given text
-  size_t used = 0;       // characters from the start up to the token's last one
+  std::string text;     // the token, quotes removed; empty when none is left
+  size_t position = 0;  // index of its first character in the given text
+  size_t used = 0;      // characters from the start up to the token's last one
 };
 
 bool IsInterfaceDelimiter(char c);

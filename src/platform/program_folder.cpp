@@ -44,9 +44,7 @@ FileState StateOf(const fs::path& file) {
   return {fs::file_size(file), static_cast<int64_t>(fs::last_write_time(file).time_since_epoch().count())};
 }
 
-bool IsBookkeeping(const fs::path& relative) {
-  return relative == kSourceStampFile || relative == kManifestFile;
-}
+bool IsBookkeeping(const fs::path& relative) { return relative == kSourceStampFile || relative == kManifestFile; }
 
 // The regular files of a folder tree by their relative paths.
 FileStates StatesBelow(const fs::path& folder) {

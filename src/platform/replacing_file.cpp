@@ -19,7 +19,9 @@ constexpr size_t kSuffixLength = 6;
 constexpr int kNameAttempts = 100;
 constexpr std::string_view kSuffixCharacters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
-[[noreturn]] void Fail(const std::filesystem::path& target, int error) { ThrowFileError("Cannot write", target, error); }
+[[noreturn]] void Fail(const std::filesystem::path& target, int error) {
+  ThrowFileError("Cannot write", target, error);
+}
 
 std::filesystem::path FolderOf(const std::filesystem::path& target) {
   return target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
@@ -85,8 +87,8 @@ std::string TemporaryNamePrefix(const std::filesystem::path& target) {
 void RemoveStaleTemporaries(const std::filesystem::path& target) {
   const std::string prefix = TemporaryNamePrefix(target);
   std::error_code ec;
-  for (auto it = std::filesystem::directory_iterator(FolderOf(target), ec); !ec && it != std::filesystem::directory_iterator();
-       it.increment(ec)) {
+  for (auto it = std::filesystem::directory_iterator(FolderOf(target), ec);
+       !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
     const std::filesystem::path& file = it->path();
     if (IsTemporaryName(file.filename().string(), prefix) && IsAbandoned(file)) ::unlink(file.c_str());
   }

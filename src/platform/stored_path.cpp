@@ -22,8 +22,10 @@ std::vector<std::string> StoredComponents(std::string_view stored) {
     current.clear();
   };
   for (char c : stored) {
-    if (c == '\\' || c == '/') flush();
-    else current += c;
+    if (c == '\\' || c == '/')
+      flush();
+    else
+      current += c;
   }
   flush();
   return names;

@@ -45,8 +45,7 @@ bool TextFile::ReadLine(std::string& line) {
 
 void TextFile::WriteLine(std::string_view line) {
   std::FILE* f = file_.get();
-  if (std::fwrite(line.data(), 1, line.size(), f) != line.size() || std::fputs("\r\n", f) == EOF ||
-      std::fflush(f) != 0)
+  if (std::fwrite(line.data(), 1, line.size(), f) != line.size() || std::fputs("\r\n", f) == EOF || std::fflush(f) != 0)
     ThrowFileError("Cannot write file", path_, errno);
 }
 

@@ -5,9 +5,22 @@
 namespace lumena {
 
 enum CursorNumber {
-  crBrush = 101, crEraser = 102, crPipette = 103, crModify = 104, crEye = 105, crEyeLens = 107,
-  crHandFlat = 108, crHandGrab = 109, crHandPoint = 110, crHandFlatAll = 111, crHandGrabAll = 112,
-  crRotate = 113, crLasso = 114, crHandInfo = 115, crHand3D = 116, crHandVideo = 117,
+  crBrush = 101,
+  crEraser = 102,
+  crPipette = 103,
+  crModify = 104,
+  crEye = 105,
+  crEyeLens = 107,
+  crHandFlat = 108,
+  crHandGrab = 109,
+  crHandPoint = 110,
+  crHandFlatAll = 111,
+  crHandGrabAll = 112,
+  crRotate = 113,
+  crLasso = 114,
+  crHandInfo = 115,
+  crHand3D = 116,
+  crHandVideo = 117,
 };
 
 // The cursor names in number order (106 is not used).

@@ -1,8 +1,8 @@
 #pragma once
 // What happens when the user asks to leave the program.
+#include <filesystem>
 #include <string>
 #include <string_view>
-#include <filesystem>
 
 #include "platform/answers.h"
 

@@ -5,12 +5,12 @@
 #include <memory>
 
 #include "platform/ini_file.h"
+#include "platform/stored_path.h"
 #include "portrait/placement_anchors.h"
 #include "shell/main_desk_observer.h"
-#include "work/work_desk.h"
-#include "platform/stored_path.h"
 #include "shell/startup_settings.h"
 #include "work/desk_geometry.h"
+#include "work/work_desk.h"
 
 namespace lumena {
 

@@ -23,22 +23,15 @@ fs::path RootFromRegistry(const UserRegistry& registry, std::string_view keyPath
 
 }  // namespace
 
-std::string FolderValue(std::string_view raw) {
-  return WithTrailingBackslash(TrimView(raw.substr(0, raw.find(';'))));
-}
+std::string FolderValue(std::string_view raw) { return WithTrailingBackslash(TrimView(raw.substr(0, raw.find(';')))); }
 
 NamedFolders ReadNamedFolders(const IniFile& settings) {
   return {
-      NamedFolder(settings, "LoadImageDirName", "ImageIn"),
-      NamedFolder(settings, "SaveImageDirName", "ImageOut"),
-      NamedFolder(settings, "LoadWorkDirName", "Works"),
-      NamedFolder(settings, "SaveWorkDirName", "Works"),
-      NamedFolder(settings, "MusicFilesDirName", "Music"),
-      NamedFolder(settings, "SoundFilesDirName", "Sound"),
-      NamedFolder(settings, "QueriesDirName", "Queries"),
-      NamedFolder(settings, "HelpDirName", "Help"),
-      NamedFolder(settings, "TipsDirName", "Tips"),
-      NamedFolder(settings, "CatalogDirName", "Catalog"),
+      NamedFolder(settings, "LoadImageDirName", "ImageIn"), NamedFolder(settings, "SaveImageDirName", "ImageOut"),
+      NamedFolder(settings, "LoadWorkDirName", "Works"),    NamedFolder(settings, "SaveWorkDirName", "Works"),
+      NamedFolder(settings, "MusicFilesDirName", "Music"),  NamedFolder(settings, "SoundFilesDirName", "Sound"),
+      NamedFolder(settings, "QueriesDirName", "Queries"),   NamedFolder(settings, "HelpDirName", "Help"),
+      NamedFolder(settings, "TipsDirName", "Tips"),         NamedFolder(settings, "CatalogDirName", "Catalog"),
   };
 }
 

@@ -1,9 +1,9 @@
 #include "templates/template_base.h"
 
 #include "platform/interface_token.h"
-#include "platform/text_file.h"
 #include "platform/record_fields.h"
 #include "platform/text.h"
+#include "platform/text_file.h"
 
 namespace lumena {
 
@@ -26,7 +26,8 @@ std::string WithFolder(const std::string& name, int32_t type, const std::vector<
 }  // namespace
 
 std::string MissingTypeNumberWarning(int lineNumber) {
-  return "Error in contents of file PARTBASE.TXT (line #" + std::to_string(lineNumber) + ")\rTemplate type number is missing";
+  return "Error in contents of file PARTBASE.TXT (line #" + std::to_string(lineNumber) +
+         ")\rTemplate type number is missing";
 }
 
 std::optional<TPartInfoRecord> ParseTemplateRecord(std::string_view line, const std::vector<TPartTypeRecord>& types) {

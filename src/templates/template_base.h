@@ -25,7 +25,7 @@ struct TPartInfoRecord {
   int32_t Y = 0;
   std::string FileName;  // relative to a data root: the type's folder, "\", the name in the line
   std::string Name;
-  std::string Tags;      // upper case: "?KEY=V1,V2;" groups
+  std::string Tags;  // upper case: "?KEY=V1,V2;" groups
   bool IsTitle() const { return X == kTitleEntryX; }
   friend bool operator==(const TPartInfoRecord&, const TPartInfoRecord&) = default;
 };

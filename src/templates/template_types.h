@@ -17,8 +17,8 @@ struct TPartTypeRecord {
   int32_t Number = 0;
   std::string Folder;  // below each data root
   std::string Name;
-  int32_t Level = 0;   // the Depth of layers made from the type
-  std::string Group;   // "F" face, "N" nails, "B" body, "M" whole work; other letters place as "F"
+  int32_t Level = 0;  // the Depth of layers made from the type
+  std::string Group;  // "F" face, "N" nails, "B" body, "M" whole work; other letters place as "F"
   friend bool operator==(const TPartTypeRecord&, const TPartTypeRecord&) = default;
 };
 

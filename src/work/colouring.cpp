@@ -13,9 +13,7 @@ void Tint(Pixel& pixel, int32_t colour) {
   pixel.r = TintChannel(pixel.r, ColorRed(c));
 }
 
-uint8_t ScaleChannel(uint8_t value, int32_t k) {
-  return static_cast<uint8_t>(std::clamp((value * k) >> 7, 0, 255));
-}
+uint8_t ScaleChannel(uint8_t value, int32_t k) { return static_cast<uint8_t>(std::clamp((value * k) >> 7, 0, 255)); }
 
 int32_t MeanLuminance(const Picture& picture) {
   // The sum is single precision on purpose: its rounding is part of the

@@ -9,7 +9,9 @@ namespace lumena {
 
 // Mixes 115/256 of the tint colour (red + green * 256 + blue * 65536) into
 // 140/256 of each colour byte.
-inline uint8_t TintChannel(uint8_t value, uint8_t tint) { return static_cast<uint8_t>((value * 140 + tint * 115) >> 8); }
+inline uint8_t TintChannel(uint8_t value, uint8_t tint) {
+  return static_cast<uint8_t>((value * 140 + tint * 115) >> 8);
+}
 void Tint(Pixel& pixel, int32_t colour);
 
 // The factor of a channel slider (0..100): 50 gives 127, just under 1.

@@ -8,15 +8,24 @@ namespace {
 
 int32_t* IntField(ColourParameters& p, ColourField field) {
   switch (field) {
-    case ColourField::Color: return &p.Color;
-    case ColourField::Red: return &p.Red;
-    case ColourField::Green: return &p.Green;
-    case ColourField::Blue: return &p.Blue;
-    case ColourField::Hue: return &p.Hue;
-    case ColourField::Saturation: return &p.Saturation;
-    case ColourField::Brightness: return &p.Brightness;
-    case ColourField::Contrast: return &p.Contrast;
-    case ColourField::Opacity: break;
+    case ColourField::Color:
+      return &p.Color;
+    case ColourField::Red:
+      return &p.Red;
+    case ColourField::Green:
+      return &p.Green;
+    case ColourField::Blue:
+      return &p.Blue;
+    case ColourField::Hue:
+      return &p.Hue;
+    case ColourField::Saturation:
+      return &p.Saturation;
+    case ColourField::Brightness:
+      return &p.Brightness;
+    case ColourField::Contrast:
+      return &p.Contrast;
+    case ColourField::Opacity:
+      break;
   }
   return nullptr;
 }

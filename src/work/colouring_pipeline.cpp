@@ -131,7 +131,8 @@ void ColourWithRegions(Picture& rendering, const ColouringSource& source, StageB
   const std::vector<int> columns = CellIndices(rendering.Width(), source.scale, source.source.left, mask.Columns());
   std::array<std::unique_ptr<Stage>, 256> stages;
   for (int r = 0; r < rendering.Height(); ++r) {
-    const auto row = static_cast<size_t>(std::clamp<int64_t>(Round(r * source.scale) + source.source.top, 0, mask.Rows() - 1));
+    const auto row =
+        static_cast<size_t>(std::clamp<int64_t>(Round(r * source.scale) + source.source.top, 0, mask.Rows() - 1));
     const uint8_t* cellRow = cells.data() + row * static_cast<size_t>(mask.Columns());
     auto pixels = rendering.Row(r);
     for (int c = 0; c < rendering.Width(); ++c) {

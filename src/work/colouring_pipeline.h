@@ -11,10 +11,10 @@ namespace lumena {
 
 struct ColouringSource {
   const ColourParameters& layer;
-  const TMask& mask;  // regions apply only when it has used regions
+  const TMask& mask;    // regions apply only when it has used regions
   const Picture& work;  // the whole working picture: the contrast pivot's source
-  Rect source;  // the part of the working picture the rendering shows
-  double scale;  // working-picture pixels per rendering pixel
+  Rect source;          // the part of the working picture the rendering shows
+  double scale;         // working-picture pixels per rendering pixel
 };
 
 void ColourRendering(Picture& rendering, const ColouringSource& source);

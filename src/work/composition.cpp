@@ -37,8 +37,9 @@ class OpacityRow {
     values_.resize(static_cast<size_t>(count));
     const Pixel* pixels = layer_.image->Row(renderingRow).data() + firstColumn;
     const TMask& mask = *layer_.mask;
-    const uint8_t* cells = mask.CellsView().data() +
-                           static_cast<size_t>(CellIndex(renderingRow, layer_.source.top, mask.Rows())) * mask.Columns();
+    const uint8_t* cells =
+        mask.CellsView().data() +
+        static_cast<size_t>(CellIndex(renderingRow, layer_.source.top, mask.Rows())) * mask.Columns();
     for (int i = 0; i < count; ++i) {
       uint8_t a = pixels[i].a;
       const uint8_t inside = a ? cells[CellIndex(firstColumn + i, layer_.source.left, mask.Columns())] & bits_ : 0;
@@ -96,7 +97,8 @@ constexpr int64_t kPixelsWorthASecondThread = 64 * 1024;
 
 }  // namespace
 
-void ComposeLayers(Picture& target, const Rect& area, std::span<const CompositionLayer> layers, CompositionTarget kind) {
+void ComposeLayers(Picture& target, const Rect& area, std::span<const CompositionLayer> layers,
+                   CompositionTarget kind) {
   const Rect rect = ClippedTo(area, target.Width(), target.Height());
   if (rect.Empty()) return;
   const int64_t pixels = rect.Width() * rect.Height() * static_cast<int64_t>(std::max<size_t>(layers.size(), 1));

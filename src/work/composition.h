@@ -12,7 +12,7 @@ namespace lumena {
 
 struct CompositionLayer {
   const Picture* image = nullptr;  // the rendering
-  int32_t x = 0, y = 0;  // its position in the target
+  int32_t x = 0, y = 0;            // its position in the target
   // Where a rendering pixel lies in the mask: Round(position * scale) plus
   // the source corner.
   const TMask* mask = nullptr;
@@ -22,7 +22,7 @@ struct CompositionLayer {
 };
 
 enum class CompositionTarget : uint8_t {
-  Desk,  // opaque white below; the result's alpha is the last layer's
+  Desk,       // opaque white below; the result's alpha is the last layer's
   FullImage,  // transparent white below; alphas accumulate
 };
 
@@ -41,6 +41,8 @@ inline Pixel BlendPixel(Pixel s, Pixel b, uint8_t a, CompositionTarget kind) {
 }
 
 // ((percent * 255 div 100) * alpha) shr 8.
-inline uint8_t ApplyOpacity(uint8_t alpha, int percent) { return static_cast<uint8_t>(((percent * 255 / 100) * alpha) >> 8); }
+inline uint8_t ApplyOpacity(uint8_t alpha, int percent) {
+  return static_cast<uint8_t>(((percent * 255 / 100) * alpha) >> 8);
+}
 
 }  // namespace lumena

@@ -25,7 +25,8 @@ void BlendScalar(Pixel* target, const Pixel* layer, const uint8_t* alpha, int co
 // and packing stay within 128-bit halves, so the pixel order holds.
 __attribute__((target("avx2"), always_inline)) inline __m256i MixAvx2(__m256i b, __m256i s, __m256i a,
                                                                       __m256i lane255) {
-  return _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(b, a), _mm256_mullo_epi16(s, _mm256_sub_epi16(lane255, a))), 8);
+  return _mm256_srli_epi16(
+      _mm256_add_epi16(_mm256_mullo_epi16(b, a), _mm256_mullo_epi16(s, _mm256_sub_epi16(lane255, a))), 8);
 }
 
 __attribute__((target("avx2"))) int BlendAvx2(Pixel* target, const Pixel* layer, const uint8_t* alpha, int count,

@@ -7,13 +7,13 @@ namespace lumena {
 inline constexpr int kMaxDeskTableSide = 1024;
 
 struct DeskGeometry {
-  int tableWidth = 890;  // DesktopTableWidth
-  int tableHeight = 984;  // DesktopTableHeight
-  int windowX = 97;  // DesktopWindowX
-  int windowY = 62;  // DesktopWindowY
-  int windowWidth = 445;  // DesktopWindowWidth
+  int tableWidth = 890;    // DesktopTableWidth
+  int tableHeight = 984;   // DesktopTableHeight
+  int windowX = 97;        // DesktopWindowX
+  int windowY = 62;        // DesktopWindowY
+  int windowWidth = 445;   // DesktopWindowWidth
   int windowHeight = 492;  // DesktopWindowHeight
-  double scale = 1.0;  // DeskScale: table pixels per window pixel
+  double scale = 1.0;      // DeskScale: table pixels per window pixel
   int viewLeft = 0, viewTop = 0, viewWidth = 0, viewHeight = 0;
 
   bool TableTooLarge() const { return tableWidth > kMaxDeskTableSide || tableHeight > kMaxDeskTableSide; }

@@ -25,8 +25,7 @@ enum class EditingAction : uint8_t {
 
 // Scale and view changes leave the work as it was saved.
 inline constexpr bool ChangesWork(EditingAction action) {
-  return action != EditingAction::None && action != EditingAction::ScaleChanged &&
-         action != EditingAction::ViewMoved;
+  return action != EditingAction::None && action != EditingAction::ScaleChanged && action != EditingAction::ViewMoved;
 }
 
 }  // namespace lumena

@@ -62,12 +62,24 @@ inline Pixel HSVtoRGB(int32_t h, int32_t s, int32_t v, uint8_t a) {
   const auto byte = [](float x) { return static_cast<uint8_t>(static_cast<double>(x) * 255); };
   float red, green, blue;
   switch (i) {
-    case 0: red = V, green = t, blue = p; break;
-    case 1: red = qq, green = V, blue = p; break;
-    case 2: red = p, green = V, blue = t; break;
-    case 3: red = p, green = qq, blue = V; break;
-    case 4: red = t, green = p, blue = V; break;
-    default: red = V, green = p, blue = qq; break;
+    case 0:
+      red = V, green = t, blue = p;
+      break;
+    case 1:
+      red = qq, green = V, blue = p;
+      break;
+    case 2:
+      red = p, green = V, blue = t;
+      break;
+    case 3:
+      red = p, green = qq, blue = V;
+      break;
+    case 4:
+      red = t, green = p, blue = V;
+      break;
+    default:
+      red = V, green = p, blue = qq;
+      break;
   }
   return {byte(blue), byte(green), byte(red), a};
 }

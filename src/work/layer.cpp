@@ -45,8 +45,8 @@ void TLayer::AttachRegionCallback() {
 }
 
 TLayerRecord TLayer::Record() const {
-  return {Name_, DisplayName_, TemplateType_, X_, Y_, WidthOf(), HeightOf(), static_cast<uint8_t>(Visible_ ? 1 : 0),
-          Params_, Depth_, SourcePath_};
+  return {Name_,   DisplayName_, TemplateType_, X_, Y_, WidthOf(), HeightOf(), static_cast<uint8_t>(Visible_ ? 1 : 0),
+          Params_, Depth_,       SourcePath_};
 }
 
 std::string TLayer::GroupLetter() const {

@@ -30,8 +30,8 @@ int32_t RoundTo(double v) { return static_cast<int32_t>(Round(v)); }
 
 RenderingPlacement PlaceWhole(int32_t x, int32_t y, int32_t width, int32_t height, const RenderView& v) {
   const double s = v.scale;
-  return {kWholeRendered, RoundTo((x - v.left) / s), RoundTo((y - v.top) / s), RoundTo(width / s),
-          RoundTo(height / s), {0, 0, width, height}};
+  return {kWholeRendered,     RoundTo((x - v.left) / s), RoundTo((y - v.top) / s),
+          RoundTo(width / s), RoundTo(height / s),       {0, 0, width, height}};
 }
 
 }  // namespace
@@ -51,8 +51,8 @@ RenderingPlacement PlaceRendering(int32_t x, int32_t y, int32_t width, int32_t h
   const int32_t top = y0 == v.top ? 0 : RoundTo((y0 - v.top) / s);
   const int32_t right = x1 == v.left + v.width ? v.windowWidth : RoundTo((x1 - v.left) / s);
   const int32_t bottom = y1 == v.top + v.height ? v.windowHeight : RoundTo((y1 - v.top) / s);
-  return {kPartRendered, left, top, std::max(0, right - left), std::max(0, bottom - top),
-          {x0 - x, y0 - y, x1 - x, y1 - y}};
+  return {
+      kPartRendered, left, top, std::max(0, right - left), std::max(0, bottom - top), {x0 - x, y0 - y, x1 - x, y1 - y}};
 }
 
 void StretchNearest(const Picture& source, const Rect& from, Picture& target) {
@@ -73,8 +73,9 @@ void StretchNearest(const Picture& source, const Rect& from, Picture& target) {
 }
 
 void RenderLayer(LayerRendering& out, const RenderInput& in, const RenderView& view, bool whole) {
-  const RenderingPlacement place =
-      in.work.Empty() ? RenderingPlacement{} : PlaceRendering(in.x, in.y, in.work.Width(), in.work.Height(), view, whole);
+  const RenderingPlacement place = in.work.Empty()
+                                       ? RenderingPlacement{}
+                                       : PlaceRendering(in.x, in.y, in.work.Width(), in.work.Height(), view, whole);
   if (place.state == kNotOnScreen) {
     out.Release();
     return;

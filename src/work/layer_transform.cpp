@@ -109,5 +109,4 @@ void TLayer::EndRotationDrag() {
   record.Angle = Angle_ - record.Angle;
 }
 
-
 }  // namespace lumena

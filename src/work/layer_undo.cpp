@@ -92,7 +92,8 @@ bool TLayer::UndoRecord(TUndoRecord& record) {
     case UndoKind::Modifier:
       if (!record.SavedPicture.Empty() && !record.Area.Empty()) {
         DrawAt(WorkPicture_, record.Area.left, record.Area.top, record.SavedPicture);
-        if (record.Kind == UndoKind::Modifier) DrawAt(BasePicture_, record.Area.left, record.Area.top, record.SavedPicture);
+        if (record.Kind == UndoKind::Modifier)
+          DrawAt(BasePicture_, record.Area.left, record.Area.top, record.SavedPicture);
         changed = true;
       }
       break;

@@ -106,7 +106,8 @@ void TMask::TakeRestrictSnapshot() {
   RestrictBox_ = {FirstHolding(Columns(), columnHolds), FirstHolding(Rows(), rowHolds),
                   LastHolding(Columns(), columnHolds), LastHolding(Rows(), rowHolds)};
   for (int row = RestrictBox_.top; row <= RestrictBox_.bottom; ++row)
-    RestrictSnapshot_.insert(RestrictSnapshot_.end(), &Cell(row, RestrictBox_.left), &Cell(row, RestrictBox_.right) + 1);
+    RestrictSnapshot_.insert(RestrictSnapshot_.end(), &Cell(row, RestrictBox_.left),
+                             &Cell(row, RestrictBox_.right) + 1);
 }
 
 bool TMask::PassesRestriction(int row, int column) const {

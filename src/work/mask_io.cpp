@@ -6,19 +6,17 @@
 #include <filesystem>
 #include <iterator>
 
-#include "work/mask.h"
-#include "work/value_ranges.h"
 #include "images/byte_cursor.h"
 #include "images/byte_writer.h"
 #include "images/file_bytes.h"
 #include "images/zlib_stream.h"
 #include "platform/data_file.h"
 #include "platform/file_error.h"
+#include "work/mask.h"
+#include "work/value_ranges.h"
 
 namespace lumena {
 namespace {
-
-
 
 // Reads items in order; an item that is not wholly there is not read, nor is
 // anything after it.
@@ -58,7 +56,9 @@ ColourParameters RegionFrom(std::span<const uint8_t> record) {
 
 // A valid stream of the cells cannot be much longer than zlib's own bound;
 // anything larger is not read into memory.
-size_t LargestMaskFile(size_t cells) { return 2 * static_cast<size_t>(compressBound(static_cast<uLong>(cells))) + 65536; }
+size_t LargestMaskFile(size_t cells) {
+  return 2 * static_cast<size_t>(compressBound(static_cast<uLong>(cells))) + 65536;
+}
 
 }  // namespace
 

@@ -15,8 +15,10 @@ void TMask::ApplyLasso(bool add) {
   std::vector<Point> points = std::move(Lasso_);
   Lasso_.clear();
   if (points.empty()) return;
-  const auto [minX, maxX] = std::minmax_element(points.begin(), points.end(), [](auto& a, auto& b) { return a.x < b.x; });
-  const auto [minY, maxY] = std::minmax_element(points.begin(), points.end(), [](auto& a, auto& b) { return a.y < b.y; });
+  const auto [minX, maxX] =
+      std::minmax_element(points.begin(), points.end(), [](auto& a, auto& b) { return a.x < b.x; });
+  const auto [minY, maxY] =
+      std::minmax_element(points.begin(), points.end(), [](auto& a, auto& b) { return a.y < b.y; });
   const Point origin{minX->x, minY->y};
   const int width = maxX->x - origin.x, height = maxY->y - origin.y;
   for (Point& p : points) p = {p.x - origin.x, p.y - origin.y};

@@ -32,7 +32,7 @@ inline constexpr size_t kUndoLimit = 30;
 
 struct TUndoRecord {
   UndoKind Kind = UndoKind::Colour;
-  int32_t Region = 0;  // the mask's current region when recorded, 0 none
+  int32_t Region = 0;       // the mask's current region when recorded, 0 none
   ColourParameters Params;  // the layer's, or the region's for kinds 0 and 10
   int32_t X = 0, Y = 0, Width = 0, Height = 0;
   // For Rotate the desk replaces Angle, when the drag ends, by the rotation

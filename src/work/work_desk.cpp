@@ -35,8 +35,8 @@ const TLayer* TWorkDesk::ActiveLayer() const { return ActiveIndex_ >= 0 ? Layers
 int TWorkDesk::InsertLayer(std::unique_ptr<TLayer> layer, int index) {
   if (index < 0 || index >= Count()) {
     // Among equal depths the new layer goes in front.
-    const auto at = std::find_if(Layers_.begin(), Layers_.end(),
-                                 [&](const auto& l) { return l->Depth() <= layer->Depth(); });
+    const auto at =
+        std::find_if(Layers_.begin(), Layers_.end(), [&](const auto& l) { return l->Depth() <= layer->Depth(); });
     index = static_cast<int>(at - Layers_.begin());
   }
   Layers_.insert(Layers_.begin() + index, std::move(layer));
@@ -68,7 +68,8 @@ void TWorkDesk::SetActive(int index) {
     PaintArea(previous->DeskRendering().Area());
   ShowActiveLayer();
   const TLayer* active = ActiveLayer();
-  if (active && active->DeskRendering().State != kNotOnScreen && DeskVisible()) PaintArea(active->DeskRendering().Area());
+  if (active && active->DeskRendering().State != kNotOnScreen && DeskVisible())
+    PaintArea(active->DeskRendering().Area());
   Observer_.ControlsChanged();
   Observer_.ActiveLayerChanged(ActiveIndex_);
 }

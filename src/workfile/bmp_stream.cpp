@@ -66,7 +66,7 @@ std::vector<uint8_t> EncodeBmp32(const Picture& picture) {
   // compression, data size, 72 dpi both ways, no palette
   for (uint32_t v : {kBitFields, w * h * 4, 2835u, 2835u, 0u, 0u}) writer.U32le(v);
   for (uint32_t mask : {0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0xFF000000u}) writer.U32le(mask);
-  writer.U32le(0x73524742);  // "sRGB"
+  writer.U32le(0x73524742);   // "sRGB"
   out.resize(dataOffset, 0);  // endpoints and gamma unused
   for (int y = picture.Height() - 1; y >= 0; --y) {
     const auto row = picture.Row(y);

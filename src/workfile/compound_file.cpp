@@ -75,7 +75,8 @@ CompoundWriter::~CompoundWriter() {
 }
 
 void CompoundWriter::AddStream(std::string_view name, std::span<const uint8_t> bytes) {
-  if (name.empty() || name.size() > kMaxStreamName) throw EWorkFileError("Invalid stream name \"" + std::string(name) + "\"");
+  if (name.empty() || name.size() > kMaxStreamName)
+    throw EWorkFileError("Invalid stream name \"" + std::string(name) + "\"");
   const std::string key(name);
   auto child = Adopt(gsf_outfile_new_child(root_.get(), key.c_str(), FALSE));
   if (!child) throw EWorkFileError("Cannot create the stream " + key);

@@ -2,6 +2,8 @@
 // Compound files (OLE structured storage) through libgsf: a root storage
 // holding named streams. Only what work files need: writing whole streams
 // in order, and reading a stream by name without regard to case.
+#include <gsf/gsf.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -12,8 +14,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <gsf/gsf.h>
 
 namespace lumena {
 

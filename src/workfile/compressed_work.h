@@ -26,8 +26,8 @@ std::vector<uint8_t> EncodeCompressedWork(const WorkSnapshot& work, unsigned thr
 // was written. Throws EFileError when the file cannot be written and
 // EWorkFileError when the work cannot be stored; the previous file is then
 // left as it was.
-void WriteCompressedWork(const std::filesystem::path& path, const WorkSnapshot& work,
-                         const SaveProgress& progress = {}, unsigned threads = 2);
+void WriteCompressedWork(const std::filesystem::path& path, const WorkSnapshot& work, const SaveProgress& progress = {},
+                         unsigned threads = 2);
 
 struct CompressedLayerBlocks {
   std::span<const uint8_t> picture;

@@ -27,7 +27,8 @@ void RunJobsInOrder(const std::vector<ByteJob>& jobs, unsigned threads, const By
     }
   };
   std::vector<std::jthread> pool;
-  for (unsigned i = 0; i < std::clamp<size_t>(threads, 1, std::max<size_t>(jobs.size(), 1)); ++i) pool.emplace_back(work);
+  for (unsigned i = 0; i < std::clamp<size_t>(threads, 1, std::max<size_t>(jobs.size(), 1)); ++i)
+    pool.emplace_back(work);
   try {
     for (size_t i = 0; i < jobs.size(); ++i) consume(i, ready[i].get());
   } catch (...) {

@@ -24,8 +24,7 @@ std::vector<TLayerRecord> CheckedLayerRecords(std::span<const std::string> lines
   PixelBudget pixels;
   for (const std::string& line : lines) {
     if (!IsLayerLine(line)) continue;
-    if (records.size() == kMaxWorkLayers)
-      Refuse("it has more than " + std::to_string(kMaxWorkLayers) + " layers");
+    if (records.size() == kMaxWorkLayers) Refuse("it has more than " + std::to_string(kMaxWorkLayers) + " layers");
     TLayerRecord record = ParseLayerLine(line);
     if (!names.insert(ToUpper(record.Name)).second) Refuse("two layers are named " + record.Name);
     // The record's size is already within 0 .. the largest side.
@@ -37,8 +36,7 @@ std::vector<TLayerRecord> CheckedLayerRecords(std::span<const std::string> lines
 
 void PixelBudget::Take(uint64_t pixels, std::string_view layerName) {
   const std::string layer(layerName);
-  if (pixels > uint64_t{kMaxLayerPixels})
-    Refuse("layer " + layer + " has more than " + Megapixels(kMaxLayerPixels));
+  if (pixels > uint64_t{kMaxLayerPixels}) Refuse("layer " + layer + " has more than " + Megapixels(kMaxLayerPixels));
   if (pixels > uint64_t{kMaxWorkPixels} - used_)
     Refuse("its layers have more than " + Megapixels(kMaxWorkPixels) + " together");
   used_ += pixels;
@@ -57,7 +55,8 @@ uint64_t CheckedMaskContentBytes(std::span<const uint8_t> stream, uint64_t cells
   const uint64_t limit = MaxMaskContentBytes(cells);
   Inflater inflater(stream);
   inflater.FillTo(static_cast<size_t>(limit + 1));
-  if (inflater.Output().size() > limit) Refuse("the mask of layer " + std::string(layerName) + " is larger than its picture");
+  if (inflater.Output().size() > limit)
+    Refuse("the mask of layer " + std::string(layerName) + " is larger than its picture");
   return inflater.Output().size();
 }
 

@@ -4,7 +4,6 @@
 #include <exception>
 
 #include "platform/file_error.h"
-
 #include "workfile/compound_file.h"
 #include "workfile/compressed_work.h"
 #include "workfile/private_temp_folder.h"

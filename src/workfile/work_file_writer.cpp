@@ -29,8 +29,7 @@ void WriteWorkFile(const std::filesystem::path& path, const WorkSnapshot& work, 
   {
     CompoundWriter writer(save.File(), path);
     writer.AddStream(kTocStreamName, TextBytes(UncompressedTocText(work.TocLines())));
-    writer.AddStream(kPreviewStreamName,
-                     MakePreviewJpeg(work.workPicture, kWorkPreviewSide, kWorkPreviewSide, kWhite));
+    writer.AddStream(kPreviewStreamName, MakePreviewJpeg(work.workPicture, kWorkPreviewSide, kWorkPreviewSide, kWhite));
     for (size_t k = 0; k < work.layers.size(); ++k) {
       WriteLayer(writer, *work.layers[k]);
       if (progress) progress(static_cast<int>(k + 1));

@@ -10,8 +10,10 @@ namespace lumena {
 void SaveWork(const std::filesystem::path& path, TWorkDesk& desk, const PlacementAnchors& anchors,
               std::string_view version) {
   const WorkSnapshot snapshot = SnapshotWork(desk, anchors, version);
-  if (IsCompressedWorkPath(path)) WriteCompressedWork(path, snapshot);
-  else WriteWorkFile(path, snapshot);
+  if (IsCompressedWorkPath(path))
+    WriteCompressedWork(path, snapshot);
+  else
+    WriteWorkFile(path, snapshot);
 }
 
 }  // namespace lumena

@@ -136,10 +136,10 @@ std::vector<std::string> FixedTocLines(const WorkHeader& header) {
 std::string LayerTocLine(const TLayerRecord& r) {
   const ColourParameters& p = r.Params;
   const auto n = [](int32_t v) { return std::to_string(v); };
-  return JoinFields("LAYER", {r.Name, RecordFieldText(r.DisplayName), n(r.TemplateType), n(r.X), n(r.Y), n(r.Width),
-                              n(r.Height), n(r.Visible), n(p.Color), n(p.Red), n(p.Green), n(p.Blue), n(p.Hue),
-                              n(p.Saturation), n(p.Brightness), n(p.Contrast), n(p.Opacity), n(r.Depth),
-                              RecordFieldText(r.SourcePath)});
+  return JoinFields(
+      "LAYER", {r.Name, RecordFieldText(r.DisplayName), n(r.TemplateType), n(r.X), n(r.Y), n(r.Width), n(r.Height),
+                n(r.Visible), n(p.Color), n(p.Red), n(p.Green), n(p.Blue), n(p.Hue), n(p.Saturation), n(p.Brightness),
+                n(p.Contrast), n(p.Opacity), n(r.Depth), RecordFieldText(r.SourcePath)});
 }
 
 std::string TocKeyword(std::string_view line) {
@@ -169,8 +169,8 @@ TLayerRecord ParseLayerLine(std::string_view line) {
   r.Width = IntField(f, 5);
   r.Height = IntField(f, 6);
   r.Visible = IntField(f, 7) != 0 ? 1 : 0;
-  static constexpr std::array kParameters = {ColourField::Color, ColourField::Red, ColourField::Green,
-                                             ColourField::Blue, ColourField::Hue, ColourField::Saturation,
+  static constexpr std::array kParameters = {ColourField::Color,      ColourField::Red,      ColourField::Green,
+                                             ColourField::Blue,       ColourField::Hue,      ColourField::Saturation,
                                              ColourField::Brightness, ColourField::Contrast, ColourField::Opacity};
   for (size_t i = 0; i < kParameters.size(); ++i) SetField(r.Params, kParameters[i], IntField(f, 8 + i));
   r.Depth = IntField(f, 17);

@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-
 #include "images/jpeg_alpha.h"
 #include "images/zlib_stream.h"
-#include "platform/text.h"
 #include "images_test_support.h"
+#include "platform/text.h"
 
 namespace lumena {
 namespace {
@@ -60,22 +59,21 @@ TEST_P(ElementSearchTest, ReadsTheFirstExistingForm) {
   EXPECT_EQ(LoadedWidth(c.asked), c.expectedWidth);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Search, ElementSearchTest,
-    testing::Values(SearchCase{"exact_name_wins", {"a.fcc", "a.psd"}, "a.fcc", 1},
-                    SearchCase{"psd_missing_reads_fcc", {"a.fcc"}, "a.psd", 1},
-                    SearchCase{"psd_before_fll", {"a.fll", "a.psd"}, "a.tmp", 2},
-                    SearchCase{"psd_before_fcc", {"a.fcc", "a.psd"}, "a.fll", 2},
-                    SearchCase{"fcc_before_fll", {"a.fll", "a.fcc"}, "a.psd", 2},
-                    SearchCase{"fll_last", {"a.fll"}, "a.psd", 1},
-                    SearchCase{"name_without_extension", {"a.fll"}, "a", 1},
-                    SearchCase{"letter_case_ignored", {"A.FCC"}, "a.psd", 1},
-                    SearchCase{"letter_case_of_asked_name", {"a.fcc"}, "A.PSD", 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Search, ElementSearchTest,
+                         testing::Values(SearchCase{"exact_name_wins", {"a.fcc", "a.psd"}, "a.fcc", 1},
+                                         SearchCase{"psd_missing_reads_fcc", {"a.fcc"}, "a.psd", 1},
+                                         SearchCase{"psd_before_fll", {"a.fll", "a.psd"}, "a.tmp", 2},
+                                         SearchCase{"psd_before_fcc", {"a.fcc", "a.psd"}, "a.fll", 2},
+                                         SearchCase{"fcc_before_fll", {"a.fll", "a.fcc"}, "a.psd", 2},
+                                         SearchCase{"fll_last", {"a.fll"}, "a.psd", 1},
+                                         SearchCase{"name_without_extension", {"a.fll"}, "a", 1},
+                                         SearchCase{"letter_case_ignored", {"A.FCC"}, "a.psd", 1},
+                                         SearchCase{"letter_case_of_asked_name", {"a.fcc"}, "A.PSD", 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ElementPictureTest, ExistingFileWithOtherExtensionIsParsedAsPsd) {
-  test::WriteBytes(folder_ / "b.bmp", std::vector<uint8_t>{'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                                          0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+  test::WriteBytes(folder_ / "b.bmp", std::vector<uint8_t>{'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                                           0,   0,   0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
   Picture target;
   EXPECT_THROW(LoadElementPicture(target, folder_ / "b.bmp"), EInvalidPicture);
 

@@ -3,14 +3,13 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
-
-#include <zlib.h>
 
 namespace lumena::test {
 
@@ -81,8 +80,8 @@ std::string Quote(const fs::path& path) {
 }
 
 std::vector<uint8_t> RgbaByConvert(const fs::path& path) {
-  const auto result = RunCommand(std::string(kConvert) + " -define psd:alpha-unblend=off " + Quote(path.string() + "[0]") +
-                                 " -depth 8 rgba:-");
+  const auto result = RunCommand(std::string(kConvert) + " -define psd:alpha-unblend=off " +
+                                 Quote(path.string() + "[0]") + " -depth 8 rgba:-");
   if (result.exitCode != 0) throw std::runtime_error("convert failed on " + path.string());
   return {result.output.begin(), result.output.end()};
 }

@@ -79,9 +79,7 @@ TEST(JpegAlphaTest, LowerQualityGivesSmallerData) {
   EXPECT_TRUE(DecodeJpegAlpha(EncodeJpegAlpha(sample, 0)).has_value());
 }
 
-TEST(JpegAlphaTest, EmptyPictureCannotBeEncoded) {
-  EXPECT_THROW(EncodeJpegAlpha(Picture(), 90), std::runtime_error);
-}
+TEST(JpegAlphaTest, EmptyPictureCannotBeEncoded) { EXPECT_THROW(EncodeJpegAlpha(Picture(), 90), std::runtime_error); }
 
 TEST(JpegAlphaTest, BadContainersGiveNothing) {
   const Picture sample = SmoothPicture(4, 2);

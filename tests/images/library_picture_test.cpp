@@ -1,14 +1,13 @@
 #include "images/library_picture.h"
 
-#include <gtest/gtest.h>
-
 #include <Magick++.h>
+#include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "images/magick_setup.h"
-#include "platform/file_error.h"
 #include "images_test_support.h"
+#include "platform/file_error.h"
 
 namespace lumena {
 namespace {
@@ -18,9 +17,9 @@ using test::Quote;
 
 TEST(LibraryPictureTest, FormatCodesFollowTheExtension) {
   const std::pair<const char*, int> cases[] = {
-      {".BMP", 6}, {".bmp", 6},  {".JPG", 23}, {"jpg", 23},  {".Jpg", 23}, {".PSD", 76}, {".TIF", 3},
-      {".PCX", 1}, {".TGA", 4},  {".PNG", 75}, {".png", 75}, {".jpeg", 6}, {".gif", 6},  {".tiff", 6},
-      {"", 6},     {".", 6},     {".fll", 6},  {".PNGX", 6}, {"PN", 6},
+      {".BMP", 6}, {".bmp", 6}, {".JPG", 23}, {"jpg", 23},  {".Jpg", 23}, {".PSD", 76}, {".TIF", 3},
+      {".PCX", 1}, {".TGA", 4}, {".PNG", 75}, {".png", 75}, {".jpeg", 6}, {".gif", 6},  {".tiff", 6},
+      {"", 6},     {".", 6},    {".fll", 6},  {".PNGX", 6}, {"PN", 6},
   };
   for (const auto& [extension, code] : cases) EXPECT_EQ(FormatCodeForExtension(extension), code) << extension;
 }
@@ -75,9 +74,9 @@ TEST(LibraryPictureTest, UnlistedExtensionsWriteAWindowsBitmap) {
   test::TempFolder folder;
   for (const char* name : {"x.jpeg", "x.gif", "x.tiff", "x"}) {
     const fs::path file = folder / name;
-    ASSERT_EQ(SavePictureThroughLibrary(test::MakeTestPicture(4, 4), file,
-                                        FormatCodeForExtension(file.extension().string())),
-              1);
+    ASSERT_EQ(
+        SavePictureThroughLibrary(test::MakeTestPicture(4, 4), file, FormatCodeForExtension(file.extension().string())),
+        1);
     const auto bytes = test::ReadBytes(file);
     ASSERT_GE(bytes.size(), 2u);
     EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 2), "BM") << name;
@@ -90,11 +89,12 @@ TEST(LibraryPictureTest, ExportsKeepOpacityOnlyWhereThePictureHasIt) {
   test::TempFolder folder;
   const std::pair<const char*, int> formats[] = {{"a.tif", kFormatTiff}, {"a.png", kFormatPng}, {"a.tga", kFormatTga}};
   for (const auto& [name, code] : formats) {
-    for (const auto& [sample, mode] : {std::pair{test::MakeTestPicture(6, 5), "RGBA"}, {test::MakeOpaquePicture(6, 5), "RGB"}}) {
+    for (const auto& [sample, mode] :
+         {std::pair{test::MakeTestPicture(6, 5), "RGBA"}, {test::MakeOpaquePicture(6, 5), "RGB"}}) {
       ASSERT_EQ(SavePictureThroughLibrary(sample, folder / name, code), 1);
-      const auto result = test::RunCommand(std::string(test::kPython) +
-                                           " -c \"import sys; from PIL import Image; print(Image.open(sys.argv[1]).mode)\" " +
-                                           Quote(folder / name));
+      const auto result = test::RunCommand(
+          std::string(test::kPython) +
+          " -c \"import sys; from PIL import Image; print(Image.open(sys.argv[1]).mode)\" " + Quote(folder / name));
       EXPECT_EQ(result.output, std::string(mode) + "\n") << name;
     }
   }
@@ -119,7 +119,7 @@ TEST(LibraryPictureTest, FailuresLeaveAnEmptyTargetAndReturnZero) {
 
 struct ForeignCase {
   const char* name;
-  const char* options;  // for convert when writing the file
+  const char* options;      // for convert when writing the file
   const char* format = "";  // written in this format whatever the name says
 };
 
@@ -140,10 +140,9 @@ TEST_P(LibraryForeignFileTest, ReadsLikeImageMagick) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, LibraryForeignFileTest,
-                         testing::Values(ForeignCase{"a.png", ""}, ForeignCase{"a.bmp", ""},
-                                         ForeignCase{"a.gif", ""}, ForeignCase{"a.tif", "-compress LZW"},
-                                         ForeignCase{"a.pcx", ""}, ForeignCase{"a.jpg", "-quality 80"},
-                                         ForeignCase{"a.psd", "-compress RLE"},
+                         testing::Values(ForeignCase{"a.png", ""}, ForeignCase{"a.bmp", ""}, ForeignCase{"a.gif", ""},
+                                         ForeignCase{"a.tif", "-compress LZW"}, ForeignCase{"a.pcx", ""},
+                                         ForeignCase{"a.jpg", "-quality 80"}, ForeignCase{"a.psd", "-compress RLE"},
                                          ForeignCase{"grey.png", "-colorspace Gray"},
                                          ForeignCase{"cmyk.tif", "-colorspace CMYK -alpha off"}),
                          [](const auto& info) {
@@ -157,10 +156,12 @@ TEST(LibraryPictureTest, SixteenBitSamplesAreRoundedToEightBits) {
   const uint16_t values[] = {0, 128, 129, 385, 386, 0x7FFF, 0x8080, 0xFF7F, 0xFF80, 0xFFFF, 0x1234, 0xABCD};
   std::vector<uint8_t> raw;  // big-endian 16-bit RGBA, one pixel per value
   for (uint16_t v : values)
-    for (int channel = 0; channel < 4; ++channel) raw.insert(raw.end(), {static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v)});
+    for (int channel = 0; channel < 4; ++channel)
+      raw.insert(raw.end(), {static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v)});
   test::WriteBytes(folder / "in.rgba", raw);
-  const std::string command = std::string(test::kConvert) + " -size 12x1 -depth 16 -endian MSB rgba:" +
-                              Quote(folder / "in.rgba") + " " + Quote(folder / "deep.png");
+  const std::string command = std::string(test::kConvert) +
+                              " -size 12x1 -depth 16 -endian MSB rgba:" + Quote(folder / "in.rgba") + " " +
+                              Quote(folder / "deep.png");
   ASSERT_EQ(test::RunCommand(command).exitCode, 0);
   Picture target;
   ASSERT_EQ(LoadPictureThroughLibrary(target, folder / "deep.png"), 1);
@@ -217,12 +218,12 @@ std::vector<uint8_t> RedRectangleMetafile() {
   }
   put(checksum, 2);
   const std::vector<std::vector<uint16_t>> records = {
-      {0x020B, 0, 0},              // window origin
-      {0x020C, 20, 40},            // window extent
-      {0x02FC, 0, 0x00FF, 0, 0},   // solid brush, red
-      {0x012D, 0},                 // select it
-      {0x041B, 20, 40, 0, 0},      // rectangle
-      {0x0000},                    // end
+      {0x020B, 0, 0},             // window origin
+      {0x020C, 20, 40},           // window extent
+      {0x02FC, 0, 0x00FF, 0, 0},  // solid brush, red
+      {0x012D, 0},                // select it
+      {0x041B, 20, 40, 0, 0},     // rectangle
+      {0x0000},                   // end
   };
   uint32_t words = 9;
   for (const auto& r : records) words += 2 + static_cast<uint32_t>(r.size());
@@ -270,9 +271,12 @@ TEST(LibraryPictureTest, FilesOutsideTheirSourceOrSignatureAreRefused) {
   test::TempFolder folder;
   ASSERT_EQ(SavePictureThroughLibrary(test::MakeTestPicture(4, 4), folder / "real.png", kFormatPng), 1);
   const auto png = test::ReadBytes(folder / "real.png");
-  const auto svg = BytesOf("<svg xmlns='http://www.w3.org/2000/svg' width='4' height='4'><rect width='4' height='4'/></svg>");
-  const auto msl = BytesOf("<?xml version='1.0'?><image><read filename='real.png'/><write filename='out.png'/></image>");
-  const auto mvg = BytesOf("push graphic-context\nviewbox 0 0 4 4\nimage over 0,0 0,0 'real.png'\npop graphic-context\n");
+  const auto svg =
+      BytesOf("<svg xmlns='http://www.w3.org/2000/svg' width='4' height='4'><rect width='4' height='4'/></svg>");
+  const auto msl =
+      BytesOf("<?xml version='1.0'?><image><read filename='real.png'/><write filename='out.png'/></image>");
+  const auto mvg =
+      BytesOf("push graphic-context\nviewbox 0 0 4 4\nimage over 0,0 0,0 'real.png'\npop graphic-context\n");
   struct Case {
     const char* name;
     std::vector<uint8_t> bytes;
@@ -362,9 +366,10 @@ TEST(LibraryPictureTest, GhostscriptCommandsMustKeepSafeMode) {
 // still lets it read the temporary folder, which Ghostscript needs.)
 TEST(LibraryPictureTest, UserPickedPostScriptCannotOpenFiles) {
   test::TempFolder folder;
-  const std::string eps = "%!PS-Adobe-3.0 EPSF-3.0\n%%Creator: lumena test\n%%BoundingBox: 0 0 8 8\n%%EndComments\n"
-                          "{ (/etc/passwd) (r) file closefile 1 0 0 setrgbcolor } stopped { 0 1 0 setrgbcolor } if\n"
-                          "0 0 8 8 rectfill\nshowpage\n%%EOF\n";
+  const std::string eps =
+      "%!PS-Adobe-3.0 EPSF-3.0\n%%Creator: lumena test\n%%BoundingBox: 0 0 8 8\n%%EndComments\n"
+      "{ (/etc/passwd) (r) file closefile 1 0 0 setrgbcolor } stopped { 0 1 0 setrgbcolor } if\n"
+      "0 0 8 8 rectfill\nshowpage\n%%EOF\n";
   test::WriteBytes(folder / "probe.eps", BytesOf(eps));
   Picture target;
   ASSERT_EQ(LoadPictureThroughLibrary(target, folder / "probe.eps", PictureSource::UserPicked), 1);

@@ -1,10 +1,10 @@
-#include "images/rotate.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
 #include <random>
+
+#include "images/rotate.h"
 
 namespace lumena {
 namespace {
@@ -36,15 +36,14 @@ TEST_P(RotateSize, GivesTheExtentsPlusBorder) {
   EXPECT_EQ(result.Height(), c.resultHeight);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RotateSize,
-    testing::Values(SizeCase{300, 200, 0, 150, 100, 303, 205},   // E = 100, F = 149
-                    SizeCase{300, 200, -90, 150, 100, 205, 305},  // E = 150, F = 100
-                    SizeCase{300, 200, 270, 150, 100, 205, 305},  // positive angles come round
-                    SizeCase{300, 200, -180, 150, 100, 305, 203},  // E = 99 from hb
-                    SizeCase{303, 205, -30, 151, 102, 369, 333},
-                    SizeCase{200, 100, 0, 100, 50, 201, 102},     // small: rotated at 400 x 200
-                    SizeCase{50, 50, 0, 25, 25, 51, 52}));         // small: rotated at 100 x 100
+INSTANTIATE_TEST_SUITE_P(Cases, RotateSize,
+                         testing::Values(SizeCase{300, 200, 0, 150, 100, 303, 205},     // E = 100, F = 149
+                                         SizeCase{300, 200, -90, 150, 100, 205, 305},   // E = 150, F = 100
+                                         SizeCase{300, 200, 270, 150, 100, 205, 305},   // positive angles come round
+                                         SizeCase{300, 200, -180, 150, 100, 305, 203},  // E = 99 from hb
+                                         SizeCase{303, 205, -30, 151, 102, 369, 333},
+                                         SizeCase{200, 100, 0, 100, 50, 201, 102},  // small: rotated at 400 x 200
+                                         SizeCase{50, 50, 0, 25, 25, 51, 52}));     // small: rotated at 100 x 100
 
 TEST(RotatePicture, ZeroDegreesShiftsByTheGapFillAndLeavesTheBorderUnreached) {
   const Picture source = Numbered(300, 200);

@@ -29,7 +29,8 @@ Picture ReferenceStretch(const Picture& source, int width, int height, Kind kind
       int v[4];
       for (int k = 0; k < 4; ++k) {
         auto byte = [&](int i) { return static_cast<double>(reinterpret_cast<const uint8_t*>(&q[i])[k]); };
-        v[k] = static_cast<int>((1 - fy) * ((1 - fx) * byte(0) + fx * byte(1)) + fy * ((1 - fx) * byte(2) + fx * byte(3)));
+        v[k] =
+            static_cast<int>((1 - fy) * ((1 - fx) * byte(0) + fx * byte(1)) + fy * ((1 - fx) * byte(2) + fx * byte(3)));
       }
       Pixel& out = work.At(c, r);
       int alpha = v[3];
@@ -48,10 +49,14 @@ Picture ReferenceStretch(const Picture& source, int width, int height, Kind kind
 
 void StretchBy(Kind kind, Picture& target, const Rect& rect, const Picture& source) {
   switch (kind) {
-    case Kind::Alpha: return StretchAlpha(target, rect, source, false);
-    case Kind::AlphaAlways: return StretchAlpha(target, rect, source, true);
-    case Kind::Thumbnail: return StretchThumbnail(target, rect, source);
-    case Kind::Opaque: return StretchOpaque(target, rect, source);
+    case Kind::Alpha:
+      return StretchAlpha(target, rect, source, false);
+    case Kind::AlphaAlways:
+      return StretchAlpha(target, rect, source, true);
+    case Kind::Thumbnail:
+      return StretchThumbnail(target, rect, source);
+    case Kind::Opaque:
+      return StretchOpaque(target, rect, source);
   }
 }
 
@@ -78,7 +83,7 @@ Picture Filled(int width, int height, Pixel value) {
 
 struct RandomCase {
   int sourceWidth, sourceHeight, width, height;
-  Rect at;          // where to draw into the target
+  Rect at;  // where to draw into the target
   int targetWidth, targetHeight;
 };
 
@@ -104,23 +109,23 @@ TEST_P(StretchAgainstReference, MatchesBitForBit) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, StretchAgainstReference,
-    testing::Values(RandomCase{37, 23, 74, 46, {0, 0, 74, 46}, 74, 46},          // double
-                    RandomCase{89, 98, 44, 49, {0, 0, 44, 49}, 44, 49},          // half
-                    RandomCase{50, 40, 77, 31, {0, 0, 77, 31}, 77, 31},          // odd ratios
-                    RandomCase{13, 17, 13, 17, {0, 0, 13, 17}, 13, 17},          // same size
-                    RandomCase{1, 9, 5, 20, {0, 0, 5, 20}, 5, 20},               // one column
-                    RandomCase{30, 30, 60, 60, {-17, -9, 43, 51}, 50, 40},       // clipped left and top
-                    RandomCase{30, 30, 60, 60, {12, 8, 72, 68}, 50, 40},         // clipped right and bottom
-                    RandomCase{300, 280, 410, 333, {0, 0, 410, 333}, 410, 333},  // two bands
-                    RandomCase{400, 390, 201, 195, {0, 0, 201, 195}, 201, 195},
-                    // Steps of powers of two take the whole-number path.
-                    RandomCase{30, 21, 120, 84, {0, 0, 120, 84}, 120, 84},
-                    RandomCase{64, 48, 16, 12, {0, 0, 16, 12}, 16, 12},
-                    RandomCase{40, 30, 80, 15, {-3, 0, 77, 15}, 70, 15},
-                    RandomCase{420, 410, 210, 205, {0, 0, 210, 205}, 210, 205},
-                    RandomCase{300, 290, 600, 580, {0, 0, 600, 580}, 600, 580}));
+INSTANTIATE_TEST_SUITE_P(Sizes, StretchAgainstReference,
+                         testing::Values(RandomCase{37, 23, 74, 46, {0, 0, 74, 46}, 74, 46},     // double
+                                         RandomCase{89, 98, 44, 49, {0, 0, 44, 49}, 44, 49},     // half
+                                         RandomCase{50, 40, 77, 31, {0, 0, 77, 31}, 77, 31},     // odd ratios
+                                         RandomCase{13, 17, 13, 17, {0, 0, 13, 17}, 13, 17},     // same size
+                                         RandomCase{1, 9, 5, 20, {0, 0, 5, 20}, 5, 20},          // one column
+                                         RandomCase{30, 30, 60, 60, {-17, -9, 43, 51}, 50, 40},  // clipped left and top
+                                         RandomCase{
+                                             30, 30, 60, 60, {12, 8, 72, 68}, 50, 40},  // clipped right and bottom
+                                         RandomCase{300, 280, 410, 333, {0, 0, 410, 333}, 410, 333},  // two bands
+                                         RandomCase{400, 390, 201, 195, {0, 0, 201, 195}, 201, 195},
+                                         // Steps of powers of two take the whole-number path.
+                                         RandomCase{30, 21, 120, 84, {0, 0, 120, 84}, 120, 84},
+                                         RandomCase{64, 48, 16, 12, {0, 0, 16, 12}, 16, 12},
+                                         RandomCase{40, 30, 80, 15, {-3, 0, 77, 15}, 70, 15},
+                                         RandomCase{420, 410, 210, 205, {0, 0, 210, 205}, 210, 205},
+                                         RandomCase{300, 290, 600, 580, {0, 0, 600, 580}, 600, 580}));
 
 TEST(Stretch, SameSizeReproducesAnOpaquePicture) {
   std::mt19937 random(5);
@@ -170,17 +175,17 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, StretchRow,
     testing::Values(
         // Column 1 is half transparent and takes part of column 0's colour.
-        RowCase{"left neighbour", Kind::AlphaAlways, {kOpaque, kClear},
-                {kOpaque, {150, 75, 37, 127}, kClear, kClear}},
+        RowCase{"left neighbour", Kind::AlphaAlways, {kOpaque, kClear}, {kOpaque, {150, 75, 37, 127}, kClear, kClear}},
         // The nearest sample is opaque, so alpha stays 255.
-        RowCase{"nearest alpha kept", Kind::Alpha, {kOpaque, kClear},
-                {kOpaque, {100, 50, 25, 255}, kClear, kClear}},
+        RowCase{"nearest alpha kept", Kind::Alpha, {kOpaque, kClear}, {kOpaque, {100, 50, 25, 255}, kClear, kClear}},
         // At the last column the work pixel itself (0) is mixed in.
-        RowCase{"zeroed work pixel", Kind::Alpha, {kOpaque, kHalf},
+        RowCase{"zeroed work pixel",
+                Kind::Alpha,
+                {kOpaque, kHalf},
                 {kOpaque, {150, 100, 75, 255}, {39, 39, 39, 100}, {39, 39, 39, 100}}},
         RowCase{"thumbnail", Kind::Thumbnail, {kOpaque, kClear}, {kOpaque, {49, 24, 12, 127}, kClear, kClear}},
-        RowCase{"opaque", Kind::Opaque, {kOpaque, kClear},
-                {kOpaque, {100, 50, 25, 255}, {0, 0, 0, 255}, {0, 0, 0, 255}}}),
+        RowCase{
+            "opaque", Kind::Opaque, {kOpaque, kClear}, {kOpaque, {100, 50, 25, 255}, {0, 0, 0, 255}, {0, 0, 0, 255}}}),
     [](const auto& info) {
       std::string name = info.param.name;
       for (char& ch : name) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';

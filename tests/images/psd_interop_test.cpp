@@ -16,8 +16,8 @@ Picture RunsAndSingles(int width, int height) {
   Picture picture = test::MakeTestPicture(width, height);
   for (int y = 0; y < height; ++y)
     for (int x = width / 2; x < width; ++x)
-      picture.At(x, y) = Pixel{static_cast<uint8_t>(x / 9 * 40), static_cast<uint8_t>(y * 3), 200,
-                               static_cast<uint8_t>(x / 13 * 60)};
+      picture.At(x, y) =
+          Pixel{static_cast<uint8_t>(x / 9 * 40), static_cast<uint8_t>(y * 3), 200, static_cast<uint8_t>(x / 13 * 60)};
   return picture;
 }
 

@@ -194,8 +194,8 @@ TEST(PsdReaderTest, RunLengthRowsOvershootingAndNoOpsDecodeCleanly) {
   f.width = 3;
   f.height = 2;
   f.compression = 1;
-  const std::vector<uint8_t> data = {0, 0, 0, 0,  // row byte counts
-                                     0x80, 0xFC, 7,   // no-op, then five 7s: two dropped
+  const std::vector<uint8_t> data = {0,    0,    0, 0,            // row byte counts
+                                     0x80, 0xFC, 7,               // no-op, then five 7s: two dropped
                                      0x80, 0x80, 2, 1, 2, 3, 4};  // literal of three, one dropped
   const Picture target = DecodeNew(BuildPsd(f, data));
   const uint8_t expectedRed[] = {7, 7, 7, 1, 2, 3};
@@ -224,7 +224,8 @@ TEST(PsdReaderTest, TruncatedRunLengthDataIsRefused) {
   const Picture sample = test::MakeTestPicture(3, 2);
   const auto file = BuildPsd(FieldsFor(sample, 4, 1), LiteralRows(sample, 4));
   // Every cut: in the sections, in the row table (45), in the rows.
-  for (size_t size = 26; size < file.size(); ++size) ExpectRefusedUntouched(std::span(file).first(size), std::to_string(size));
+  for (size_t size = 26; size < file.size(); ++size)
+    ExpectRefusedUntouched(std::span(file).first(size), std::to_string(size));
   EXPECT_EQ(DecodeNew(file), sample);
 }
 
@@ -274,10 +275,10 @@ TEST(PsdWriterTest, WritesTheFortyByteHeaderAndFourPlanes) {
   Picture picture(2, 1);
   picture.At(0, 0) = Pixel{3, 2, 1, 4};
   picture.At(1, 0) = Pixel{13, 12, 11, 14};
-  const std::vector<uint8_t> expected = {'8', 'B', 'P', 'S', 0, 1, 0, 0, 0, 0, 0, 0, 0, 4,  // .. channels
-                                         0, 0, 0, 1, 0, 0, 0, 2, 0, 8, 0, 3,                 // height, width, depth, mode
-                                         0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,           // sections, raw
-                                         1, 11, 2, 12, 3, 13, 4, 14};
+  const std::vector<uint8_t> expected = {'8', 'B', 'P', 'S', 0, 1,  0, 0, 0, 0, 0, 0, 0, 4,  // .. channels
+                                         0,   0,   0,   1,   0, 0,  0, 2, 0, 8, 0, 3,  // height, width, depth, mode
+                                         0,   0,   0,   0,   0, 0,  0, 0, 0, 0, 0, 0, 0, 0,  // sections, raw
+                                         1,   11,  2,   12,  3, 13, 4, 14};
   EXPECT_EQ(EncodePsd(picture), expected);
 }
 
@@ -298,9 +299,8 @@ TEST(PsdSizeBoundTest, GrowsWithWhatThePrefixReveals) {
     size_t prefix;
     uint64_t bound;
   };
-  for (const Case& c : {Case{0, 26}, Case{25, 26}, Case{26, 30}, Case{30, 34}, Case{33, 34}, Case{34, 48},
-                        Case{47, 48}, Case{48, 50}, Case{50, compressionAt + 2 + 4 * 6},
-                        Case{raw.size(), compressionAt + 2 + 24}})
+  for (const Case& c : {Case{0, 26}, Case{25, 26}, Case{26, 30}, Case{30, 34}, Case{33, 34}, Case{34, 48}, Case{47, 48},
+                        Case{48, 50}, Case{50, compressionAt + 2 + 4 * 6}, Case{raw.size(), compressionAt + 2 + 24}})
     EXPECT_EQ(PsdSizeBound(std::span(raw).first(c.prefix)), c.bound) << c.prefix;
 
   f.compression = 1;

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "interface/button_drawing.h"
+
+#include <gtest/gtest.h>
 
 namespace lumena {
 namespace {

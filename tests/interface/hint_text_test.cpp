@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "interface/hint_text.h"
+
+#include <gtest/gtest.h>
 
 namespace lumena {
 namespace {

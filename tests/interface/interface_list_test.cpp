@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "interface/screen_resolution.h"
-#include "support/temp_folder.h"
 #include "platform/ini_file.h"
+#include "support/temp_folder.h"
 
 namespace lumena {
 namespace {
@@ -35,8 +35,8 @@ INSTANTIATE_TEST_SUITE_P(
         ListCase{"[INTERFACES]\r\nInterface1=  blue ; Blue Look ; 1;\r\n", Entries{{"BLUE", "Blue Look", true}},
                  "BLUE\\"},
         // Two selected: the later wins. None selected: DEFAULT.
-        ListCase{"[INTERFACES]\r\nInterface1=a;A;1;\r\nInterface2=b;B;1;\r\n", Entries{{"A", "A", true}, {"B", "B", true}},
-                 "B\\"},
+        ListCase{"[INTERFACES]\r\nInterface1=a;A;1;\r\nInterface2=b;B;1;\r\n",
+                 Entries{{"A", "A", true}, {"B", "B", true}}, "B\\"},
         ListCase{"[INTERFACES]\r\nInterface1=a;A;0;\r\n", Entries{{"A", "A", false}}, "DEFAULT\\"},
         ListCase{"[OTHER]\r\nInterface1=a;A;1;\r\n", Entries{}, "DEFAULT\\"},
         // Missing, non-integer or unterminated third field: dropped silently.

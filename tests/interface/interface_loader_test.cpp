@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "interface/interface_errors.h"
-#include "support/temp_folder.h"
 #include "platform/ini_file.h"
+#include "support/temp_folder.h"
 
 namespace lumena {
 namespace {

@@ -38,9 +38,14 @@ struct IntCase {
 TEST(InterfaceLookupTest, IntegersAndTheMissingValue) {
   const TOrvInterfaceInfo info = Loaded(kDescription);
   const IntCase cases[] = {
-      {"DesktopTableWidth", 1024}, {"Hex", 16},          {"Hex2", 31},
-      {"Neg", -5},                 {"Word", 2147483647}, {"Missing", 2147483647},
-      {"Big", 2147483647},         {"FormCamera.CapWinX", 90},
+      {"DesktopTableWidth", 1024},
+      {"Hex", 16},
+      {"Hex2", 31},
+      {"Neg", -5},
+      {"Word", 2147483647},
+      {"Missing", 2147483647},
+      {"Big", 2147483647},
+      {"FormCamera.CapWinX", 90},
   };
   for (const IntCase& c : cases) EXPECT_EQ(info.GetInt(c.key), c.value) << c.key;
   EXPECT_EQ(kMissingInterfaceInt, 2147483647);

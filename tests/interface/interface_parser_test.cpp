@@ -51,8 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         // No ";" at the end of the line.
         AcceptedCase{"A = 1", {{"", "", "A", "1"}}},
         // ";" then a comment; a value directly followed by a comment.
-        AcceptedCase{"A = 1; # note = x", {{"", "", "A", "1"}}},
-        AcceptedCase{"A = 1 # note", {{"", "", "A", "1"}}},
+        AcceptedCase{"A = 1; # note = x", {{"", "", "A", "1"}}}, AcceptedCase{"A = 1 # note", {{"", "", "A", "1"}}},
         // A trailing ";" or ";;" is harmless.
         AcceptedCase{"A = 1;;", {{"", "", "A", "1"}}},
         AcceptedCase{"A=1;B=2", {{"", "", "A", "1"}, {"", "", "B", "2"}}},
@@ -90,8 +89,8 @@ TEST_P(InterfaceParserErrorTest, FailsWithLineAndMessage) {
   } catch (const EErrorInInfoFile& e) {
     EXPECT_EQ(e.Line(), c.line);
     EXPECT_EQ(e.Detail(), c.message);
-    EXPECT_EQ(std::string(e.what()),
-              "Error in contents of file INTFACE.TXT (line #" + std::to_string(c.line) + ")\r" + std::string(c.message));
+    EXPECT_EQ(std::string(e.what()), "Error in contents of file INTFACE.TXT (line #" + std::to_string(c.line) + ")\r" +
+                                         std::string(c.message));
   }
 }
 
@@ -102,8 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ErrorCase{"END", 1, "Unnecessary END encountered"},
         ErrorCase{"SECTION a TFormTips\nEND\n\n# comment\nend", 5, "Unnecessary END encountered"},
-        ErrorCase{"SECTION", 1, "Section name is missing"},
-        ErrorCase{"SECTION ''", 1, "Section name is missing"},
+        ErrorCase{"SECTION", 1, "Section name is missing"}, ErrorCase{"SECTION ''", 1, "Section name is missing"},
         ErrorCase{"SECTION FormOne TFormTips\nSECTION FormTwo TFormHelp", 2,
                   "Nested section descriptions: <FormTwo> in <FormOne>"},
         ErrorCase{"SECTION FormOne", 1, "Section type is missing"},
@@ -126,7 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"Left = ;", 1, "After equality sign parameter value is missing"},
         ErrorCase{"Left = ''", 1, "After equality sign parameter value is missing"},
         ErrorCase{"Left = 1, Top = 2", 1, "After value <1> of parameter <Left> expression delimiter <;> is missing"},
-        ErrorCase{"Caption = 'a b' c", 1, "After value <a b> of parameter <Caption> expression delimiter <;> is missing"},
+        ErrorCase{"Caption = 'a b' c", 1,
+                  "After value <a b> of parameter <Caption> expression delimiter <;> is missing"},
         ErrorCase{"Left #comment", 1, "Unaccomplished expression encountered"},
         ErrorCase{"Left", 1, "Unaccomplished expression encountered"},
         ErrorCase{"Left =", 1, "Unaccomplished expression encountered"},
@@ -158,14 +157,46 @@ TEST(InterfaceParserTest, ParsesAFile) {
 }
 
 TEST(InterfaceGrammarTest, FortySectionTypes) {
-  const std::string_view types[] = {
-      "TFormMain", "TFormMontage", "TFormCamera", "TFormPreview", "TFormLoadSave", "TFormTips", "TFormMessage",
-      "TFormTemplates", "TFormSetup", "TFormLayers", "TFormAdjust", "TFormHelp", "TFormPrint", "TFormEmail",
-      "TFormQueries", "TFormMask", "TFormInetModes", "TFormDownloadElements", "TFormInetReg", "TFormToGallery",
-      "TFormFromGallery", "TFormLayerRegions", "TFormLayerRegionEdit", "TFormPostCard", "TFormPostCardText",
-      "TFormPostCardBack", "TFormColorCalibration", "TFormPublisherMessages", "TFormPassword", "TFormBaldHead",
-      "TFormChatReg", "TFormChat", "TFormTalk", "TFormVideo", "TFormShopList", "TFormLayerSave", "TFormCatalog",
-      "TFormVideoClip", "TFormAlbum", "TForm3DTemplate"};
+  const std::string_view types[] = {"TFormMain",
+                                    "TFormMontage",
+                                    "TFormCamera",
+                                    "TFormPreview",
+                                    "TFormLoadSave",
+                                    "TFormTips",
+                                    "TFormMessage",
+                                    "TFormTemplates",
+                                    "TFormSetup",
+                                    "TFormLayers",
+                                    "TFormAdjust",
+                                    "TFormHelp",
+                                    "TFormPrint",
+                                    "TFormEmail",
+                                    "TFormQueries",
+                                    "TFormMask",
+                                    "TFormInetModes",
+                                    "TFormDownloadElements",
+                                    "TFormInetReg",
+                                    "TFormToGallery",
+                                    "TFormFromGallery",
+                                    "TFormLayerRegions",
+                                    "TFormLayerRegionEdit",
+                                    "TFormPostCard",
+                                    "TFormPostCardText",
+                                    "TFormPostCardBack",
+                                    "TFormColorCalibration",
+                                    "TFormPublisherMessages",
+                                    "TFormPassword",
+                                    "TFormBaldHead",
+                                    "TFormChatReg",
+                                    "TFormChat",
+                                    "TFormTalk",
+                                    "TFormVideo",
+                                    "TFormShopList",
+                                    "TFormLayerSave",
+                                    "TFormCatalog",
+                                    "TFormVideoClip",
+                                    "TFormAlbum",
+                                    "TForm3DTemplate"};
   ASSERT_EQ(std::size(types), 40u);
   for (std::string_view type : types) EXPECT_TRUE(IsValidSectionType(type)) << type;
   EXPECT_FALSE(IsValidSectionType("TForm"));
@@ -180,25 +211,39 @@ struct ParamCase {
 
 TEST(InterfaceGrammarTest, SectionParameters) {
   const ParamCase cases[] = {
-      {"TFormMain", "PaletteBtnShowPos", true}, {"TFormMain", "Left", false}, {"TFormMain", "Skin", true},
-      {"TFormMontage", "Skin", true},           {"TFormMontage", "Color", false},
-      {"TFormCamera", "CapWinY", true},         {"TFormPreview", "LockResImage", true},
-      {"TFormPreview", "CapWinX", false},       {"TFormChat", "Top", true},
-      {"TFormChat", "Width", false},            {"tformchat", "COLOR", true},
+      {"TFormMain", "PaletteBtnShowPos", true},
+      {"TFormMain", "Left", false},
+      {"TFormMain", "Skin", true},
+      {"TFormMontage", "Skin", true},
+      {"TFormMontage", "Color", false},
+      {"TFormCamera", "CapWinY", true},
+      {"TFormPreview", "LockResImage", true},
+      {"TFormPreview", "CapWinX", false},
+      {"TFormChat", "Top", true},
+      {"TFormChat", "Width", false},
+      {"tformchat", "COLOR", true},
   };
   for (const ParamCase& c : cases) EXPECT_EQ(IsValidSectionParam(c.type, c.param), c.valid) << c.type << "." << c.param;
 }
 
 TEST(InterfaceGrammarTest, ObjectParameters) {
   const ParamCase cases[] = {
-      {"TGraphicButton", "ActiveAlpha", true}, {"TGraphicButton", "Reversed", false},
-      {"TGraphicSlider", "Reversed", true},    {"TGraphicSlider", "Tag", false},
-      {"TCaptionBar", "Visible", false},       {"TCaptionBar", "FontColor", true},
-      {"TSoundHint", "HintBgColor", true},     {"TSoundHint", "Left", false},
-      {"THTMLViewer", "Tag", true},            {"TScrollBox", "FontName", true},
-      {"TDrawGrid", "Height", true},           {"TMemo", "Visible", false},
-      {"TImage", "Visible", true},             {"TImage", "Color", false},
-      {"TProgressBar", "Tag", true},           {"TNothing", "Left", false},
+      {"TGraphicButton", "ActiveAlpha", true},
+      {"TGraphicButton", "Reversed", false},
+      {"TGraphicSlider", "Reversed", true},
+      {"TGraphicSlider", "Tag", false},
+      {"TCaptionBar", "Visible", false},
+      {"TCaptionBar", "FontColor", true},
+      {"TSoundHint", "HintBgColor", true},
+      {"TSoundHint", "Left", false},
+      {"THTMLViewer", "Tag", true},
+      {"TScrollBox", "FontName", true},
+      {"TDrawGrid", "Height", true},
+      {"TMemo", "Visible", false},
+      {"TImage", "Visible", true},
+      {"TImage", "Color", false},
+      {"TProgressBar", "Tag", true},
+      {"TNothing", "Left", false},
   };
   for (const ParamCase& c : cases) EXPECT_EQ(IsValidObjectParam(c.type, c.param), c.valid) << c.type << "." << c.param;
   EXPECT_EQ(IsValidObjectType("TDrawGrid"), true);

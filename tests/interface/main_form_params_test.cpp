@@ -38,12 +38,13 @@ TEST(MainFormParamsTest, ReadsTheSixParametersWithDefaults) {
   EXPECT_EQ(defaults.paletteBtnCols, 3);
   EXPECT_EQ(defaults.paletteBtnRows, 2);
 
-  const TOrvInterfaceInfo info{ParseInterfaceText("SECTION FormMain TFormMain\n"
-                                                  "TemplateButtons = 'ButtonHair ButtonEyes,ButtonLips'\n"
-                                                  "TemplateBtnShowPos = '5,6; 7,8'; TemplatePreviewInfo = '2 1 1'\n"
-                                                  "PaletteBtnShowPos = '1,2;3,4'; PaletteBtnCols = 2; PaletteBtnRows = x\n"
-                                                  "END"),
-                               true};
+  const TOrvInterfaceInfo info{
+      ParseInterfaceText("SECTION FormMain TFormMain\n"
+                         "TemplateButtons = 'ButtonHair ButtonEyes,ButtonLips'\n"
+                         "TemplateBtnShowPos = '5,6; 7,8'; TemplatePreviewInfo = '2 1 1'\n"
+                         "PaletteBtnShowPos = '1,2;3,4'; PaletteBtnCols = 2; PaletteBtnRows = x\n"
+                         "END"),
+      true};
   const FormMainListParams p = ReadFormMainListParams(info);
   EXPECT_EQ(p.templateButtons, (std::vector<std::string>{"ButtonHair", "ButtonEyes", "ButtonLips"}));
   EXPECT_EQ(p.templateBtnShowPos, (Points{{5, 6}, {7, 8}}));

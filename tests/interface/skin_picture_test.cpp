@@ -24,7 +24,8 @@ std::string BitmapFile(int width, int height, Pixel colour) {
   put(40, 4), put(width, 4), put(height, 4), put(1, 2), put(24, 2), put(0, 4), put(imageSize, 4);
   put(2835, 4), put(2835, 4), put(0, 4), put(0, 4);
   for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) out += {static_cast<char>(colour.b), static_cast<char>(colour.g), static_cast<char>(colour.r)};
+    for (int x = 0; x < width; ++x)
+      out += {static_cast<char>(colour.b), static_cast<char>(colour.g), static_cast<char>(colour.r)};
     out.append(static_cast<size_t>(rowBytes - width * 3), '\0');
   }
   return out;

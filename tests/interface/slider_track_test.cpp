@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "interface/slider_track.h"
+
+#include <gtest/gtest.h>
 
 namespace lumena {
 namespace {
@@ -23,8 +23,8 @@ INSTANTIATE_TEST_SUITE_P(Table, ValuePixTest,
                                            PixCase{Track(), 50, 60}, PixCase{Track(true), 0, 105},
                                            PixCase{Track(true), 100, 15},
                                            // 90 * 1 / 4 = 22.5 rounds to the even 22
-                                           PixCase{Track(false, 0, 4), 1, 37},
-                                           PixCase{Track(false, 7, 7), 7, 15}, PixCase{Track(true, 7, 7), 7, 105}));
+                                           PixCase{Track(false, 0, 4), 1, 37}, PixCase{Track(false, 7, 7), 7, 15},
+                                           PixCase{Track(true, 7, 7), 7, 105}));
 
 TEST(SliderTrack, PositionsOutsideTheTrackGiveNoValue) {
   EXPECT_EQ(ValueAtPosition(Track(), 14), std::nullopt);

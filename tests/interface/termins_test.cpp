@@ -24,8 +24,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // The first backslash becomes a line break, later ones stay.
                       TerminCase{"Key=a\\b\\c", TTermin{"Key", "a\rb\\c"}},
                       // Key and text are not trimmed.
-                      TerminCase{" Key = x ;", TTermin{" Key ", " x "}},
-                      TerminCase{"Key==x", TTermin{"Key", "=x"}},
+                      TerminCase{" Key = x ;", TTermin{" Key ", " x "}}, TerminCase{"Key==x", TTermin{"Key", "=x"}},
                       TerminCase{"Hint=Press@click.wav;", TTermin{"Hint", "Press@click.wav"}},
                       // "#" is a comment only as the very first character.
                       TerminCase{"#Key=x", std::nullopt}, TerminCase{" #Key=x", TTermin{" #Key", "x"}},

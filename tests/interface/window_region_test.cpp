@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "interface/window_region.h"
+
+#include <gtest/gtest.h>
 
 namespace lumena {
 namespace {

@@ -1,5 +1,4 @@
 #include "platform/data_file.h"
-#include "platform/file_error.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -8,6 +7,7 @@
 #include <chrono>
 #include <string>
 
+#include "platform/file_error.h"
 #include "support/temp_folder.h"
 
 namespace lumena {
@@ -55,8 +55,8 @@ TEST(DataFile, RefusesWhatIsNotARegularFileWithinTheCap) {
     int error;
   };
   const Case cases[] = {
-      {"ten.bin", 10, 0},      {"ten.bin", 9, EFBIG},    {"missing", 100, ENOENT}, {"folder", 100, EISDIR},
-      {"pipe", 100, ENODEV},   {"pipe.txt", 100, ENODEV}, {"zero.psd", 100, ENODEV},
+      {"ten.bin", 10, 0},    {"ten.bin", 9, EFBIG},     {"missing", 100, ENOENT},  {"folder", 100, EISDIR},
+      {"pipe", 100, ENODEV}, {"pipe.txt", 100, ENODEV}, {"zero.psd", 100, ENODEV},
   };
   const auto start = std::chrono::steady_clock::now();
   for (const Case& c : cases) EXPECT_EQ(ReadError(dir / c.name, c.limit), c.error) << c.name << " " << c.limit;

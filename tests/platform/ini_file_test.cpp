@@ -1,6 +1,7 @@
+#include "platform/ini_file.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/ini_file.h"
 #include "support/temp_folder.h"
 #include "support/unprivileged.h"
 
@@ -70,8 +71,8 @@ TEST(IniFile, FailedFlushKeepsTheOldFile) {
   TempFolder dir;
   const auto file = dir.Write("sub/a.ini", "[A]\nx=1\n");
   namespace fs = std::filesystem;
-  const auto readOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                        fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
+  const auto readOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read | fs::perms::group_exec |
+                        fs::perms::others_read | fs::perms::others_exec;
   fs::permissions(dir.Path(), readOnly);
   fs::permissions(dir / "sub", readOnly);
   fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);

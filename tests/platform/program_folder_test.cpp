@@ -1,10 +1,11 @@
+#include "platform/program_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <fstream>
 
 #include "platform/file_types.h"
-#include "platform/program_folder.h"
 #include "platform/user_registry.h"
 #include "support/temp_folder.h"
 
@@ -124,9 +125,9 @@ TEST(FileTypes, WritesMimeTypesAndADesktopEntryBelowTheDataHome) {
 TEST(FileTypes, TheDesktopEntryKeepsTheProgramsArguments) {
   TempFolder dataHome;
   const FileTypeRegistration types[] = {{".lmc", "C", "c"}};
-  ASSERT_TRUE(RegisterFileTypes(dataHome.Path(),
-                                {"lumena.desktop", "Lumena", "/opt/lumena", {"--program-folder", "/srv/my 100% folder"}},
-                                types));
+  ASSERT_TRUE(RegisterFileTypes(
+      dataHome.Path(), {"lumena.desktop", "Lumena", "/opt/lumena", {"--program-folder", "/srv/my 100% folder"}},
+      types));
   EXPECT_NE(ReadFile(dataHome / "applications/lumena.desktop")
                 .find("Exec=\"/opt/lumena\" \"--program-folder\" \"/srv/my 100%% folder\" %f\n"),
             std::string::npos);

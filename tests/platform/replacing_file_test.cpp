@@ -1,8 +1,9 @@
 // Files replaced through a temporary file: permissions, umask and the
 // temporaries a killed save leaves behind.
-#include <gtest/gtest.h>
+#include "platform/replacing_file.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,7 +12,6 @@
 #include <sstream>
 
 #include "platform/atomic_file.h"
-#include "platform/replacing_file.h"
 #include "support/temp_folder.h"
 
 namespace lumena {

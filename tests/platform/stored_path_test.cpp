@@ -1,7 +1,8 @@
+#include "platform/stored_path.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "platform/stored_path.h"
 #include "support/temp_folder.h"
 
 namespace lumena {

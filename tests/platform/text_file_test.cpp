@@ -45,8 +45,8 @@ INSTANTIATE_TEST_SUITE_P(Table, TextFileLinesTest,
 TEST(OpenTextFileCheckedTest, MissingFileAndMissingFolderAreReportedAsMissing) {
   testing::TempFolder folder;
   const auto plainFile = folder.Write("plain.txt", "x");
-  for (const std::filesystem::path& path : {folder.Path() / "none.txt", folder.Path() / "nodir" / "none.txt",
-                                            plainFile / "below.txt"}) {
+  for (const std::filesystem::path& path :
+       {folder.Path() / "none.txt", folder.Path() / "nodir" / "none.txt", plainFile / "below.txt"}) {
     try {
       OpenTextFileChecked(path, TextFileMode::Read);
       ADD_FAILURE() << path;

@@ -29,7 +29,8 @@ class ScreenshotTest : public ::testing::Test {
     InterfaceContext& ui = CurrentInterface();
     ui.AppFolder = LUMENA_PROGRAM_FOLDER;
     ui.ResolutionLevel = 2;
-    ui.Termins = {{"ProductName", "Lumena"}, {"FormMessageCaption", "Lumena"},
+    ui.Termins = {{"ProductName", "Lumena"},
+                  {"FormMessageCaption", "Lumena"},
                   {"ConfirmExit", "Do you really want to leave Lumena?"}};
     SetBoxHandler([](BoxKind, const std::string& text) {
       ADD_FAILURE() << text;

@@ -1,9 +1,9 @@
+#include "shell/desk_settings.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
-
-#include "shell/desk_settings.h"
 
 namespace lumena {
 namespace {
@@ -38,9 +38,12 @@ TEST_P(ReadDeskGeometryTest, TakesValuesInRangeAndWarnsOfTheOthers) {
   };
   std::vector<std::string> warnings;
   DeskGeometry desk;
-  EXPECT_EQ(ReadDeskGeometry(lookup, [&](const std::string& m) { warnings.push_back(m); }, desk), c.accepted);
+  EXPECT_EQ(ReadDeskGeometry(
+                lookup, [&](const std::string& m) { warnings.push_back(m); }, desk),
+            c.accepted);
   EXPECT_EQ(static_cast<int>(warnings.size()), c.warnings);
-  for (const std::string& warning : warnings) EXPECT_TRUE(warning.starts_with("Error in contents of file INTFACE.TXT\r"));
+  for (const std::string& warning : warnings)
+    EXPECT_TRUE(warning.starts_with("Error in contents of file INTFACE.TXT\r"));
   if (!c.accepted) return;
   EXPECT_EQ(desk.tableWidth, c.expected.tableWidth);
   EXPECT_EQ(desk.tableHeight, c.expected.tableHeight);
@@ -56,15 +59,19 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ReadDeskGeometryTest,
     ::testing::Values(
         DeskCase{{}, true, Defaults(), 0},
-        DeskCase{{{"DesktopTableWidth", 1024}, {"DesktopTableHeight", 1024}}, true, With(1024, 1024, 97, 62, 445, 492), 0},
+        DeskCase{
+            {{"DesktopTableWidth", 1024}, {"DesktopTableHeight", 1024}}, true, With(1024, 1024, 97, 62, 445, 492), 0},
         DeskCase{{{"DesktopTableWidth", 1025}}, false, {}, 0},
         DeskCase{{{"DesktopTableHeight", 2147483646}}, false, {}, 0},
         DeskCase{{{"DesktopTableWidth", 0}, {"DesktopTableHeight", -5}}, true, Defaults(), 2},
         DeskCase{{{"DesktopWindowWidth", 0}, {"DesktopWindowHeight", -2147483647 - 1}}, true, Defaults(), 2},
         DeskCase{{{"DesktopWindowWidth", 891}}, true, Defaults(), 1},
         DeskCase{{{"DesktopWindowX", -1}, {"DesktopWindowY", 2000}}, true, Defaults(), 2},
-        DeskCase{{{"DesktopWindowX", 0}, {"DesktopWindowY", 0}, {"DesktopWindowWidth", 890}, {"DesktopWindowHeight", 768}},
-                 true, With(890, 984, 0, 0, 890, 768), 0}));
+        DeskCase{
+            {{"DesktopWindowX", 0}, {"DesktopWindowY", 0}, {"DesktopWindowWidth", 890}, {"DesktopWindowHeight", 768}},
+            true,
+            With(890, 984, 0, 0, 890, 768),
+            0}));
 
 }  // namespace
 }  // namespace lumena

@@ -1,8 +1,9 @@
+#include "shell/exit_sequence.h"
+
 #include <gtest/gtest.h>
 
 #include <deque>
 
-#include "shell/exit_sequence.h"
 #include "support/temp_folder.h"
 
 namespace lumena {

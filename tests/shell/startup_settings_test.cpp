@@ -1,6 +1,7 @@
+#include "shell/startup_settings.h"
+
 #include <gtest/gtest.h>
 
-#include "shell/startup_settings.h"
 #include "shell/work_file_types.h"
 #include "support/temp_folder.h"
 
@@ -78,13 +79,13 @@ TEST_P(DisplayCheckTest, FirstFailingCheckInTableOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, DisplayCheckTest,
-    ::testing::Values(
-        DisplayCase{640, 480, 8, "Screen resolution must be 800-600 or higher.\rProgram terminated."},
-        DisplayCase{800, 599, 32, "Screen resolution must be 800-600 or higher.\rProgram terminated."},
-        DisplayCase{800, 600, 8, "Screen resolution must be 1024-768 or higher.\rProgram terminated."},
-        DisplayCase{1280, 767, 32, "Screen resolution must be 1024-768 or higher.\rProgram terminated."},
-        DisplayCase{1024, 768, 15, "Color depth must be 16 bits (high color) or higher.\rProgram terminated."},
-        DisplayCase{1024, 768, 16, std::nullopt}, DisplayCase{1920, 1080, 24, std::nullopt}));
+    ::testing::Values(DisplayCase{640, 480, 8, "Screen resolution must be 800-600 or higher.\rProgram terminated."},
+                      DisplayCase{800, 599, 32, "Screen resolution must be 800-600 or higher.\rProgram terminated."},
+                      DisplayCase{800, 600, 8, "Screen resolution must be 1024-768 or higher.\rProgram terminated."},
+                      DisplayCase{1280, 767, 32, "Screen resolution must be 1024-768 or higher.\rProgram terminated."},
+                      DisplayCase{1024, 768, 15,
+                                  "Color depth must be 16 bits (high color) or higher.\rProgram terminated."},
+                      DisplayCase{1024, 768, 16, std::nullopt}, DisplayCase{1920, 1080, 24, std::nullopt}));
 
 class IntroListTest : public ::testing::Test {
  protected:
@@ -107,7 +108,8 @@ TEST_F(IntroListTest, WithoutASectionLogoAviPlaysOnlyWhenItExists) {
 TEST_F(IntroListTest, FieldsDecideSizeAndTime) {
   for (const char* name : {"a.avi", "b.mpg", "a.jpg", "b.bmp", "c.png"}) dir_.Write(name, "x");
   const auto entries = IntroOf(
-      "[Intro Video]\n1=a.avi;abc;200\n2=b.mpg; 640 ;480\n3=a.jpg\n4=a.jpg;0\n5=b.bmp; 2500\n6=c.png;100\n7=missing.jpg;5\n");
+      "[Intro Video]\n1=a.avi;abc;200\n2=b.mpg; 640 ;480\n3=a.jpg\n4=a.jpg;0\n5=b.bmp; "
+      "2500\n6=c.png;100\n7=missing.jpg;5\n");
   ASSERT_EQ(entries.size(), 4u);
   EXPECT_EQ(entries[0].width, 320) << "a size that does not convert gives 320 x 240";
   EXPECT_EQ(entries[0].height, 240);

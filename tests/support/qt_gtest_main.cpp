@@ -1,7 +1,8 @@
 // Window tests need one QApplication for the whole program. Offscreen runs
 // get a 1280 x 1024 screen, large enough for every window.
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 int main(int argc, char** argv) {
   const QByteArray platform = qgetenv("QT_QPA_PLATFORM");

@@ -1,12 +1,13 @@
 #pragma once
 // A private folder for one test, removed afterwards.
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <unistd.h>
-#include <cstdlib>
 
 namespace lumena::testing {
 

@@ -1,12 +1,13 @@
 // The template types of the settings and the records of "PartBase.txt".
+#include "templates/template_base.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "platform/text_file.h"
 #include "platform/ini_file.h"
+#include "platform/text_file.h"
 #include "support/temp_folder.h"
-#include "templates/template_base.h"
 
 namespace lumena {
 namespace {
@@ -157,13 +158,13 @@ TEST_P(TemplateAppending, FieldsWithSeparatorsOrLineEndsStayOneRecord) {
   EXPECT_EQ(base.Templates()[0], GetParam().readBack);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, TemplateAppending,
-    ::testing::Values(
-        HostileFieldsCase{{12, 1, 2, "a;b.psd", "My;layer", "?A=B;"}, {12, 1, 2, "Hair\\a,b.psd", "My,layer", "?A=B;"}},
-        HostileFieldsCase{{12, 1, 2, "a.psd", "two\r\nlines", "?A=B;\n?C=D;"},
-                          {12, 1, 2, "Hair\\a.psd", "two,,lines", "?A=B;,?C=D;"}},
-        HostileFieldsCase{{12, 1, 2, "a\rb.psd", "cr\ronly", "?X=Y;\r"}, {12, 1, 2, "Hair\\a,b.psd", "cr,only", "?X=Y;,"}}));
+INSTANTIATE_TEST_SUITE_P(Table, TemplateAppending,
+                         ::testing::Values(HostileFieldsCase{{12, 1, 2, "a;b.psd", "My;layer", "?A=B;"},
+                                                             {12, 1, 2, "Hair\\a,b.psd", "My,layer", "?A=B;"}},
+                                           HostileFieldsCase{{12, 1, 2, "a.psd", "two\r\nlines", "?A=B;\n?C=D;"},
+                                                             {12, 1, 2, "Hair\\a.psd", "two,,lines", "?A=B;,?C=D;"}},
+                                           HostileFieldsCase{{12, 1, 2, "a\rb.psd", "cr\ronly", "?X=Y;\r"},
+                                                             {12, 1, 2, "Hair\\a,b.psd", "cr,only", "?X=Y;,"}}));
 
 }  // namespace
 }  // namespace lumena

@@ -1,5 +1,7 @@
 // The table-driven renderer against the per-pixel arithmetic written out
 // step by step, on random pictures, masks and parameters.
+#include "work/colouring_pipeline.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,10 +9,9 @@
 #include <vector>
 
 #include "images/rounding.h"
-#include "work/colouring.h"
-#include "work/colouring_pipeline.h"
-#include "work/layer_rendering.h"
 #include "region_fields.h"
+#include "work/colouring.h"
+#include "work/layer_rendering.h"
 
 namespace lumena {
 namespace {
@@ -32,21 +33,23 @@ Pixel ReferencePixel(Pixel p, int row, int column, const ColourParameters& layer
   std::vector<const ColourParameters*> in;
   for (int region : mask.UsedRegions())
     if (mask.HasRegionAt(row, column, region)) in.push_back(&mask.Region(region));
-  ApplyFirstOrLayer(in, layer, [](auto& q) { return q.Color != -1; }, [&](auto& q) { Tint(p, q.Color); });
-  ApplyFirstOrLayer(in, layer, [](auto& q) { return q.Red != 50; },
-                    [&](auto& q) { p.r = ScaleChannel(p.r, q.Red * 255 / 100); });
-  ApplyFirstOrLayer(in, layer, [](auto& q) { return q.Green != 50; },
-                    [&](auto& q) { p.g = ScaleChannel(p.g, q.Green * 255 / 100); });
-  ApplyFirstOrLayer(in, layer, [](auto& q) { return q.Blue != 50; },
-                    [&](auto& q) { p.b = ScaleChannel(p.b, q.Blue * 255 / 100); });
+  ApplyFirstOrLayer(
+      in, layer, [](auto& q) { return q.Color != -1; }, [&](auto& q) { Tint(p, q.Color); });
+  ApplyFirstOrLayer(
+      in, layer, [](auto& q) { return q.Red != 50; }, [&](auto& q) { p.r = ScaleChannel(p.r, q.Red * 255 / 100); });
+  ApplyFirstOrLayer(
+      in, layer, [](auto& q) { return q.Green != 50; }, [&](auto& q) { p.g = ScaleChannel(p.g, q.Green * 255 / 100); });
+  ApplyFirstOrLayer(
+      in, layer, [](auto& q) { return q.Blue != 50; }, [&](auto& q) { p.b = ScaleChannel(p.b, q.Blue * 255 / 100); });
   ApplyFirstOrLayer(
       in, layer, [](auto& q) { return q.Hue != 100 || q.Saturation != 100 || q.Brightness != 100; },
       [&](auto& q) {
         const HsvColour c = RGBtoHSV(p);
         p = HSVtoRGB(q.Hue + c.h - 100, q.Saturation + c.s - 100, q.Brightness + c.v - 100, c.a);
       });
-  ApplyFirstOrLayer(in, layer, [](auto& q) { return q.Contrast != 100; },
-                    [&](auto& q) { p = ApplyContrast(p, q.Contrast, pivot & 0xFF); });
+  ApplyFirstOrLayer(
+      in, layer, [](auto& q) { return q.Contrast != 100; },
+      [&](auto& q) { p = ApplyContrast(p, q.Contrast, pivot & 0xFF); });
   return p;
 }
 
@@ -101,7 +104,8 @@ TEST(ColouringPipeline, MatchesTheStepByStepArithmeticOnRandomPictures) {
     mask.SetPicture(work);
     const bool regions = random.Chance(70);
     if (regions) {
-      for (uint8_t& cell : mask.CellsView()) cell = static_cast<uint8_t>(random.Between(0, 15) & random.Between(0, 255));
+      for (uint8_t& cell : mask.CellsView())
+        cell = static_cast<uint8_t>(random.Between(0, 15) & random.Between(0, 255));
       for (int region = 1; region <= 8; ++region) mask.SetRegion(region, random.Parameters());
       mask.CollectUsedRegions();
     }

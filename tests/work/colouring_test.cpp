@@ -1,6 +1,7 @@
+#include "work/colouring.h"
+
 #include <gtest/gtest.h>
 
-#include "work/colouring.h"
 #include "work/colouring_pipeline.h"
 #include "work/hsv.h"
 
@@ -49,10 +50,10 @@ TEST(Colouring, ExamplesOfEachStep) {
        Rgb(0, 7, 9, 128)},
       {"tint mixes 140 and 115", Rgb(0, 100, 255), With([](ColourParameters& p) { p.Color = 0x0000FF; }),
        Rgb((0 * 140 + 255 * 115) >> 8, (100 * 140) >> 8, (255 * 140) >> 8)},
-      {"saturation 0 gives grey of the value", Rgb(200, 100, 50),
-       With([](ColourParameters& p) { p.Saturation = 0; }), Rgb(199, 199, 199)},
-      {"brightness 200 saturates the value", Rgb(200, 100, 50),
-       With([](ColourParameters& p) { p.Brightness = 200; }), Rgb(255, 127, 63)},
+      {"saturation 0 gives grey of the value", Rgb(200, 100, 50), With([](ColourParameters& p) { p.Saturation = 0; }),
+       Rgb(199, 199, 199)},
+      {"brightness 200 saturates the value", Rgb(200, 100, 50), With([](ColourParameters& p) { p.Brightness = 200; }),
+       Rgb(255, 127, 63)},
   };
   for (const ColourCase& c : cases) EXPECT_EQ(ColourOne(c.in, c.params), c.expected) << c.what;
 }

@@ -1,3 +1,5 @@
+#include "work/composition.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -5,9 +7,8 @@
 #include <vector>
 
 #include "images/rounding.h"
-#include "work/composition.h"
-#include "work/composition_blend.h"
 #include "region_fields.h"
+#include "work/composition_blend.h"
 
 namespace lumena {
 namespace {
@@ -70,18 +71,26 @@ TEST(Composition, MatchesThePixelByPixelRuleOnRandomLayers) {
         const int pick = alphaKind == 3 ? between(0, 2) : alphaKind;
         p = {static_cast<uint8_t>(between(0, 255)), static_cast<uint8_t>(between(0, 255)),
              static_cast<uint8_t>(between(0, 255)),
-             static_cast<uint8_t>(pick == 0 ? 255 : pick == 1 ? 0 : between(0, 255))};
+             static_cast<uint8_t>(pick == 0   ? 255
+                                  : pick == 1 ? 0
+                                              : between(0, 255))};
       }
       l.regions = between(0, 1) == 1;
       if (l.regions) {
         Picture maskPicture(between(1, 40), between(1, 30));
         l.mask.SetPicture(maskPicture);
         for (uint8_t& c : l.mask.CellsView()) c = static_cast<uint8_t>(between(0, 7));
-        for (int region = 1; region <= 3; ++region) test::SetRegionField(l.mask, region, ColourField::Opacity, static_cast<uint8_t>(between(0, 1) ? 100 : between(0, 99)));
+        for (int region = 1; region <= 3; ++region)
+          test::SetRegionField(l.mask, region, ColourField::Opacity,
+                               static_cast<uint8_t>(between(0, 1) ? 100 : between(0, 99)));
         l.mask.CollectUsedRegions();
       }
-      layers.push_back({&l.image, between(-10, 40), between(-10, 30), l.regions ? &l.mask : nullptr,
-                        {between(0, 5), between(0, 5), 0, 0}, between(50, 200) / 100.0,
+      layers.push_back({&l.image,
+                        between(-10, 40),
+                        between(-10, 30),
+                        l.regions ? &l.mask : nullptr,
+                        {between(0, 5), between(0, 5), 0, 0},
+                        between(50, 200) / 100.0,
                         static_cast<uint8_t>(between(0, 1) ? 100 : between(0, 99))});
     }
     const Rect rect{between(-5, 20), between(-5, 20), between(0, 50), between(0, 40)};

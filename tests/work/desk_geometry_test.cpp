@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "work/desk_geometry.h"
+
+#include <gtest/gtest.h>
 
 namespace lumena {
 namespace {
@@ -19,7 +19,7 @@ TEST(DeskGeometry, ViewIsTruncatedAndSliderMaximumRoundsHalvesToEven) {
   DeskGeometry desk;
   desk.tableWidth = 1001;
   desk.tableHeight = 1000;
-  desk.windowWidth = 400;  // 250.25 %
+  desk.windowWidth = 400;   // 250.25 %
   desk.windowHeight = 400;  // 250 %
   desk.scale = 1.5;
   desk.CentreView();

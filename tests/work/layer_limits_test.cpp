@@ -54,12 +54,13 @@ constexpr int32_t kMin = INT32_MIN, kMax = INT32_MAX;
 
 INSTANTIATE_TEST_SUITE_P(
     HostileRecords, ParameterRanges,
-    ::testing::Values(
-        ParameterCase{{kMax, kMax, kMax, kMax, kMax, kMax, kMax, kMax, 255}, {0xFFFFFF, 100, 100, 100, 200, 200, 200, 200, 100}},
-        ParameterCase{{kMin, kMin, kMin, kMin, kMin, kMin, kMin, kMin, 0}, {-1, 0, 0, 0, 0, 0, 0, 0, 0}},
-        ParameterCase{{-2, -1, 101, 50, 201, -5, 199, 300, 101}, {-1, 0, 100, 50, 200, 0, 199, 200, 100}},
-        // In range: unchanged.
-        ParameterCase{{0x123456, 0, 100, 50, 0, 200, 100, 150, 37}, {0x123456, 0, 100, 50, 0, 200, 100, 150, 37}}));
+    ::testing::Values(ParameterCase{{kMax, kMax, kMax, kMax, kMax, kMax, kMax, kMax, 255},
+                                    {0xFFFFFF, 100, 100, 100, 200, 200, 200, 200, 100}},
+                      ParameterCase{{kMin, kMin, kMin, kMin, kMin, kMin, kMin, kMin, 0}, {-1, 0, 0, 0, 0, 0, 0, 0, 0}},
+                      ParameterCase{{-2, -1, 101, 50, 201, -5, 199, 300, 101}, {-1, 0, 100, 50, 200, 0, 199, 200, 100}},
+                      // In range: unchanged.
+                      ParameterCase{{0x123456, 0, 100, 50, 0, 200, 100, 150, 37},
+                                    {0x123456, 0, 100, 50, 0, 200, 100, 150, 37}}));
 
 struct PlacementCase {
   int32_t x, y, width, height;
@@ -98,13 +99,14 @@ TEST_P(PlacementRanges, AreClampedSoThatSumsCannotOverflow) {
   layer.MoveBy(1, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    HostileRecords, PlacementRanges,
-    ::testing::Values(PlacementCase{kMax, kMax, kMax, kMax, kMaxTablePosition, kMaxTablePosition, kMaxPictureSide, kMaxPictureSide},
-                      PlacementCase{kMin, kMin, kMin, kMin, -kMaxTablePosition, -kMaxTablePosition, 0, 0},
-                      PlacementCase{kMax, kMin, -1, kMaxPictureSide + 1, kMaxTablePosition, -kMaxTablePosition, 0,
-                                    kMaxPictureSide},
-                      PlacementCase{-5, 7, 640, 480, -5, 7, 640, 480}));
+INSTANTIATE_TEST_SUITE_P(HostileRecords, PlacementRanges,
+                         ::testing::Values(PlacementCase{kMax, kMax, kMax, kMax, kMaxTablePosition, kMaxTablePosition,
+                                                         kMaxPictureSide, kMaxPictureSide},
+                                           PlacementCase{kMin, kMin, kMin, kMin, -kMaxTablePosition, -kMaxTablePosition,
+                                                         0, 0},
+                                           PlacementCase{kMax, kMin, -1, kMaxPictureSide + 1, kMaxTablePosition,
+                                                         -kMaxTablePosition, 0, kMaxPictureSide},
+                                           PlacementCase{-5, 7, 640, 480, -5, 7, 640, 480}));
 
 struct RotationCase {
   int width, height, angle;

@@ -1,10 +1,11 @@
+#include "work/layer.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "images/element_picture.h"
 #include "platform/stored_path.h"
-#include "work/layer.h"
 #include "work/work_desk_test_host.h"
 
 namespace lumena {

@@ -2,9 +2,9 @@
 
 #include <new>
 
+#include "region_fields.h"
 #include "work/layer.h"
 #include "work/work_desk_test_host.h"
-#include "region_fields.h"
 
 namespace lumena {
 namespace {

@@ -8,7 +8,8 @@ namespace {
 // A one-row picture whose blue, green and red all step 0, 1, 2, ... 255.
 Picture Ramp() {
   Picture p(256, 1);
-  for (int x = 0; x < 256; ++x) p.At(x, 0) = {static_cast<uint8_t>(x), static_cast<uint8_t>(x), static_cast<uint8_t>(x), 255};
+  for (int x = 0; x < 256; ++x)
+    p.At(x, 0) = {static_cast<uint8_t>(x), static_cast<uint8_t>(x), static_cast<uint8_t>(x), 255};
   return p;
 }
 
@@ -35,8 +36,7 @@ TEST_P(ColourRangeTolerance, TakesTheColoursInItsDirections) {
 INSTANTIATE_TEST_SUITE_P(Cases, ColourRangeTolerance,
                          testing::Values(ToleranceCase{100, 30, 1, 100, 130},  // up only
                                          ToleranceCase{100, 30, 2, 70, 100},   // down only
-                                         ToleranceCase{100, 30, 3, 70, 130},
-                                         ToleranceCase{100, 30, 0, 100, 100},
+                                         ToleranceCase{100, 30, 3, 70, 130}, ToleranceCase{100, 30, 0, 100, 100},
                                          ToleranceCase{10, 30, 3, 0, 40},      // clamped at 0
                                          ToleranceCase{240, 30, 3, 210, 255},  // clamped at 255
                                          ToleranceCase{255, 30, 3, 0, 30},     // above size - 2: point 0
@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ColourRangeTolerance,
 TEST(ColourRange, ComparesEachChannelAndIgnoresAlpha) {
   Picture picture(3, 2);
   picture.At(0, 0) = {50, 60, 70, 255};
-  picture.At(1, 0) = {50, 60, 75, 0};   // red within 5, alpha differs
+  picture.At(1, 0) = {50, 60, 75, 0};    // red within 5, alpha differs
   picture.At(2, 0) = {50, 66, 70, 255};  // green out by 6
   TMask mask;
   mask.SetPicture(picture);

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "work/mask.h"
 #include "images/zlib_stream.h"
 #include "region_fields.h"
+#include "work/mask.h"
 
 namespace lumena {
 namespace {
@@ -107,8 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(BadFileCase{"long", DeflateStream(Counting(5000)), 1, 8},
                     BadFileCase{"short", DeflateStream(Counting(3)), 1, 9},
                     BadFileCase{"empty content", DeflateStream({}), 9, 9},
-                    BadFileCase{"not zlib", {1, 2, 3, 4, 5}, 9, 9},
-                    BadFileCase{"empty file", {}, 9, 9},
+                    BadFileCase{"not zlib", {1, 2, 3, 4, 5}, 9, 9}, BadFileCase{"empty file", {}, 9, 9},
                     BadFileCase{"cut short", Truncated(DeflateStream(Counting(8)), 6), 9, 9},
                     BadFileCase{"damaged checksum", Flipped(DeflateStream(Counting(8)), 12), 9, 9}),
     [](const auto& info) {
@@ -175,8 +174,8 @@ TEST(MaskStream, RegionRecordsAreLittleEndian) {
 
 struct StreamCase {
   const char* name;
-  size_t keep;       // bytes of the content kept
-  uint8_t flag;      // second-cells flag written
+  size_t keep;   // bytes of the content kept
+  uint8_t flag;  // second-cells flag written
   bool cellsRead, regionsRead;
 };
 

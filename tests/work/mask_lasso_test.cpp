@@ -32,14 +32,18 @@ TEST_P(LassoFill, FillsInsideAndOutline) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LassoFill,
-    testing::Values(FillCase{"square", {{0, 0}, {4, 0}, {4, 4}, {0, 4}}, 4, 4, {"####", "####", "####", "####"}},
-                    FillCase{"triangle", {{0, 0}, {6, 0}, {0, 6}}, 6, 6,
-                             {"######", "######", "#####.", "####..", "###...", "##...."}},
-                    // Crossing edges: the alternate rule fills the two side
-                    // wedges, and the pen draws the crossing diagonals.
-                    FillCase{"bow tie", {{0, 0}, {6, 6}, {6, 0}, {0, 6}}, 6, 6,
-                             {"#.....", "##...#", "###.##", "######", "###.##", "##...#"}},
-                    FillCase{"flat", {{0, 2}, {5, 2}}, 5, 0, {}}),
+    testing::Values(
+        FillCase{"square", {{0, 0}, {4, 0}, {4, 4}, {0, 4}}, 4, 4, {"####", "####", "####", "####"}},
+        FillCase{
+            "triangle", {{0, 0}, {6, 0}, {0, 6}}, 6, 6, {"######", "######", "#####.", "####..", "###...", "##...."}},
+        // Crossing edges: the alternate rule fills the two side
+        // wedges, and the pen draws the crossing diagonals.
+        FillCase{"bow tie",
+                 {{0, 0}, {6, 6}, {6, 0}, {0, 6}},
+                 6,
+                 6,
+                 {"#.....", "##...#", "###.##", "######", "###.##", "##...#"}},
+        FillCase{"flat", {{0, 2}, {5, 2}}, 5, 0, {}}),
     [](const auto& info) {
       std::string name = info.param.name;
       for (char& ch : name) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';

@@ -1,7 +1,8 @@
 #include "work/mask.h"
-#include "region_fields.h"
 
 #include <gtest/gtest.h>
+
+#include "region_fields.h"
 
 namespace lumena {
 namespace {
@@ -72,11 +73,10 @@ TEST_P(MaskRefit, SamplesRoundedRunningPositions) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, MaskRefit,
-                         testing::Values(RefitCase{{1, 2}, 4, {1, 1, 2, 2}},        // 0, 0.5 -> 0, 1, 1
-                                         RefitCase{{1, 2, 3}, 2, {1, 3}},           // 1.5 rounds to 2
+                         testing::Values(RefitCase{{1, 2}, 4, {1, 1, 2, 2}},  // 0, 0.5 -> 0, 1, 1
+                                         RefitCase{{1, 2, 3}, 2, {1, 3}},     // 1.5 rounds to 2
                                          RefitCase{{1, 2, 3, 4}, 2, {1, 3}},
-                                         RefitCase{{1, 2, 3}, 7, {1, 1, 2, 2, 3, 3, 3}},
-                                         RefitCase{{5}, 3, {5, 5, 5}}));
+                                         RefitCase{{1, 2, 3}, 7, {1, 1, 2, 2, 3, 3, 3}}, RefitCase{{5}, 3, {5, 5, 5}}));
 
 TEST(Mask, RefitMovesEveryBitTogether) {
   Picture before(2, 2), after(4, 4);

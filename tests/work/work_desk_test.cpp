@@ -1,6 +1,7 @@
+#include "work/work_desk.h"
+
 #include <gtest/gtest.h>
 
-#include "work/work_desk.h"
 #include "work/work_desk_test_host.h"
 
 namespace lumena {
@@ -61,7 +62,8 @@ TEST(WorkDesk, DeletionMovesTheActiveIndex) {
   };
   for (const DeleteCase& c : cases) {
     DeskFixture f;
-    for (int i = 0; i < c.count; ++i) f.Add(10 * i, 0, 5, 5, kOpaque, c.count - i, std::string(1, static_cast<char>('0' + i)));
+    for (int i = 0; i < c.count; ++i)
+      f.Add(10 * i, 0, 5, 5, kOpaque, c.count - i, std::string(1, static_cast<char>('0' + i)));
     f.desk.SetActive(c.active);
     f.desk.DeleteLayer(c.deleted);
     EXPECT_EQ(f.desk.ActiveIndex(), c.expectedActive) << c.count << " " << c.active << " " << c.deleted;

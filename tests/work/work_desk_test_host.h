@@ -32,11 +32,16 @@ class RecordingObserver : public DeskObserver {
 // Template types 2 to 5 have group letters in the tests.
 inline std::string TestTypeLetter(int32_t type) {
   switch (type) {
-    case 2: return "B";
-    case 3: return "N";
-    case 4: return "X";
-    case 5: return "b";
-    default: return "";
+    case 2:
+      return "B";
+    case 3:
+      return "N";
+    case 4:
+      return "X";
+    case 5:
+      return "b";
+    default:
+      return "";
   }
 }
 

@@ -1,6 +1,5 @@
 // A save that fails or is killed half-way leaves the previous file intact.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -118,7 +117,8 @@ TEST_P(InterruptedSave, ACompleteSaveReplacesTheOldFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, InterruptedSave,
-                         ::testing::Values(WriterCase{"w.lmu", WriteUncompressed}, WriterCase{"w.lmc", WriteCompressed}),
+                         ::testing::Values(WriterCase{"w.lmu", WriteUncompressed},
+                                           WriterCase{"w.lmc", WriteCompressed}),
                          [](const auto& info) { return std::string(info.param.file).substr(2); });
 
 }  // namespace

@@ -28,7 +28,7 @@ struct DeskState {
   PlacementAnchors anchors;
 
   static DeskState Of(WorkFixture& work) {
-    DeskState state{{}, {}, {}, work.desk.PortraitLayer(), work.desk.HandLayer(), work.desk.ActiveIndex(),
+    DeskState state{{},          {}, {}, work.desk.PortraitLayer(), work.desk.HandLayer(), work.desk.ActiveIndex(),
                     work.anchors};
     for (int i = 0; i < work.desk.Count(); ++i) {
       state.layers.push_back(&work.desk.Layer(i));
@@ -95,8 +95,10 @@ TEST_P(NoLostWork, ADamagedOrMissingWorkLeavesTheDeskAsItWas) {
   WorkFixture saved;
   saved.Fill();
   const auto good = folder / GetParam().source;
-  if (good.extension() == ".lmc") WriteCompressedWork(good, saved.Snapshot());
-  else WriteWorkFile(good, saved.Snapshot());
+  if (good.extension() == ".lmc")
+    WriteCompressedWork(good, saved.Snapshot());
+  else
+    WriteWorkFile(good, saved.Snapshot());
   const auto bad = folder / (std::string("bad") + good.extension().string());
   GetParam().damage(folder, good, bad);
 

@@ -1,5 +1,7 @@
 // Works claiming more than a work may hold are refused, from their table
 // before anything is decoded, and from each picture before it is decoded.
+#include "workfile/work_caps.h"
+
 #include <gtest/gtest.h>
 
 #include "images/jpeg_alpha.h"
@@ -7,7 +9,6 @@
 #include "work_fixture.h"
 #include "work_rewriting.h"
 #include "workfile/bmp_stream.h"
-#include "workfile/work_caps.h"
 #include "workfile/work_file_error.h"
 #include "workfile/work_file_limits.h"
 #include "workfile/work_file_reader.h"
@@ -125,8 +126,7 @@ TEST(PictureCaps, BitmapOverTheCapIsRefusedBeforeDecoding) {
     }
   });
   WorkFixture loaded;
-  ExpectRefusal([&] { ReadWorkFile(folder / "x.lmu", loaded.desk, loaded.anchors); },
-                "has more than 64 megapixels");
+  ExpectRefusal([&] { ReadWorkFile(folder / "x.lmu", loaded.desk, loaded.anchors); }, "has more than 64 megapixels");
 }
 
 std::vector<uint8_t> ContainerHead(uint32_t jpegBytes, uint32_t planeBytes) {
@@ -148,8 +148,7 @@ std::vector<BlockCase> BlockCases() {
   return {
       {"PlaneOverTheLayerCap", ContainerHead(1000, (64u << 20) + 1), {}, "has more than 64 megapixels"},
       {"JpegTooLargeForItsPlane", ContainerHead(200u << 20, 16), {}, "claims a JPEG too large"},
-      {"MaskInflatingFarBeyondItsPicture", {}, DeflateStream(std::vector<uint8_t>(8u << 20, 0)),
-       "mask of layer"},
+      {"MaskInflatingFarBeyondItsPicture", {}, DeflateStream(std::vector<uint8_t>(8u << 20, 0)), "mask of layer"},
   };
 }
 

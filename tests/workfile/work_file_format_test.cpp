@@ -41,7 +41,8 @@ TEST(WorkFileFormat, UncompressedStreamsAndTheirContents) {
   EXPECT_EQ(toc.find('\n'), std::string::npos) << "lines end with CR alone";
   EXPECT_TRUE(toc.starts_with("VERSION=Lumena 5.10;\rPORTRAIT=" + work.desk.Layer(3).Name() + ";123;77;\r"));
   // Layer lines from the last layer to the first.
-  for (int k = 0; k < 4; ++k) EXPECT_EQ(ReadWorkToc(folder / "w.lmu")[5 + k].substr(6, 8), work.desk.Layer(3 - k).Name());
+  for (int k = 0; k < 4; ++k)
+    EXPECT_EQ(ReadWorkToc(folder / "w.lmu")[5 + k].substr(6, 8), work.desk.Layer(3 - k).Name());
   for (int i = 0; i < 4; ++i) {
     const TLayer& layer = work.desk.Layer(i);
     EXPECT_EQ(*file.FindStream(layer.Name() + ".bmp", SIZE_MAX), EncodeBmp32(layer.WorkPicture()));
@@ -139,8 +140,8 @@ TEST(BmpStream, BottomUpRowsWithFileHeader) {
 
 TEST(BmpStream, ReadsPlainTopDownBitmapsToo) {
   // A 40-byte info header, BI_RGB, rows from the top (negative height).
-  std::vector<uint8_t> b = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0, 0, 0,
-                            0xFE, 0xFF, 0xFF, 0xFF, 1, 0, 32, 0, 0, 0, 0, 0};
+  std::vector<uint8_t> b = {'B', 'M', 0, 0, 0, 0,    0,    0,    0,    0, 54, 0,  0, 0, 40, 0, 0,
+                            0,   1,   0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 1, 0,  32, 0, 0, 0,  0, 0};
   b.resize(54, 0);
   for (uint8_t v : {1, 2, 3, 4, 5, 6, 7, 8}) b.push_back(v);
   const Picture p = DecodeBmp32(b);
@@ -162,12 +163,12 @@ TEST(BmpStream, DamagedBitmapsAreErrors) {
       std::vector<uint8_t>(good.begin(), good.begin() + 30),
       std::vector<uint8_t>(good.begin(), good.end() - 1),
       changed(0, {'X'}),
-      changed(28, {24}),                        // not 32-bit
-      changed(30, {1}),                         // run-length compressed
-      changed(18, {0xFF, 0xFF, 0xFF, 0x7F}),    // width beyond the cap
-      changed(22, {0, 0, 0, 0x80}),             // height of -2^31
-      changed(10, {0xFF, 0xFF, 0xFF, 0xFF}),    // pixel data beyond the file
-      changed(14, {12, 0, 0, 0}),               // an old core header
+      changed(28, {24}),                      // not 32-bit
+      changed(30, {1}),                       // run-length compressed
+      changed(18, {0xFF, 0xFF, 0xFF, 0x7F}),  // width beyond the cap
+      changed(22, {0, 0, 0, 0x80}),           // height of -2^31
+      changed(10, {0xFF, 0xFF, 0xFF, 0xFF}),  // pixel data beyond the file
+      changed(14, {12, 0, 0, 0}),             // an old core header
   };
   for (size_t i = 0; i < cases.size(); ++i) EXPECT_THROW(DecodeBmp32(cases[i]), EWorkFileError) << i;
 }

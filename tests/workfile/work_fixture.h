@@ -20,7 +20,8 @@ inline Picture GradientPicture(int w, int h, int seed) {
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x)
       p.At(x, y) = {static_cast<uint8_t>((x * 4 + seed) & 255), static_cast<uint8_t>((y * 3 + seed * 7) & 255),
-                    static_cast<uint8_t>((x + y + seed * 13) & 255), static_cast<uint8_t>((x * 7 + y * 5 + seed) & 255)};
+                    static_cast<uint8_t>((x + y + seed * 13) & 255),
+                    static_cast<uint8_t>((x * 7 + y * 5 + seed) & 255)};
   return p;
 }
 
@@ -35,11 +36,11 @@ struct WorkFixture : DeskFixture {
       l.WorkPicture() = GradientPicture(l.WidthOf(), l.HeightOf(), i);
       l.SetTemplateType(i == 0 ? -1 : 10 + i);
       l.SetSourcePath(i == 0 ? "" : "Hair\\hair_0" + std::to_string(i) + ".psd");
-      ColourParameters p{i == 2 ? -1 : 0x102030 * (i + 1), 40 + i, 45 + i, 55 + i, 90 + i, 110 + i, 120 + i,
-                         80 + i, static_cast<uint8_t>(60 + i * 10)};
-      for (ColourField field : {ColourField::Color, ColourField::Red, ColourField::Green, ColourField::Blue,
-                                ColourField::Hue, ColourField::Saturation, ColourField::Brightness,
-                                ColourField::Contrast, ColourField::Opacity})
+      ColourParameters p{i == 2 ? -1 : 0x102030 * (i + 1), 40 + i, 45 + i, 55 + i, 90 + i, 110 + i, 120 + i, 80 + i,
+                         static_cast<uint8_t>(60 + i * 10)};
+      for (ColourField field :
+           {ColourField::Color, ColourField::Red, ColourField::Green, ColourField::Blue, ColourField::Hue,
+            ColourField::Saturation, ColourField::Brightness, ColourField::Contrast, ColourField::Opacity})
         l.SetParameter(field, GetField(p, field));
       l.SetDepth(5 - i);
       if (i == 3) l.SetVisible(false);

@@ -1,8 +1,9 @@
 // The preview picture stays inside its target whatever the two sizes.
+#include "workfile/work_preview.h"
+
 #include <gtest/gtest.h>
 
 #include "images/jpeg_codec.h"
-#include "workfile/work_preview.h"
 
 namespace lumena {
 namespace {
@@ -37,20 +38,19 @@ TEST_P(PreviewFit, DrawsTheFittedSourceCentredInsideTheTarget) {
   EXPECT_EQ(jpeg->Height(), c.targetHeight);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, PreviewFit,
-    ::testing::Values(FitCase{10, 6, 150, 150, 10, 6},        // smaller: unscaled
-                      FitCase{150, 150, 150, 150, 150, 150},  // exact
-                      FitCase{300, 100, 150, 150, 150, 50},   // longer side fitted
-                      FitCase{100, 300, 150, 150, 50, 150},
-                      FitCase{300, 100, 1, 1, 1, 1},           // 1 x 1 target
-                      FitCase{50, 50, 1000, 1, 1, 1},          // very wide target
-                      FitCase{50, 50, 1, 1000, 1, 1},          // very tall target
-                      FitCase{300, 100, 10, 200, 10, 3},       // wide source, tall target
-                      FitCase{100, 300, 200, 10, 3, 10},       // tall source, wide target
-                      FitCase{200, 200, 400, 300, 200, 200},   // target larger than the source
-                      FitCase{200, 200, 400, 200, 200, 200},   // as tall as the target, narrower
-                      FitCase{1, 5000, 150, 150, 1, 150}));    // a thin line keeps a pixel
+INSTANTIATE_TEST_SUITE_P(Table, PreviewFit,
+                         ::testing::Values(FitCase{10, 6, 150, 150, 10, 6},        // smaller: unscaled
+                                           FitCase{150, 150, 150, 150, 150, 150},  // exact
+                                           FitCase{300, 100, 150, 150, 150, 50},   // longer side fitted
+                                           FitCase{100, 300, 150, 150, 50, 150},
+                                           FitCase{300, 100, 1, 1, 1, 1},          // 1 x 1 target
+                                           FitCase{50, 50, 1000, 1, 1, 1},         // very wide target
+                                           FitCase{50, 50, 1, 1000, 1, 1},         // very tall target
+                                           FitCase{300, 100, 10, 200, 10, 3},      // wide source, tall target
+                                           FitCase{100, 300, 200, 10, 3, 10},      // tall source, wide target
+                                           FitCase{200, 200, 400, 300, 200, 200},  // target larger than the source
+                                           FitCase{200, 200, 400, 200, 200, 200},  // as tall as the target, narrower
+                                           FitCase{1, 5000, 150, 150, 1, 150}));   // a thin line keeps a pixel
 
 TEST(PreviewFit, EmptySourceGivesTheBackgroundAndBadTargetsAreRefused) {
   Picture white(2, 3);

@@ -13,14 +13,16 @@
 namespace lumena {
 namespace {
 
+using testing::CopyWithToc;
 using testing::TempFolder;
 using testing::WorkFixture;
-using testing::CopyWithToc;
 
 void Save(WorkFixture& work, const std::filesystem::path& path) {
   const WorkSnapshot snapshot = work.Snapshot();
-  if (path.extension() == ".lmc") WriteCompressedWork(path, snapshot);
-  else WriteWorkFile(path, snapshot);
+  if (path.extension() == ".lmc")
+    WriteCompressedWork(path, snapshot);
+  else
+    WriteWorkFile(path, snapshot);
 }
 
 struct KindCase {
@@ -90,8 +92,7 @@ TEST_P(WorkRoundTrip, LayerWithoutPictureIsLeftOut) {
   EXPECT_EQ(loaded.desk.PortraitLayer(), nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, WorkRoundTrip,
-                         ::testing::Values(KindCase{"work.lmu", 0}, KindCase{"work.lmc", 24}),
+INSTANTIATE_TEST_SUITE_P(Kinds, WorkRoundTrip, ::testing::Values(KindCase{"work.lmu", 0}, KindCase{"work.lmc", 24}),
                          [](const auto& info) { return std::string(info.param.name).substr(5); });
 
 TEST(WorkLoad, TableWithCrLfOrLfReadsAsWithCr) {
@@ -188,8 +189,10 @@ TEST(WorkLoad, CompressedWorkLeavesNoTemporaryFilesEvenWhenDamaged) {
   WorkFixture good, bad;
   ReadWorkFile(folder / "w.lmc", good.desk, good.anchors);
   EXPECT_THROW(ReadWorkFile(folder / "bad.lmc", bad.desk, bad.anchors), EWorkFileError);
-  if (old) ::setenv("TMPDIR", kept.c_str(), 1);
-  else ::unsetenv("TMPDIR");
+  if (old)
+    ::setenv("TMPDIR", kept.c_str(), 1);
+  else
+    ::unsetenv("TMPDIR");
   EXPECT_EQ(good.desk.Count(), 4);
   EXPECT_TRUE(std::filesystem::is_empty(temporary.Path()));
 }

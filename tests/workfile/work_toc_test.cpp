@@ -1,8 +1,9 @@
 // The table of contents: its lines as written and how each is read back.
+#include "workfile/work_toc.h"
+
 #include <gtest/gtest.h>
 
 #include "workfile/work_file_error.h"
-#include "workfile/work_toc.h"
 
 namespace lumena {
 namespace {
@@ -17,8 +18,8 @@ TEST(WorkToc, FixedLinesOfAWorkWithoutRolesOrAnchors) {
 }
 
 TEST(WorkToc, LayerLineHasTheNineteenFieldsInOrder) {
-  TLayerRecord r{"12345678", "Short bob", 12, -35, 60, 100, 200, 0, {0x10203, 1, 2, 3, 4, 5, 6, 7, 88}, 40,
-                 "Hair\\hair_017.psd"};
+  TLayerRecord r{"12345678", "Short bob",         12, -35, 60, 100, 200, 0, {0x10203, 1, 2, 3, 4, 5, 6, 7, 88},
+                 40,         "Hair\\hair_017.psd"};
   const std::string line = LayerTocLine(r);
   EXPECT_EQ(line, "LAYER=12345678;Short bob;12;-35;60;100;200;0;66051;1;2;3;4;5;6;7;88;40;Hair\\hair_017.psd;");
   const TLayerRecord back = ParseLayerLine(line);
@@ -47,8 +48,8 @@ TEST(WorkToc, BadLayerLinesAreErrors) {
   const char* cases[] = {
       "LAYER=00000001;n;x;2;3;4;5;1;-1;50;50;50;100;100;100;100;100;0;p;",  // a field that does not convert
       "LAYER=00000001;n;1;2;3;4;5;1;-1;50;50;50;100;100;100;100;100;",      // fields missing
-      "LAYER=;n;1;2;3;4;5;1;-1;50;50;50;100;100;100;100;100;0;p;",           // no name
-      "LAYER=../etc;n;1;2;3;4;5;1;-1;50;50;50;100;100;100;100;100;0;p;",     // not a stream name
+      "LAYER=;n;1;2;3;4;5;1;-1;50;50;50;100;100;100;100;100;0;p;",          // no name
+      "LAYER=../etc;n;1;2;3;4;5;1;-1;50;50;50;100;100;100;100;100;0;p;",    // not a stream name
       "LAYER=0123456789012345678901234567;n;1;2;3;4;5;1;-1;50;50;50;100;100;100;100;100;0;p;",
   };
   for (const char* line : cases) EXPECT_THROW(ParseLayerLine(line), EWorkFileError) << line;
@@ -82,22 +83,28 @@ PlacementAnchors With(auto change) {
 
 TEST(WorkToc, FixedLinesChangeOnlyWhatTheyGive) {
   const FixedCase cases[] = {
-      {"PORTRAIT=00000001;50;60;", {"00000001", "", "", ""}, With([](auto& a) { a.face = {50, 60}; })},
+      {"PORTRAIT=00000001;50;60;", {"00000001", "", "", ""}, With([](auto& a) {
+         a.face = {50, 60};
+       })},
       {"portrait=NIL;-1;60;", {}, With([](auto& a) { a.face.y = 60; })},
       {"PORTRAIT=;x;60;", {}, Present()},  // a value that does not convert ends the line
       {"PORTRAIT=a;70;", {"a", "", "", ""}, With([](auto& a) { a.face.x = 70; })},
-      {"BODY=b;8;9;", {"", "", "b", ""}, With([](auto& a) { a.body = {8, 9}; })},
+      {"BODY=b;8;9;", {"", "", "b", ""}, With([](auto& a) {
+         a.body = {8, 9};
+       })},
       {"ACTIVELAYER=c;", {"", "", "", "c"}, Present()},
       {"ACTIVELAYER=nil;", {}, Present()},
       {"VERSION=Lumena 5.10;", {}, Present()},
       {"SOMETHING=1;2;", {}, Present()},
-      {"HAND=h;100;110;27;57;15;-1;5;5;5;5;200;200;1;1;1;",
-       {"", "h", "", ""},
-       With([](auto& a) { a.nails[0] = {100, 110, 27, 57, 15}; })},  // an x of -1 ends the marks
-      {"HAND=nil;100;-1;0;0;-5;101;102;x;", {}, With([](auto& a) { a.nails[0] = {100, 1, 5, 6, -5}; a.nails[1].x = 101; a.nails[1].y = 102; })},
-      {"HAND=nil;1;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16;17;18;19;20;21;22;23;24;25;26;",
-       {},
-       With([](auto& a) {
+      {"HAND=h;100;110;27;57;15;-1;5;5;5;5;200;200;1;1;1;", {"", "h", "", ""}, With([](auto& a) {
+         a.nails[0] = {100, 110, 27, 57, 15};
+       })},  // an x of -1 ends the marks
+      {"HAND=nil;100;-1;0;0;-5;101;102;x;", {}, With([](auto& a) {
+         a.nails[0] = {100, 1, 5, 6, -5};
+         a.nails[1].x = 101;
+         a.nails[1].y = 102;
+       })},
+      {"HAND=nil;1;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16;17;18;19;20;21;22;23;24;25;26;", {}, With([](auto& a) {
          for (int i = 0; i < kNailMarkCount; ++i) a.nails[i] = {5 * i + 1, 5 * i + 2, 5 * i + 3, 5 * i + 4, 5 * i + 5};
        })},
   };

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "picture_files.h"
-#include "work_files.h"
-#include "workfile/work_kind.h"
 #include "platform/text.h"
 #include "tool_command.h"
+#include "work_files.h"
+#include "workfile/work_kind.h"
 
 namespace lumena::tool {
 
@@ -55,8 +55,10 @@ int RunConvert(Arguments arguments) {
   if (IsWorkPath(in)) {
     LoadedWork work;
     LoadWork(in, work);
-    if (IsWorkPath(out)) SaveWork(work, out);
-    else WritePictureFile(FullWorkImage(work), out, options.quality);
+    if (IsWorkPath(out))
+      SaveWork(work, out);
+    else
+      WritePictureFile(FullWorkImage(work), out, options.quality);
     return 0;
   }
   if (IsWorkPath(out)) throw UsageError("only a work converts into a work");

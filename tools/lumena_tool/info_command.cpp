@@ -3,9 +3,9 @@
 #include <iostream>
 
 #include "picture_files.h"
+#include "tool_command.h"
 #include "workfile/work_file_reader.h"
 #include "workfile/work_kind.h"
-#include "tool_command.h"
 
 namespace lumena::tool {
 

@@ -12,8 +12,8 @@ using Arguments = std::span<const std::string>;
 
 struct Command {
   std::string_view name;
-  std::string_view usage;    // the arguments, for the help text
-  std::string_view summary;  // one line
+  std::string_view usage;           // the arguments, for the help text
+  std::string_view summary;         // one line
   int (*run)(Arguments arguments);  // the exit code; failures throw
 };
 

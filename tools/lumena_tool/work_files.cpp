@@ -22,9 +22,7 @@ DeskGeometry LargestTable() {
 
 LoadedWork::LoadedWork() : desk(observer, LargestTable()) {}
 
-void LoadWork(const std::filesystem::path& path, LoadedWork& work) {
-  ReadWorkFile(path, work.desk, work.anchors);
-}
+void LoadWork(const std::filesystem::path& path, LoadedWork& work) { ReadWorkFile(path, work.desk, work.anchors); }
 
 void SaveWork(LoadedWork& work, const std::filesystem::path& path) {
   lumena::SaveWork(path, work.desk, work.anchors, kProductIdentity.nameWithVersion);

@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "portrait/placement_anchors.h"
-#include "work/work_desk.h"
 #include "work/desk_observer.h"
+#include "work/work_desk.h"
 
 namespace lumena::tool {
 

@@ -147,22 +147,39 @@ CursorArt DrawCursor(std::string_view name) {
   p.setRenderHint(QPainter::Antialiasing);
   const QColor skin(246, 214, 178), tool(212, 175, 55), eye(240, 240, 245);
   QPoint hot(16, 16);
-  if (name == "BRUSH") { StrokeOutlined(p, BrushPath(), tool); hot = {2, 30}; }
-  else if (name == "ERASER") { StrokeOutlined(p, EraserPath(), QColor(236, 140, 160)); hot = {5, 22}; }
-  else if (name == "PIPETTE") { StrokeOutlined(p, PipettePath(), QColor(160, 200, 236)); hot = {2, 30}; }
-  else if (name == "MODIFY") { StrokeOutlined(p, ModifyPath(), Qt::transparent); }
-  else if (name == "EYE") { StrokeOutlined(p, EyePath(), eye); }
-  else if (name == "EYELNS") { StrokeOutlined(p, LensPath(), QColor(200, 230, 255, 140)); hot = {12, 12}; }
-  else if (name == "ROTATE") { StrokeOutlined(p, RotatePath(), Qt::transparent); }
-  else if (name == "LASSO") { StrokeOutlined(p, LassoPath(), Qt::transparent); hot = {3, 30}; }
-  else {
+  if (name == "BRUSH") {
+    StrokeOutlined(p, BrushPath(), tool);
+    hot = {2, 30};
+  } else if (name == "ERASER") {
+    StrokeOutlined(p, EraserPath(), QColor(236, 140, 160));
+    hot = {5, 22};
+  } else if (name == "PIPETTE") {
+    StrokeOutlined(p, PipettePath(), QColor(160, 200, 236));
+    hot = {2, 30};
+  } else if (name == "MODIFY") {
+    StrokeOutlined(p, ModifyPath(), Qt::transparent);
+  } else if (name == "EYE") {
+    StrokeOutlined(p, EyePath(), eye);
+  } else if (name == "EYELNS") {
+    StrokeOutlined(p, LensPath(), QColor(200, 230, 255, 140));
+    hot = {12, 12};
+  } else if (name == "ROTATE") {
+    StrokeOutlined(p, RotatePath(), Qt::transparent);
+  } else if (name == "LASSO") {
+    StrokeOutlined(p, LassoPath(), Qt::transparent);
+    hot = {3, 30};
+  } else {
     const char pose = name.starts_with("HANDGRAB") ? 'g' : name == "HANDPOINT" ? 'p' : 'f';
     StrokeOutlined(p, HandPath(pose), skin);
     hot = pose == 'p' ? QPoint(11, 5) : QPoint(16, 16);
-    if (name.ends_with("ALL")) DrawFourArrows(p);
-    else if (name == "HANDINFO") DrawBadge(p, "i", QColor(40, 110, 200));
-    else if (name == "HAND3D") DrawBadge(p, "3D", QColor(120, 60, 170));
-    else if (name == "HANDVIDEO") DrawBadge(p, "\u25B6", QColor(190, 40, 60));
+    if (name.ends_with("ALL"))
+      DrawFourArrows(p);
+    else if (name == "HANDINFO")
+      DrawBadge(p, "i", QColor(40, 110, 200));
+    else if (name == "HAND3D")
+      DrawBadge(p, "3D", QColor(120, 60, 170));
+    else if (name == "HANDVIDEO")
+      DrawBadge(p, "\u25B6", QColor(190, 40, 60));
   }
   return {image, hot};
 }

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "images/element_picture.h"
+#include "images/ui/qt_picture.h"
 #include "interface/message_window_layout.h"
 #include "interface_art.h"
 #include "platform/atomic_file.h"
-#include "images/ui/qt_picture.h"
 #include "shell/main_window_layout.h"
 
 namespace fs = std::filesystem;
@@ -53,8 +53,7 @@ std::string InterfaceDescription(const Resolution& r) {
       "# The default interface of Lumena.\r\n"
       "DesktopTableWidth = 890; DesktopTableHeight = 984;\r\n"
       "DesktopWindowX = 97; DesktopWindowY = 62; DesktopWindowWidth = 445; DesktopWindowHeight = 492;\r\n";
-  for (const ButtonPicture& b : kButtonPictures)
-    text += std::string(b.key) + " = '" + std::string(b.file) + "';\r\n";
+  for (const ButtonPicture& b : kButtonPictures) text += std::string(b.key) + " = '" + std::string(b.file) + "';\r\n";
   text += MainWindowSection(r);
   text += "SECTION FormMessage TFormMessage\r\n  Skin = '" + std::string(kMessageWindowLayout.skinDefault) +
           "';\r\nEND\r\n";
@@ -73,7 +72,8 @@ void WriteDefaultInterface(const fs::path& programFolder) {
       Save(DrawSkin(*layout, coversScreen ? r.width : layout->width, coversScreen ? r.height : layout->height),
            folder / std::string(layout->skinDefault));
     }
-    for (const ButtonPicture& b : kButtonPictures) Save(DrawButtonPicture(b.key, kLayouts), folder / std::string(b.file));
+    for (const ButtonPicture& b : kButtonPictures)
+      Save(DrawButtonPicture(b.key, kLayouts), folder / std::string(b.file));
   }
 }
 

@@ -68,9 +68,12 @@ void DrawRim(QPainter& p, int width, int height) {
 
 QColor IconColour(ButtonIcon icon) {
   switch (icon) {
-    case ButtonIcon::Yes: return QColor(120, 200, 110);
-    case ButtonIcon::No: return QColor(226, 92, 84);
-    default: return kGold;
+    case ButtonIcon::Yes:
+      return QColor(120, 200, 110);
+    case ButtonIcon::No:
+      return QColor(226, 92, 84);
+    default:
+      return kGold;
   }
 }
 
@@ -86,7 +89,9 @@ void DrawIcon(QPainter& p, ButtonIcon icon, const QRectF& r, const QColor& colou
       p.drawLine(c + QPointF(-k, -k), c + QPointF(k, k));
       p.drawLine(c + QPointF(-k, k), c + QPointF(k, -k));
       break;
-    case ButtonIcon::Minimize: p.drawLine(c + QPointF(-k, k * 0.8), c + QPointF(k, k * 0.8)); break;
+    case ButtonIcon::Minimize:
+      p.drawLine(c + QPointF(-k, k * 0.8), c + QPointF(k, k * 0.8));
+      break;
     case ButtonIcon::Yes: {
       QPainterPath tick;
       tick.moveTo(c + QPointF(-k * 1.1, 0));
@@ -95,7 +100,8 @@ void DrawIcon(QPainter& p, ButtonIcon icon, const QRectF& r, const QColor& colou
       p.drawPath(tick);
       break;
     }
-    case ButtonIcon::None: break;
+    case ButtonIcon::None:
+      break;
   }
 }
 
@@ -103,8 +109,9 @@ void DrawIcon(QPainter& p, ButtonIcon icon, const QRectF& r, const QColor& colou
 void DrawCell(QPainter& p, const QRect& cell, ButtonIcon icon, CellState state) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
-  const QRectF face = QRectF(cell).adjusted(1.5, 1.5, -1.5, -1.5).translated(state == CellState::Pressed ? 0.5 : 0,
-                                                                             state == CellState::Pressed ? 1 : 0);
+  const QRectF face = QRectF(cell)
+                          .adjusted(1.5, 1.5, -1.5, -1.5)
+                          .translated(state == CellState::Pressed ? 0.5 : 0, state == CellState::Pressed ? 1 : 0);
   QRadialGradient fill(face.center() - QPointF(0, face.height() * 0.25), face.width() * 0.75);
   const bool lit = state == CellState::Hover;
   const bool dim = state == CellState::Disabled;

@@ -18,8 +18,8 @@ using namespace lumena;
 
 namespace {
 
-const char* const kFolders[] = {"ImageIn", "ImageOut", "Works", "Music", "Sound",
-                                "Queries", "Help",    "Tips",  "Catalog", "Cursors"};
+const char* const kFolders[] = {"ImageIn", "ImageOut", "Works", "Music",   "Sound",
+                                "Queries", "Help",     "Tips",  "Catalog", "Cursors"};
 
 void WriteCursors(const fs::path& folder) {
   std::string hotSpots = "# Cursor hot spots: NAME;x;y;\r\n";
@@ -28,8 +28,8 @@ void WriteCursors(const fs::path& folder) {
     const fs::path file = folder / (std::string(c.name) + ".png");
     if (!art.image.save(QString::fromStdString(file.string()), "PNG"))
       throw std::runtime_error("cannot write " + file.string());
-    hotSpots += std::string(c.name) + ";" + std::to_string(art.hotSpot.x()) + ";" +
-                std::to_string(art.hotSpot.y()) + ";\r\n";
+    hotSpots +=
+        std::string(c.name) + ";" + std::to_string(art.hotSpot.x()) + ";" + std::to_string(art.hotSpot.y()) + ";\r\n";
   }
   WriteFileAtomically(folder / "HotSpots.txt", hotSpots);
 }

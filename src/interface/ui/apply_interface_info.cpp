@@ -10,7 +10,6 @@
 #include <QScrollArea>
 #include <QTextBrowser>
 #include <QWidget>
-
 #include <optional>
 
 #include "interface/interface_context.h"
@@ -30,9 +29,8 @@ QPointer<QWidget>& MainWindowSlot() {
 
 // Labels, edit boxes, date edit boxes, list boxes and combo boxes take fonts.
 bool TakesFont(const QWidget* w) {
-  return qobject_cast<const QLabel*>(w) || qobject_cast<const QLineEdit*>(w) ||
-         qobject_cast<const QDateTimeEdit*>(w) || qobject_cast<const QListWidget*>(w) ||
-         qobject_cast<const QComboBox*>(w);
+  return qobject_cast<const QLabel*>(w) || qobject_cast<const QLineEdit*>(w) || qobject_cast<const QDateTimeEdit*>(w) ||
+         qobject_cast<const QListWidget*>(w) || qobject_cast<const QComboBox*>(w);
 }
 
 // A panel is a plain frame: labels and scrolling views are frames too.
@@ -64,8 +62,10 @@ void SetTextColor(QWidget* w, const QColor& color) {
 
 QFont WithSize(QFont font, int size) {
   // Negative sizes count pixels rather than points.
-  if (size > 0) font.setPointSize(size);
-  else if (size < 0) font.setPixelSize(-size);
+  if (size > 0)
+    font.setPointSize(size);
+  else if (size < 0)
+    font.setPixelSize(-size);
   return font;
 }
 
@@ -104,10 +104,14 @@ void ApplyBounds(QWidget* w, std::string_view name, int number, const InterfaceA
   const QWidget* origin = isWindow && scope.mainWindow != w ? scope.mainWindow : nullptr;
   const int originX = origin ? origin->x() : 0;
   const int originY = origin ? origin->y() : 0;
-  if (name == "LEFT") w->move(number + originX, w->y());
-  else if (name == "TOP") w->move(w->x(), number + originY);
-  else if (name == "WIDTH") w->resize(number, w->height());
-  else if (name == "HEIGHT") w->resize(w->width(), number);
+  if (name == "LEFT")
+    w->move(number + originX, w->y());
+  else if (name == "TOP")
+    w->move(w->x(), number + originY);
+  else if (name == "WIDTH")
+    w->resize(number, w->height());
+  else if (name == "HEIGHT")
+    w->resize(w->width(), number);
 }
 
 void ApplyNumberParam(QWidget* w, std::string_view name, int number, const InterfaceApplyScope& scope) {

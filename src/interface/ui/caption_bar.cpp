@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <QWindow>
 
+#include "images/ui/qt_picture.h"
 #include "interface/ui/interface_color.h"
 #include "interface/ui/skinned_form.h"
-#include "images/ui/qt_picture.h"
 
 namespace lumena {
 
@@ -56,8 +56,10 @@ int TCaptionBar::TextX(int textWidth) const {
     const auto* control = qobject_cast<const QWidget*>(child);
     if (!control || control->isWindow()) continue;
     const QRect g = control->geometry();
-    if (g.x() + g.width() <= width() / 2) left = std::max(left, g.x() + g.width());
-    else if (g.x() >= width() / 2) right = std::min(right, g.x());
+    if (g.x() + g.width() <= width() / 2)
+      left = std::max(left, g.x() + g.width());
+    else if (g.x() >= width() / 2)
+      right = std::min(right, g.x());
   }
   if (alignment_ & Qt::AlignRight) return right - textWidth - 2;
   if (alignment_ & Qt::AlignHCenter) return left + (right - left) / 2 - textWidth / 2;

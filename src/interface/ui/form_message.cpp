@@ -83,8 +83,10 @@ void TFormMessage::FormClose() { FreeSkin(); }
 
 void TFormMessage::FormKeyPress(QKeyEvent* event) {
   if (!isVisible()) return;
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) AnswerWith(kAnswerYes);
-  else if (event->key() == Qt::Key_Escape) Answer = kAnswerNo;
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+    AnswerWith(kAnswerYes);
+  else if (event->key() == Qt::Key_Escape)
+    Answer = kAnswerNo;
 }
 
 void TFormMessage::AnswerWith(int value) {
@@ -95,7 +97,8 @@ void TFormMessage::AnswerWith(int value) {
 void SetMessageWindow(TFormMessage* window) { MessageWindowSlot() = window; }
 TFormMessage* MessageWindow() { return MessageWindowSlot(); }
 
-int ShowMessageWindow(std::string_view message, MessageButtons buttons, MessageText kind, std::string_view defaultText) {
+int ShowMessageWindow(std::string_view message, MessageButtons buttons, MessageText kind,
+                      std::string_view defaultText) {
   TFormMessage* window = MessageWindow();
   return window ? window->ShowMessage(message, buttons, kind, defaultText) : kAnswerNo;
 }

@@ -17,8 +17,7 @@ TFormViewWork::TFormViewWork(QWidget* owner)
   ImageChecking->setObjectName("ImageChecking");
   resize(399, 303);
   ImageChecking->setGeometry(rect());
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->geometry().center() - rect().center());
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->geometry().center() - rect().center());
 }
 
 void TFormViewWork::ShowPicture(const Picture& picture) {

@@ -5,13 +5,12 @@
 #include <QPainter>
 #include <stdexcept>
 
-#include "interface/ui/picture_control.h"
 #include "images/ui/qt_picture.h"
+#include "interface/ui/picture_control.h"
 
 namespace lumena {
 
-TGraphicButton::TGraphicButton(QWidget* parent, const QString& name)
-    : QWidget(parent), Resource([this] { update(); }) {
+TGraphicButton::TGraphicButton(QWidget* parent, const QString& name) : QWidget(parent), Resource([this] { update(); }) {
   setObjectName(name);
   resize(32, 32);
   setMouseTracking(true);
@@ -30,8 +29,10 @@ void TGraphicButton::SetActiveAlpha(int32_t value) { activeAlpha_ = std::clamp(v
 void TGraphicButton::SetPressed(bool pressed) {
   if (pressed == pressed_) return;
   pressed_ = pressed;
-  if (pressed) ShowCell(Resource.AutoPressed);
-  else ShowCell(rect().contains(mapFromGlobal(QCursor::pos())) ? Resource.AutoEnter : Resource.AutoNormal);
+  if (pressed)
+    ShowCell(Resource.AutoPressed);
+  else
+    ShowCell(rect().contains(mapFromGlobal(QCursor::pos())) ? Resource.AutoEnter : Resource.AutoNormal);
   update();
 }
 
@@ -104,8 +105,9 @@ Picture TGraphicButton::CutCurrentCell() const {
   } else {
     cell = Picture(width(), height());
     const QColor fill = palette().color(QPalette::Button);
-    for (Pixel& p : cell.Pixels()) p = {static_cast<uint8_t>(fill.blue()), static_cast<uint8_t>(fill.green()),
-                                        static_cast<uint8_t>(fill.red()), 255};
+    for (Pixel& p : cell.Pixels())
+      p = {static_cast<uint8_t>(fill.blue()), static_cast<uint8_t>(fill.green()), static_cast<uint8_t>(fill.red()),
+           255};
   }
   if (Resource.Color != kNoRecolour) Recolour(cell, Resource.Color);
   return cell;
@@ -117,8 +119,10 @@ Picture TGraphicButton::RenderOutput() {
 
 Picture TGraphicButton::RenderOver(Picture output) const {
   const Picture cell = CutCurrentCell();
-  if (!NeedsBlending()) CopyOpaque(output, cell);
-  else BlendCell(output, cell, transparency_);
+  if (!NeedsBlending())
+    CopyOpaque(output, cell);
+  else
+    BlendCell(output, cell, transparency_);
   if (OnPaint) OnPaint(output);
   return output;
 }
@@ -141,8 +145,10 @@ void TGraphicButton::mouseMoveEvent(QMouseEvent* event) {
   const bool moved = lastMouse_ != point;
   lastMouse_ = point;
   if (moved && Resource.GetPicture() && rect().contains(point) && !pressed_) {
-    if (IsOverActiveArea(point)) ShowCell(held_ ? Resource.AutoPressed : Resource.AutoEnter);
-    else if (!held_) ShowCell(Resource.AutoNormal);
+    if (IsOverActiveArea(point))
+      ShowCell(held_ ? Resource.AutoPressed : Resource.AutoEnter);
+    else if (!held_)
+      ShowCell(Resource.AutoNormal);
   }
   if (OnMouseMove) OnMouseMove(event);
 }
@@ -160,8 +166,10 @@ void TGraphicButton::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TGraphicButton::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (OnDblClick && IsOverActiveArea(event->position().toPoint())) OnDblClick();
-  else mousePressEvent(event);
+  if (OnDblClick && IsOverActiveArea(event->position().toPoint()))
+    OnDblClick();
+  else
+    mousePressEvent(event);
 }
 
 void TGraphicButton::enterEvent(QEnterEvent*) {
@@ -187,13 +195,20 @@ void TGraphicButton::changeEvent(QEvent* event) {
 
 bool TGraphicButton::ApplyInterfaceParam(std::string_view name, std::string_view, std::optional<int> number) {
   if (!number) return false;
-  if (name == "RESLEFT") Resource.Left = *number;
-  else if (name == "RESTOP") Resource.Top = *number;
-  else if (name == "RESWIDTH") Resource.Width = *number;
-  else if (name == "RESHEIGHT") Resource.Height = *number;
-  else if (name == "ACTIVEALPHA") SetActiveAlpha(*number);
-  else if (name == "TAG") Tag = *number;
-  else return false;
+  if (name == "RESLEFT")
+    Resource.Left = *number;
+  else if (name == "RESTOP")
+    Resource.Top = *number;
+  else if (name == "RESWIDTH")
+    Resource.Width = *number;
+  else if (name == "RESHEIGHT")
+    Resource.Height = *number;
+  else if (name == "ACTIVEALPHA")
+    SetActiveAlpha(*number);
+  else if (name == "TAG")
+    Tag = *number;
+  else
+    return false;
   Resource.Changed();
   return true;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // Where a graphic button's pictures are: a grid of cells in a shared
 // picture control.
-#include <cstdint>
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 
 #include "interface/button_drawing.h"

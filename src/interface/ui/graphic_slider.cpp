@@ -3,9 +3,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "images/ui/qt_picture.h"
 #include "interface/ui/sound_hint.h"
 #include "platform/text.h"
-#include "images/ui/qt_picture.h"
 
 namespace lumena {
 
@@ -44,8 +44,13 @@ void TGraphicSlider::SetSlideButton(TGraphicButton* thumb) {
 }
 
 SliderTrack TGraphicSlider::Track() const {
-  return {Vertical() ? ResImageTop : ResImageLeft, Vertical() ? Resource.Height : Resource.Width,
-          BeginOffset, EndOffset, min_, max_, Reversed};
+  return {Vertical() ? ResImageTop : ResImageLeft,
+          Vertical() ? Resource.Height : Resource.Width,
+          BeginOffset,
+          EndOffset,
+          min_,
+          max_,
+          Reversed};
 }
 
 QRect TGraphicSlider::ThumbRect() const {

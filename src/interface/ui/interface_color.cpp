@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 #include <QPalette>
-
 #include <cstdint>
 
 namespace lumena {
@@ -13,17 +12,28 @@ constexpr uint32_t kSystemColorFlag = 0x80000000u;
 
 QPalette::ColorRole SystemColorRole(uint32_t index) {
   switch (index) {
-    case 5: return QPalette::Base;                // window background
-    case 8: return QPalette::WindowText;          // window text
-    case 13: return QPalette::Highlight;
-    case 14: return QPalette::HighlightedText;
-    case 15: return QPalette::Button;             // button face
-    case 16: return QPalette::Mid;                // button shadow
-    case 18: return QPalette::ButtonText;
-    case 20: return QPalette::Light;              // button highlight
-    case 23: return QPalette::ToolTipText;        // info text
-    case 24: return QPalette::ToolTipBase;        // info background
-    default: return QPalette::Window;
+    case 5:
+      return QPalette::Base;  // window background
+    case 8:
+      return QPalette::WindowText;  // window text
+    case 13:
+      return QPalette::Highlight;
+    case 14:
+      return QPalette::HighlightedText;
+    case 15:
+      return QPalette::Button;  // button face
+    case 16:
+      return QPalette::Mid;  // button shadow
+    case 18:
+      return QPalette::ButtonText;
+    case 20:
+      return QPalette::Light;  // button highlight
+    case 23:
+      return QPalette::ToolTipText;  // info text
+    case 24:
+      return QPalette::ToolTipBase;  // info background
+    default:
+      return QPalette::Window;
   }
 }
 

@@ -13,8 +13,7 @@ class InterfaceParamTarget {
   // `upperName` is the parameter name in upper case, `value` the text as
   // written and `number` its integer form when it is one. True when the
   // parameter was taken; false lets the standard rules apply.
-  virtual bool ApplyInterfaceParam(std::string_view upperName, std::string_view value,
-                                   std::optional<int> number) = 0;
+  virtual bool ApplyInterfaceParam(std::string_view upperName, std::string_view value, std::optional<int> number) = 0;
   // Called once the window's whole section has been applied.
   virtual void AfterInterfaceApplied() {}
 };

@@ -28,9 +28,12 @@ void SetUpButton(TGraphicButton* button, const ControlLayout& c, const PictureRe
 
 QWidget* MakeControl(QWidget* parent, const ControlLayout& c, const PictureResolver& pictures) {
   switch (c.kind) {
-    case ControlKind::CaptionBar: return new TCaptionBar(parent, NameOf(c));
-    case ControlKind::Label: return new QLabel(parent);
-    case ControlKind::Picture: return new TPictureControl(parent, NameOf(c));
+    case ControlKind::CaptionBar:
+      return new TCaptionBar(parent, NameOf(c));
+    case ControlKind::Label:
+      return new QLabel(parent);
+    case ControlKind::Picture:
+      return new TPictureControl(parent, NameOf(c));
     case ControlKind::GraphicButton: {
       auto* button = new TGraphicButton(parent, NameOf(c));
       SetUpButton(button, c, pictures);

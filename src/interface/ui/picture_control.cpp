@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "interface/ui/graphic_resource.h"
 #include "images/ui/qt_picture.h"
+#include "interface/ui/graphic_resource.h"
 
 namespace lumena {
 

@@ -7,14 +7,14 @@
 #include <QPainter>
 #include <QPointer>
 
+#include "images/ui/qt_picture.h"
 #include "interface/skin_picture.h"
-#include "interface/window_region.h"
 #include "interface/ui/caption_bar.h"
 #include "interface/ui/graphic_button.h"
 #include "interface/ui/picture_control.h"
 #include "interface/ui/window_services.h"
+#include "interface/window_region.h"
 #include "platform/ui/message_boxes.h"
-#include "images/ui/qt_picture.h"
 
 namespace lumena {
 
@@ -144,8 +144,10 @@ int TSkinnedForm::RunModal() {
   activateWindow();
   while (modalResult_ == 0 && isVisible()) {
     QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    if (QCoreApplication::closingDown() || QuitRequests() != quitsBefore) modalResult_ = kModalCancelled;
-    else if (modalResult_ != 0) close();
+    if (QCoreApplication::closingDown() || QuitRequests() != quitsBefore)
+      modalResult_ = kModalCancelled;
+    else if (modalResult_ != 0)
+      close();
   }
   if (isVisible()) close();
   runningModal_ = false;

@@ -10,10 +10,10 @@
 #include <QUrl>
 
 #include "images/rounding.h"
+#include "images/ui/qt_picture.h"
 #include "interface/hint_text.h"
 #include "interface/ui/interface_color.h"
 #include "platform/stored_path.h"
-#include "images/ui/qt_picture.h"
 
 namespace lumena {
 
@@ -88,8 +88,10 @@ void TSoundHint::ShowHint(const QString& hint, QPoint at) {
 
 void TSoundHint::PlaySound(const QString& file) {
   // A sound that fails must never keep the hint from showing.
-  if (MyPlayer_->playbackState() == QMediaPlayer::PlayingState) MyPlayer_->stop();
-  else if (BgPlayer) BgPlayer->stop();
+  if (MyPlayer_->playbackState() == QMediaPlayer::PlayingState)
+    MyPlayer_->stop();
+  else if (BgPlayer)
+    BgPlayer->stop();
   MyPlayer_->setSource(QUrl::fromLocalFile(file));
   MyPlayer_->play();
 }
@@ -146,9 +148,12 @@ bool TSoundHint::eventFilter(QObject* watched, QEvent* event) {
 
 bool TSoundHint::ApplyInterfaceParam(std::string_view name, std::string_view, std::optional<int> number) {
   if (!number) return false;
-  if (name == "HINTBGCOLOR") HintBgColor = ColorFromNumber(*number);
-  else if (name == "HINTTEXTCOLOR") HintTextColor = ColorFromNumber(*number);
-  else return false;
+  if (name == "HINTBGCOLOR")
+    HintBgColor = ColorFromNumber(*number);
+  else if (name == "HINTTEXTCOLOR")
+    HintTextColor = ColorFromNumber(*number);
+  else
+    return false;
   return true;
 }
 

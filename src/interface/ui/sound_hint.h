@@ -1,8 +1,8 @@
 #pragma once
 // The program's hint window: the hint's words in a soft elliptical glow over
 // the screen, and an optional sound ("words@file.wav").
-#include <QFont>
 #include <QElapsedTimer>
+#include <QFont>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -34,7 +34,7 @@ class TSoundHint : public QObject, public InterfaceParamTarget {
   int Pause = 500;       // before a hint shows
   int ShortPause = 50;   // before the next one shows, while hints are being read
   int HidePause = 5000;  // before a shown hint goes
-  QString PathForWave;  // empty: the program's folder
+  QString PathForWave;   // empty: the program's folder
   QString ProgramFolder;
   QMediaPlayer* BgPlayer = nullptr;
   bool SoundEnabled = true;

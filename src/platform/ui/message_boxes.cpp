@@ -26,7 +26,8 @@ int Show(BoxKind kind, std::string_view text) {
       QMessageBox::warning(nullptr, title, ToQStringWithLineBreaks(text));
       return kAnswerYes;
     case BoxKind::Question:
-      return QMessageBox::question(nullptr, title, ToQStringWithLineBreaks(text)) == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
+      return QMessageBox::question(nullptr, title, ToQStringWithLineBreaks(text)) == QMessageBox::Yes ? kAnswerYes
+                                                                                                      : kAnswerNo;
   }
   return kAnswerNo;
 }

@@ -24,10 +24,19 @@ std::map<int, RegisteredCursor>& Registry() {
 
 Qt::CursorShape PlatformStandIn(int number) {
   switch (number) {
-    case crHandFlat: case crHandFlatAll: return Qt::OpenHandCursor;
-    case crHandGrab: case crHandGrabAll: return Qt::ClosedHandCursor;
-    case crHandPoint: case crHandInfo: case crHand3D: case crHandVideo: return Qt::PointingHandCursor;
-    default: return Qt::CrossCursor;
+    case crHandFlat:
+    case crHandFlatAll:
+      return Qt::OpenHandCursor;
+    case crHandGrab:
+    case crHandGrabAll:
+      return Qt::ClosedHandCursor;
+    case crHandPoint:
+    case crHandInfo:
+    case crHand3D:
+    case crHandVideo:
+      return Qt::PointingHandCursor;
+    default:
+      return Qt::CrossCursor;
   }
 }
 

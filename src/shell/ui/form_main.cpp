@@ -58,8 +58,7 @@ TFormMain::TFormMain(QWidget* backdrop)
 }
 
 void TFormMain::PlaceOnBackdrop() {
-  if (QWidget* backdrop = parentWidget())
-    move((backdrop->width() - width()) / 2, (backdrop->height() - height()) / 2);
+  if (QWidget* backdrop = parentWidget()) move((backdrop->width() - width()) / 2, (backdrop->height() - height()) / 2);
 }
 
 void TFormMain::FormShow() {

@@ -46,8 +46,10 @@ void PlayIntro(TFormScreen& screen, const std::vector<IntroEntry>& entries) {
   screen.ClearIntroSkip();
   for (const IntroEntry& entry : entries) {
     if (screen.IntroSkipped()) break;
-    if (entry.kind == IntroEntry::Kind::Video) PlayVideo(screen, entry);
-    else ShowPicture(screen, entry);
+    if (entry.kind == IntroEntry::Kind::Video)
+      PlayVideo(screen, entry);
+    else
+      ShowPicture(screen, entry);
   }
 }
 

@@ -28,8 +28,7 @@ TLogoForm::~TLogoForm() { VideoBegin_->stop(); }
 
 void TLogoForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  display_->setGeometry((width() - size_.width()) / 2, (height() - size_.height()) / 2, size_.width(),
-                        size_.height());
+  display_->setGeometry((width() - size_.width()) / 2, (height() - size_.height()) / 2, size_.width(), size_.height());
   grabMouse();
   VideoBegin_->setSource(QUrl::fromLocalFile(file_));
   VideoBegin_->play();

@@ -8,10 +8,16 @@
 
 #include "interface/interface_context.h"
 #include "interface/interface_loader.h"
+#include "interface/ui/form_message.h"
+#include "interface/ui/sound_hint.h"
+#include "interface/ui/window_services.h"
 #include "platform/file_error.h"
 #include "platform/program_folder.h"
 #include "platform/shell_open.h"
 #include "platform/stored_path.h"
+#include "platform/ui/busy_cursor.h"
+#include "platform/ui/message_boxes.h"
+#include "platform/ui/qt_text.h"
 #include "platform/user_registry.h"
 #include "platform/xdg.h"
 #include "shell/desk_settings.h"
@@ -20,14 +26,8 @@
 #include "shell/run_context.h"
 #include "shell/ui/cursors.h"
 #include "shell/ui/form_main.h"
-#include "interface/ui/form_message.h"
-#include "interface/ui/sound_hint.h"
-#include "interface/ui/window_services.h"
 #include "shell/ui/form_screen.h"
 #include "shell/ui/intro_player.h"
-#include "platform/ui/busy_cursor.h"
-#include "platform/ui/message_boxes.h"
-#include "platform/ui/qt_text.h"
 #include "shell/work_file_types.h"
 #include "workfile/work_file_reader.h"
 #include "workfile/work_saving.h"
@@ -90,7 +90,9 @@ void RegisterWorkFileTypesOnce(RunContext& run, const fs::path& chosenFolder) {
 
 // Loads the desk geometry; false (after the error box) when the table is too large.
 bool ReadDeskGeometry(DeskGeometry& desk) {
-  if (ReadDeskGeometry(FindInterfaceInt, [](const std::string& m) { ShowWarningBox(m); }, desk)) return true;
+  if (ReadDeskGeometry(
+          FindInterfaceInt, [](const std::string& m) { ShowWarningBox(m); }, desk))
+    return true;
   ShowErrorBox("Desktop size exceeds the limit.\rProgram terminated.");
   return false;
 }
@@ -112,7 +114,8 @@ void PrepareMainWindowState(RunContext& run, TFormScreen& screen) {
   run.startup = ReadStartupSettings(*run.settings);
   InterfaceContext& ui = CurrentInterface();
   ui.Termins.clear();
-  if (const auto termins = ResolveStoredPath(run.programFolder, "termins.txt"); termins && LoadTermins(*termins, ui.Termins)) {
+  if (const auto termins = ResolveStoredPath(run.programFolder, "termins.txt");
+      termins && LoadTermins(*termins, ui.Termins)) {
     const std::string title = GetTermin("ProductName", kProductIdentity.fullName);
     QApplication::setApplicationDisplayName(ToQString(title));
     screen.setWindowTitle(ToQString(title));
@@ -121,9 +124,7 @@ void PrepareMainWindowState(RunContext& run, TFormScreen& screen) {
   RegisterCursors(run.programFolder);
 }
 
-void CreateWorkDesk(RunContext& run) {
-  run.desk = std::make_unique<TWorkDesk>(run.deskObserver, run.geometry);
-}
+void CreateWorkDesk(RunContext& run) { run.desk = std::make_unique<TWorkDesk>(run.deskObserver, run.geometry); }
 
 void ShowNotice(const std::string& text) { ShowMessageWindow(text, MessageButtons::Notice, MessageText::Finished); }
 
@@ -187,7 +188,8 @@ class WindowExitHost : public ExitHost {
     return UniqueWorkPath(folder, kProductIdentity.compressedWorkExtension);
   }
   int AskQuestion(std::string_view key) override {
-    return MessageWindow() ? ShowMessageWindow(key, MessageButtons::Question, MessageText::Key) : AskQuestionBox(GetTermin(key, ""));
+    return MessageWindow() ? ShowMessageWindow(key, MessageButtons::Question, MessageText::Key)
+                           : AskQuestionBox(GetTermin(key, ""));
   }
   void ShowTip(std::string_view) override {}
   void ProcessPendingEvents() override { QApplication::processEvents(); }
@@ -267,7 +269,8 @@ int RunLumena(const StartupOptions& options) {
   SetMessageWindow(&messageWindow);
   mainWindow.SoundHint->ProgramFolder = QString::fromStdString(run.programFolder.string());
   // Stored folder names keep their backslashes; the sound path resolves them.
-  mainWindow.SoundHint->PathForWave = QString::fromStdString(run.programFolder.string() + "/" + run.startup.folders.sound);
+  mainWindow.SoundHint->PathForWave =
+      QString::fromStdString(run.programFolder.string() + "/" + run.startup.folders.sound);
   mainWindow.SoundHint->SoundEnabled = run.startup.playSound;
   mainWindow.SoundHint->SoundAfter = false;  // no music plays yet
   mainWindow.show();

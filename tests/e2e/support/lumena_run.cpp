@@ -1,5 +1,4 @@
 #include "e2e/support/lumena_run.h"
-#include "support/unprivileged.h"
 
 #include <signal.h>
 #include <sys/wait.h>
@@ -10,6 +9,8 @@
 #include <fstream>
 #include <stdexcept>
 #include <thread>
+
+#include "support/unprivileged.h"
 
 extern char** environ;
 
@@ -53,7 +54,8 @@ void HandOverToUnprivileged(const fs::path& folder, const fs::path& home, std::v
     env.push_back("XAUTHORITY=" + (home / ".Xauthority").string());
   }
   auto own = [](const fs::path& p) {
-    if (::chown(p.c_str(), lumena::testing::kUnprivilegedId, lumena::testing::kUnprivilegedId) != 0) throw std::runtime_error("cannot chown " + p.string());
+    if (::chown(p.c_str(), lumena::testing::kUnprivilegedId, lumena::testing::kUnprivilegedId) != 0)
+      throw std::runtime_error("cannot chown " + p.string());
   };
   own(home);
   for (const fs::directory_entry& entry : fs::recursive_directory_iterator(home)) own(entry.path());

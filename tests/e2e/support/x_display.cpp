@@ -1,7 +1,7 @@
 #include "e2e/support/x_display.h"
 
-#include <X11/Xlib.h>
 #include <X11/Xatom.h>
+#include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
@@ -100,7 +100,8 @@ void XDisplay::Key(const std::string& name, const std::vector<std::string>& modi
   for (const std::string& modifier : modifiers) XTestFakeKeyEvent(display_, code(modifier), True, CurrentTime);
   XTestFakeKeyEvent(display_, code(name), True, CurrentTime);
   XTestFakeKeyEvent(display_, code(name), False, CurrentTime);
-  for (auto m = modifiers.rbegin(); m != modifiers.rend(); ++m) XTestFakeKeyEvent(display_, code(*m), False, CurrentTime);
+  for (auto m = modifiers.rbegin(); m != modifiers.rend(); ++m)
+    XTestFakeKeyEvent(display_, code(*m), False, CurrentTime);
   Sync();
 }
 

@@ -12,7 +12,6 @@
 #include <QProgressBar>
 #include <QScrollArea>
 #include <QTextBrowser>
-
 #include <map>
 #include <memory>
 
@@ -97,10 +96,11 @@ TEST_F(ApplyInterfaceInfoTest, WindowPositionIsRelativeToTheMainWindow) {
 }
 
 TEST_F(ApplyInterfaceInfoTest, ControlsArePlacedSizedAndHidden) {
-  Apply("SECTION formloadsave TFormLoadSave\n"
-        "OBJECT panelTOP TPanel\nLeft = 5; Top = 6; Width = 70; Height = 40; Color = $00FF0000\nEND\n"
-        "OBJECT LabelInside TLabel\nLeft = 2; Visible = FALSE\nEND\n"
-        "END");
+  Apply(
+      "SECTION formloadsave TFormLoadSave\n"
+      "OBJECT panelTOP TPanel\nLeft = 5; Top = 6; Width = 70; Height = 40; Color = $00FF0000\nEND\n"
+      "OBJECT LabelInside TLabel\nLeft = 2; Visible = FALSE\nEND\n"
+      "END");
   EXPECT_EQ(panel_->geometry(), QRect(5, 6, 70, 40));
   EXPECT_TRUE(panel_->autoFillBackground());
   EXPECT_EQ(panel_->palette().color(QPalette::Window), QColor(0, 0, 255));
@@ -128,13 +128,14 @@ TEST_F(ApplyInterfaceInfoTest, VisibleIsTrueOnlyForTheWordTrue) {
 }
 
 TEST_F(ApplyInterfaceInfoTest, FontsOnTextControls) {
-  Apply("SECTION FormLoadSave TFormLoadSave\n"
-        "OBJECT LabelTitle TLabel\nFontName = 'DejaVu Serif'; FontSize = 14; FontColor = $0000FF00\nEND\n"
-        "OBJECT EditName TEdit\nFontSize = 11; FontColor = $00FF0000\nEND\n"
-        "OBJECT DateBirth TDateEdit\nFontName = Courier\nEND\n"
-        "OBJECT ListFiles TListBox\nFontSize = 9; Color = $00123456\nEND\n"
-        "OBJECT ComboKind TComboBox\nFontName = Arial; Color = $00FFFFFF\nEND\n"
-        "END");
+  Apply(
+      "SECTION FormLoadSave TFormLoadSave\n"
+      "OBJECT LabelTitle TLabel\nFontName = 'DejaVu Serif'; FontSize = 14; FontColor = $0000FF00\nEND\n"
+      "OBJECT EditName TEdit\nFontSize = 11; FontColor = $00FF0000\nEND\n"
+      "OBJECT DateBirth TDateEdit\nFontName = Courier\nEND\n"
+      "OBJECT ListFiles TListBox\nFontSize = 9; Color = $00123456\nEND\n"
+      "OBJECT ComboKind TComboBox\nFontName = Arial; Color = $00FFFFFF\nEND\n"
+      "END");
   EXPECT_EQ(label_->font().family(), "DejaVu Serif");
   EXPECT_EQ(label_->font().pointSize(), 14);
   EXPECT_EQ(label_->palette().color(QPalette::WindowText), QColor(0, 255, 0));
@@ -148,10 +149,11 @@ TEST_F(ApplyInterfaceInfoTest, FontsOnTextControls) {
 }
 
 TEST_F(ApplyInterfaceInfoTest, HtmlViewerTakesDefaultFontAndTag) {
-  Apply("SECTION FormLoadSave TFormLoadSave\n"
-        "OBJECT ViewerHelp THTMLViewer\nFontName = 'DejaVu Sans'; FontSize = 13; FontColor = $00000080; Tag = 4\nEND\n"
-        "OBJECT ProgressSend TProgressBar\nTag = $10\nEND\n"
-        "END");
+  Apply(
+      "SECTION FormLoadSave TFormLoadSave\n"
+      "OBJECT ViewerHelp THTMLViewer\nFontName = 'DejaVu Sans'; FontSize = 13; FontColor = $00000080; Tag = 4\nEND\n"
+      "OBJECT ProgressSend TProgressBar\nTag = $10\nEND\n"
+      "END");
   EXPECT_EQ(viewer_->document()->defaultFont().family(), "DejaVu Sans");
   EXPECT_EQ(viewer_->document()->defaultFont().pointSize(), 13);
   EXPECT_EQ(viewer_->palette().color(QPalette::Text), QColor(128, 0, 0));
@@ -161,13 +163,14 @@ TEST_F(ApplyInterfaceInfoTest, HtmlViewerTakesDefaultFontAndTag) {
 
 TEST_F(ApplyInterfaceInfoTest, ParametersTheControlDoesNotTakeDoNothing) {
   const QFont labelFont = label_->font();
-  Apply("SECTION FormLoadSave TFormLoadSave\n"
-        // The object type is only checked by the parser; the real class decides.
-        "OBJECT LabelTitle TPanel\nColor = $000000FF; Width = abc\nEND\n"
-        "OBJECT ProgressSend TListBox\nFontSize = 20; Color = 255\nEND\n"
-        "OBJECT LabelTitle THTMLViewer\nFontName = 12; Tag = x\nEND\n"
-        "OBJECT NoSuchControl TLabel\nLeft = 1\nEND\n"
-        "END");
+  Apply(
+      "SECTION FormLoadSave TFormLoadSave\n"
+      // The object type is only checked by the parser; the real class decides.
+      "OBJECT LabelTitle TPanel\nColor = $000000FF; Width = abc\nEND\n"
+      "OBJECT ProgressSend TListBox\nFontSize = 20; Color = 255\nEND\n"
+      "OBJECT LabelTitle THTMLViewer\nFontName = 12; Tag = x\nEND\n"
+      "OBJECT NoSuchControl TLabel\nLeft = 1\nEND\n"
+      "END");
   EXPECT_FALSE(label_->autoFillBackground());
   EXPECT_EQ(label_->font(), labelFont);
   EXPECT_FALSE(label_->property("tag").isValid());
@@ -182,9 +185,11 @@ TEST_F(ApplyInterfaceInfoTest, ScrollBoxTakesColour) {
 }
 
 TEST_F(ApplyInterfaceInfoTest, GraphicControlsAreAskedFirstAndFinishedAfterwards) {
-  Apply("SECTION FormLoadSave TFormLoadSave\n"
-        "OBJECT ButtonExit TGraphicButton\nResLeft = 10; ResWidth = 99; Width = 48; Visible = FALSE; ActiveAlpha = x\nEND\n"
-        "END");
+  Apply(
+      "SECTION FormLoadSave TFormLoadSave\n"
+      "OBJECT ButtonExit TGraphicButton\nResLeft = 10; ResWidth = 99; Width = 48; Visible = FALSE; ActiveAlpha = "
+      "x\nEND\n"
+      "END");
   ASSERT_EQ(button_->seen.count("RESLEFT"), 1u);
   EXPECT_EQ(button_->seen["RESLEFT"].second, 10);
   EXPECT_EQ(button_->seen["ACTIVEALPHA"].second, std::nullopt);
@@ -208,7 +213,8 @@ TEST_F(ApplyInterfaceInfoTest, OtherSectionsGlobalsAndUnloadedDescriptionsDoNoth
 
 TEST_F(ApplyInterfaceInfoTest, ProcessWideDescriptionAndMainWindow) {
   InterfaceContext& context = CurrentInterface();
-  context.Info = TOrvInterfaceInfo{ParseInterfaceText("SECTION FormLoadSave TFormLoadSave\nLeft = 5; Top = 5\nEND"), true};
+  context.Info =
+      TOrvInterfaceInfo{ParseInterfaceText("SECTION FormLoadSave TFormLoadSave\nLeft = 5; Top = 5\nEND"), true};
   SetInterfaceMainWindow(main_.get());
   EXPECT_EQ(InterfaceMainWindow(), main_.get());
   ApplyInterfaceInfo(window_.get());

@@ -230,9 +230,9 @@ TEST(GraphicControlsInterface, DescriptionSetsCellsOffsetsAndActiveAlpha) {
   TGraphicSlider slider(&window, "SliderVolume");
   TOrvInterfaceInfo info;
   info.Loaded = true;
-  info.Params = {{"FORMSETUP", "BUTTONOK", "RESLEFT", "30"},     {"FORMSETUP", "BUTTONOK", "WIDTH", "25"},
-                 {"FORMSETUP", "BUTTONOK", "ACTIVEALPHA", "999"}, {"FORMSETUP", "SLIDERVOLUME", "RESWIDTH", "80"},
-                 {"FORMSETUP", "SLIDERVOLUME", "BEGINOFFSET", "4"}, {"FORMSETUP", "SLIDERVOLUME", "REVERSED", "true"},
+  info.Params = {{"FORMSETUP", "BUTTONOK", "RESLEFT", "30"},         {"FORMSETUP", "BUTTONOK", "WIDTH", "25"},
+                 {"FORMSETUP", "BUTTONOK", "ACTIVEALPHA", "999"},    {"FORMSETUP", "SLIDERVOLUME", "RESWIDTH", "80"},
+                 {"FORMSETUP", "SLIDERVOLUME", "BEGINOFFSET", "4"},  {"FORMSETUP", "SLIDERVOLUME", "REVERSED", "true"},
                  {"FORMSETUP", "SLIDERVOLUME", "SLIDEBTNTOP", "$10"}};
   ApplyInterfaceInfo(&window, info, nullptr);
   EXPECT_EQ(button.Resource.Left, 30);
@@ -260,8 +260,8 @@ TEST(CaptionBar, DraggingMovesAnEmbeddedWindowWithinItsParent) {
   backdrop.show();
   const QPoint backdropAt = backdrop.pos();
   QTest::mousePress(&bar, Qt::LeftButton, {}, QPoint(50, 5));
-  QMouseEvent move(QEvent::MouseMove, QPointF(80, 25), bar.mapToGlobal(QPointF(80, 25)), Qt::NoButton,
-                   Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, QPointF(80, 25), bar.mapToGlobal(QPointF(80, 25)), Qt::NoButton, Qt::LeftButton,
+                   Qt::NoModifier);
   QApplication::sendEvent(&bar, &move);
   QTest::mouseRelease(&bar, Qt::LeftButton, {}, QPoint(80, 25));
   EXPECT_EQ(embedded.pos(), QPoint(130, 120));

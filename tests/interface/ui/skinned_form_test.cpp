@@ -1,3 +1,5 @@
+#include "interface/ui/skinned_form.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,7 +13,6 @@
 #include "interface/ui/form_message.h"
 #include "interface/ui/graphic_button.h"
 #include "interface/ui/picture_control.h"
-#include "interface/ui/skinned_form.h"
 #include "platform/ui/message_boxes.h"
 
 namespace lumena {
@@ -154,7 +155,8 @@ TEST_F(MessageWindowTest, EveryWayOfAnsweringGivesSixOrSeven) {
   EXPECT_EQ(AnswerBy([&] { Click(window_->ButtonExit); }), 7) << "the close button answers No";
   EXPECT_EQ(AnswerBy([&] { QTest::keyClick(window_.get(), Qt::Key_Return); }), 6);
   EXPECT_EQ(AnswerBy([&] { QTest::keyClick(window_.get(), Qt::Key_Escape); }), 7);
-  EXPECT_EQ(AnswerBy([&] { QTest::keyClick(window_.get(), Qt::Key_Enter); }, MessageButtons::Notice), 6) << "a notice too";
+  EXPECT_EQ(AnswerBy([&] { QTest::keyClick(window_.get(), Qt::Key_Enter); }, MessageButtons::Notice), 6)
+      << "a notice too";
 }
 
 TEST_F(MessageWindowTest, ShowsTheKeysTextWithItsLineBreakAndTheSetsHints) {
@@ -165,11 +167,13 @@ TEST_F(MessageWindowTest, ShowsTheKeysTextWithItsLineBreakAndTheSetsHints) {
     EXPECT_TRUE(window_->ButtonNo->isVisible());
     window_->close();
   });
-  AnswerBy([&] {
-    EXPECT_EQ(window_->ButtonYes->toolTip(), "OK");
-    EXPECT_EQ(window_->ButtonNo->toolTip(), "Cancel");
-    window_->close();
-  }, MessageButtons::Notice);
+  AnswerBy(
+      [&] {
+        EXPECT_EQ(window_->ButtonYes->toolTip(), "OK");
+        EXPECT_EQ(window_->ButtonNo->toolTip(), "Cancel");
+        window_->close();
+      },
+      MessageButtons::Notice);
   WhileRunning([&] {
     EXPECT_EQ(window_->LabelMessage->text(), "two\nlines");
     window_->close();

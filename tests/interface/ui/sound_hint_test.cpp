@@ -1,4 +1,6 @@
 // The hint delays and the hint sounds against the music.
+#include "interface/ui/sound_hint.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,7 +9,6 @@
 #include <QWidget>
 #include <fstream>
 
-#include "interface/ui/sound_hint.h"
 #include "support/temp_folder.h"
 
 namespace lumena {

@@ -37,9 +37,9 @@ struct Step {
 void Post(QWidget& widget, const std::vector<Step>& steps) {
   for (const Step& s : steps) {
     const Qt::MouseButton button = s.type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QCoreApplication::postEvent(&widget, std::make_unique<QMouseEvent>(s.type, QPointF(s.x, 0), QPointF(s.x, 0), button,
-                                                                       button, Qt::NoModifier)
-                                             .release());
+    QCoreApplication::postEvent(
+        &widget, std::make_unique<QMouseEvent>(s.type, QPointF(s.x, 0), QPointF(s.x, 0), button, button, Qt::NoModifier)
+                     .release());
   }
 }
 

@@ -1,3 +1,5 @@
+#include "shell/ui/startup.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,17 +12,16 @@
 #include "interface/interface_context.h"
 #include "interface/ui/form_message.h"
 #include "interface/ui/graphic_button.h"
+#include "platform/ui/message_boxes.h"
 #include "shell/run_context.h"
-#include "work/layer.h"
-#include "work/desk_observer.h"
-#include "workfile/work_saving.h"
 #include "shell/ui/cursors.h"
 #include "shell/ui/form_screen.h"
 #include "shell/ui/intro_player.h"
-#include "platform/ui/message_boxes.h"
-#include "shell/ui/startup.h"
 #include "support/avi_writer.h"
 #include "support/temp_folder.h"
+#include "work/desk_observer.h"
+#include "work/layer.h"
+#include "workfile/work_saving.h"
 
 namespace lumena {
 namespace {
@@ -120,7 +121,8 @@ TEST_F(StartupTest, CleanRunRegistersTypesReadsTheDeskAndExitsAfterTheQuestion) 
   EXPECT_EQ(boxes_[0].kind, BoxKind::Question);
   EXPECT_EQ(boxes_[0].text, "Leave now?");
   EXPECT_NE(ReadFile(program_ / "Lumena.ini").find("LMTypeRegistered=YES\r\n"), std::string::npos);
-  EXPECT_NE(ReadFile(home_ / "data/applications/lumena.desktop").find("\"--program-folder\" \"" + program_.Path().string() + "\" %f"),
+  EXPECT_NE(ReadFile(home_ / "data/applications/lumena.desktop")
+                .find("\"--program-folder\" \"" + program_.Path().string() + "\" %f"),
             std::string::npos)
       << "the desktop opens works on the program folder this run used";
   EXPECT_EQ(CurrentRun().geometry.tableWidth, 1024);
@@ -232,12 +234,15 @@ TEST_F(StartupTest, ADamagedCommandLineWorkIsToldAndTheDeskStaysEmpty) {
 
 // Answers in turn, then yes.
 std::function<int()> AnswersInTurn(std::vector<int> answers) {
-  return [answers = std::move(answers), next = size_t{0}]() mutable { return next < answers.size() ? answers[next++] : 6; };
+  return [answers = std::move(answers), next = size_t{0}]() mutable {
+    return next < answers.size() ? answers[next++] : 6;
+  };
 }
 
 TEST_F(StartupTest, AWorkThatCannotBeSavedOnExitIsToldAndTheProgramStays) {
   program_.Write("Lumena.ini", "");
-  program_.Write("termins.txt", "ConfirmSaveSession=Save?;\r\nConfirmExit=Leave?;\r\nMessageUnableSaveWork=No save;\r\n");
+  program_.Write("termins.txt",
+                 "ConfirmSaveSession=Save?;\r\nConfirmExit=Leave?;\r\nMessageUnableSaveWork=No save;\r\n");
   const fs::path work = home_ / "gone" / "look.lmc";
   fs::create_directories(work.parent_path());
   WriteWork(work);
@@ -313,7 +318,8 @@ TEST(Intro, AVideoThatCannotPlayIsPassedOver) {
   PlayIntro(screen, {video});
   EXPECT_LT(clock.elapsed(), 30000);
   EXPECT_FALSE(screen.IntroSkipped());
-  for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_NE(w->objectName(), "LogoForm") << "the video window is gone";
+  for (QWidget* w : QApplication::topLevelWidgets())
+    EXPECT_NE(w->objectName(), "LogoForm") << "the video window is gone";
 }
 
 TEST(Intro, AVideoPlaysToItsEndUnlessAKeyStopsIt) {

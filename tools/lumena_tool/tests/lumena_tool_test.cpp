@@ -43,7 +43,7 @@ TEST_F(LumenaToolTest, InfoNamesSizeAndKind) {
   ASSERT_EQ(SavePictureThroughLibrary(sample_, folder_ / "e.jpg", kFormatJpeg), 1);
   ASSERT_EQ(SavePictureThroughLibrary(sample_, folder_ / "f.tga", kFormatTga), 1);
   const std::pair<const char*, const char*> cases[] = {
-      {"a.psd", "23x9 PSD\n"}, {"b.fcc", "23x9 FCC\n"}, {"c.fll", "23x9 FLL\n"}, {"d.png", "23x9 PNG\n"},
+      {"a.psd", "23x9 PSD\n"},  {"b.fcc", "23x9 FCC\n"}, {"c.fll", "23x9 FLL\n"}, {"d.png", "23x9 PNG\n"},
       {"e.jpg", "23x9 JPEG\n"}, {"f.tga", "23x9 TGA\n"}, {"b.psd", "23x9 FCC\n"},  // the ".psd" name finds b.fcc
   };
   for (const auto& [name, expected] : cases) {
@@ -82,8 +82,8 @@ TEST_F(LumenaToolTest, ContainerOutputHonoursTheQuality) {
 TEST_F(LumenaToolTest, LibraryOutputFollowsTheExtension) {
   SaveElementPicture(sample_, folder_ / "a.psd");
   const std::pair<const char*, std::string> cases[] = {
-      {"o.png", "\x89PNG"}, {"o.bmp", "BM"}, {"o.jpg", "\xFF\xD8"}, {"o.jpeg", "BM"}, {"o.tif", "II*"},
-      {"o.PNG", "\x89PNG"}, {"o.psd", "8BPS"},
+      {"o.png", "\x89PNG"}, {"o.bmp", "BM"},      {"o.jpg", "\xFF\xD8"}, {"o.jpeg", "BM"},
+      {"o.tif", "II*"},     {"o.PNG", "\x89PNG"}, {"o.psd", "8BPS"},
   };
   for (const auto& [name, signature] : cases) {
     ASSERT_EQ(Run("convert " + Path("a.psd") + " " + Path(name)).exitCode, 0) << name;

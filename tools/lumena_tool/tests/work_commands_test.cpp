@@ -29,9 +29,7 @@ class ToolWorks : public ::testing::Test {
     return result.exitCode;
   }
   std::string P(const char* name) { return Quote(folder_ / name); }
-  void Load(const char* name, testing::WorkFixture& into) {
-    ReadWorkFile(folder_ / name, into.desk, into.anchors);
-  }
+  void Load(const char* name, testing::WorkFixture& into) { ReadWorkFile(folder_ / name, into.desk, into.anchors); }
 
   test::TempFolder folder_;
   testing::WorkFixture work_;
