@@ -13,6 +13,7 @@ ORDER = [
     {"images"},
     {"interface"},
     {"work"},
+    {"editing"},
     {"portrait"},
     {"workfile", "templates"},
     {"shell"},

@@ -1,0 +1,59 @@
+#pragma once
+// The user's actions on a work, one function each, free of windows: the
+// main window's buttons and keys and the desk's mouse all call these. Each
+// asks what it must through EditingQuestions, records the action and groups
+// the undo; the windows repaint on the desk's notifications.
+#include <cstdint>
+#include <optional>
+
+#include "editing/editing_questions.h"
+#include "editing/layer_mode.h"
+#include "work/colouring_parameters.h"
+#include "work/work_desk.h"
+
+namespace lumena {
+
+class EditingSession {
+ public:
+  EditingSession(TWorkDesk& desk, EditingQuestions& questions);
+
+  TWorkDesk& Desk() const { return desk_; }
+  LayerMode Mode() const { return mode_; }
+  // False when the mode is already chosen. Entering Modify gives the desk a
+  // displacement field at zero; leaving it releases the field.
+  bool SetLayerMode(LayerMode mode);
+
+  // --- Layer commands on the active layer; nothing happens without one.
+  void MoveActiveToFront();
+  void MoveActiveToBack();
+  // Asks "ConfirmDeleteLayer" with the layer's name.
+  void DeleteActive();
+  void ToggleActiveVisible();
+  void UndoActive();
+  void ResetActive();
+  void FlipActive();
+  // Ctrl + arrow: moves by (dx, dy) table pixels; a run of key moves makes
+  // one undo record.
+  void NudgeActive(int32_t dx, int32_t dy);
+  // A colour, opacity or region slider: the current region's parameter when
+  // a region is current, else the layer's.
+  void ChangeParameter(ColourField field, int32_t value);
+
+  // --- The copy-state buffer: the nine parameters of a layer.
+  void CopyState();
+  void PasteState();
+  bool HasCopiedState() const { return copiedState_.has_value(); }
+
+  // Asks for the face, body and hand groups in this order, each only when a
+  // layer of it is on the desk, and deletes those answered Yes. The
+  // portrait, hand and body layers stay.
+  void ClearWorkByGroups();
+
+ private:
+  TWorkDesk& desk_;
+  EditingQuestions& questions_;
+  LayerMode mode_ = LayerMode::None;
+  std::optional<ColourParameters> copiedState_;
+};
+
+}  // namespace lumena
