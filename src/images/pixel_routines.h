@@ -19,6 +19,14 @@ void SetAlpha(Picture& picture, uint8_t alpha);
 // pixels.
 bool AlphaIs(const Picture& picture, uint8_t alpha);
 
+// Copies every pixel of `source`, alpha included, to (x, y) of the target;
+// what falls outside the target is left out.
+void DrawAt(Picture& target, int32_t x, int32_t y, const Picture& source);
+
+// The pixels of `area`, whose right and bottom edges are included, as far
+// as they lie inside the picture.
+Picture CropPicture(const Picture& picture, const Rect& area);
+
 // The overlap of two rectangles; nothing when Right < Left or Bottom < Top.
 // A result with Right == Left counts as an overlap.
 std::optional<Rect> IntersectRect(const Rect& a, const Rect& b);

@@ -2,6 +2,7 @@
 // stacks one record per changed region.
 #include <algorithm>
 
+#include "images/pixel_routines.h"
 #include "images/stretch.h"
 #include "work/layer.h"
 
@@ -20,16 +21,6 @@ bool SavesPicture(UndoKind kind) {
 }
 
 bool RegionKind(UndoKind kind) { return kind == UndoKind::Colour || kind == UndoKind::RegionReset; }
-
-// Copies every pixel of `source`, alpha included, to (x, y) of the target.
-void DrawAt(Picture& target, int32_t x, int32_t y, const Picture& source) {
-  const int x0 = std::max(0, x), x1 = std::min(target.Width(), x + source.Width());
-  if (x1 <= x0) return;
-  for (int ty = std::max(0, y); ty < std::min(target.Height(), y + source.Height()); ++ty) {
-    const auto from = source.Row(ty - y);
-    std::copy(from.begin() + (x0 - x), from.begin() + (x1 - x), target.Row(ty).begin() + x0);
-  }
-}
 
 }  // namespace
 
@@ -90,7 +81,10 @@ bool TLayer::UndoRecord(TUndoRecord& record) {
     case UndoKind::Brush:
     case UndoKind::Eraser:
     case UndoKind::Modifier:
-      if (!record.SavedPicture.Empty() && !record.Area.Empty()) {
+      // Stroke areas include their right and bottom edges; a stroke not
+      // yet completed still has its inverted start.
+      if (!record.SavedPicture.Empty() && record.Area.right >= record.Area.left &&
+          record.Area.bottom >= record.Area.top) {
         DrawAt(WorkPicture_, record.Area.left, record.Area.top, record.SavedPicture);
         if (record.Kind == UndoKind::Modifier)
           DrawAt(BasePicture_, record.Area.left, record.Area.top, record.SavedPicture);
