@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "images/rounding.h"
+#include "images/row_bands.h"
 #include "work/colouring.h"
 
 namespace lumena {
@@ -110,8 +111,11 @@ inline void ApplyStage(const Stage& stage, Pixel& p) {
 
 void ColourWithoutRegions(Picture& rendering, const Stage& stage) {
   if (stage.identity) return;
-  for (Pixel& p : rendering.Pixels())
-    if (p.a != 0) ApplyStage(stage, p);
+  ForRowBands(0, rendering.Height(), int64_t{rendering.Width()} * rendering.Height(), [&](int top, int bottom) {
+    for (int r = top; r < bottom; ++r)
+      for (Pixel& p : rendering.Row(r))
+        if (p.a != 0) ApplyStage(stage, p);
+  });
 }
 
 // The mask cell of rendering row or column i: Round(i * scale) + the source

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <thread>
 #include <vector>
 
 #include "images/rounding.h"
+#include "images/row_bands.h"
 #include "work/composition_blend.h"
 
 namespace lumena {
@@ -92,9 +92,6 @@ void ComposeBand(Picture& target, const Rect& rect, std::span<const CompositionL
     if (it->image && !it->image->Empty()) ComposeLayer(target, rect, *it, kind);
 }
 
-// Below this many pixels a second thread costs more than it saves.
-constexpr int64_t kPixelsWorthASecondThread = 64 * 1024;
-
 }  // namespace
 
 void ComposeLayers(Picture& target, const Rect& area, std::span<const CompositionLayer> layers,
@@ -102,16 +99,9 @@ void ComposeLayers(Picture& target, const Rect& area, std::span<const Compositio
   const Rect rect = ClippedTo(area, target.Width(), target.Height());
   if (rect.Empty()) return;
   const int64_t pixels = rect.Width() * rect.Height() * static_cast<int64_t>(std::max<size_t>(layers.size(), 1));
-  static const bool twoCores = std::thread::hardware_concurrency() >= 2;
-  if (pixels < kPixelsWorthASecondThread || rect.Height() < 2 || !twoCores) {
-    ComposeBand(target, rect, layers, kind);
-    return;
-  }
-  // Two bands of rows, each composed on its own.
-  const int middle = rect.top + static_cast<int>(rect.Height() / 2);
-  std::thread lower([&] { ComposeBand(target, {rect.left, middle, rect.right, rect.bottom}, layers, kind); });
-  ComposeBand(target, {rect.left, rect.top, rect.right, middle}, layers, kind);
-  lower.join();
+  ForRowBands(rect.top, rect.bottom, pixels, [&](int top, int bottom) {
+    ComposeBand(target, {rect.left, top, rect.right, bottom}, layers, kind);
+  });
 }
 
 }  // namespace lumena
