@@ -116,8 +116,8 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   lumena::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatio("ComposeArea/pixman OVER, 10 layers 445 x 492", "ours_compose/", "pixman_compose/");
-  reporter.PrintRatio("ComposeArea on one core/pixman OVER", "ours_compose_one_core/", "pixman_compose/");
+  reporter.PrintRatio("ComposeArea/pixman OVER, 10 layers 445 x 492", "OursCompose/", "PixmanCompose/");
+  reporter.PrintRatio("ComposeArea on one core/pixman OVER", "OursComposeOneCore/", "PixmanCompose/");
   benchmark::Shutdown();
   return 0;
 }

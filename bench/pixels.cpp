@@ -142,10 +142,10 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks(&reporter);
   auto size = [](const int* s) { return std::to_string(s[0]) + "/" + std::to_string(s[1]); };
   for (const auto& [label, s] : {std::pair{"half", kHalf}, std::pair{"double", kDouble}, std::pair{"1000x1100", kOdd}})
-    reporter.PrintRatio(std::string("StretchAlpha/pixman ") + label, "ours_stretch/" + size(s),
-                        "pixman_stretch/" + size(s));
-  reporter.PrintRatio("RotatePicture/pixman nearest", "ours_rotate/", "pixman_rotate/0");
-  reporter.PrintRatio("RotatePicture/pixman bilinear", "ours_rotate/", "pixman_rotate/1");
+    reporter.PrintRatio(std::string("StretchAlpha/pixman ") + label, "OursStretch/" + size(s),
+                        "PixmanStretch/" + size(s));
+  reporter.PrintRatio("RotatePicture/pixman nearest", "OursRotate/", "PixmanRotate/0");
+  reporter.PrintRatio("RotatePicture/pixman bilinear", "OursRotate/", "PixmanRotate/1");
   benchmark::Shutdown();
   return 0;
 }

@@ -121,8 +121,8 @@ int main(int argc, char** argv) {
   lumena::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   for (const char* scale : {"100", "200"}) {
-    const double ours = reporter.Time(std::string("ours_render_and_compose/") + scale);
-    const double peer = reporter.Time(std::string("magick_same_steps/") + scale);
+    const double ours = reporter.Time(std::string("OursRenderAndCompose/") + scale);
+    const double peer = reporter.Time(std::string("MagickSameSteps/") + scale);
     if (ours <= 0) continue;
     std::cout << "RenderDesk + ComposeArea at scale " << scale << "%" << (oneCore ? " on one core" : "") << ": "
               << 1000.0 / ours << " per second";

@@ -118,10 +118,10 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   lumena::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatio("WriteCompressedWork (two threads)/bare JPEG 90 + zlib 9, 10 layers",
-                      "ours_write_compressed_work/", "codecs_jpeg90_zlib9/");
-  reporter.PrintRatio("WriteCompressedWork (one thread)/bare JPEG 90 + zlib 9",
-                      "ours_write_compressed_work_one_thread/", "codecs_jpeg90_zlib9/");
+  reporter.PrintRatio("WriteCompressedWork (two threads)/bare JPEG 90 + zlib 9, 10 layers", "OursWriteCompressedWork/",
+                      "CodecsJpeg90Zlib9/");
+  reporter.PrintRatio("WriteCompressedWork (one thread)/bare JPEG 90 + zlib 9", "OursWriteCompressedWorkOneThread/",
+                      "CodecsJpeg90Zlib9/");
   benchmark::Shutdown();
   return 0;
 }

@@ -27,10 +27,14 @@ class RatioReporter : public benchmark::ConsoleReporter {
     ConsoleReporter::ReportRuns(runs);
   }
 
-  // The fastest time of a benchmark in its own unit, 0 when it did not run.
+  // The fastest time of a benchmark in its own unit, 0 when it did not run
+  // (said on the error stream, so that a key that names no benchmark is
+  // seen, not silently skipped).
   double Time(const std::string& key) const {
     const auto found = times_.find(key);
-    return found == times_.end() ? 0 : found->second;
+    if (found != times_.end()) return found->second;
+    std::cerr << "no benchmark ran as \"" << key << "\"\n";
+    return 0;
   }
 
   void PrintRatio(const std::string& label, const std::string& ours, const std::string& peer) const {

@@ -129,6 +129,12 @@ class TLayer {
   // the layer as it was, when the rotated picture would exceed the caps.
   void RotateTo(int32_t angle);
   void FlipHorizontal();
+  // A resizing drag: the layer takes the table rectangle, its picture
+  // stretched from BasePicture by the nearest pixel (fast); one undo record
+  // per drag.
+  void ResizeDuringDrag(const Rect& table);
+  // The drag's end: the picture is stretched again, bilinearly.
+  void FinishResize();
   // A new mode snapshots BasePicture; leaving the rotated mode drops the angle.
   void SetTransformMode(uint8_t mode);
 

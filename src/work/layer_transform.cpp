@@ -6,6 +6,7 @@
 #include <string>
 
 #include "images/rotate.h"
+#include "images/stretch.h"
 #include "work/layer.h"
 #include "work/layer_errors.h"
 #include "work/value_ranges.h"
@@ -101,6 +102,29 @@ void TLayer::SetTransformMode(uint8_t mode) {
   if (TransformMode_ == kModeRotated) Angle_ = 0;
   BasePicture_ = WorkPicture_;
   TransformMode_ = mode;
+}
+
+void TLayer::ResizeDuringDrag(const Rect& table) {
+  Site_->RecordAction(EditingAction::LayerResized);
+  PushUndo(UndoKind::Resize, true);
+  if (TransformMode_ != kModeResized) SetTransformMode(kModeResized);
+  const Rect oldArea = DeskRendering_.Area();
+  X_ = table.left;
+  Y_ = table.top;
+  Picture resized(static_cast<int>(table.Width()), static_cast<int>(table.Height()));
+  StretchNearest(BasePicture_, {0, 0, BasePicture_.Width(), BasePicture_.Height()}, resized);
+  WorkPicture_ = std::move(resized);
+  RefitMask();
+  RenderDesk();
+  RepaintUnion(oldArea);
+}
+
+void TLayer::FinishResize() {
+  Picture fine(WorkPicture_.Width(), WorkPicture_.Height());
+  StretchAlpha(fine, {0, 0, fine.Width(), fine.Height()}, BasePicture_, true);
+  WorkPicture_ = std::move(fine);
+  RenderDesk();
+  Repaint();
 }
 
 void TLayer::EndRotationDrag() {
