@@ -27,11 +27,12 @@ void EditingSession::MoveActiveToBack() {
   if (desk_.ActiveLayer()) desk_.MoveLayer(desk_.ActiveIndex(), desk_.Count() - 1);
 }
 
-void EditingSession::DeleteActive() {
-  const TLayer* layer = desk_.ActiveLayer();
-  if (!layer) return;
-  const std::string question = GetTermin("ConfirmDeleteLayer", "") + "\r\"" + layer->DisplayName() + "\" ?";
-  if (questions_.ConfirmText(question)) desk_.DeleteLayer(desk_.ActiveIndex());
+void EditingSession::DeleteActive() { DeleteLayerAt(desk_.ActiveIndex()); }
+
+void EditingSession::DeleteLayerAt(int index) {
+  if (index < 0 || index >= desk_.Count()) return;
+  const std::string question = GetTermin("ConfirmDeleteLayer", "") + "\r\"" + desk_.Layer(index).DisplayName() + "\" ?";
+  if (questions_.ConfirmText(question)) desk_.DeleteLayer(index);
 }
 
 void EditingSession::ToggleActiveVisible() {

@@ -28,6 +28,7 @@ class EditingSession {
   void MoveActiveToBack();
   // Asks "ConfirmDeleteLayer" with the layer's name.
   void DeleteActive();
+  void DeleteLayerAt(int index);
   void ToggleActiveVisible();
   void UndoActive();
   void ResetActive();

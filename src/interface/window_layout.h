@@ -11,7 +11,20 @@ namespace lumena {
 enum class ControlKind { CaptionBar, GraphicButton, GraphicSlider, Label, Picture };
 
 // What the generator draws in a button's cells.
-enum class ButtonIcon { None, Close, Minimize, Yes, No };
+enum class ButtonIcon {
+  None,
+  Close,
+  Minimize,
+  Yes,
+  No,
+  // The layer modes.
+  Coloration,
+  Appearance,
+  Modifier,
+  Brush,
+  Eraser,
+  Actions,
+};
 
 struct CellGrid {
   int left = 0, top = 0, width = 0, height = 0;

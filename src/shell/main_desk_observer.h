@@ -1,6 +1,8 @@
 #pragma once
 // The main window's side of the work desk: the saved-state flags follow the
-// editing actions. The rest waits for the desk's windows.
+// editing actions, and the desk's windows hear what to show again.
+#include <functional>
+
 #include "work/desk_observer.h"
 
 namespace lumena {
@@ -11,6 +13,16 @@ class MainDeskObserver : public DeskObserver {
   MainDeskObserver(bool& workSaved, bool& imageSaved) : workSaved_(workSaved), imageSaved_(imageSaved) {}
 
   void ActionRecorded(EditingAction action) override;
+  void AreaChanged(const Rect& area) override {
+    if (areaChanged) areaChanged(area);
+  }
+  void ControlsChanged() override {
+    if (controlsChanged) controlsChanged();
+  }
+
+  // Set once the windows exist.
+  std::function<void(const Rect&)> areaChanged;
+  std::function<void()> controlsChanged;
 
  private:
   bool& workSaved_;

@@ -4,6 +4,9 @@
 
 namespace lumena {
 
+inline constexpr std::string_view kLayerModeButtonsKey = "LayerModeButtons";
+inline constexpr std::string_view kLayerModeButtonsDefault = "ButLMode.psd";
+
 // The main window: it covers a 1024 x 768 screen; the caption bar's right
 // end holds the minimise and close buttons, cut from the system buttons'
 // picture (four cells each: normal, hover, pressed, disabled).
@@ -31,6 +34,67 @@ inline constexpr ControlLayout kMainWindowControls[] = {
      {0, 20, 19, 20, 1, 4},
      ButtonIcon::Close,
      true},
+    // The layer modes, in a column beside the desk.
+    {"ButtonColoration",
+     ControlKind::GraphicButton,
+     560,
+     70,
+     40,
+     40,
+     kLayerModeButtonsKey,
+     kLayerModeButtonsDefault,
+     {0, 0, 40, 40, 1, 4},
+     ButtonIcon::Coloration},
+    {"ButtonAppearance",
+     ControlKind::GraphicButton,
+     560,
+     114,
+     40,
+     40,
+     kLayerModeButtonsKey,
+     kLayerModeButtonsDefault,
+     {0, 40, 40, 40, 1, 4},
+     ButtonIcon::Appearance},
+    {"ButtonBrush",
+     ControlKind::GraphicButton,
+     560,
+     158,
+     40,
+     40,
+     kLayerModeButtonsKey,
+     kLayerModeButtonsDefault,
+     {0, 80, 40, 40, 1, 4},
+     ButtonIcon::Brush},
+    {"ButtonEraser",
+     ControlKind::GraphicButton,
+     560,
+     202,
+     40,
+     40,
+     kLayerModeButtonsKey,
+     kLayerModeButtonsDefault,
+     {0, 120, 40, 40, 1, 4},
+     ButtonIcon::Eraser},
+    {"ButtonModifier",
+     ControlKind::GraphicButton,
+     560,
+     246,
+     40,
+     40,
+     kLayerModeButtonsKey,
+     kLayerModeButtonsDefault,
+     {0, 160, 40, 40, 1, 4},
+     ButtonIcon::Modifier},
+    {"ButtonActions",
+     ControlKind::GraphicButton,
+     560,
+     290,
+     40,
+     40,
+     kLayerModeButtonsKey,
+     kLayerModeButtonsDefault,
+     {0, 200, 40, 40, 1, 4},
+     ButtonIcon::Actions},
 };
 
 inline constexpr WindowLayout kMainWindowLayout{"FormMain", "FormMain.psd", 1024, 768, 20, kMainWindowControls};

@@ -13,6 +13,8 @@ void RunContext::Clear() {
   workSaved = imageSaved = true;
   anchors = {};
   workPath.clear();
+  deskObserver.areaChanged = nullptr;
+  deskObserver.controlsChanged = nullptr;
 }
 
 RunContext& CurrentRun() {

@@ -28,7 +28,8 @@ struct ButtonPicture {
   std::string_view key, file;
 };
 constexpr ButtonPicture kButtonPictures[] = {{kSystemButtonsKey, kSystemButtonsDefault},
-                                             {kMainFormButtonsKey, kMainFormButtonsDefault}};
+                                             {kMainFormButtonsKey, kMainFormButtonsDefault},
+                                             {kLayerModeButtonsKey, kLayerModeButtonsDefault}};
 
 void Save(const QImage& image, const fs::path& file) { SaveElementPicture(FromQImage(image), file); }
 

@@ -77,6 +77,73 @@ QColor IconColour(ButtonIcon icon) {
   }
 }
 
+// The layer modes: a palette, a half-lit circle, a brush, an eraser, a
+// warped line and the four arrows of moving.
+void DrawModeIcon(QPainter& p, ButtonIcon icon, QPointF c, double k) {
+  const QPen line = p.pen();
+  switch (icon) {
+    case ButtonIcon::Coloration: {
+      p.drawEllipse(c, k * 1.5, k * 1.2);
+      const QColor dots[] = {QColor(226, 92, 84), QColor(120, 200, 110), QColor(96, 150, 230)};
+      p.setPen(Qt::NoPen);
+      for (int i = 0; i < 3; ++i) {
+        p.setBrush(dots[i]);
+        p.drawEllipse(c + QPointF(-k * 0.7 + i * k * 0.7, -k * 0.35 + (i == 1 ? -k * 0.25 : 0)), k * 0.3, k * 0.3);
+      }
+      break;
+    }
+    case ButtonIcon::Appearance: {
+      p.drawEllipse(c, k * 1.3, k * 1.3);
+      QPainterPath half;
+      half.moveTo(c + QPointF(0, -k * 1.3));
+      half.arcTo(QRectF(c.x() - k * 1.3, c.y() - k * 1.3, k * 2.6, k * 2.6), 90, 180);
+      half.closeSubpath();
+      p.fillPath(half, line.color());
+      break;
+    }
+    case ButtonIcon::Brush: {
+      p.drawLine(c + QPointF(k * 1.3, -k * 1.3), c + QPointF(-k * 0.2, k * 0.2));
+      QPainterPath tip;
+      tip.moveTo(c + QPointF(-k * 0.1, k * 0.1));
+      tip.quadTo(c + QPointF(-k * 1.6, k * 0.2), c + QPointF(-k * 1.4, k * 1.4));
+      tip.quadTo(c + QPointF(-k * 0.2, k * 1.6), c + QPointF(-k * 0.1, k * 0.1));
+      p.fillPath(tip, line.color());
+      break;
+    }
+    case ButtonIcon::Eraser: {
+      p.save();
+      p.translate(c);
+      p.rotate(-35);
+      p.drawRoundedRect(QRectF(-k * 1.4, -k * 0.6, k * 2.8, k * 1.2), k * 0.2, k * 0.2);
+      p.drawLine(QPointF(-k * 0.3, -k * 0.6), QPointF(-k * 0.3, k * 0.6));
+      p.restore();
+      break;
+    }
+    case ButtonIcon::Modifier: {
+      QPainterPath wave;
+      wave.moveTo(c + QPointF(-k * 1.5, 0));
+      wave.cubicTo(c + QPointF(-k * 0.6, -k * 1.6), c + QPointF(k * 0.2, k * 1.6), c + QPointF(k * 1.5, 0));
+      p.drawPath(wave);
+      p.drawEllipse(c + QPointF(k * 1.5, 0), k * 0.25, k * 0.25);
+      break;
+    }
+    case ButtonIcon::Actions: {
+      for (int turn = 0; turn < 4; ++turn) {
+        p.save();
+        p.translate(c);
+        p.rotate(90 * turn);
+        p.drawLine(QPointF(0, 0), QPointF(0, -k * 1.4));
+        p.drawLine(QPointF(0, -k * 1.4), QPointF(-k * 0.4, -k * 1.0));
+        p.drawLine(QPointF(0, -k * 1.4), QPointF(k * 0.4, -k * 1.0));
+        p.restore();
+      }
+      break;
+    }
+    default:
+      break;
+  }
+}
+
 void DrawIcon(QPainter& p, ButtonIcon icon, const QRectF& r, const QColor& colour) {
   const double s = std::min(r.width(), r.height());
   const QPointF c = r.center();
@@ -101,6 +168,9 @@ void DrawIcon(QPainter& p, ButtonIcon icon, const QRectF& r, const QColor& colou
       break;
     }
     case ButtonIcon::None:
+      break;
+    default:
+      DrawModeIcon(p, icon, c, k);
       break;
   }
 }

@@ -88,3 +88,41 @@ bool CursorLoadedFromFile(int number) {
 }
 
 }  // namespace lumena
+
+namespace lumena {
+
+QCursor DeskCursorShape(DeskCursor cursor) {
+  switch (cursor) {
+    case DeskCursor::Brush:
+      return CursorFor(crBrush);
+    case DeskCursor::Eraser:
+      return CursorFor(crEraser);
+    case DeskCursor::Pipette:
+      return CursorFor(crPipette);
+    case DeskCursor::Modify:
+      return CursorFor(crModify);
+    case DeskCursor::HandFlat:
+      return CursorFor(crHandFlat);
+    case DeskCursor::HandGrab:
+      return CursorFor(crHandGrab);
+    case DeskCursor::HandFlatAll:
+      return CursorFor(crHandFlatAll);
+    case DeskCursor::HandGrabAll:
+      return CursorFor(crHandGrabAll);
+    case DeskCursor::Rotate:
+      return CursorFor(crRotate);
+    case DeskCursor::SizeFrontDiagonal:
+      return QCursor(Qt::SizeFDiagCursor);
+    case DeskCursor::SizeBackDiagonal:
+      return QCursor(Qt::SizeBDiagCursor);
+    case DeskCursor::SizeHorizontal:
+      return QCursor(Qt::SizeHorCursor);
+    case DeskCursor::SizeVertical:
+      return QCursor(Qt::SizeVerCursor);
+    case DeskCursor::Arrow:
+      break;
+  }
+  return QCursor(Qt::ArrowCursor);
+}
+
+}  // namespace lumena

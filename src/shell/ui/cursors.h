@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "editing/desk_pointer.h"
 #include "shell/cursor_names.h"
 
 namespace lumena {
@@ -12,6 +13,8 @@ namespace lumena {
 // platform cursor of similar meaning in its place.
 void RegisterCursors(const std::filesystem::path& programFolder);
 QCursor CursorFor(int number);
+// The cursor the work desk asks for.
+QCursor DeskCursorShape(DeskCursor cursor);
 bool CursorLoadedFromFile(int number);
 
 }  // namespace lumena

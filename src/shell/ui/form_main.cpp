@@ -33,6 +33,8 @@ TFormMain::TFormMain(QWidget* backdrop)
       ImageSystemButtons(LoadedPictureControl(this, "ImageSystemButtons", kSystemButtonsKey, kSystemButtonsDefault)),
       ImageMainFormButtons(
           LoadedPictureControl(this, "ImageMainFormButtons", kMainFormButtonsKey, kMainFormButtonsDefault)),
+      ImageLayerModeButtons(
+          LoadedPictureControl(this, "ImageLayerModeButtons", kLayerModeButtonsKey, kLayerModeButtonsDefault)),
       SoundHint(new TSoundHint(this)) {
   SoundHint->setObjectName("SoundHint");
   SoundHint->HintBgColor = QColor(255, 255, 0);
@@ -42,8 +44,10 @@ TFormMain::TFormMain(QWidget* backdrop)
   SetInterfaceMainWindow(this);
   resize(kMainWindowLayout.width, kMainWindowLayout.height);
   BuildLayoutControls(this, kMainWindowLayout, [this](std::string_view key) {
+    if (key == kLayerModeButtonsKey) return ImageLayerModeButtons;
     return key == kSystemButtonsKey ? ImageSystemButtons : ImageMainFormButtons;
   });
+  WireModeButtons();
   ButtonExit = findChild<TGraphicButton*>("ButtonExit");
   ButtonMinimize = findChild<TGraphicButton*>("ButtonMinimize");
   ButtonExit->OnClick = [this] { ButtonExitClick(); };

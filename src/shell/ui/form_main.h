@@ -3,10 +3,13 @@
 // the button pictures that other windows borrow cells from.
 #include <functional>
 
+#include "editing/layer_mode.h"
 #include "interface/ui/skinned_form.h"
 
 namespace lumena {
 
+class EditingSession;
+class TFormMontage;
 class TGraphicButton;
 class TPictureControl;
 class TSoundHint;
@@ -19,6 +22,7 @@ class TFormMain : public TSkinnedForm {
 
   TPictureControl* ImageSystemButtons;
   TPictureControl* ImageMainFormButtons;
+  TPictureControl* ImageLayerModeButtons;
   TGraphicButton* ButtonExit;
   TGraphicButton* ButtonMinimize;
   // The program's hint window, in the main window's colours.
@@ -30,12 +34,24 @@ class TFormMain : public TSkinnedForm {
   void ButtonExitClick();
   void ButtonMinimizeClick();
 
+  // The work the window edits, from the moment the desk exists.
+  void AttachWork(EditingSession& session, TFormMontage& montage);
+  void SetLayerMode(LayerMode mode);
+  // Brings every control in line with the desk and the mode.
+  void SetControls();
+  void MainKeyDown(QKeyEvent* event) override;
+  void MainKeyUp(QKeyEvent* event) override;
+
  protected:
   void FormShow() override;
   void FormCloseQuery(bool& canClose) override;
 
  private:
   void PlaceOnBackdrop();
+  void WireModeButtons();
+
+  EditingSession* session_ = nullptr;
+  TFormMontage* montage_ = nullptr;
 };
 
 }  // namespace lumena

@@ -6,6 +6,8 @@
 #include <optional>
 #include <stdexcept>
 
+#include "editing/editing_session.h"
+#include "editing/ui/form_montage.h"
 #include "interface/interface_context.h"
 #include "interface/interface_loader.h"
 #include "interface/ui/form_message.h"
@@ -28,6 +30,7 @@
 #include "shell/ui/form_main.h"
 #include "shell/ui/form_screen.h"
 #include "shell/ui/intro_player.h"
+#include "shell/ui/message_questions.h"
 #include "shell/work_file_types.h"
 #include "workfile/work_file_reader.h"
 #include "workfile/work_saving.h"
@@ -273,6 +276,12 @@ int RunLumena(const StartupOptions& options) {
       QString::fromStdString(run.programFolder.string() + "/" + run.startup.folders.sound);
   mainWindow.SoundHint->SoundEnabled = run.startup.playSound;
   mainWindow.SoundHint->SoundAfter = false;  // no music plays yet
+  MessageWindowQuestions questions;
+  EditingSession session(*run.desk, questions);
+  TFormMontage montage(&mainWindow, session, DeskCursorShape);
+  run.deskObserver.areaChanged = [&montage](const Rect& area) { montage.ShowArea(area); };
+  run.deskObserver.controlsChanged = [&mainWindow] { mainWindow.SetControls(); };
+  mainWindow.AttachWork(session, montage);
   mainWindow.show();
 
   WindowExitHost exitHost(run);
@@ -295,8 +304,12 @@ int RunLumena(const StartupOptions& options) {
     if (mainWindow.isEnabled()) mainWindow.MainKeyUp(event);
   };
   if (options.workFile) OpenCommandLineWork(run, *options.workFile);
+  mainWindow.SetControls();
   busy.reset();
   const int code = QApplication::exec();
+  // The windows hear nothing more of a desk that goes.
+  run.deskObserver.areaChanged = nullptr;
+  run.deskObserver.controlsChanged = nullptr;
   run.desk.reset();
   SetMessageWindow(nullptr);
   FlushSettings(run);

@@ -36,6 +36,8 @@ bool LumenaScreen::Drawn(const ScreenRect& rect) const {
   return false;
 }
 
+QRgb LumenaScreen::PixelAt(int x, int y) const { return x_.GrabScreen().pixel(x, y) & 0xFFFFFFu; }
+
 bool LumenaScreen::MainWindowShown() const {
   // The skin's caption strip is drawn: the backdrop alone is black there.
   return Backdrop() && Drawn(Control(MainWindow(), kMainWindowLayout, "CaptionBar"));

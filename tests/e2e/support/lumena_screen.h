@@ -33,6 +33,9 @@ class LumenaScreen {
   // A control's place on the screen, inside a window placed at `window`.
   static ScreenRect Control(const ScreenRect& window, const WindowLayout& layout, std::string_view name);
 
+  // The colour shown at a screen point, without alpha.
+  QRgb PixelAt(int x, int y) const;
+
   // True when something other than black is drawn inside `rect`.
   bool Drawn(const ScreenRect& rect) const;
 

@@ -90,18 +90,24 @@ void XDisplay::Click(int x, int y, unsigned button) {
   Release(button);
 }
 
+unsigned char XDisplay::KeyCodeOf(const std::string& keyName) const {
+  const KeySym sym = XStringToKeysym(keyName.c_str());
+  const KeyCode keyCode = sym == NoSymbol ? 0 : XKeysymToKeycode(display_, sym);
+  if (!keyCode) throw std::invalid_argument("no key named " + keyName);
+  return keyCode;
+}
+
 void XDisplay::Key(const std::string& name, const std::vector<std::string>& modifiers) {
-  auto code = [this](const std::string& keyName) {
-    const KeySym sym = XStringToKeysym(keyName.c_str());
-    const KeyCode keyCode = sym == NoSymbol ? 0 : XKeysymToKeycode(display_, sym);
-    if (!keyCode) throw std::invalid_argument("no key named " + keyName);
-    return keyCode;
-  };
-  for (const std::string& modifier : modifiers) XTestFakeKeyEvent(display_, code(modifier), True, CurrentTime);
-  XTestFakeKeyEvent(display_, code(name), True, CurrentTime);
-  XTestFakeKeyEvent(display_, code(name), False, CurrentTime);
+  for (const std::string& modifier : modifiers) XTestFakeKeyEvent(display_, KeyCodeOf(modifier), True, CurrentTime);
+  XTestFakeKeyEvent(display_, KeyCodeOf(name), True, CurrentTime);
+  XTestFakeKeyEvent(display_, KeyCodeOf(name), False, CurrentTime);
   for (auto m = modifiers.rbegin(); m != modifiers.rend(); ++m)
-    XTestFakeKeyEvent(display_, code(*m), False, CurrentTime);
+    XTestFakeKeyEvent(display_, KeyCodeOf(*m), False, CurrentTime);
+  Sync();
+}
+
+void XDisplay::HoldKey(const std::string& name, bool down) {
+  XTestFakeKeyEvent(display_, KeyCodeOf(name), down ? True : False, CurrentTime);
   Sync();
 }
 

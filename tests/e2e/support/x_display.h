@@ -48,6 +48,8 @@ class XDisplay {
   // A key by its X name ("Escape", "Return", "z"), with modifier names
   // ("Control_L") held around it.
   void Key(const std::string& name, const std::vector<std::string>& modifiers = {});
+  // Presses (down) or releases a key alone, for clicks made with it held.
+  void HoldKey(const std::string& name, bool down);
 
   // True when keys typed now go to `window` (or a window inside it).
   bool HasKeyboardFocus(XWindowId window) const;
@@ -61,6 +63,7 @@ class XDisplay {
   bool IconifyRequested(XWindowId window);
 
  private:
+  unsigned char KeyCodeOf(const std::string& keyName) const;
   void Sync() const;
   _XDisplay* display_;
   std::vector<XWindowId> iconifyRequests_;

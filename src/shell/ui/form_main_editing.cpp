@@ -1,0 +1,105 @@
+// The main window's side of editing: the layer mode buttons, the controls
+// that follow the desk, and the keyboard.
+#include <QKeyEvent>
+#include <array>
+
+#include "editing/editing_session.h"
+#include "editing/main_controls.h"
+#include "editing/ui/form_montage.h"
+#include "interface/ui/graphic_button.h"
+#include "shell/ui/form_main.h"
+
+namespace lumena {
+
+namespace {
+
+struct ModeButton {
+  const char* name;
+  LayerMode mode;
+};
+constexpr std::array<ModeButton, 6> kModeButtons = {{
+    {"ButtonColoration", LayerMode::Coloration},
+    {"ButtonAppearance", LayerMode::Appearance},
+    {"ButtonBrush", LayerMode::Paint},
+    {"ButtonEraser", LayerMode::Erase},
+    {"ButtonModifier", LayerMode::Modify},
+    {"ButtonActions", LayerMode::Actions},
+}};
+
+// Ctrl + an arrow moves the active layer by one table pixel, ten with Shift.
+std::optional<Point> NudgeOf(const QKeyEvent* event) {
+  const int step = event->modifiers().testFlag(Qt::ShiftModifier) ? 10 : 1;
+  switch (event->key()) {
+    case Qt::Key_Left:
+      return Point{-step, 0};
+    case Qt::Key_Right:
+      return Point{step, 0};
+    case Qt::Key_Up:
+      return Point{0, -step};
+    case Qt::Key_Down:
+      return Point{0, step};
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
+void TFormMain::WireModeButtons() {
+  for (const ModeButton& b : kModeButtons)
+    if (auto* button = findChild<TGraphicButton*>(b.name))
+      button->OnClick = [this, mode = b.mode] { SetLayerMode(mode); };
+}
+
+void TFormMain::AttachWork(EditingSession& session, TFormMontage& montage) {
+  session_ = &session;
+  montage_ = &montage;
+  SetControls();
+}
+
+void TFormMain::SetLayerMode(LayerMode mode) {
+  if (!session_ || !session_->SetLayerMode(mode)) return;
+  SetControls();
+}
+
+void TFormMain::SetControls() {
+  if (!session_) return;
+  const MainControlStates states = ComputeMainControls(InputsOf(*session_, {}));
+  TWorkDesk& desk = session_->Desk();
+  if (states.deskVisible != desk.DeskVisible()) {
+    desk.SetDeskVisible(states.deskVisible);
+    if (states.deskVisible) {
+      desk.RenderAll();
+      desk.RefreshAll();
+    }
+  }
+  montage_->setVisible(states.deskVisible);
+  for (const ModeButton& b : kModeButtons)
+    if (auto* button = findChild<TGraphicButton*>(b.name)) button->SetPressed(session_->Mode() == b.mode);
+}
+
+void TFormMain::MainKeyDown(QKeyEvent* event) {
+  if (!session_) return;
+  const Qt::KeyboardModifiers m = event->modifiers();
+  if (m.testFlag(Qt::ControlModifier)) {
+    if (const auto nudge = NudgeOf(event)) {
+      session_->NudgeActive(nudge->x, nudge->y);
+      SetControls();
+      return;
+    }
+  }
+  if (event->key() == Qt::Key_Alt) montage_->ShowCursor(DeskCursor::HandFlatAll);
+  if (event->key() == Qt::Key_Shift && session_->Mode() == LayerMode::Paint) montage_->ShowCursor(DeskCursor::Pipette);
+}
+
+void TFormMain::MainKeyUp(QKeyEvent* event) {
+  if (!session_ || event->isAutoRepeat()) return;
+  const Qt::KeyboardModifiers m = event->modifiers();
+  if (event->key() == Qt::Key_Alt) montage_->ShowCursor(DeskCursor::Arrow);
+  if (event->key() == Qt::Key_Shift && session_->Mode() == LayerMode::Paint) montage_->ShowCursor(DeskCursor::Brush);
+  if (event->key() == Qt::Key_Delete && m == Qt::NoModifier) session_->DeleteActive();
+  if (event->key() == Qt::Key_Z && m == Qt::ControlModifier) session_->UndoActive();
+  SetControls();
+}
+
+}  // namespace lumena

@@ -1,0 +1,141 @@
+// Editing a work on the desk as a user does: the work named on the command
+// line is shown, clicks select through transparent pixels, a drag moves a
+// layer and Ctrl+Z takes it back.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "e2e/support/lumena_test.h"
+#include "e2e/support/work_maker.h"
+#include "shell/main_window_layout.h"
+#include "work/desk_geometry.h"
+
+namespace lumena::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr Pixel kRed{40, 40, 220, 255};
+constexpr Pixel kBlue{200, 90, 30, 255};
+constexpr QRgb kRedShown = 0xDC2828, kBlueShown = 0x1E5AC8, kBlack = 0;
+
+// The compressed work keeps its pictures as JPEG: colours come back close.
+bool Near(QRgb shown, QRgb expected) {
+  return std::abs(qRed(shown) - qRed(expected)) <= 6 && std::abs(qGreen(shown) - qGreen(expected)) <= 6 &&
+         std::abs(qBlue(shown) - qBlue(expected)) <= 6;
+}
+
+class DeskTest : public LumenaTest {
+ protected:
+  // A red layer with a square hole in front of a larger blue one.
+  void StartOnTwoLayers() {
+    work_ = run_.Home() / "two.lmc";
+    MakeWork(work_, {{Filled(100, 100, kRed, {30, 30, 70, 70}), {300, 400}}, {Filled(200, 200, kBlue), {250, 350}}});
+    StartLumena({work_.string()});
+    const bool shown = WaitUntil([&] { return Near(ShownAt({310, 410}), kRedShown); });
+    if (!shown) screen_.Screenshot("desk-work-not-shown");
+    ASSERT_TRUE(shown) << "the work never showed on the desk: " << std::hex << ShownAt({310, 410});
+  }
+
+  // The screen point of a table point, with the desk's default view.
+  QPoint OnScreen(Point table) const {
+    DeskGeometry g;
+    g.CentreView();
+    const ScreenRect main = screen_.MainWindow();
+    return {main.left + g.windowX + table.x - g.viewLeft, main.top + g.windowY + table.y - g.viewTop};
+  }
+  QRgb ShownAt(Point table) const {
+    const QPoint p = OnScreen(table);
+    return screen_.PixelAt(p.x(), p.y());
+  }
+  void ClickAt(Point table) {
+    const QPoint p = OnScreen(table);
+    x_.MoveTo(p.x(), p.y());
+    x_.Click(p.x(), p.y());
+  }
+  void ChooseMode(const char* button) { screen_.ClickControl(screen_.MainWindow(), kMainWindowLayout, button); }
+
+  // The changed work is saved back on the way out, then the exit is confirmed.
+  void ExitSavingTheWork() {
+    const auto before = fs::last_write_time(work_);
+    screen_.ClickControl(AskToExit(), kMessageWindowLayout, "ButtonYes");
+    ASSERT_TRUE(WaitUntil([&] { return fs::last_write_time(work_) != before; })) << "the work was not saved";
+    screen_.ClickControl(WaitForMessage(), kMessageWindowLayout, "ButtonYes");
+    EXPECT_EQ(run_.WaitForExit(kStepSeconds), 0);
+  }
+
+  fs::path work_;
+};
+
+TEST_F(DeskTest, AClickThroughAHoleSelectsTheLayerBeneath) {
+  StartOnTwoLayers();
+  screen_.Screenshot("desk-work-opened");
+  EXPECT_TRUE(Near(ShownAt({350, 450}), kBlueShown)) << "the blue layer shows through the hole";
+  ChooseMode("ButtonActions");
+  ClickAt({350, 450});
+  // The active layer's frame: its bottom edge is drawn black.
+  ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({350, 549}), kBlack); })) << "the blue layer was not selected";
+  EXPECT_FALSE(Near(ShownAt({350, 499}), kBlack)) << "the red layer in front has no frame";
+  screen_.Screenshot("desk-layer-selected");
+  ExitByMouse();
+}
+
+TEST_F(DeskTest, DraggingMovesALayerAndCtrlZTakesItBack) {
+  StartOnTwoLayers();
+  ChooseMode("ButtonActions");
+  const QPoint from = OnScreen({310, 410}), to = OnScreen({360, 460});
+  x_.MoveTo(from.x(), from.y());
+  x_.Press(1);
+  for (int step = 1; step <= 10; ++step) x_.MoveTo(from.x() + step * 5, from.y() + step * 5);
+  x_.Release(1);
+  ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({440, 540}), kRedShown); })) << "the layer did not move";
+  EXPECT_TRUE(Near(ShownAt({310, 410}), kBlueShown));
+  screen_.Screenshot("desk-layer-moved");
+  x_.MoveTo(to.x(), to.y());
+  x_.Key("z", {"Control_L"});
+  ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({310, 410}), kRedShown); })) << "Ctrl+Z did not undo the move";
+  EXPECT_TRUE(Near(ShownAt({440, 540}), kBlueShown));
+  ExitSavingTheWork();
+}
+
+TEST_F(DeskTest, ABrushStrokePaintsAndOneUndoRemovesIt) {
+  StartOnTwoLayers();
+  ChooseMode("ButtonActions");
+  ClickAt({310, 410});
+  ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({350, 499}), kBlack); })) << "the red layer was not selected";
+  ChooseMode("ButtonBrush");
+  // A stroke across the red layer's top band, with the black brush; moves
+  // come as fast as the pointer goes, so the stroke's end is surely a dab.
+  const QPoint from = OnScreen({305, 415});
+  x_.MoveTo(from.x(), from.y());
+  x_.Press(1);
+  for (int step = 1; step <= 20; ++step) x_.MoveTo(from.x() + step * 4, from.y());
+  x_.Release(1);
+  const bool painted = WaitUntil([&] { return qRed(ShownAt({385, 415})) < 160; });
+  if (!painted) screen_.Screenshot("desk-brush-nothing");
+  ASSERT_TRUE(painted) << "the stroke painted nothing: " << std::hex << ShownAt({385, 415});
+  screen_.Screenshot("desk-brush-stroke");
+  x_.Key("z", {"Control_L"});
+  ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({385, 415}), kRedShown); })) << "one undo did not remove the stroke";
+  ExitSavingTheWork();
+}
+
+TEST_F(DeskTest, CtrlClicksCycleThroughTheLayersUnderThePointer) {
+  StartOnTwoLayers();
+  ChooseMode("ButtonActions");
+  ClickAt({310, 410});
+  ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({350, 499}), kBlack); })) << "the red layer was not selected";
+  const QPoint p = OnScreen({310, 410});
+  x_.MoveTo(p.x(), p.y());
+  x_.HoldKey("Control_L", true);
+  x_.Click(p.x(), p.y());
+  x_.HoldKey("Control_L", false);
+  ASSERT_TRUE(WaitUntil([&] {
+    return Near(ShownAt({350, 549}), kBlack);
+  })) << "Ctrl-click did not step to the back layer";
+  ExitByMouse();
+}
+
+}  // namespace
+}  // namespace lumena::e2e
