@@ -14,7 +14,7 @@ void Decode(std::span<const uint8_t> bytes, const char* extension) {
   lumena::Picture picture;
   try {
     lumena::DecodeElementPicture(bytes, extension, picture);
-  } catch (const lumena::EInvalidPicture&) {
+  } catch (const lumena::EFormatError&) {  // EInvalidPicture and damaged compressed data
   }
 }
 
