@@ -33,9 +33,7 @@ class DeskTest : public LumenaTest {
     work_ = run_.Home() / "two.lmc";
     MakeWork(work_, {{Filled(100, 100, kRed, {30, 30, 70, 70}), {300, 400}}, {Filled(200, 200, kBlue), {250, 350}}});
     StartLumena({work_.string()});
-    const bool shown = WaitUntil([&] { return Near(ShownAt({310, 410}), kRedShown); });
-    if (!shown) screen_.Screenshot("desk-work-not-shown");
-    ASSERT_TRUE(shown) << "the work never showed on the desk: " << std::hex << ShownAt({310, 410});
+    ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({310, 410}), kRedShown); })) << "the work never showed";
   }
 
   // The screen point of a table point, with the desk's default view.
@@ -55,6 +53,13 @@ class DeskTest : public LumenaTest {
     x_.Click(p.x(), p.y());
   }
   void ChooseMode(const char* button) { screen_.ClickControl(screen_.MainWindow(), kMainWindowLayout, button); }
+
+  // In the Actions mode; the frame's black bottom edge shows the selection.
+  void SelectTheRedLayer() {
+    ChooseMode("ButtonActions");
+    ClickAt({310, 410});
+    ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({350, 499}), kBlack); })) << "the red layer was not selected";
+  }
 
   // The changed work is saved back on the way out, then the exit is confirmed.
   void ExitSavingTheWork() {
@@ -101,9 +106,7 @@ TEST_F(DeskTest, DraggingMovesALayerAndCtrlZTakesItBack) {
 
 TEST_F(DeskTest, ABrushStrokePaintsAndOneUndoRemovesIt) {
   StartOnTwoLayers();
-  ChooseMode("ButtonActions");
-  ClickAt({310, 410});
-  ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({350, 499}), kBlack); })) << "the red layer was not selected";
+  SelectTheRedLayer();
   ChooseMode("ButtonBrush");
   // A stroke across the red layer's top band, with the black brush; moves
   // come as fast as the pointer goes, so the stroke's end is surely a dab.
@@ -112,9 +115,7 @@ TEST_F(DeskTest, ABrushStrokePaintsAndOneUndoRemovesIt) {
   x_.Press(1);
   for (int step = 1; step <= 20; ++step) x_.MoveTo(from.x() + step * 4, from.y());
   x_.Release(1);
-  const bool painted = WaitUntil([&] { return qRed(ShownAt({385, 415})) < 160; });
-  if (!painted) screen_.Screenshot("desk-brush-nothing");
-  ASSERT_TRUE(painted) << "the stroke painted nothing: " << std::hex << ShownAt({385, 415});
+  ASSERT_TRUE(WaitUntil([&] { return qRed(ShownAt({385, 415})) < 160; })) << "the stroke painted nothing";
   screen_.Screenshot("desk-brush-stroke");
   x_.Key("z", {"Control_L"});
   ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({385, 415}), kRedShown); })) << "one undo did not remove the stroke";
@@ -123,9 +124,7 @@ TEST_F(DeskTest, ABrushStrokePaintsAndOneUndoRemovesIt) {
 
 TEST_F(DeskTest, CtrlClicksCycleThroughTheLayersUnderThePointer) {
   StartOnTwoLayers();
-  ChooseMode("ButtonActions");
-  ClickAt({310, 410});
-  ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({350, 499}), kBlack); })) << "the red layer was not selected";
+  SelectTheRedLayer();
   const QPoint p = OnScreen({310, 410});
   x_.MoveTo(p.x(), p.y());
   x_.HoldKey("Control_L", true);
