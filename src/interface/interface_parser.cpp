@@ -33,27 +33,31 @@ void InterfaceDescriptionParser::ParseLine(std::string_view line, std::vector<TP
     ParseAssignments(text, out);
 }
 
-void InterfaceDescriptionParser::ParseSection(std::string_view rest) {
+void InterfaceDescriptionParser::ParseOpening(std::string_view rest, std::string_view kind,
+                                              bool (*validType)(std::string_view), Open& entry,
+                                              const std::function<void(const std::string& name)>& checkPlace) {
+  const std::string what(kind);
   const InterfaceToken name = NextInterfaceToken(rest);
-  if (name.text.empty()) Fail("Section name is missing");
-  if (section_.IsOpen()) Fail("Nested section descriptions: " + Quoted(name.text) + " in " + Quoted(section_.name));
-  section_.name = name.text;
+  if (name.text.empty()) Fail(what + " name is missing");
+  checkPlace(name.text);
+  entry.name = name.text;
   const InterfaceToken type = NextInterfaceToken(DeleteUsedAndTrim(rest, name.used));
-  if (type.text.empty()) Fail("Section type is missing");
-  if (!IsValidSectionType(type.text)) Fail("Section type " + Quoted(type.text) + " is not valid");
-  section_.type = type.text;
+  if (type.text.empty()) Fail(what + " type is missing");
+  if (!validType(type.text)) Fail(what + " type " + Quoted(type.text) + " is not valid");
+  entry.type = type.text;
+}
+
+void InterfaceDescriptionParser::ParseSection(std::string_view rest) {
+  ParseOpening(rest, "Section", IsValidSectionType, section_, [this](const std::string& name) {
+    if (section_.IsOpen()) Fail("Nested section descriptions: " + Quoted(name) + " in " + Quoted(section_.name));
+  });
 }
 
 void InterfaceDescriptionParser::ParseObject(std::string_view rest) {
-  const InterfaceToken name = NextInterfaceToken(rest);
-  if (name.text.empty()) Fail("Object name is missing");
-  if (!section_.IsOpen()) Fail("Object " + Quoted(name.text) + " is described outside any section");
-  if (object_.IsOpen()) Fail("Nested object descriptions: " + Quoted(name.text) + " in " + Quoted(object_.name));
-  object_.name = name.text;
-  const InterfaceToken type = NextInterfaceToken(DeleteUsedAndTrim(rest, name.used));
-  if (type.text.empty()) Fail("Object type is missing");
-  if (!IsValidObjectType(type.text)) Fail("Object type " + Quoted(type.text) + " is not valid");
-  object_.type = type.text;
+  ParseOpening(rest, "Object", IsValidObjectType, object_, [this](const std::string& name) {
+    if (!section_.IsOpen()) Fail("Object " + Quoted(name) + " is described outside any section");
+    if (object_.IsOpen()) Fail("Nested object descriptions: " + Quoted(name) + " in " + Quoted(object_.name));
+  });
 }
 
 void InterfaceDescriptionParser::ParseEnd() {

@@ -2,6 +2,7 @@
 // The parser of INTFACE.TXT. Every entry point throws EErrorInInfoFile at
 // the first error, naming the line (counted from 1, every physical line).
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -31,6 +32,11 @@ class InterfaceDescriptionParser {
   };
   void ParseSection(std::string_view rest);
   void ParseObject(std::string_view rest);
+  // The name and the type after SECTION or OBJECT, into `entry`; `kind`
+  // ("Section", "Object") names them in the messages, and `checkPlace`
+  // refuses a name where it may not open.
+  void ParseOpening(std::string_view rest, std::string_view kind, bool (*validType)(std::string_view), Open& entry,
+                    const std::function<void(const std::string& name)>& checkPlace);
   void ParseEnd();
   void ParseAssignments(std::string_view rest, std::vector<TParamInfoRecord>& out);
   void CheckParam(const std::string& name) const;

@@ -17,6 +17,9 @@ enum class ButtonIcon {
   Minimize,
   Yes,
   No,
+  // A slider's track and thumb.
+  SliderTrack,
+  SliderThumb,
   // The layer modes.
   Coloration,
   Appearance,
@@ -42,7 +45,8 @@ struct ControlLayout {
   std::string_view pictureDefault = {};
   CellGrid cells = {};
   ButtonIcon icon = ButtonIcon::None;
-  bool onCaptionBar = false;  // a child of the caption bar (its coordinates are the same)
+  bool onCaptionBar = false;          // a child of the caption bar (its coordinates are the same)
+  std::string_view slideButton = {};  // a slider's thumb: the control of that name
 };
 
 struct WindowLayout {

@@ -19,10 +19,14 @@ class MainDeskObserver : public DeskObserver {
   void ControlsChanged() override {
     if (controlsChanged) controlsChanged();
   }
+  void LayerValuesChanged(const ColourParameters& values) override {
+    if (layerValuesChanged) layerValuesChanged(values);
+  }
 
   // Set once the windows exist.
   std::function<void(const Rect&)> areaChanged;
   std::function<void()> controlsChanged;
+  std::function<void(const ColourParameters&)> layerValuesChanged;
 
  private:
   bool& workSaved_;

@@ -6,6 +6,41 @@ namespace lumena {
 
 inline constexpr std::string_view kLayerModeButtonsKey = "LayerModeButtons";
 inline constexpr std::string_view kLayerModeButtonsDefault = "ButLMode.psd";
+inline constexpr std::string_view kSlidersKey = "SlidersLayer";
+inline constexpr std::string_view kSlidersDefault = "Sliders.psd";
+
+// The layer tool panel's place in the main window; its controls keep their
+// places inside it.
+inline constexpr int kLayerPanelLeft = 616, kLayerPanelTop = 0;
+inline constexpr int kSliderWidth = 140, kSliderHeight = 20, kThumbWidth = 12;
+
+constexpr ControlLayout ColourSliderLayout(std::string_view name, std::string_view thumb, int left, int top) {
+  return {name,
+          ControlKind::GraphicSlider,
+          kLayerPanelLeft + left,
+          kLayerPanelTop + top,
+          kSliderWidth,
+          kSliderHeight,
+          kSlidersKey,
+          kSlidersDefault,
+          {0, 0, kSliderWidth, kSliderHeight, 1, 1},
+          ButtonIcon::SliderTrack,
+          false,
+          thumb};
+}
+
+constexpr ControlLayout ThumbLayout(std::string_view name) {
+  return {name,
+          ControlKind::GraphicButton,
+          0,
+          0,
+          kThumbWidth,
+          kSliderHeight,
+          kSlidersKey,
+          kSlidersDefault,
+          {0, kSliderHeight, kThumbWidth, kSliderHeight, 1, 4},
+          ButtonIcon::SliderThumb};
+}
 
 // The main window: it covers a 1024 x 768 screen; the caption bar's right
 // end holds the minimise and close buttons, cut from the system buttons'
@@ -95,6 +130,23 @@ inline constexpr ControlLayout kMainWindowControls[] = {
      kLayerModeButtonsDefault,
      {0, 200, 40, 40, 1, 4},
      ButtonIcon::Actions},
+    // The colour sliders, each after its thumb.
+    ThumbLayout("SliderRedColorThumb"),
+    ColourSliderLayout("SliderRedColor", "SliderRedColorThumb", 4, 183),
+    ThumbLayout("SliderGreenColorThumb"),
+    ColourSliderLayout("SliderGreenColor", "SliderGreenColorThumb", 4, 205),
+    ThumbLayout("SliderBlueColorThumb"),
+    ColourSliderLayout("SliderBlueColor", "SliderBlueColorThumb", 4, 227),
+    ThumbLayout("SliderHueThumb"),
+    ColourSliderLayout("SliderHue", "SliderHueThumb", 4, 251),
+    ThumbLayout("SliderSaturationThumb"),
+    ColourSliderLayout("SliderSaturation", "SliderSaturationThumb", 4, 273),
+    ThumbLayout("SliderBrightnessThumb"),
+    ColourSliderLayout("SliderBrightness", "SliderBrightnessThumb", 4, 198),
+    ThumbLayout("SliderContrastThumb"),
+    ColourSliderLayout("SliderContrast", "SliderContrastThumb", 4, 233),
+    ThumbLayout("SliderOpacityThumb"),
+    ColourSliderLayout("SliderOpacity", "SliderOpacityThumb", 4, 259),
 };
 
 inline constexpr WindowLayout kMainWindowLayout{"FormMain", "FormMain.psd", 1024, 768, 20, kMainWindowControls};

@@ -15,6 +15,7 @@ void RunContext::Clear() {
   workPath.clear();
   deskObserver.areaChanged = nullptr;
   deskObserver.controlsChanged = nullptr;
+  deskObserver.layerValuesChanged = nullptr;
 }
 
 RunContext& CurrentRun() {

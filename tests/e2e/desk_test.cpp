@@ -122,6 +122,27 @@ TEST_F(DeskTest, ABrushStrokePaintsAndOneUndoRemovesIt) {
   ExitSavingTheWork();
 }
 
+TEST_F(DeskTest, AHueSliderDragRecoloursTheLayerAndOneUndoTakesItBack) {
+  StartOnTwoLayers();
+  SelectTheRedLayer();
+  ChooseMode("ButtonColoration");
+  const ScreenRect hue = LumenaScreen::Control(screen_.MainWindow(), kMainWindowLayout, "SliderHue");
+  ASSERT_TRUE(WaitUntil([&] { return screen_.Drawn(hue); })) << "the hue slider never showed";
+  // From the thumb at the neutral middle to near the track's end.
+  x_.MoveTo(hue.CentreX(), hue.CentreY());
+  x_.Press(1);
+  for (int step = 1; step <= 10; ++step) x_.MoveTo(hue.CentreX() + step * 5, hue.CentreY());
+  x_.Release(1);
+  ASSERT_TRUE(WaitUntil([&] { return !Near(ShownAt({310, 410}), kRedShown); })) << "the layer kept its colour";
+  EXPECT_GT(qGreen(ShownAt({310, 410})), qRed(ShownAt({310, 410}))) << "a large hue turn makes red green";
+  EXPECT_TRUE(Near(ShownAt({260, 360}), kBlueShown)) << "the other layer keeps its colour";
+  screen_.Screenshot("desk-hue-slider");
+  ClickAt({310, 410});  // the desk takes the keyboard back
+  x_.Key("z", {"Control_L"});
+  ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({310, 410}), kRedShown); })) << "one undo did not restore the hue";
+  ExitSavingTheWork();
+}
+
 TEST_F(DeskTest, CtrlClicksCycleThroughTheLayersUnderThePointer) {
   StartOnTwoLayers();
   SelectTheRedLayer();

@@ -29,7 +29,8 @@ struct ButtonPicture {
 };
 constexpr ButtonPicture kButtonPictures[] = {{kSystemButtonsKey, kSystemButtonsDefault},
                                              {kMainFormButtonsKey, kMainFormButtonsDefault},
-                                             {kLayerModeButtonsKey, kLayerModeButtonsDefault}};
+                                             {kLayerModeButtonsKey, kLayerModeButtonsDefault},
+                                             {kSlidersKey, kSlidersDefault}};
 
 void Save(const QImage& image, const fs::path& file) { SaveElementPicture(FromQImage(image), file); }
 

@@ -175,8 +175,42 @@ void DrawIcon(QPainter& p, ButtonIcon icon, const QRectF& r, const QColor& colou
   }
 }
 
+// A slider's groove across its cell: a thin gold-edged channel.
+void DrawTrack(QPainter& p, const QRect& cell) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF groove(cell.left() + 3, cell.center().y() - 2.5, cell.width() - 6, 5);
+  p.setBrush(QColor(22, 17, 30));
+  p.setPen(QPen(QColor(180, 150, 82, 180), 1));
+  p.drawRoundedRect(groove, 2.5, 2.5);
+  p.restore();
+}
+
+// A slider's thumb: an upright gold lozenge, brighter under the mouse.
+void DrawThumb(QPainter& p, const QRect& cell, CellState state) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF body = QRectF(cell).adjusted(1.5, 2.5, -1.5, -2.5);
+  QLinearGradient fill(body.topLeft(), body.bottomLeft());
+  const bool dim = state == CellState::Disabled;
+  fill.setColorAt(0, dim ? QColor(150, 148, 152) : state == CellState::Hover ? kGold.lighter(115) : kGold);
+  fill.setColorAt(1, dim ? QColor(90, 88, 92) : QColor(150, 112, 40));
+  p.setBrush(fill);
+  p.setPen(QPen(QColor(60, 44, 20), 1));
+  p.drawRoundedRect(body, 3, 3);
+  p.restore();
+}
+
 // One cell: a glossy round button with its icon.
 void DrawCell(QPainter& p, const QRect& cell, ButtonIcon icon, CellState state) {
+  if (icon == ButtonIcon::SliderTrack) {
+    DrawTrack(p, cell);
+    return;
+  }
+  if (icon == ButtonIcon::SliderThumb) {
+    DrawThumb(p, cell, state);
+    return;
+  }
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF face = QRectF(cell)

@@ -58,6 +58,12 @@ void BuildLayoutControls(QWidget* window, const WindowLayout& layout, const Pict
     control->setObjectName(NameOf(c));
     control->setGeometry(c.left, c.top, c.width, c.height);
     if (c.kind == ControlKind::CaptionBar) captionBar = control;
+    if (c.slideButton.empty()) continue;
+    // The thumb stands before its slider in the table.
+    auto* slider = static_cast<TGraphicSlider*>(control);
+    auto* thumb = window->findChild<TGraphicButton*>(QString::fromUtf8(c.slideButton.data(), c.slideButton.size()));
+    slider->SetSlideButton(thumb);
+    slider->BeginOffset = slider->EndOffset = thumb ? thumb->width() / 2 : 0;
   }
 }
 

@@ -35,6 +35,7 @@ TFormMain::TFormMain(QWidget* backdrop)
           LoadedPictureControl(this, "ImageMainFormButtons", kMainFormButtonsKey, kMainFormButtonsDefault)),
       ImageLayerModeButtons(
           LoadedPictureControl(this, "ImageLayerModeButtons", kLayerModeButtonsKey, kLayerModeButtonsDefault)),
+      ImageSlidersLayer(LoadedPictureControl(this, "ImageSlidersLayer", kSlidersKey, kSlidersDefault)),
       SoundHint(new TSoundHint(this)) {
   SoundHint->setObjectName("SoundHint");
   SoundHint->HintBgColor = QColor(255, 255, 0);
@@ -45,9 +46,11 @@ TFormMain::TFormMain(QWidget* backdrop)
   resize(kMainWindowLayout.width, kMainWindowLayout.height);
   BuildLayoutControls(this, kMainWindowLayout, [this](std::string_view key) {
     if (key == kLayerModeButtonsKey) return ImageLayerModeButtons;
+    if (key == kSlidersKey) return ImageSlidersLayer;
     return key == kSystemButtonsKey ? ImageSystemButtons : ImageMainFormButtons;
   });
   WireModeButtons();
+  WireColourSliders();
   ButtonExit = findChild<TGraphicButton*>("ButtonExit");
   ButtonMinimize = findChild<TGraphicButton*>("ButtonMinimize");
   ButtonExit->OnClick = [this] { ButtonExitClick(); };

@@ -5,6 +5,7 @@
 
 #include "editing/layer_mode.h"
 #include "interface/ui/skinned_form.h"
+#include "work/colouring_parameters.h"
 
 namespace lumena {
 
@@ -23,6 +24,7 @@ class TFormMain : public TSkinnedForm {
   TPictureControl* ImageSystemButtons;
   TPictureControl* ImageMainFormButtons;
   TPictureControl* ImageLayerModeButtons;
+  TPictureControl* ImageSlidersLayer;
   TGraphicButton* ButtonExit;
   TGraphicButton* ButtonMinimize;
   // The program's hint window, in the main window's colours.
@@ -39,6 +41,8 @@ class TFormMain : public TSkinnedForm {
   void SetLayerMode(LayerMode mode);
   // Brings every control in line with the desk and the mode.
   void SetControls();
+  // The colour sliders show the active layer's values, or its region's.
+  void ShowLayerValues(const ColourParameters& values);
   void MainKeyDown(QKeyEvent* event) override;
   void MainKeyUp(QKeyEvent* event) override;
 
@@ -49,6 +53,7 @@ class TFormMain : public TSkinnedForm {
  private:
   void PlaceOnBackdrop();
   void WireModeButtons();
+  void WireColourSliders();
 
   EditingSession* session_ = nullptr;
   TFormMontage* montage_ = nullptr;

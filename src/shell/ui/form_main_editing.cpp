@@ -3,10 +3,14 @@
 #include <QKeyEvent>
 #include <array>
 
+#include "editing/colour_sliders.h"
 #include "editing/editing_session.h"
 #include "editing/main_controls.h"
 #include "editing/ui/form_montage.h"
+#include "interface/interface_context.h"
 #include "interface/ui/graphic_button.h"
+#include "interface/ui/graphic_slider.h"
+#include "platform/ui/qt_text.h"
 #include "shell/ui/form_main.h"
 
 namespace lumena {
@@ -51,6 +55,33 @@ void TFormMain::WireModeButtons() {
       button->OnClick = [this, mode = b.mode] { SetLayerMode(mode); };
 }
 
+void TFormMain::WireColourSliders() {
+  for (const ColourSlider& s : kColourSliders) {
+    auto* slider = findChild<TGraphicSlider*>(QString::fromUtf8(s.name.data(), s.name.size()));
+    if (!slider) continue;
+    slider->SetAllValues(0, s.max, GetField(ColourParameters{}, s.field));
+    slider->OnChange = [this, slider, field = s.field] {
+      if (session_) session_->ChangeParameter(field, slider->Value());
+    };
+    // A drag makes one undo record.
+    slider->OnMouseDown = [this](QMouseEvent*) {
+      if (session_) session_->Desk().SetUndoPending(true);
+    };
+    slider->OnMouseUp = [this](QMouseEvent*) {
+      if (session_) session_->Desk().SetUndoPending(false);
+    };
+    slider->OnMouseMove = [slider, s](QMouseEvent*) {
+      slider->setToolTip(ToQString(ColourSliderHint(s.style, GetTermin(s.hintKey, ""), slider->Value())));
+    };
+  }
+}
+
+void TFormMain::ShowLayerValues(const ColourParameters& values) {
+  for (const ColourSlider& s : kColourSliders)
+    if (auto* slider = findChild<TGraphicSlider*>(QString::fromUtf8(s.name.data(), s.name.size())))
+      slider->SetValue(GetField(values, s.field));
+}
+
 void TFormMain::AttachWork(EditingSession& session, TFormMontage& montage) {
   session_ = &session;
   montage_ = &montage;
@@ -74,6 +105,14 @@ void TFormMain::SetControls() {
     }
   }
   montage_->setVisible(states.deskVisible);
+  // Without layers the layer tool panel is hidden, and with it its controls.
+  for (size_t i = 0; i < kMainControlCount; ++i) {
+    const std::string_view name = MainControlName(static_cast<MainControl>(i));
+    QWidget* control = findChild<QWidget*>(QString::fromUtf8(name.data(), name.size()));
+    if (!control) continue;
+    control->setVisible(states.controlsApply && states.controls[i].visible);
+    control->setEnabled(states.controls[i].enabled);
+  }
   for (const ModeButton& b : kModeButtons)
     if (auto* button = findChild<TGraphicButton*>(b.name)) button->SetPressed(session_->Mode() == b.mode);
 }

@@ -281,6 +281,7 @@ int RunLumena(const StartupOptions& options) {
   TFormMontage montage(&mainWindow, session, DeskCursorShape);
   run.deskObserver.areaChanged = [&montage](const Rect& area) { montage.ShowArea(area); };
   run.deskObserver.controlsChanged = [&mainWindow] { mainWindow.SetControls(); };
+  run.deskObserver.layerValuesChanged = [&mainWindow](const ColourParameters& v) { mainWindow.ShowLayerValues(v); };
   mainWindow.AttachWork(session, montage);
   mainWindow.show();
 
@@ -310,6 +311,7 @@ int RunLumena(const StartupOptions& options) {
   // The windows hear nothing more of a desk that goes.
   run.deskObserver.areaChanged = nullptr;
   run.deskObserver.controlsChanged = nullptr;
+  run.deskObserver.layerValuesChanged = nullptr;
   run.desk.reset();
   SetMessageWindow(nullptr);
   FlushSettings(run);
