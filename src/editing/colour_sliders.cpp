@@ -4,7 +4,7 @@
 
 namespace lumena {
 
-std::string ColourSliderHint(SliderHintStyle style, std::string_view text, int32_t value) {
+std::string SliderHint(SliderHintStyle style, std::string_view text, int32_t value) {
   std::string shown;
   if (style == SliderHintStyle::Percent) {
     shown = std::to_string(value);

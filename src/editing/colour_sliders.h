@@ -37,6 +37,6 @@ inline constexpr std::array<ColourSlider, 8> kColourSliders = {{
 
 // The hint: `text` (the hint key's text) and, in brackets, the value as the
 // slider's style shows it: "Red (+20%)" for a red slider at 60.
-std::string ColourSliderHint(SliderHintStyle style, std::string_view text, int32_t value);
+std::string SliderHint(SliderHintStyle style, std::string_view text, int32_t value);
 
 }  // namespace lumena

@@ -27,6 +27,20 @@ enum class ButtonIcon {
   Brush,
   Eraser,
   Actions,
+  // The layer commands.
+  MoveTop,
+  MoveBottom,
+  Hide,
+  Show,
+  Delete,
+  Regions,
+  BaldHead,
+  CopyState,
+  PasteState,
+  Reset,
+  Flip,
+  SaveTemplate,
+  Undo,
 };
 
 struct CellGrid {

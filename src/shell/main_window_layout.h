@@ -14,7 +14,7 @@ inline constexpr std::string_view kSlidersDefault = "Sliders.psd";
 inline constexpr int kLayerPanelLeft = 616, kLayerPanelTop = 0;
 inline constexpr int kSliderWidth = 140, kSliderHeight = 20, kThumbWidth = 12;
 
-constexpr ControlLayout ColourSliderLayout(std::string_view name, std::string_view thumb, int left, int top) {
+constexpr ControlLayout SliderLayout(std::string_view name, std::string_view thumb, int left, int top) {
   return {name,
           ControlKind::GraphicSlider,
           kLayerPanelLeft + left,
@@ -27,6 +27,24 @@ constexpr ControlLayout ColourSliderLayout(std::string_view name, std::string_vi
           ButtonIcon::SliderTrack,
           false,
           thumb};
+}
+
+inline constexpr std::string_view kLayerToolsButtonsKey = "LayerToolsButtons";
+inline constexpr std::string_view kLayerToolsButtonsDefault = "ButLayer.psd";
+inline constexpr int kLayerButtonSide = 36;
+
+// A layer command button of the panel; `row` is its row of cells.
+constexpr ControlLayout LayerButtonLayout(std::string_view name, ButtonIcon icon, int left, int top, int row) {
+  return {name,
+          ControlKind::GraphicButton,
+          kLayerPanelLeft + left,
+          kLayerPanelTop + top,
+          kLayerButtonSide,
+          kLayerButtonSide,
+          kLayerToolsButtonsKey,
+          kLayerToolsButtonsDefault,
+          {0, row * kLayerButtonSide, kLayerButtonSide, kLayerButtonSide, 1, 4},
+          icon};
 }
 
 constexpr ControlLayout ThumbLayout(std::string_view name) {
@@ -132,21 +150,48 @@ inline constexpr ControlLayout kMainWindowControls[] = {
      ButtonIcon::Actions},
     // The colour sliders, each after its thumb.
     ThumbLayout("SliderRedColorThumb"),
-    ColourSliderLayout("SliderRedColor", "SliderRedColorThumb", 4, 183),
+    SliderLayout("SliderRedColor", "SliderRedColorThumb", 4, 183),
     ThumbLayout("SliderGreenColorThumb"),
-    ColourSliderLayout("SliderGreenColor", "SliderGreenColorThumb", 4, 205),
+    SliderLayout("SliderGreenColor", "SliderGreenColorThumb", 4, 205),
     ThumbLayout("SliderBlueColorThumb"),
-    ColourSliderLayout("SliderBlueColor", "SliderBlueColorThumb", 4, 227),
+    SliderLayout("SliderBlueColor", "SliderBlueColorThumb", 4, 227),
     ThumbLayout("SliderHueThumb"),
-    ColourSliderLayout("SliderHue", "SliderHueThumb", 4, 251),
+    SliderLayout("SliderHue", "SliderHueThumb", 4, 251),
     ThumbLayout("SliderSaturationThumb"),
-    ColourSliderLayout("SliderSaturation", "SliderSaturationThumb", 4, 273),
+    SliderLayout("SliderSaturation", "SliderSaturationThumb", 4, 273),
     ThumbLayout("SliderBrightnessThumb"),
-    ColourSliderLayout("SliderBrightness", "SliderBrightnessThumb", 4, 198),
+    SliderLayout("SliderBrightness", "SliderBrightnessThumb", 4, 198),
     ThumbLayout("SliderContrastThumb"),
-    ColourSliderLayout("SliderContrast", "SliderContrastThumb", 4, 233),
+    SliderLayout("SliderContrast", "SliderContrastThumb", 4, 233),
     ThumbLayout("SliderOpacityThumb"),
-    ColourSliderLayout("SliderOpacity", "SliderOpacityThumb", 4, 259),
+    SliderLayout("SliderOpacity", "SliderOpacityThumb", 4, 259),
+    // The painting tools' sliders.
+    ThumbLayout("SliderBrushPowerThumb"),
+    SliderLayout("SliderBrushPower", "SliderBrushPowerThumb", 4, 212),
+    ThumbLayout("SliderBrushSizeThumb"),
+    SliderLayout("SliderBrushSize", "SliderBrushSizeThumb", 4, 258),
+    ThumbLayout("SliderEraserPowerThumb"),
+    SliderLayout("SliderEraserPower", "SliderEraserPowerThumb", 0, 140),
+    ThumbLayout("SliderEraserSizeThumb"),
+    SliderLayout("SliderEraserSize", "SliderEraserSizeThumb", 0, 190),
+    ThumbLayout("SliderModifierPowerThumb"),
+    SliderLayout("SliderModifierPower", "SliderModifierPowerThumb", 0, 140),
+    ThumbLayout("SliderModifierSizeThumb"),
+    SliderLayout("SliderModifierSize", "SliderModifierSizeThumb", 0, 190),
+    // The layer commands of the Actions mode.
+    LayerButtonLayout("ButtonLayerMoveTop", ButtonIcon::MoveTop, 13, 100, 0),
+    LayerButtonLayout("ButtonLayerMoveBottom", ButtonIcon::MoveBottom, 55, 100, 1),
+    LayerButtonLayout("ButtonLayerSave", ButtonIcon::SaveTemplate, 94, 102, 2),
+    LayerButtonLayout("ButtonLayerHide", ButtonIcon::Hide, 13, 140, 3),
+    LayerButtonLayout("ButtonLayerShow", ButtonIcon::Show, 13, 151, 4),
+    LayerButtonLayout("ButtonLayerDelete", ButtonIcon::Delete, 57, 150, 5),
+    LayerButtonLayout("ButtonLayerUndo", ButtonIcon::Undo, 95, 146, 6),
+    LayerButtonLayout("ButtonLayerRegions", ButtonIcon::Regions, 13, 188, 7),
+    LayerButtonLayout("ButtonBaldHead", ButtonIcon::BaldHead, 55, 188, 8),
+    LayerButtonLayout("ButtonLayerFlipHorizontal", ButtonIcon::Flip, 95, 188, 9),
+    LayerButtonLayout("ButtonLayerCopyState", ButtonIcon::CopyState, 13, 230, 10),
+    LayerButtonLayout("ButtonLayerPasteState", ButtonIcon::PasteState, 55, 230, 11),
+    LayerButtonLayout("ButtonLayerReset", ButtonIcon::Reset, 95, 240, 12),
 };
 
 inline constexpr WindowLayout kMainWindowLayout{"FormMain", "FormMain.psd", 1024, 768, 20, kMainWindowControls};

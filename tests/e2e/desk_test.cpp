@@ -143,6 +143,26 @@ TEST_F(DeskTest, AHueSliderDragRecoloursTheLayerAndOneUndoTakesItBack) {
   ExitSavingTheWork();
 }
 
+TEST_F(DeskTest, TheActionButtonsReorderHideAndShowTheActiveLayer) {
+  StartOnTwoLayers();
+  SelectTheRedLayer();
+  const auto click = [&](const char* button) {
+    const ScreenRect place = LumenaScreen::Control(screen_.MainWindow(), kMainWindowLayout, button);
+    ASSERT_TRUE(WaitUntil([&] { return screen_.Drawn(place); })) << button << " never showed";
+    screen_.ClickControl(screen_.MainWindow(), kMainWindowLayout, button);
+  };
+  screen_.Screenshot("desk-actions-panel");
+  click("ButtonLayerMoveBottom");
+  ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({310, 410}), kBlueShown); })) << "the red layer did not go back";
+  click("ButtonLayerMoveTop");
+  ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({310, 410}), kRedShown); })) << "the red layer did not come front";
+  click("ButtonLayerHide");
+  ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({310, 410}), kBlueShown); })) << "the red layer did not hide";
+  click("ButtonLayerShow");
+  ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({310, 410}), kRedShown); })) << "the red layer did not show";
+  ExitSavingTheWork();
+}
+
 TEST_F(DeskTest, CtrlClicksCycleThroughTheLayersUnderThePointer) {
   StartOnTwoLayers();
   SelectTheRedLayer();

@@ -6,11 +6,11 @@ namespace lumena {
 namespace {
 
 TEST(ColourSliders, HintsShowTheChangeAsTheirStyleCountsIt) {
-  EXPECT_EQ(ColourSliderHint(SliderHintStyle::Channel, "Red", 60), "Red (+20%)");
-  EXPECT_EQ(ColourSliderHint(SliderHintStyle::Channel, "Red", 0), "Red (-100%)");
-  EXPECT_EQ(ColourSliderHint(SliderHintStyle::Shift, "Hue", 70), "Hue (-30%)");
-  EXPECT_EQ(ColourSliderHint(SliderHintStyle::Shift, "Hue", 100), "Hue (+0%)");
-  EXPECT_EQ(ColourSliderHint(SliderHintStyle::Percent, "Opacity", 35), "Opacity (35%)");
+  EXPECT_EQ(SliderHint(SliderHintStyle::Channel, "Red", 60), "Red (+20%)");
+  EXPECT_EQ(SliderHint(SliderHintStyle::Channel, "Red", 0), "Red (-100%)");
+  EXPECT_EQ(SliderHint(SliderHintStyle::Shift, "Hue", 70), "Hue (-30%)");
+  EXPECT_EQ(SliderHint(SliderHintStyle::Shift, "Hue", 100), "Hue (+0%)");
+  EXPECT_EQ(SliderHint(SliderHintStyle::Percent, "Opacity", 35), "Opacity (35%)");
 }
 
 TEST(ColourSliders, EveryParameterButTheTintHasOneSliderAtItsNeutralMiddle) {

@@ -30,7 +30,8 @@ struct ButtonPicture {
 constexpr ButtonPicture kButtonPictures[] = {{kSystemButtonsKey, kSystemButtonsDefault},
                                              {kMainFormButtonsKey, kMainFormButtonsDefault},
                                              {kLayerModeButtonsKey, kLayerModeButtonsDefault},
-                                             {kSlidersKey, kSlidersDefault}};
+                                             {kSlidersKey, kSlidersDefault},
+                                             {kLayerToolsButtonsKey, kLayerToolsButtonsDefault}};
 
 void Save(const QImage& image, const fs::path& file) { SaveElementPicture(FromQImage(image), file); }
 
@@ -38,6 +39,8 @@ void Save(const QImage& image, const fs::path& file) { SaveElementPicture(FromQI
 // smaller and the controls at the caption bar's right end move with it.
 std::string MainWindowSection(const Resolution& r) {
   std::string text = "SECTION FormMain TFormMain\r\n  Skin = '" + std::string(kMainWindowLayout.skinDefault) + "';\r\n";
+  // The default interface offers flipping layers.
+  text += "  OBJECT ButtonLayerFlipHorizontal TGraphicButton\r\n    Tag = 1;\r\n  END\r\n";
   if (r.width != kMainWindowLayout.width) {
     const int shift = kMainWindowLayout.width - r.width;
     text += "  OBJECT CaptionBar TCaptionBar\r\n    Width = " + std::to_string(r.width) + ";\r\n  END\r\n";

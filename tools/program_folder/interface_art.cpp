@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <algorithm>
+#include <cmath>
 
 namespace lumena::tools {
 
@@ -77,9 +78,104 @@ QColor IconColour(ButtonIcon icon) {
   }
 }
 
-// The layer modes: a palette, a half-lit circle, a brush, an eraser, a
-// warped line and the four arrows of moving.
-void DrawModeIcon(QPainter& p, ButtonIcon icon, QPointF c, double k) {
+// An arrow from `from` to `to` with a two-stroke head.
+void DrawArrow(QPainter& p, QPointF from, QPointF to, double head) {
+  p.drawLine(from, to);
+  const QPointF d = (to - from) / std::hypot(to.x() - from.x(), to.y() - from.y());
+  const QPointF n(-d.y(), d.x());
+  p.drawLine(to, to - d * head + n * head * 0.7);
+  p.drawLine(to, to - d * head - n * head * 0.7);
+}
+
+void DrawEye(QPainter& p, QPointF c, double k) {
+  QPainterPath eye;
+  eye.moveTo(c + QPointF(-k * 1.5, 0));
+  eye.quadTo(c + QPointF(0, -k * 1.5), c + QPointF(k * 1.5, 0));
+  eye.quadTo(c + QPointF(0, k * 1.5), c + QPointF(-k * 1.5, 0));
+  p.drawPath(eye);
+  p.drawEllipse(c, k * 0.4, k * 0.4);
+}
+
+// The layer commands: to front, to back, hide, show, delete, regions, bald
+// head, copy and paste the look, reset, flip, save as template, undo.
+void DrawCommandIcon(QPainter& p, ButtonIcon icon, QPointF c, double k) {
+  switch (icon) {
+    case ButtonIcon::MoveTop:
+      p.drawLine(c + QPointF(-k * 1.2, -k * 1.3), c + QPointF(k * 1.2, -k * 1.3));
+      DrawArrow(p, c + QPointF(0, k * 1.3), c + QPointF(0, -k * 0.8), k * 0.7);
+      break;
+    case ButtonIcon::MoveBottom:
+      p.drawLine(c + QPointF(-k * 1.2, k * 1.3), c + QPointF(k * 1.2, k * 1.3));
+      DrawArrow(p, c + QPointF(0, -k * 1.3), c + QPointF(0, k * 0.8), k * 0.7);
+      break;
+    case ButtonIcon::Show:
+      DrawEye(p, c, k);
+      break;
+    case ButtonIcon::Hide:
+      DrawEye(p, c, k);
+      p.drawLine(c + QPointF(-k * 1.3, k * 1.3), c + QPointF(k * 1.3, -k * 1.3));
+      break;
+    case ButtonIcon::Delete:
+      p.drawRect(QRectF(c.x() - k * 0.9, c.y() - k * 0.7, k * 1.8, k * 2.0));
+      p.drawLine(c + QPointF(-k * 1.3, -k * 0.9), c + QPointF(k * 1.3, -k * 0.9));
+      p.drawLine(c + QPointF(-k * 0.4, -k * 1.3), c + QPointF(k * 0.4, -k * 1.3));
+      break;
+    case ButtonIcon::Regions:
+      p.drawEllipse(c + QPointF(-k * 0.5, -k * 0.3), k * 0.9, k * 0.9);
+      p.drawRect(QRectF(c.x() - k * 0.1, c.y() - k * 0.1, k * 1.4, k * 1.4));
+      break;
+    case ButtonIcon::BaldHead:
+      p.drawEllipse(c + QPointF(0, -k * 0.3), k * 1.0, k * 1.2);
+      p.drawLine(c + QPointF(-k * 0.5, k * 0.9), c + QPointF(-k * 0.6, k * 1.5));
+      p.drawLine(c + QPointF(k * 0.5, k * 0.9), c + QPointF(k * 0.6, k * 1.5));
+      break;
+    case ButtonIcon::CopyState:
+      p.drawRect(QRectF(c.x() - k * 1.2, c.y() - k * 1.2, k * 1.5, k * 1.5));
+      p.drawRect(QRectF(c.x() - k * 0.3, c.y() - k * 0.3, k * 1.5, k * 1.5));
+      break;
+    case ButtonIcon::PasteState:
+      p.drawRect(QRectF(c.x() - k, c.y() - k, k * 2, k * 2.4));
+      p.drawLine(c + QPointF(-k * 0.4, -k * 1.3), c + QPointF(k * 0.4, -k * 1.3));
+      p.drawLine(c + QPointF(-k * 0.5, k * 0.2), c + QPointF(k * 0.5, k * 0.2));
+      break;
+    case ButtonIcon::Reset: {
+      p.drawArc(QRectF(c.x() - k * 1.2, c.y() - k * 1.2, k * 2.4, k * 2.4), 90 * 16, 270 * 16);
+      const QPointF end = c + QPointF(0, -k * 1.2);
+      p.drawLine(end, end + QPointF(k * 0.6, -k * 0.5));
+      p.drawLine(end, end + QPointF(k * 0.6, k * 0.5));
+      break;
+    }
+    case ButtonIcon::Flip: {
+      p.drawLine(c + QPointF(0, -k * 1.4), c + QPointF(0, k * 1.4));
+      QPolygonF left, right;
+      left << c + QPointF(-k * 0.3, -k) << c + QPointF(-k * 1.4, 0) << c + QPointF(-k * 0.3, k);
+      right << c + QPointF(k * 0.3, -k) << c + QPointF(k * 1.4, 0) << c + QPointF(k * 0.3, k);
+      p.drawPolygon(left);
+      p.drawPolygon(right);
+      break;
+    }
+    case ButtonIcon::SaveTemplate:
+      p.drawRoundedRect(QRectF(c.x() - k * 1.2, c.y() - k * 1.2, k * 2.4, k * 2.4), k * 0.3, k * 0.3);
+      p.drawRect(QRectF(c.x() - k * 0.6, c.y() - k * 1.2, k * 1.2, k * 0.8));
+      break;
+    case ButtonIcon::Undo: {
+      QPainterPath back;
+      back.moveTo(c + QPointF(k * 1.2, k * 1.0));
+      back.cubicTo(c + QPointF(k * 1.4, -k * 0.6), c + QPointF(-k * 0.2, -k * 1.0), c + QPointF(-k * 1.2, -k * 0.3));
+      p.drawPath(back);
+      const QPointF end = c + QPointF(-k * 1.2, -k * 0.3);
+      p.drawLine(end, end + QPointF(k * 0.2, -k * 0.8));
+      p.drawLine(end, end + QPointF(k * 0.8, k * 0.3));
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+// The layer modes (a palette, a half-lit circle, a brush, an eraser, a
+// warped line, the four arrows of moving) and the layer commands.
+void DrawToolIcon(QPainter& p, ButtonIcon icon, QPointF c, double k) {
   const QPen line = p.pen();
   switch (icon) {
     case ButtonIcon::Coloration: {
@@ -140,6 +236,7 @@ void DrawModeIcon(QPainter& p, ButtonIcon icon, QPointF c, double k) {
       break;
     }
     default:
+      DrawCommandIcon(p, icon, c, k);
       break;
   }
 }
@@ -170,7 +267,7 @@ void DrawIcon(QPainter& p, ButtonIcon icon, const QRectF& r, const QColor& colou
     case ButtonIcon::None:
       break;
     default:
-      DrawModeIcon(p, icon, c, k);
+      DrawToolIcon(p, icon, c, k);
       break;
   }
 }

@@ -36,6 +36,8 @@ TFormMain::TFormMain(QWidget* backdrop)
       ImageLayerModeButtons(
           LoadedPictureControl(this, "ImageLayerModeButtons", kLayerModeButtonsKey, kLayerModeButtonsDefault)),
       ImageSlidersLayer(LoadedPictureControl(this, "ImageSlidersLayer", kSlidersKey, kSlidersDefault)),
+      ImageLayerToolsButtons(
+          LoadedPictureControl(this, "ImageLayerToolsButtons", kLayerToolsButtonsKey, kLayerToolsButtonsDefault)),
       SoundHint(new TSoundHint(this)) {
   SoundHint->setObjectName("SoundHint");
   SoundHint->HintBgColor = QColor(255, 255, 0);
@@ -47,10 +49,13 @@ TFormMain::TFormMain(QWidget* backdrop)
   BuildLayoutControls(this, kMainWindowLayout, [this](std::string_view key) {
     if (key == kLayerModeButtonsKey) return ImageLayerModeButtons;
     if (key == kSlidersKey) return ImageSlidersLayer;
+    if (key == kLayerToolsButtonsKey) return ImageLayerToolsButtons;
     return key == kSystemButtonsKey ? ImageSystemButtons : ImageMainFormButtons;
   });
   WireModeButtons();
   WireColourSliders();
+  WireToolSliders();
+  WireLayerCommands();
   ButtonExit = findChild<TGraphicButton*>("ButtonExit");
   ButtonMinimize = findChild<TGraphicButton*>("ButtonMinimize");
   ButtonExit->OnClick = [this] { ButtonExitClick(); };

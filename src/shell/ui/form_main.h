@@ -25,6 +25,7 @@ class TFormMain : public TSkinnedForm {
   TPictureControl* ImageMainFormButtons;
   TPictureControl* ImageLayerModeButtons;
   TPictureControl* ImageSlidersLayer;
+  TPictureControl* ImageLayerToolsButtons;
   TGraphicButton* ButtonExit;
   TGraphicButton* ButtonMinimize;
   // The program's hint window, in the main window's colours.
@@ -54,6 +55,8 @@ class TFormMain : public TSkinnedForm {
   void PlaceOnBackdrop();
   void WireModeButtons();
   void WireColourSliders();
+  void WireToolSliders();
+  void WireLayerCommands();
 
   EditingSession* session_ = nullptr;
   TFormMontage* montage_ = nullptr;

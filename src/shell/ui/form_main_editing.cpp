@@ -6,6 +6,7 @@
 #include "editing/colour_sliders.h"
 #include "editing/editing_session.h"
 #include "editing/main_controls.h"
+#include "editing/tool_sliders.h"
 #include "editing/ui/form_montage.h"
 #include "interface/interface_context.h"
 #include "interface/ui/graphic_button.h"
@@ -29,6 +30,26 @@ constexpr std::array<ModeButton, 6> kModeButtons = {{
     {"ButtonModifier", LayerMode::Modify},
     {"ButtonActions", LayerMode::Actions},
 }};
+
+struct LayerCommand {
+  const char* name;
+  void (EditingSession::*action)();
+};
+constexpr std::array<LayerCommand, 10> kLayerCommands = {{
+    {"ButtonLayerMoveTop", &EditingSession::MoveActiveToFront},
+    {"ButtonLayerMoveBottom", &EditingSession::MoveActiveToBack},
+    {"ButtonLayerHide", &EditingSession::ToggleActiveVisible},
+    {"ButtonLayerShow", &EditingSession::ToggleActiveVisible},
+    {"ButtonLayerDelete", &EditingSession::DeleteActive},
+    {"ButtonLayerUndo", &EditingSession::UndoActive},
+    {"ButtonLayerReset", &EditingSession::ResetActive},
+    {"ButtonLayerFlipHorizontal", &EditingSession::FlipActive},
+    {"ButtonLayerCopyState", &EditingSession::CopyState},
+    {"ButtonLayerPasteState", &EditingSession::PasteState},
+}};
+
+// Buttons of windows still to come: shown, but not yet usable.
+constexpr std::array<const char*, 3> kLaterWindows = {"ButtonLayerRegions", "ButtonBaldHead", "ButtonLayerSave"};
 
 // Ctrl + an arrow moves the active layer by one table pixel, ten with Shift.
 std::optional<Point> NudgeOf(const QKeyEvent* event) {
@@ -71,7 +92,31 @@ void TFormMain::WireColourSliders() {
       if (session_) session_->Desk().SetUndoPending(false);
     };
     slider->OnMouseMove = [slider, s](QMouseEvent*) {
-      slider->setToolTip(ToQString(ColourSliderHint(s.style, GetTermin(s.hintKey, ""), slider->Value())));
+      slider->setToolTip(ToQString(SliderHint(s.style, GetTermin(s.hintKey, ""), slider->Value())));
+    };
+  }
+}
+
+void TFormMain::WireLayerCommands() {
+  for (const LayerCommand& command : kLayerCommands)
+    if (auto* button = findChild<TGraphicButton*>(command.name))
+      button->OnClick = [this, action = command.action] {
+        if (!session_) return;
+        (session_->*action)();
+        SetControls();
+      };
+}
+
+void TFormMain::WireToolSliders() {
+  for (const ToolSlider& s : kToolSliders) {
+    auto* slider = findChild<TGraphicSlider*>(QString::fromUtf8(s.name.data(), s.name.size()));
+    if (!slider) continue;
+    slider->SetAllValues(s.min, 100, kToolSliderStart);
+    slider->OnChange = [this, slider, s] {
+      if (montage_) ApplyToolSlider(montage_->Pointer(), s, slider->Value());
+    };
+    slider->OnMouseMove = [slider, s](QMouseEvent*) {
+      slider->setToolTip(ToQString(SliderHint(SliderHintStyle::Percent, GetTermin(s.hintKey, ""), slider->Value())));
     };
   }
 }
@@ -95,7 +140,10 @@ void TFormMain::SetLayerMode(LayerMode mode) {
 
 void TFormMain::SetControls() {
   if (!session_) return;
-  const MainControlStates states = ComputeMainControls(InputsOf(*session_, {}));
+  MainWindowState window;
+  const auto* flip = findChild<TGraphicButton*>("ButtonLayerFlipHorizontal");
+  window.flipOffered = flip && flip->Tag == 1;
+  const MainControlStates states = ComputeMainControls(InputsOf(*session_, window));
   TWorkDesk& desk = session_->Desk();
   if (states.deskVisible != desk.DeskVisible()) {
     desk.SetDeskVisible(states.deskVisible);
@@ -113,6 +161,8 @@ void TFormMain::SetControls() {
     control->setVisible(states.controlsApply && states.controls[i].visible);
     control->setEnabled(states.controls[i].enabled);
   }
+  for (const char* name : kLaterWindows)
+    if (QWidget* control = findChild<QWidget*>(name)) control->setEnabled(false);
   for (const ModeButton& b : kModeButtons)
     if (auto* button = findChild<TGraphicButton*>(b.name)) button->SetPressed(session_->Mode() == b.mode);
 }
