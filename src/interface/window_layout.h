@@ -41,6 +41,9 @@ enum class ButtonIcon {
   Flip,
   SaveTemplate,
   Undo,
+  // The desktop tools.
+  OriginalSize,
+  Centre,
 };
 
 struct CellGrid {

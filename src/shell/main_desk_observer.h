@@ -19,6 +19,9 @@ class MainDeskObserver : public DeskObserver {
   void ControlsChanged() override {
     if (controlsChanged) controlsChanged();
   }
+  void ViewChanged() override {
+    if (viewChanged) viewChanged();
+  }
   void LayerValuesChanged(const ColourParameters& values) override {
     if (layerValuesChanged) layerValuesChanged(values);
   }
@@ -27,6 +30,7 @@ class MainDeskObserver : public DeskObserver {
   std::function<void(const Rect&)> areaChanged;
   std::function<void()> controlsChanged;
   std::function<void(const ColourParameters&)> layerValuesChanged;
+  std::function<void()> viewChanged;
 
  private:
   bool& workSaved_;

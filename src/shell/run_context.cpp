@@ -16,6 +16,7 @@ void RunContext::Clear() {
   deskObserver.areaChanged = nullptr;
   deskObserver.controlsChanged = nullptr;
   deskObserver.layerValuesChanged = nullptr;
+  deskObserver.viewChanged = nullptr;
 }
 
 RunContext& CurrentRun() {

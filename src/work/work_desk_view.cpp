@@ -49,6 +49,7 @@ void TWorkDesk::SetViewPosition(int32_t left, int32_t top) {
       PaintArea(WindowRect());
   }
   RecordAction(EditingAction::ViewMoved);
+  Observer_.ViewChanged();
 }
 
 void TWorkDesk::SetScale(double scale) {

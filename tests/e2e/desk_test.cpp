@@ -163,6 +163,30 @@ TEST_F(DeskTest, TheActionButtonsReorderHideAndShowTheActiveLayer) {
   ExitSavingTheWork();
 }
 
+TEST_F(DeskTest, ThePositionSliderMovesTheViewAndCentringBringsItBack) {
+  StartOnTwoLayers();
+  const ScreenRect hPos = LumenaScreen::Control(screen_.MainWindow(), kMainWindowLayout, "SliderHPos");
+  ASSERT_TRUE(WaitUntil([&] { return screen_.Drawn(hPos); })) << "the position slider never showed";
+  // The thumb stands at the middle: dragged to the left end, the view goes
+  // to the table's left edge and the layers move right in the window.
+  // The track starts half a thumb in from the slider's left edge.
+  const int start = hPos.left + kThumbWidth / 2;
+  x_.MoveTo(hPos.CentreX(), hPos.CentreY());
+  x_.Press(1);
+  for (int step = 1; step <= 10; ++step)
+    x_.MoveTo(hPos.CentreX() - (hPos.CentreX() - start) * step / 10, hPos.CentreY());
+  x_.Release(1);
+  DeskGeometry g;
+  g.CentreView();
+  // With the view at the table's left edge, the red layer shows viewLeft
+  // pixels further right than before.
+  ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({310 + g.viewLeft, 410}), kRedShown); })) << "the view did not move";
+  screen_.Screenshot("desk-view-moved");
+  screen_.ClickControl(screen_.MainWindow(), kMainWindowLayout, "ButtonCentering");
+  ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({310, 410}), kRedShown); })) << "centring did not bring it back";
+  ExitByMouse();
+}
+
 TEST_F(DeskTest, CtrlClicksCycleThroughTheLayersUnderThePointer) {
   StartOnTwoLayers();
   SelectTheRedLayer();

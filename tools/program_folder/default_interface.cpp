@@ -27,11 +27,10 @@ constexpr Resolution kResolutions[] = {{"1024-768", 1024, 768}, {"800-600", 800,
 struct ButtonPicture {
   std::string_view key, file;
 };
-constexpr ButtonPicture kButtonPictures[] = {{kSystemButtonsKey, kSystemButtonsDefault},
-                                             {kMainFormButtonsKey, kMainFormButtonsDefault},
-                                             {kLayerModeButtonsKey, kLayerModeButtonsDefault},
-                                             {kSlidersKey, kSlidersDefault},
-                                             {kLayerToolsButtonsKey, kLayerToolsButtonsDefault}};
+constexpr ButtonPicture kButtonPictures[] = {
+    {kSystemButtonsKey, kSystemButtonsDefault},         {kMainFormButtonsKey, kMainFormButtonsDefault},
+    {kLayerModeButtonsKey, kLayerModeButtonsDefault},   {kSlidersKey, kSlidersDefault},
+    {kLayerToolsButtonsKey, kLayerToolsButtonsDefault}, {kDesktopToolsButtonsKey, kDesktopToolsButtonsDefault}};
 
 void Save(const QImage& image, const fs::path& file) { SaveElementPicture(FromQImage(image), file); }
 

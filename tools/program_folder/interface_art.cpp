@@ -158,6 +158,16 @@ void DrawCommandIcon(QPainter& p, ButtonIcon icon, QPointF c, double k) {
       p.drawRoundedRect(QRectF(c.x() - k * 1.2, c.y() - k * 1.2, k * 2.4, k * 2.4), k * 0.3, k * 0.3);
       p.drawRect(QRectF(c.x() - k * 0.6, c.y() - k * 1.2, k * 1.2, k * 0.8));
       break;
+    case ButtonIcon::OriginalSize:
+      p.drawEllipse(c + QPointF(-k * 0.3, -k * 0.3), k * 0.9, k * 0.9);
+      p.drawLine(c + QPointF(k * 0.35, k * 0.35), c + QPointF(k * 1.3, k * 1.3));
+      p.drawLine(c + QPointF(-k * 0.3, -k * 0.8), c + QPointF(-k * 0.3, k * 0.2));
+      break;
+    case ButtonIcon::Centre:
+      p.drawRect(QRectF(c.x() - k * 1.3, c.y() - k * 1.3, k * 2.6, k * 2.6));
+      p.drawLine(c + QPointF(-k * 0.7, 0), c + QPointF(k * 0.7, 0));
+      p.drawLine(c + QPointF(0, -k * 0.7), c + QPointF(0, k * 0.7));
+      break;
     case ButtonIcon::Undo: {
       QPainterPath back;
       back.moveTo(c + QPointF(k * 1.2, k * 1.0));
@@ -272,11 +282,13 @@ void DrawIcon(QPainter& p, ButtonIcon icon, const QRectF& r, const QColor& colou
   }
 }
 
-// A slider's groove across its cell: a thin gold-edged channel.
+// A slider's groove along its cell: a thin gold-edged channel.
 void DrawTrack(QPainter& p, const QRect& cell) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
-  const QRectF groove(cell.left() + 3, cell.center().y() - 2.5, cell.width() - 6, 5);
+  const bool vertical = cell.height() > cell.width();
+  const QRectF groove = vertical ? QRectF(cell.center().x() - 2.5, cell.top() + 3, 5, cell.height() - 6)
+                                 : QRectF(cell.left() + 3, cell.center().y() - 2.5, cell.width() - 6, 5);
   p.setBrush(QColor(22, 17, 30));
   p.setPen(QPen(QColor(180, 150, 82, 180), 1));
   p.drawRoundedRect(groove, 2.5, 2.5);

@@ -38,6 +38,8 @@ TFormMain::TFormMain(QWidget* backdrop)
       ImageSlidersLayer(LoadedPictureControl(this, "ImageSlidersLayer", kSlidersKey, kSlidersDefault)),
       ImageLayerToolsButtons(
           LoadedPictureControl(this, "ImageLayerToolsButtons", kLayerToolsButtonsKey, kLayerToolsButtonsDefault)),
+      ImageDesktopToolsButtons(
+          LoadedPictureControl(this, "ImageDesktopToolsButtons", kDesktopToolsButtonsKey, kDesktopToolsButtonsDefault)),
       SoundHint(new TSoundHint(this)) {
   SoundHint->setObjectName("SoundHint");
   SoundHint->HintBgColor = QColor(255, 255, 0);
@@ -50,12 +52,14 @@ TFormMain::TFormMain(QWidget* backdrop)
     if (key == kLayerModeButtonsKey) return ImageLayerModeButtons;
     if (key == kSlidersKey) return ImageSlidersLayer;
     if (key == kLayerToolsButtonsKey) return ImageLayerToolsButtons;
+    if (key == kDesktopToolsButtonsKey) return ImageDesktopToolsButtons;
     return key == kSystemButtonsKey ? ImageSystemButtons : ImageMainFormButtons;
   });
   WireModeButtons();
   WireColourSliders();
   WireToolSliders();
   WireLayerCommands();
+  WireViewControls();
   ButtonExit = findChild<TGraphicButton*>("ButtonExit");
   ButtonMinimize = findChild<TGraphicButton*>("ButtonMinimize");
   ButtonExit->OnClick = [this] { ButtonExitClick(); };

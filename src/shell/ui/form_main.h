@@ -26,6 +26,7 @@ class TFormMain : public TSkinnedForm {
   TPictureControl* ImageLayerModeButtons;
   TPictureControl* ImageSlidersLayer;
   TPictureControl* ImageLayerToolsButtons;
+  TPictureControl* ImageDesktopToolsButtons;
   TGraphicButton* ButtonExit;
   TGraphicButton* ButtonMinimize;
   // The program's hint window, in the main window's colours.
@@ -44,6 +45,8 @@ class TFormMain : public TSkinnedForm {
   void SetControls();
   // The colour sliders show the active layer's values, or its region's.
   void ShowLayerValues(const ColourParameters& values);
+  // The scale and position sliders follow the desk's view.
+  void ShowView();
   void MainKeyDown(QKeyEvent* event) override;
   void MainKeyUp(QKeyEvent* event) override;
 
@@ -57,9 +60,11 @@ class TFormMain : public TSkinnedForm {
   void WireColourSliders();
   void WireToolSliders();
   void WireLayerCommands();
+  void WireViewControls();
 
   EditingSession* session_ = nullptr;
   TFormMontage* montage_ = nullptr;
+  bool showingView_ = false;
 };
 
 }  // namespace lumena

@@ -8,6 +8,7 @@
 #include "editing/main_controls.h"
 #include "editing/tool_sliders.h"
 #include "editing/ui/form_montage.h"
+#include "images/rounding.h"
 #include "interface/interface_context.h"
 #include "interface/ui/graphic_button.h"
 #include "interface/ui/graphic_slider.h"
@@ -50,6 +51,10 @@ constexpr std::array<LayerCommand, 10> kLayerCommands = {{
 
 // Buttons of windows still to come: shown, but not yet usable.
 constexpr std::array<const char*, 3> kLaterWindows = {"ButtonLayerRegions", "ButtonBaldHead", "ButtonLayerSave"};
+
+// The desktop tools, shown with the desk.
+constexpr std::array<const char*, 5> kDesktopTools = {"SliderHPos", "SliderVPos", "SliderScale", "ButtonOriginalSize",
+                                                      "ButtonCentering"};
 
 // Ctrl + an arrow moves the active layer by one table pixel, ten with Shift.
 std::optional<Point> NudgeOf(const QKeyEvent* event) {
@@ -107,6 +112,44 @@ void TFormMain::WireLayerCommands() {
       };
 }
 
+void TFormMain::WireViewControls() {
+  auto* hPos = findChild<TGraphicSlider*>("SliderHPos");
+  auto* vPos = findChild<TGraphicSlider*>("SliderVPos");
+  auto* scale = findChild<TGraphicSlider*>("SliderScale");
+  if (!hPos || !vPos || !scale) return;
+  const auto moveView = [this, hPos, vPos] {
+    if (session_ && !showingView_) session_->Desk().SetViewPosition(hPos->Value(), vPos->Value());
+  };
+  hPos->OnChange = moveView;
+  vPos->OnChange = moveView;
+  scale->OnChange = [this, scale] {
+    if (session_ && !showingView_) session_->Desk().SetScale(scale->Value() / 100.0);
+  };
+  scale->OnMouseMove = [scale](QMouseEvent*) {
+    scale->setToolTip(
+        ToQString(GetTermin("SliderScaleHint", "") + " 1:" + QString::number(scale->Value() / 100.0).toStdString()));
+  };
+  if (auto* original = findChild<TGraphicButton*>("ButtonOriginalSize"))
+    original->OnClick = [scale] { scale->SetValue(100); };
+  if (auto* centre = findChild<TGraphicButton*>("ButtonCentering"))
+    centre->OnClick = [this] {
+      if (session_) session_->Desk().CentreView();
+    };
+}
+
+void TFormMain::ShowView() {
+  if (!session_) return;
+  const DeskGeometry& g = session_->Desk().Geometry();
+  showingView_ = true;
+  if (auto* hPos = findChild<TGraphicSlider*>("SliderHPos"))
+    hPos->SetAllValues(0, g.tableWidth - g.viewWidth, g.viewLeft);
+  if (auto* vPos = findChild<TGraphicSlider*>("SliderVPos"))
+    vPos->SetAllValues(0, g.tableHeight - g.viewHeight, g.viewTop);
+  if (auto* scale = findChild<TGraphicSlider*>("SliderScale"))
+    scale->SetAllValues(1, g.ScaleSliderMaximum(), static_cast<int32_t>(Round(g.scale * 100)));
+  showingView_ = false;
+}
+
 void TFormMain::WireToolSliders() {
   for (const ToolSlider& s : kToolSliders) {
     auto* slider = findChild<TGraphicSlider*>(QString::fromUtf8(s.name.data(), s.name.size()));
@@ -130,6 +173,7 @@ void TFormMain::ShowLayerValues(const ColourParameters& values) {
 void TFormMain::AttachWork(EditingSession& session, TFormMontage& montage) {
   session_ = &session;
   montage_ = &montage;
+  ShowView();
   SetControls();
 }
 
@@ -161,6 +205,8 @@ void TFormMain::SetControls() {
     control->setVisible(states.controlsApply && states.controls[i].visible);
     control->setEnabled(states.controls[i].enabled);
   }
+  for (const char* name : kDesktopTools)
+    if (QWidget* control = findChild<QWidget*>(name)) control->setVisible(states.desktopToolsVisible);
   for (const char* name : kLaterWindows)
     if (QWidget* control = findChild<QWidget*>(name)) control->setEnabled(false);
   for (const ModeButton& b : kModeButtons)

@@ -282,6 +282,7 @@ int RunLumena(const StartupOptions& options) {
   run.deskObserver.areaChanged = [&montage](const Rect& area) { montage.ShowArea(area); };
   run.deskObserver.controlsChanged = [&mainWindow] { mainWindow.SetControls(); };
   run.deskObserver.layerValuesChanged = [&mainWindow](const ColourParameters& v) { mainWindow.ShowLayerValues(v); };
+  run.deskObserver.viewChanged = [&mainWindow] { mainWindow.ShowView(); };
   mainWindow.AttachWork(session, montage);
   mainWindow.show();
 
@@ -312,6 +313,7 @@ int RunLumena(const StartupOptions& options) {
   run.deskObserver.areaChanged = nullptr;
   run.deskObserver.controlsChanged = nullptr;
   run.deskObserver.layerValuesChanged = nullptr;
+  run.deskObserver.viewChanged = nullptr;
   run.desk.reset();
   SetMessageWindow(nullptr);
   FlushSettings(run);
