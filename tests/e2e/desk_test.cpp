@@ -53,6 +53,7 @@ class DeskTest : public LumenaTest {
     x_.Click(p.x(), p.y());
   }
   void ChooseMode(const char* button) { screen_.ClickControl(screen_.MainWindow(), kMainWindowLayout, button); }
+  void StrokeAcross(Point from, Point to);
 
   // In the Actions mode; the frame's black bottom edge shows the selection.
   void SelectTheRedLayer() {
@@ -108,8 +109,9 @@ TEST_F(DeskTest, ABrushStrokePaintsAndOneUndoRemovesIt) {
   StartOnTwoLayers();
   SelectTheRedLayer();
   ChooseMode("ButtonBrush");
-  // A stroke across the red layer's top band, with the black brush; moves
-  // come as fast as the pointer goes, so the stroke's end is surely a dab.
+  // A stroke across the red layer's top band with the black brush: moves
+  // come as fast as the pointer goes and leave separate dabs, each darkening
+  // a disc around it, so the stroke's end is darkened whichever are seen.
   const QPoint from = OnScreen({305, 415});
   x_.MoveTo(from.x(), from.y());
   x_.Press(1);
@@ -119,6 +121,44 @@ TEST_F(DeskTest, ABrushStrokePaintsAndOneUndoRemovesIt) {
   screen_.Screenshot("desk-brush-stroke");
   x_.Key("z", {"Control_L"});
   ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({385, 415}), kRedShown); })) << "one undo did not remove the stroke";
+  ExitSavingTheWork();
+}
+
+// Press, ten moves along a line, release, in the desk's current mode.
+void DeskTest::StrokeAcross(Point from, Point to) {
+  const QPoint a = OnScreen(from), b = OnScreen(to);
+  x_.MoveTo(a.x(), a.y());
+  x_.Press(1);
+  for (int step = 1; step <= 10; ++step)
+    x_.MoveTo(a.x() + (b.x() - a.x()) * step / 10, a.y() + (b.y() - a.y()) * step / 10);
+  x_.Release(1);
+}
+
+TEST_F(DeskTest, TheEraserLetsTheLayerBehindShowAndOneUndoBringsItBack) {
+  StartOnTwoLayers();
+  SelectTheRedLayer();
+  ChooseMode("ButtonEraser");
+  StrokeAcross({305, 415}, {385, 415});
+  // Where the eraser went, the blue layer shows through the red one.
+  ASSERT_TRUE(WaitUntil([&] { return !Near(ShownAt({385, 415}), kRedShown); })) << "the eraser took nothing away";
+  EXPECT_GT(qBlue(ShownAt({385, 415})), qBlue(kRedShown));
+  screen_.Screenshot("desk-eraser-stroke");
+  x_.Key("z", {"Control_L"});
+  ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({385, 415}), kRedShown); })) << "one undo did not restore it";
+  ExitSavingTheWork();
+}
+
+TEST_F(DeskTest, TheModifierPushesTheHoleAlongAndOneUndoPutsItBack) {
+  StartOnTwoLayers();
+  SelectTheRedLayer();
+  ChooseMode("ButtonModifier");
+  // The hole's left edge is at table x 330; a push to the right from inside
+  // the red band drags red over where the hole began.
+  StrokeAcross({320, 450}, {345, 450});
+  ASSERT_TRUE(WaitUntil([&] { return !Near(ShownAt({333, 450}), kBlueShown); })) << "the modifier moved nothing";
+  screen_.Screenshot("desk-modifier-push");
+  x_.Key("z", {"Control_L"});
+  ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({333, 450}), kBlueShown); })) << "one undo did not put it back";
   ExitSavingTheWork();
 }
 
