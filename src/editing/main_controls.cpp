@@ -54,10 +54,6 @@ constexpr std::array<std::string_view, kMainControlCount> kNames = {
     "ButtonLayerUndo",
 };
 
-// The skin picture of each mode, in mode order 1..6.
-constexpr std::array<C, 6> kModeSkins = {C::ImageSkinColoration, C::ImageSkinAppearance, C::ImageSkinModifier,
-                                         C::ImageSkinBrush,      C::ImageSkinEraser,     C::ImageSkinActions};
-
 class Table {
  public:
   explicit Table(MainControlStates& states) : states_(states) {}
@@ -115,8 +111,8 @@ MainControlStates ComputeMainControls(const MainControlInputs& in) {
   t.Set({C::SliderBrushPower, C::SliderBrushSize, C::ButtonCurrentBrushColor}, m == LayerMode::Paint, active);
   t.Set({C::SliderEraserPower, C::SliderEraserSize}, m == LayerMode::Erase, active);
   t.Set({C::SliderModifierPower, C::SliderModifierSize}, m == LayerMode::Modify, active);
-  for (size_t i = 0; i < kModeSkins.size(); ++i)
-    t.Set({kModeSkins[i]}, static_cast<size_t>(m) == i + 1 && in.window.modeSkinLoaded[i], true);
+  for (size_t i = 0; i < kModeSkinControls.size(); ++i)
+    t.Set({kModeSkinControls[i]}, static_cast<size_t>(m) == i + 1 && in.window.modeSkinLoaded[i], true);
   t.Set({C::ButtonLayerMoveBottom}, actions, active && !in.activeIsLast);
   t.Set({C::ButtonLayerMoveTop}, actions, active && !in.activeIsFirst);
   t.Set({C::ButtonLayerHide}, actions && active && in.activeVisible, active);

@@ -58,6 +58,11 @@ enum class MainControl : uint8_t {
 };
 inline constexpr size_t kMainControlCount = static_cast<size_t>(MainControl::ButtonLayerUndo) + 1;
 
+// The skin picture of each mode, in mode order 1..6.
+inline constexpr std::array<MainControl, 6> kModeSkinControls = {
+    MainControl::ImageSkinColoration, MainControl::ImageSkinAppearance, MainControl::ImageSkinModifier,
+    MainControl::ImageSkinBrush,      MainControl::ImageSkinEraser,     MainControl::ImageSkinActions};
+
 // The control's component name in the window and the interface description.
 std::string_view MainControlName(MainControl control);
 

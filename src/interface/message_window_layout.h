@@ -12,7 +12,7 @@ inline constexpr std::string_view kSystemButtonsDefault = "ButSys.psd";
 // button picture; its close button is a copy of the main window's.
 inline constexpr ControlLayout kMessageWindowControls[] = {
     {"CaptionBar", ControlKind::CaptionBar, 0, 0, 200, 19},
-    {"ButtonExit", ControlKind::GraphicButton, 173, 0, 19, 20, {}, {}, {}, ButtonIcon::Close, true},
+    {"ButtonExit", ControlKind::GraphicButton, 173, 0, 19, 20, {}, {}, {}, ButtonIcon::Close, "CaptionBar"},
     {"LabelMessage", ControlKind::Label, 27, 27, 145, 58},
     {"ButtonYes",
      ControlKind::GraphicButton,

@@ -8,7 +8,9 @@
 
 namespace lumena {
 
-enum class ControlKind { CaptionBar, GraphicButton, GraphicSlider, Label, Picture };
+// A panel holds the controls that name it as their parent; their places
+// are inside it.
+enum class ControlKind { CaptionBar, GraphicButton, GraphicSlider, Label, Picture, Panel };
 
 // What the generator draws in a button's cells.
 enum class ButtonIcon {
@@ -41,9 +43,47 @@ enum class ButtonIcon {
   Flip,
   SaveTemplate,
   Undo,
-  // The desktop tools.
+  BrushColour,
+  // The desktop tools and the panels.
   OriginalSize,
   Centre,
+  LayerList,
+  ClearWork,
+  Calibration,
+  Preview,
+  Shopping,
+  PanelOpen,
+  PanelClose,
+  ArrowLeft,
+  ArrowRight,
+  // The system buttons.
+  LoadSave,
+  Print,
+  Internet,
+  Messages,
+  Queries,
+  Setup,
+  Help,
+  Catalog,
+  ExitMain,
+  // The publisher's pages.
+  PublisherLogo,
+  Subscribe,
+  MoreGames,
+  TellaFriend,
+  // The template strip.
+  StripPrevious,
+  StripNext,
+  Template,
+  Hairstyles,
+  Makeup,
+  Eyes,
+  Lips,
+  Nails,
+  Jewellery,
+  Clothes,
+  Glasses,
+  Hats,
 };
 
 struct CellGrid {
@@ -62,8 +102,14 @@ struct ControlLayout {
   std::string_view pictureDefault = {};
   CellGrid cells = {};
   ButtonIcon icon = ButtonIcon::None;
-  bool onCaptionBar = false;          // a child of the caption bar (its coordinates are the same)
+  std::string_view parent = {};       // the caption bar or panel that holds it; "" for the window
   std::string_view slideButton = {};  // a slider's thumb: the control of that name
+  std::string_view hintKey = {};      // the text key of its hint
+};
+
+struct ControlPlace {
+  int left, top, width, height;
+  friend bool operator==(const ControlPlace&, const ControlPlace&) = default;
 };
 
 struct WindowLayout {
@@ -73,10 +119,20 @@ struct WindowLayout {
   int captionHeight;
   std::span<const ControlLayout> controls;
 
-  const ControlLayout* Control(std::string_view controlName) const {
+  constexpr const ControlLayout* Control(std::string_view controlName) const {
     for (const ControlLayout& c : controls)
       if (c.name == controlName) return &c;
     return nullptr;
+  }
+
+  // A control's place in the window's own coordinates, through its parents.
+  constexpr ControlPlace PlaceInWindow(const ControlLayout& c) const {
+    ControlPlace place{c.left, c.top, c.width, c.height};
+    for (const ControlLayout* p = Control(c.parent); p; p = Control(p->parent)) {
+      place.left += p->left;
+      place.top += p->top;
+    }
+    return place;
   }
 };
 

@@ -1,261 +1,363 @@
 #pragma once
+// The main window's layout for a 1024 x 768 screen, and the places its
+// top-level controls move to on an 800 x 600 one.
+#include <array>
+
+#include "images/rect.h"
 #include "interface/message_window_layout.h"
 #include "interface/window_layout.h"
 
 namespace lumena {
 
-inline constexpr std::string_view kLayerModeButtonsKey = "LayerModeButtons";
-inline constexpr std::string_view kLayerModeButtonsDefault = "ButLMode.psd";
-inline constexpr std::string_view kSlidersKey = "SlidersLayer";
-inline constexpr std::string_view kSlidersDefault = "Sliders.psd";
+// A picture that button cells are cut from: its interface key and default.
+struct PictureSheet {
+  std::string_view key, file;
+};
+inline constexpr PictureSheet kSystemSheet{kSystemButtonsKey, kSystemButtonsDefault};
+inline constexpr PictureSheet kPublisherSheet{kMainFormButtonsKey, kMainFormButtonsDefault};
+inline constexpr PictureSheet kTemplateSheet{"TemplateButtons", "ButTempl.psd"};
+inline constexpr PictureSheet kLayerModeSheet{"LayerModeButtons", "ButLMode.psd"};
+inline constexpr PictureSheet kLayerToolsSheet{"LayerToolsButtons", "ButLayer.psd"};
+inline constexpr PictureSheet kSlidersSheet{"SlidersLayer", "Sliders.psd"};
+inline constexpr PictureSheet kDesktopToolsSheet{"DesktopToolsButtons", "ButDesk.psd"};
+inline constexpr PictureSheet kButtonSheets[] = {kSystemSheet,     kPublisherSheet, kTemplateSheet,    kLayerModeSheet,
+                                                 kLayerToolsSheet, kSlidersSheet,   kDesktopToolsSheet};
 
-// The layer tool panel's place in the main window; its controls keep their
-// places inside it.
-inline constexpr int kLayerPanelLeft = 616, kLayerPanelTop = 0;
+inline constexpr std::string_view kLayerPanel = "PanelLayerTools";
+inline constexpr std::string_view kDesktopPanel = "PanelDesktopTools";
 inline constexpr int kSliderWidth = 140, kSliderHeight = 20, kThumbWidth = 12;
+inline constexpr int kToolSide = 36, kModeSide = 40, kTemplateSide = 56;
 
-constexpr ControlLayout SliderLayout(std::string_view name, std::string_view thumb, int left, int top) {
-  return {name,
-          ControlKind::GraphicSlider,
-          kLayerPanelLeft + left,
-          kLayerPanelTop + top,
-          kSliderWidth,
-          kSliderHeight,
-          kSlidersKey,
-          kSlidersDefault,
-          {0, 0, kSliderWidth, kSliderHeight, 1, 1},
-          ButtonIcon::SliderTrack,
-          false,
-          thumb};
+// A button with four cells in a row (normal, hover, pressed, disabled).
+constexpr ControlLayout Button(std::string_view name, ButtonIcon icon, PictureSheet sheet, ControlPlace place,
+                               int cellTop, std::string_view hintKey, std::string_view parent = {}) {
+  return {.name = name,
+          .kind = ControlKind::GraphicButton,
+          .left = place.left,
+          .top = place.top,
+          .width = place.width,
+          .height = place.height,
+          .pictureKey = sheet.key,
+          .pictureDefault = sheet.file,
+          .cells = {0, cellTop, place.width, place.height, 1, 4},
+          .icon = icon,
+          .parent = parent,
+          .hintKey = hintKey};
 }
 
-inline constexpr std::string_view kLayerToolsButtonsKey = "LayerToolsButtons";
-inline constexpr std::string_view kLayerToolsButtonsDefault = "ButLayer.psd";
-inline constexpr int kLayerButtonSide = 36;
-
-// A layer command button of the panel; `row` is its row of cells.
-constexpr ControlLayout LayerButtonLayout(std::string_view name, ButtonIcon icon, int left, int top, int row) {
-  return {name,
-          ControlKind::GraphicButton,
-          kLayerPanelLeft + left,
-          kLayerPanelTop + top,
-          kLayerButtonSide,
-          kLayerButtonSide,
-          kLayerToolsButtonsKey,
-          kLayerToolsButtonsDefault,
-          {0, row * kLayerButtonSide, kLayerButtonSide, kLayerButtonSide, 1, 4},
-          icon};
+// A round tool button of a panel; its cells are the sheet's `row`-th.
+constexpr ControlLayout ToolButton(std::string_view name, ButtonIcon icon, PictureSheet sheet, int left, int top,
+                                   int row, std::string_view hintKey, std::string_view parent) {
+  return Button(name, icon, sheet, {left, top, kToolSide, kToolSide}, row * kToolSide, hintKey, parent);
 }
 
-inline constexpr std::string_view kDesktopToolsButtonsKey = "DesktopToolsButtons";
-inline constexpr std::string_view kDesktopToolsButtonsDefault = "ButDesk.psd";
-
-constexpr ControlLayout ThumbLayout(std::string_view name) {
-  return {name,
-          ControlKind::GraphicButton,
-          0,
-          0,
-          kThumbWidth,
-          kSliderHeight,
-          kSlidersKey,
-          kSlidersDefault,
-          {0, kSliderHeight, kThumbWidth, kSliderHeight, 1, 4},
-          ButtonIcon::SliderThumb};
+constexpr ControlLayout LayerButton(std::string_view name, ButtonIcon icon, int left, int top, int row,
+                                    std::string_view hintKey) {
+  return ToolButton(name, icon, kLayerToolsSheet, left, top, row, hintKey, kLayerPanel);
 }
 
-// The main window: it covers a 1024 x 768 screen; the caption bar's right
-// end holds the minimise and close buttons, cut from the system buttons'
-// picture (four cells each: normal, hover, pressed, disabled).
+constexpr ControlLayout ModeButton(std::string_view name, ButtonIcon icon, int row, std::string_view hintKey) {
+  return Button(name, icon, kLayerModeSheet, {560, 70 + row * 44, kModeSide, kModeSide}, row * kModeSide, hintKey);
+}
+
+// The system buttons' cells follow the caption bar's two.
+constexpr ControlLayout SystemButton(std::string_view name, ButtonIcon icon, int left, int row,
+                                     std::string_view hintKey) {
+  return Button(name, icon, kSystemSheet, {left, 23, kToolSide, kToolSide}, 40 + row * kToolSide, hintKey);
+}
+
+constexpr ControlLayout TemplateButton(std::string_view name, ButtonIcon icon, int row) {
+  return Button(name, icon, kTemplateSheet, {0, 0, kTemplateSide, kTemplateSide}, 112 + row * kTemplateSide, {});
+}
+
+constexpr ControlLayout Thumb(std::string_view name, std::string_view parent) {
+  return {.name = name,
+          .kind = ControlKind::GraphicButton,
+          .left = 0,
+          .top = 0,
+          .width = kThumbWidth,
+          .height = kSliderHeight,
+          .pictureKey = kSlidersSheet.key,
+          .pictureDefault = kSlidersSheet.file,
+          .cells = {0, kSliderHeight, kThumbWidth, kSliderHeight, 1, 4},
+          .icon = ButtonIcon::SliderThumb,
+          .parent = parent};
+}
+
+// A slider with its thumb standing in the same holder.
+constexpr ControlLayout Slider(std::string_view name, std::string_view thumb, ControlPlace place, int cellTop,
+                               std::string_view hintKey, std::string_view parent) {
+  return {.name = name,
+          .kind = ControlKind::GraphicSlider,
+          .left = place.left,
+          .top = place.top,
+          .width = place.width,
+          .height = place.height,
+          .pictureKey = kSlidersSheet.key,
+          .pictureDefault = kSlidersSheet.file,
+          .cells = {0, cellTop, place.width, place.height, 1, 1},
+          .icon = ButtonIcon::SliderTrack,
+          .parent = parent,
+          .slideButton = thumb,
+          .hintKey = hintKey};
+}
+
+constexpr ControlLayout PanelSlider(std::string_view name, std::string_view thumb, int left, int top,
+                                    std::string_view parent = kLayerPanel) {
+  return Slider(name, thumb, {left, top, kSliderWidth, kSliderHeight}, 0, {}, parent);
+}
+
+// A whole picture shown as it is: a panel's skin, a mode's skin, the
+// palette's tray.
+constexpr ControlLayout WholePicture(std::string_view name, ControlKind kind, PictureSheet sheet, ControlPlace place,
+                                     ButtonIcon icon = ButtonIcon::None, std::string_view parent = {}) {
+  return {.name = name,
+          .kind = kind,
+          .left = place.left,
+          .top = place.top,
+          .width = place.width,
+          .height = place.height,
+          .pictureKey = sheet.key,
+          .pictureDefault = sheet.file,
+          .icon = icon,
+          .parent = parent};
+}
+
+// The desk window's default place (the interface description gives it).
+inline constexpr ControlPlace kDeskPlace{97, 62, 445, 492};
+inline constexpr ControlPlace kLayerPanelPlace{612, 62, 176, 300};
+inline constexpr ControlPlace kDesktopPanelPlace{612, 372, 176, 140};
+inline constexpr ControlPlace kModeSkinPlace{0, 0, 176, 300};
+
+// The palette's small arrows and its paging slider take their cells right
+// of the vertical position slider's track.
+inline constexpr int kPaletteCellsLeft = 40;
+constexpr ControlLayout PaletteArrow(std::string_view name, ButtonIcon icon, int left, int top, int cellTop,
+                                     std::string_view hintKey) {
+  ControlLayout arrow = Button(name, icon, kSlidersSheet, {left, top, 16, 16}, cellTop, hintKey, kLayerPanel);
+  arrow.cells.left = kPaletteCellsLeft;
+  return arrow;
+}
+
+constexpr ControlLayout PaletteSlider() {
+  ControlLayout slider = Slider("SliderPaletteColor", "SliderPaletteColorThumb", {24, 156, 104, kSliderHeight}, 124,
+                                "SliderPaletteColorHint", kLayerPanel);
+  slider.cells.left = kPaletteCellsLeft;
+  return slider;
+}
+
 inline constexpr ControlLayout kMainWindowControls[] = {
     {"CaptionBar", ControlKind::CaptionBar, 0, 0, 1024, 20},
-    {"ButtonMinimize",
-     ControlKind::GraphicButton,
-     979,
-     0,
-     19,
-     20,
-     kSystemButtonsKey,
-     kSystemButtonsDefault,
-     {0, 0, 19, 20, 1, 4},
-     ButtonIcon::Minimize,
-     true},
-    {"ButtonExit",
-     ControlKind::GraphicButton,
-     1000,
-     0,
-     19,
-     20,
-     kSystemButtonsKey,
-     kSystemButtonsDefault,
-     {0, 20, 19, 20, 1, 4},
-     ButtonIcon::Close,
-     true},
-    // The layer modes, in a column beside the desk.
-    {"ButtonColoration",
-     ControlKind::GraphicButton,
-     560,
-     70,
-     40,
-     40,
-     kLayerModeButtonsKey,
-     kLayerModeButtonsDefault,
-     {0, 0, 40, 40, 1, 4},
-     ButtonIcon::Coloration},
-    {"ButtonAppearance",
-     ControlKind::GraphicButton,
-     560,
-     114,
-     40,
-     40,
-     kLayerModeButtonsKey,
-     kLayerModeButtonsDefault,
-     {0, 40, 40, 40, 1, 4},
-     ButtonIcon::Appearance},
-    {"ButtonBrush",
-     ControlKind::GraphicButton,
-     560,
-     158,
-     40,
-     40,
-     kLayerModeButtonsKey,
-     kLayerModeButtonsDefault,
-     {0, 80, 40, 40, 1, 4},
-     ButtonIcon::Brush},
-    {"ButtonEraser",
-     ControlKind::GraphicButton,
-     560,
-     202,
-     40,
-     40,
-     kLayerModeButtonsKey,
-     kLayerModeButtonsDefault,
-     {0, 120, 40, 40, 1, 4},
-     ButtonIcon::Eraser},
-    {"ButtonModifier",
-     ControlKind::GraphicButton,
-     560,
-     246,
-     40,
-     40,
-     kLayerModeButtonsKey,
-     kLayerModeButtonsDefault,
-     {0, 160, 40, 40, 1, 4},
-     ButtonIcon::Modifier},
-    {"ButtonActions",
-     ControlKind::GraphicButton,
-     560,
-     290,
-     40,
-     40,
-     kLayerModeButtonsKey,
-     kLayerModeButtonsDefault,
-     {0, 200, 40, 40, 1, 4},
-     ButtonIcon::Actions},
-    // The colour sliders, each after its thumb.
-    ThumbLayout("SliderRedColorThumb"),
-    SliderLayout("SliderRedColor", "SliderRedColorThumb", 4, 183),
-    ThumbLayout("SliderGreenColorThumb"),
-    SliderLayout("SliderGreenColor", "SliderGreenColorThumb", 4, 205),
-    ThumbLayout("SliderBlueColorThumb"),
-    SliderLayout("SliderBlueColor", "SliderBlueColorThumb", 4, 227),
-    ThumbLayout("SliderHueThumb"),
-    SliderLayout("SliderHue", "SliderHueThumb", 4, 251),
-    ThumbLayout("SliderSaturationThumb"),
-    SliderLayout("SliderSaturation", "SliderSaturationThumb", 4, 273),
-    ThumbLayout("SliderBrightnessThumb"),
-    SliderLayout("SliderBrightness", "SliderBrightnessThumb", 4, 198),
-    ThumbLayout("SliderContrastThumb"),
-    SliderLayout("SliderContrast", "SliderContrastThumb", 4, 233),
-    ThumbLayout("SliderOpacityThumb"),
-    SliderLayout("SliderOpacity", "SliderOpacityThumb", 4, 259),
-    // The painting tools' sliders.
-    ThumbLayout("SliderBrushPowerThumb"),
-    SliderLayout("SliderBrushPower", "SliderBrushPowerThumb", 4, 212),
-    ThumbLayout("SliderBrushSizeThumb"),
-    SliderLayout("SliderBrushSize", "SliderBrushSizeThumb", 4, 258),
-    ThumbLayout("SliderEraserPowerThumb"),
-    SliderLayout("SliderEraserPower", "SliderEraserPowerThumb", 0, 140),
-    ThumbLayout("SliderEraserSizeThumb"),
-    SliderLayout("SliderEraserSize", "SliderEraserSizeThumb", 0, 190),
-    ThumbLayout("SliderModifierPowerThumb"),
-    SliderLayout("SliderModifierPower", "SliderModifierPowerThumb", 0, 140),
-    ThumbLayout("SliderModifierSizeThumb"),
-    SliderLayout("SliderModifierSize", "SliderModifierSizeThumb", 0, 190),
+    Button("ButtonMinimize", ButtonIcon::Minimize, kSystemSheet, {979, 0, 19, 20}, 0, "ButtonMinimizeHint",
+           "CaptionBar"),
+    Button("ButtonExit", ButtonIcon::Close, kSystemSheet, {1000, 0, 19, 20}, 20, "ButtonCloseHint", "CaptionBar"),
+    // The windows the program opens, in a row above the desk.
+    SystemButton("ButtonLoadSave", ButtonIcon::LoadSave, 97, 0, "ButtonLoadSaveHint"),
+    SystemButton("ButtonPrint", ButtonIcon::Print, 137, 1, "ButtonPrintHint"),
+    SystemButton("ButtonInternet", ButtonIcon::Internet, 177, 2, "ButtonInternet"),
+    SystemButton("ButtonMessages", ButtonIcon::Messages, 217, 3, "ButtonMessagesHint"),
+    SystemButton("ButtonQueries", ButtonIcon::Queries, 257, 4, "ButtonQueriesHint"),
+    SystemButton("ButtonSetup", ButtonIcon::Setup, 297, 5, "ButtonSetupHint"),
+    SystemButton("ButtonHelp", ButtonIcon::Help, 337, 6, "ButtonHelpHint"),
+    SystemButton("ButtonCatalog", ButtonIcon::Catalog, 377, 7, "ButtonCatalogHint"),
+    SystemButton("ButtonExitMain", ButtonIcon::ExitMain, 968, 8, "ButtonExitHint"),
+    // The publisher's pages.
+    Button("ButtonLogoPBC", ButtonIcon::PublisherLogo, kPublisherSheet, {820, 62, 160, 60}, 210, {}),
+    Button("ButtonSubscribe", ButtonIcon::Subscribe, kPublisherSheet, {830, 134, 40, 40}, 270, "ButtonSubscribeHint"),
+    Button("ButtonMoreGames", ButtonIcon::MoreGames, kPublisherSheet, {880, 134, 40, 40}, 310, "ButtonMoreGamesHint"),
+    Button("ButtonTellaFriend", ButtonIcon::TellaFriend, kPublisherSheet, {930, 134, 40, 40}, 350,
+           "ButtonTellaFriendHint"),
+    // The template strip under the desk; its buttons take their slots from
+    // the interface description.
+    Button("ButtonTemplatePrev", ButtonIcon::StripPrevious, kTemplateSheet, {66, 594, 24, kTemplateSide}, 0,
+           "ButtonTemplatePrevHint"),
+    Button("ButtonTemplateNext", ButtonIcon::StripNext, kTemplateSheet, {532, 594, 24, kTemplateSide}, kTemplateSide,
+           "ButtonTemplateNextHint"),
+    TemplateButton("ButtonTemplateEtalon", ButtonIcon::Template, 0),
+    TemplateButton("ButtonHairstyles", ButtonIcon::Hairstyles, 1),
+    TemplateButton("ButtonMakeup", ButtonIcon::Makeup, 2),
+    TemplateButton("ButtonEyes", ButtonIcon::Eyes, 3),
+    TemplateButton("ButtonLips", ButtonIcon::Lips, 4),
+    TemplateButton("ButtonNails", ButtonIcon::Nails, 5),
+    TemplateButton("ButtonJewellery", ButtonIcon::Jewellery, 6),
+    TemplateButton("ButtonClothes", ButtonIcon::Clothes, 7),
+    TemplateButton("ButtonGlasses", ButtonIcon::Glasses, 8),
+    TemplateButton("ButtonHats", ButtonIcon::Hats, 9),
+    // The layer modes, in a column beside the desk, and Undo under them.
+    ModeButton("ButtonColoration", ButtonIcon::Coloration, 0, "ButtonColorationHint"),
+    ModeButton("ButtonAppearance", ButtonIcon::Appearance, 1, "ButtonAppearanceHint"),
+    ModeButton("ButtonBrush", ButtonIcon::Brush, 2, "ButtonBrushHint"),
+    ModeButton("ButtonEraser", ButtonIcon::Eraser, 3, "ButtonEraserHint"),
+    ModeButton("ButtonModifier", ButtonIcon::Modifier, 4, "ButtonModifierHint"),
+    ModeButton("ButtonActions", ButtonIcon::Actions, 5, "ButtonActionsHint"),
+    ToolButton("ButtonLayerUndo", ButtonIcon::Undo, kLayerToolsSheet, 562, 340, 6, "ButtonLayerUndoHint", {}),
+    // The layer tool panel; the open button stands in its place while it is
+    // closed.
+    ToolButton("BBLayerTools", ButtonIcon::PanelOpen, kDesktopToolsSheet, kLayerPanelPlace.left, kLayerPanelPlace.top,
+               7, {}, {}),
+    WholePicture(kLayerPanel, ControlKind::Panel, {"PanelLayer", "PanLayer.psd"}, kLayerPanelPlace),
+    WholePicture("ImageSkinColoration", ControlKind::Picture, {"SkinColoration", "SkinCol.psd"}, kModeSkinPlace,
+                 ButtonIcon::Coloration, kLayerPanel),
+    WholePicture("ImageSkinAppearance", ControlKind::Picture, {"SkinAppearance", "SkinAprn.psd"}, kModeSkinPlace,
+                 ButtonIcon::Appearance, kLayerPanel),
+    WholePicture("ImageSkinBrush", ControlKind::Picture, {"SkinBrush", "SkinBrus.psd"}, kModeSkinPlace,
+                 ButtonIcon::Brush, kLayerPanel),
+    WholePicture("ImageSkinModifier", ControlKind::Picture, {"SkinModifier", "SkinMod.psd"}, kModeSkinPlace,
+                 ButtonIcon::Modifier, kLayerPanel),
+    WholePicture("ImageSkinEraser", ControlKind::Picture, {"SkinEraser", "SkinEras.psd"}, kModeSkinPlace,
+                 ButtonIcon::Eraser, kLayerPanel),
+    WholePicture("ImageSkinActions", ControlKind::Picture, {"SkinActions", "SkinAct.psd"}, kModeSkinPlace,
+                 ButtonIcon::Actions, kLayerPanel),
+    // The palette: its name between two arrows, the tray of swatches and the
+    // paging of a long palette.
+    WholePicture("ImagePalette", ControlKind::Picture, {"Palette", "Palette.psd"}, {4, 98, 144, 56}, ButtonIcon::None,
+                 kLayerPanel),
+    {.name = "LabelPaletteName",
+     .kind = ControlKind::Label,
+     .left = 24,
+     .top = 76,
+     .width = 104,
+     .height = 18,
+     .parent = kLayerPanel},
+    PaletteArrow("ButtonPalettePrev", ButtonIcon::ArrowLeft, 4, 77, 92, "ButtonPalettePrevHint"),
+    PaletteArrow("ButtonPaletteNext", ButtonIcon::ArrowRight, 132, 77, 108, "ButtonPaletteNextHint"),
+    PaletteArrow("ButtonPaletteColorPrev", ButtonIcon::ArrowLeft, 4, 158, 92, {}),
+    PaletteArrow("ButtonPaletteColorNext", ButtonIcon::ArrowRight, 132, 158, 108, {}),
+    Thumb("SliderPaletteColorThumb", kLayerPanel),
+    PaletteSlider(),
+    // The colour sliders.
+    Thumb("SliderRedColorThumb", kLayerPanel),
+    PanelSlider("SliderRedColor", "SliderRedColorThumb", 4, 183),
+    Thumb("SliderGreenColorThumb", kLayerPanel),
+    PanelSlider("SliderGreenColor", "SliderGreenColorThumb", 4, 205),
+    Thumb("SliderBlueColorThumb", kLayerPanel),
+    PanelSlider("SliderBlueColor", "SliderBlueColorThumb", 4, 227),
+    Thumb("SliderHueThumb", kLayerPanel),
+    PanelSlider("SliderHue", "SliderHueThumb", 4, 251),
+    Thumb("SliderSaturationThumb", kLayerPanel),
+    PanelSlider("SliderSaturation", "SliderSaturationThumb", 4, 273),
+    Thumb("SliderBrightnessThumb", kLayerPanel),
+    PanelSlider("SliderBrightness", "SliderBrightnessThumb", 4, 198),
+    Thumb("SliderContrastThumb", kLayerPanel),
+    PanelSlider("SliderContrast", "SliderContrastThumb", 4, 233),
+    Thumb("SliderOpacityThumb", kLayerPanel),
+    PanelSlider("SliderOpacity", "SliderOpacityThumb", 4, 259),
+    // The painting tools' sliders and the brush colour.
+    Thumb("SliderBrushPowerThumb", kLayerPanel),
+    PanelSlider("SliderBrushPower", "SliderBrushPowerThumb", 4, 212),
+    Thumb("SliderBrushSizeThumb", kLayerPanel),
+    PanelSlider("SliderBrushSize", "SliderBrushSizeThumb", 4, 258),
+    Button("ButtonCurrentBrushColor", ButtonIcon::BrushColour, kLayerToolsSheet, {4, 281, 140, 16}, 13 * kToolSide,
+           "ButtonCurrentBrushColorHint", kLayerPanel),
+    Thumb("SliderEraserPowerThumb", kLayerPanel),
+    PanelSlider("SliderEraserPower", "SliderEraserPowerThumb", 0, 140),
+    Thumb("SliderEraserSizeThumb", kLayerPanel),
+    PanelSlider("SliderEraserSize", "SliderEraserSizeThumb", 0, 190),
+    Thumb("SliderModifierPowerThumb", kLayerPanel),
+    PanelSlider("SliderModifierPower", "SliderModifierPowerThumb", 0, 140),
+    Thumb("SliderModifierSizeThumb", kLayerPanel),
+    PanelSlider("SliderModifierSize", "SliderModifierSizeThumb", 0, 190),
     // The layer commands of the Actions mode.
-    LayerButtonLayout("ButtonLayerMoveTop", ButtonIcon::MoveTop, 13, 100, 0),
-    LayerButtonLayout("ButtonLayerMoveBottom", ButtonIcon::MoveBottom, 55, 100, 1),
-    LayerButtonLayout("ButtonLayerSave", ButtonIcon::SaveTemplate, 94, 102, 2),
-    LayerButtonLayout("ButtonLayerHide", ButtonIcon::Hide, 13, 140, 3),
-    LayerButtonLayout("ButtonLayerShow", ButtonIcon::Show, 13, 151, 4),
-    LayerButtonLayout("ButtonLayerDelete", ButtonIcon::Delete, 57, 150, 5),
-    LayerButtonLayout("ButtonLayerUndo", ButtonIcon::Undo, -54, 340, 6),  // under the mode buttons
-    LayerButtonLayout("ButtonLayerRegions", ButtonIcon::Regions, 13, 188, 7),
-    LayerButtonLayout("ButtonBaldHead", ButtonIcon::BaldHead, 55, 188, 8),
-    LayerButtonLayout("ButtonLayerFlipHorizontal", ButtonIcon::Flip, 95, 188, 9),
-    LayerButtonLayout("ButtonLayerCopyState", ButtonIcon::CopyState, 13, 230, 10),
-    LayerButtonLayout("ButtonLayerPasteState", ButtonIcon::PasteState, 55, 230, 11),
-    LayerButtonLayout("ButtonLayerReset", ButtonIcon::Reset, 95, 240, 12),
-    // The desktop tools: the view's position under and beside the desk, its
-    // scale in the right column.
-    ThumbLayout("SliderHPosThumb"),
-    {"SliderHPos",
-     ControlKind::GraphicSlider,
-     97,
-     560,
-     445,
-     kSliderHeight,
-     kSlidersKey,
-     kSlidersDefault,
-     {0, 40, 445, kSliderHeight, 1, 1},
-     ButtonIcon::SliderTrack,
-     false,
-     "SliderHPosThumb"},
-    {"SliderVPosThumb",
-     ControlKind::GraphicButton,
-     0,
-     0,
-     kSliderHeight,
-     kThumbWidth,
-     kSlidersKey,
-     kSlidersDefault,
-     {kSliderHeight, 60, kSliderHeight, kThumbWidth, 1, 4},
-     ButtonIcon::SliderThumb},
-    {"SliderVPos",
-     ControlKind::GraphicSlider,
-     73,
-     62,
-     kSliderHeight,
-     492,
-     kSlidersKey,
-     kSlidersDefault,
-     {0, 60, kSliderHeight, 492, 1, 1},
-     ButtonIcon::SliderTrack,
-     false,
-     "SliderVPosThumb"},
-    ThumbLayout("SliderScaleThumb"),
-    SliderLayout("SliderScale", "SliderScaleThumb", 4, 330),
-    {"ButtonOriginalSize",
-     ControlKind::GraphicButton,
-     kLayerPanelLeft + 13,
-     kLayerPanelTop + 360,
-     kLayerButtonSide,
-     kLayerButtonSide,
-     kDesktopToolsButtonsKey,
-     kDesktopToolsButtonsDefault,
-     {0, 0, kLayerButtonSide, kLayerButtonSide, 1, 4},
-     ButtonIcon::OriginalSize},
-    {"ButtonCentering",
-     ControlKind::GraphicButton,
-     kLayerPanelLeft + 55,
-     kLayerPanelTop + 360,
-     kLayerButtonSide,
-     kLayerButtonSide,
-     kDesktopToolsButtonsKey,
-     kDesktopToolsButtonsDefault,
-     {0, kLayerButtonSide, kLayerButtonSide, kLayerButtonSide, 1, 4},
-     ButtonIcon::Centre},
+    LayerButton("ButtonLayerMoveTop", ButtonIcon::MoveTop, 13, 100, 0, "ButtonLayerMoveTopHint"),
+    LayerButton("ButtonLayerMoveBottom", ButtonIcon::MoveBottom, 55, 100, 1, "ButtonLayerMoveBottomHint"),
+    LayerButton("ButtonLayerSave", ButtonIcon::SaveTemplate, 94, 102, 2, "ButtonLayerSaveHint"),
+    LayerButton("ButtonLayerHide", ButtonIcon::Hide, 13, 140, 3, "ButtonLayerHideHint"),
+    LayerButton("ButtonLayerShow", ButtonIcon::Show, 13, 151, 4, "ButtonLayerShowHint"),
+    LayerButton("ButtonLayerDelete", ButtonIcon::Delete, 57, 150, 5, "ButtonLayerDeleteHint"),
+    LayerButton("ButtonLayerRegions", ButtonIcon::Regions, 13, 188, 7, "ButtonLayerRegionsHint"),
+    LayerButton("ButtonBaldHead", ButtonIcon::BaldHead, 55, 188, 8, "FormMainButtonBaldHeadHint"),
+    LayerButton("ButtonLayerFlipHorizontal", ButtonIcon::Flip, 95, 188, 9, "ButtonLayerFlipHorizontalHint"),
+    LayerButton("ButtonLayerCopyState", ButtonIcon::CopyState, 13, 230, 10, "ButtonLayerCopyStateHint"),
+    LayerButton("ButtonLayerPasteState", ButtonIcon::PasteState, 55, 230, 11, "ButtonLayerPasteStateHint"),
+    LayerButton("ButtonLayerReset", ButtonIcon::Reset, 95, 240, 12, "ButtonLayerResetHint"),
+    Button("BBPLayerTools", ButtonIcon::PanelClose, kDesktopToolsSheet, {154, 4, 18, 18}, 8 * kToolSide, {},
+           kLayerPanel),
+    // The view's position under and beside the desk.
+    Thumb("SliderHPosThumb", {}),
+    Slider("SliderHPos", "SliderHPosThumb", {97, 560, 445, kSliderHeight}, 40, "SliderHorizontalPositionHint", {}),
+    {.name = "SliderVPosThumb",
+     .kind = ControlKind::GraphicButton,
+     .left = 0,
+     .top = 0,
+     .width = kSliderHeight,
+     .height = kThumbWidth,
+     .pictureKey = kSlidersSheet.key,
+     .pictureDefault = kSlidersSheet.file,
+     .cells = {kSliderHeight, 60, kSliderHeight, kThumbWidth, 1, 4},
+     .icon = ButtonIcon::SliderThumb},
+    {.name = "SliderVPos",
+     .kind = ControlKind::GraphicSlider,
+     .left = 73,
+     .top = 62,
+     .width = kSliderHeight,
+     .height = 492,
+     .pictureKey = kSlidersSheet.key,
+     .pictureDefault = kSlidersSheet.file,
+     .cells = {0, 60, kSliderHeight, 492, 1, 1},
+     .icon = ButtonIcon::SliderTrack,
+     .slideButton = "SliderVPosThumb",
+     .hintKey = "SliderVerticalPositionHint"},
+    // The desktop tool panel: the scale, the view and the whole work.
+    ToolButton("BBDesktopTools", ButtonIcon::PanelOpen, kDesktopToolsSheet, kDesktopPanelPlace.left,
+               kDesktopPanelPlace.top, 7, {}, {}),
+    WholePicture(kDesktopPanel, ControlKind::Panel, {"PanelDesktop", "PanDesk.psd"}, kDesktopPanelPlace),
+    Thumb("SliderScaleThumb", kDesktopPanel),
+    PanelSlider("SliderScale", "SliderScaleThumb", 4, 26, kDesktopPanel),
+    ToolButton("ButtonOriginalSize", ButtonIcon::OriginalSize, kDesktopToolsSheet, 4, 56, 0,
+               "FormMainButtonOriginalSizeHint", kDesktopPanel),
+    ToolButton("ButtonCentering", ButtonIcon::Centre, kDesktopToolsSheet, 46, 56, 1, "FormMainButtonCenteringHint",
+               kDesktopPanel),
+    ToolButton("ButtonLayerList", ButtonIcon::LayerList, kDesktopToolsSheet, 88, 56, 2, "FormMainButtonLayerListHint",
+               kDesktopPanel),
+    ToolButton("ButtonClearWork", ButtonIcon::ClearWork, kDesktopToolsSheet, 130, 56, 3, "FormMainButtonClearWorkHint",
+               kDesktopPanel),
+    ToolButton("ButtonColorCalibration", ButtonIcon::Calibration, kDesktopToolsSheet, 4, 98, 4,
+               "FormMainButtonColorCalibrationHint", kDesktopPanel),
+    ToolButton("ButtonPreview", ButtonIcon::Preview, kDesktopToolsSheet, 46, 98, 5, "FormMainButtonPreviewHint",
+               kDesktopPanel),
+    ToolButton("ButtonShopping", ButtonIcon::Shopping, kDesktopToolsSheet, 88, 98, 6, "FormMainButtonShoppingHint",
+               kDesktopPanel),
+    Button("BBPDesktopTools", ButtonIcon::PanelClose, kDesktopToolsSheet, {154, 4, 18, 18}, 8 * kToolSide, {},
+           kDesktopPanel),
 };
 
 inline constexpr WindowLayout kMainWindowLayout{"FormMain", "FormMain.psd", 1024, 768, 20, kMainWindowControls};
+
+// The template types of the default interface, in the strip's order, and
+// its slots.
+inline constexpr std::array<std::string_view, 9> kDefaultTemplateButtons = {
+    "ButtonHairstyles", "ButtonMakeup",  "ButtonEyes",    "ButtonLips", "ButtonNails",
+    "ButtonJewellery",  "ButtonClothes", "ButtonGlasses", "ButtonHats"};
+
+// On an 800 x 600 screen the window is smaller: the desk shrinks and the
+// top-level controls move (sizes of zero keep the table's).
+struct SmallScreenPlace {
+  std::string_view name;
+  ControlPlace place;
+};
+inline constexpr int kSmallScreenWidth = 800, kSmallScreenHeight = 600;
+inline constexpr ControlPlace kSmallScreenDesk{76, 62, 347, 340};
+inline constexpr SmallScreenPlace kSmallScreenPlaces[] = {
+    {"ButtonLoadSave", {76, 23, 0, 0}},       {"ButtonPrint", {116, 23, 0, 0}},
+    {"ButtonInternet", {156, 23, 0, 0}},      {"ButtonMessages", {196, 23, 0, 0}},
+    {"ButtonQueries", {236, 23, 0, 0}},       {"ButtonSetup", {276, 23, 0, 0}},
+    {"ButtonHelp", {316, 23, 0, 0}},          {"ButtonCatalog", {356, 23, 0, 0}},
+    {"ButtonExitMain", {748, 23, 0, 0}},      {"ButtonLogoPBC", {480, 516, 0, 0}},
+    {"ButtonSubscribe", {648, 526, 0, 0}},    {"ButtonMoreGames", {698, 526, 0, 0}},
+    {"ButtonTellaFriend", {748, 526, 0, 0}},  {"ButtonTemplatePrev", {44, 432, 0, 0}},
+    {"ButtonTemplateNext", {386, 432, 0, 0}}, {"ButtonColoration", {432, 62, 0, 0}},
+    {"ButtonAppearance", {432, 106, 0, 0}},   {"ButtonBrush", {432, 150, 0, 0}},
+    {"ButtonEraser", {432, 194, 0, 0}},       {"ButtonModifier", {432, 238, 0, 0}},
+    {"ButtonActions", {432, 282, 0, 0}},      {"ButtonLayerUndo", {434, 330, 0, 0}},
+    {"BBLayerTools", {480, 62, 0, 0}},        {"PanelLayerTools", {480, 62, 0, 0}},
+    {"BBDesktopTools", {480, 368, 0, 0}},     {"PanelDesktopTools", {480, 368, 0, 0}},
+    {"SliderHPos", {76, 406, 347, 0}},        {"SliderVPos", {52, 62, 0, 340}},
+};
+
+// The template strip's slots, one row under the desk.
+inline constexpr std::array<Point, 7> kTemplateSlots = {
+    {{97, 594}, {159, 594}, {221, 594}, {283, 594}, {345, 594}, {407, 594}, {469, 594}}};
+inline constexpr std::array<Point, 5> kSmallScreenTemplateSlots = {
+    {{70, 432}, {130, 432}, {190, 432}, {250, 432}, {310, 432}}};
 
 }  // namespace lumena

@@ -3,75 +3,15 @@
 // layer and Ctrl+Z takes it back.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-
-#include "e2e/support/lumena_test.h"
-#include "e2e/support/work_maker.h"
+#include "e2e/support/work_on_desk.h"
 #include "shell/main_window_layout.h"
-#include "work/desk_geometry.h"
 
 namespace lumena::e2e {
 namespace {
 
-namespace fs = std::filesystem;
-
-constexpr Pixel kRed{40, 40, 220, 255};
-constexpr Pixel kBlue{200, 90, 30, 255};
-constexpr QRgb kRedShown = 0xDC2828, kBlueShown = 0x1E5AC8, kBlack = 0;
-
-// The compressed work keeps its pictures as JPEG: colours come back close.
-bool Near(QRgb shown, QRgb expected) {
-  return std::abs(qRed(shown) - qRed(expected)) <= 6 && std::abs(qGreen(shown) - qGreen(expected)) <= 6 &&
-         std::abs(qBlue(shown) - qBlue(expected)) <= 6;
-}
-
-class DeskTest : public LumenaTest {
+class DeskTest : public WorkOnDeskTest {
  protected:
-  // A red layer with a square hole in front of a larger blue one.
-  void StartOnTwoLayers() {
-    work_ = run_.Home() / "two.lmc";
-    MakeWork(work_, {{Filled(100, 100, kRed, {30, 30, 70, 70}), {300, 400}}, {Filled(200, 200, kBlue), {250, 350}}});
-    StartLumena({work_.string()});
-    ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({310, 410}), kRedShown); })) << "the work never showed";
-  }
-
-  // The screen point of a table point, with the desk's default view.
-  QPoint OnScreen(Point table) const {
-    DeskGeometry g;
-    g.CentreView();
-    const ScreenRect main = screen_.MainWindow();
-    return {main.left + g.windowX + table.x - g.viewLeft, main.top + g.windowY + table.y - g.viewTop};
-  }
-  QRgb ShownAt(Point table) const {
-    const QPoint p = OnScreen(table);
-    return screen_.PixelAt(p.x(), p.y());
-  }
-  void ClickAt(Point table) {
-    const QPoint p = OnScreen(table);
-    x_.MoveTo(p.x(), p.y());
-    x_.Click(p.x(), p.y());
-  }
-  void ChooseMode(const char* button) { screen_.ClickControl(screen_.MainWindow(), kMainWindowLayout, button); }
   void StrokeAcross(Point from, Point to);
-
-  // In the Actions mode; the frame's black bottom edge shows the selection.
-  void SelectTheRedLayer() {
-    ChooseMode("ButtonActions");
-    ClickAt({310, 410});
-    ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({350, 499}), kBlack); })) << "the red layer was not selected";
-  }
-
-  // The changed work is saved back on the way out, then the exit is confirmed.
-  void ExitSavingTheWork() {
-    const auto before = fs::last_write_time(work_);
-    screen_.ClickControl(AskToExit(), kMessageWindowLayout, "ButtonYes");
-    ASSERT_TRUE(WaitUntil([&] { return fs::last_write_time(work_) != before; })) << "the work was not saved";
-    screen_.ClickControl(WaitForMessage(), kMessageWindowLayout, "ButtonYes");
-    EXPECT_EQ(run_.WaitForExit(kStepSeconds), 0);
-  }
-
-  fs::path work_;
 };
 
 TEST_F(DeskTest, AClickThroughAHoleSelectsTheLayerBeneath) {
@@ -186,19 +126,14 @@ TEST_F(DeskTest, AHueSliderDragRecoloursTheLayerAndOneUndoTakesItBack) {
 TEST_F(DeskTest, TheActionButtonsReorderHideAndShowTheActiveLayer) {
   StartOnTwoLayers();
   SelectTheRedLayer();
-  const auto click = [&](const char* button) {
-    const ScreenRect place = LumenaScreen::Control(screen_.MainWindow(), kMainWindowLayout, button);
-    ASSERT_TRUE(WaitUntil([&] { return screen_.Drawn(place); })) << button << " never showed";
-    screen_.ClickControl(screen_.MainWindow(), kMainWindowLayout, button);
-  };
   screen_.Screenshot("desk-actions-panel");
-  click("ButtonLayerMoveBottom");
+  ClickWhenShown("ButtonLayerMoveBottom");
   ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({310, 410}), kBlueShown); })) << "the red layer did not go back";
-  click("ButtonLayerMoveTop");
+  ClickWhenShown("ButtonLayerMoveTop");
   ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({310, 410}), kRedShown); })) << "the red layer did not come front";
-  click("ButtonLayerHide");
+  ClickWhenShown("ButtonLayerHide");
   ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({310, 410}), kBlueShown); })) << "the red layer did not hide";
-  click("ButtonLayerShow");
+  ClickWhenShown("ButtonLayerShow");
   ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({310, 410}), kRedShown); })) << "the red layer did not show";
   ExitSavingTheWork();
 }

@@ -2,10 +2,13 @@
 
 #include <filesystem>
 
+#include "editing/colour_sliders.h"
+#include "editing/tool_sliders.h"
 #include "images/element_picture.h"
 #include "interface/interface_parser.h"
 #include "interface/message_window_layout.h"
 #include "shell/main_window_layout.h"
+#include "support/temp_folder.h"
 
 namespace lumena {
 namespace {
@@ -50,7 +53,7 @@ TEST(DefaultInterface, SkinsHaveTheSizesTheirWindowsExpect) {
 TEST(DefaultInterface, ButtonPicturesHoldEveryCellTheLayoutsCut) {
   for (const WindowLayout* layout : {&kMainWindowLayout, &kMessageWindowLayout}) {
     for (const ControlLayout& c : layout->controls) {
-      if (c.pictureDefault.empty()) continue;
+      if (c.pictureDefault.empty() || c.cells.width == 0) continue;
       const Picture picture = Load(kDefault / "1024-768" / std::string(c.pictureDefault));
       EXPECT_GE(picture.Width(), c.cells.left + c.cells.cols * c.cells.width) << c.name;
       EXPECT_GE(picture.Height(), c.cells.top + c.cells.rows * c.cells.height) << c.name;
@@ -58,6 +61,31 @@ TEST(DefaultInterface, ButtonPicturesHoldEveryCellTheLayoutsCut) {
       EXPECT_EQ(centre.a, 255) << c.name << ": each cell is drawn";
     }
   }
+}
+
+TEST(DefaultInterface, EveryHintOfTheMainWindowHasItsText) {
+  const std::string texts = lumena::testing::ReadFile(fs::path(LUMENA_PROGRAM_FOLDER) / "termins.txt");
+  const auto hasText = [&](std::string_view key) {
+    return texts.find("\n" + std::string(key) + "=") != std::string::npos;
+  };
+  for (const ControlLayout& c : kMainWindowLayout.controls) {
+    if (!c.hintKey.empty()) {
+      EXPECT_TRUE(hasText(c.hintKey)) << c.name;
+    }
+  }
+  for (const ColourSlider& s : kColourSliders) EXPECT_TRUE(hasText(s.hintKey)) << s.name;
+  for (const ToolSlider& s : kToolSliders) EXPECT_TRUE(hasText(s.hintKey)) << s.name;
+  for (std::string_view button : kDefaultTemplateButtons) EXPECT_TRUE(hasText(std::string(button) + "Hint")) << button;
+}
+
+TEST(DefaultInterface, WholePicturesHaveTheirControlsSizes) {
+  for (const char* resolution : {"1024-768", "800-600"})
+    for (const ControlLayout& c : kMainWindowLayout.controls) {
+      if (c.kind != ControlKind::Panel && c.kind != ControlKind::Picture) continue;
+      const Picture picture = Load(kDefault / resolution / std::string(c.pictureDefault));
+      EXPECT_EQ(picture.Width(), c.width) << c.name;
+      EXPECT_EQ(picture.Height(), c.height) << c.name;
+    }
 }
 
 }  // namespace

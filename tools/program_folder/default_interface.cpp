@@ -24,40 +24,80 @@ struct Resolution {
 };
 constexpr Resolution kResolutions[] = {{"1024-768", 1024, 768}, {"800-600", 800, 600}};
 
-struct ButtonPicture {
-  std::string_view key, file;
-};
-constexpr ButtonPicture kButtonPictures[] = {
-    {kSystemButtonsKey, kSystemButtonsDefault},         {kMainFormButtonsKey, kMainFormButtonsDefault},
-    {kLayerModeButtonsKey, kLayerModeButtonsDefault},   {kSlidersKey, kSlidersDefault},
-    {kLayerToolsButtonsKey, kLayerToolsButtonsDefault}, {kDesktopToolsButtonsKey, kDesktopToolsButtonsDefault}};
-
 void Save(const QImage& image, const fs::path& file) { SaveElementPicture(FromQImage(image), file); }
 
+std::string_view ClassOf(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::CaptionBar:
+      return "TCaptionBar";
+    case ControlKind::GraphicSlider:
+      return "TGraphicSlider";
+    case ControlKind::Label:
+      return "TLabel";
+    case ControlKind::Picture:
+      return "TImage";
+    case ControlKind::Panel:
+      return "TPanel";
+    case ControlKind::GraphicButton:
+      break;
+  }
+  return "TGraphicButton";
+}
+
+std::string ObjectPlace(std::string_view name, const ControlPlace& place) {
+  const ControlLayout* c = kMainWindowLayout.Control(name);
+  std::string text = "  OBJECT " + std::string(name) + " " +
+                     std::string(ClassOf(c ? c->kind : ControlKind::GraphicButton)) +
+                     "\r\n    Left = " + std::to_string(place.left) + "; Top = " + std::to_string(place.top) + ";";
+  if (place.width) text += " Width = " + std::to_string(place.width) + ";";
+  if (place.height) text += " Height = " + std::to_string(place.height) + ";";
+  return text + "\r\n  END\r\n";
+}
+
+template <size_t N>
+std::string SlotList(const std::array<Point, N>& places) {
+  std::string text;
+  for (const Point& p : places) text += (text.empty() ? "" : "; ") + std::to_string(p.x) + "," + std::to_string(p.y);
+  return text;
+}
+
 // The main window covers the screen: on a smaller screen its skin is
-// smaller and the controls at the caption bar's right end move with it.
+// smaller, the desk shrinks and the top-level controls move.
 std::string MainWindowSection(const Resolution& r) {
+  const bool small = r.width != kMainWindowLayout.width;
   std::string text = "SECTION FormMain TFormMain\r\n  Skin = '" + std::string(kMainWindowLayout.skinDefault) + "';\r\n";
+  std::string buttons;
+  for (std::string_view name : kDefaultTemplateButtons) buttons += std::string(buttons.empty() ? "" : " ") += name;
+  text += "  TemplateButtons = '" + buttons + "';\r\n";
+  text +=
+      "  TemplateBtnShowPos = '" + (small ? SlotList(kSmallScreenTemplateSlots) : SlotList(kTemplateSlots)) + "';\r\n";
   // The default interface offers flipping layers.
   text += "  OBJECT ButtonLayerFlipHorizontal TGraphicButton\r\n    Tag = 1;\r\n  END\r\n";
-  if (r.width != kMainWindowLayout.width) {
-    const int shift = kMainWindowLayout.width - r.width;
-    text += "  OBJECT CaptionBar TCaptionBar\r\n    Width = " + std::to_string(r.width) + ";\r\n  END\r\n";
-    for (const ControlLayout& c : kMainWindowLayout.controls) {
-      if (!c.onCaptionBar) continue;
-      text += "  OBJECT " + std::string(c.name) + " TGraphicButton\r\n    Left = " + std::to_string(c.left - shift) +
-              ";\r\n  END\r\n";
-    }
-  }
+  if (!small) return text + "END\r\n";
+  const int shift = kMainWindowLayout.width - r.width;
+  text += "  OBJECT CaptionBar TCaptionBar\r\n    Width = " + std::to_string(r.width) + ";\r\n  END\r\n";
+  for (const ControlLayout& c : kMainWindowLayout.controls)
+    if (c.parent == "CaptionBar") text += ObjectPlace(c.name, {c.left - shift, c.top, 0, 0});
+  for (const SmallScreenPlace& p : kSmallScreenPlaces) text += ObjectPlace(p.name, p.place);
   return text + "END\r\n";
+}
+
+std::string DeskPlace(const Resolution& r) {
+  const ControlPlace desk = r.width == kMainWindowLayout.width ? kDeskPlace : kSmallScreenDesk;
+  return "DesktopWindowX = " + std::to_string(desk.left) + "; DesktopWindowY = " + std::to_string(desk.top) +
+         "; DesktopWindowWidth = " + std::to_string(desk.width) +
+         "; DesktopWindowHeight = " + std::to_string(desk.height) + ";\r\n";
 }
 
 std::string InterfaceDescription(const Resolution& r) {
   std::string text =
       "# The default interface of Lumena.\r\n"
-      "DesktopTableWidth = 890; DesktopTableHeight = 984;\r\n"
-      "DesktopWindowX = 97; DesktopWindowY = 62; DesktopWindowWidth = 445; DesktopWindowHeight = 492;\r\n";
-  for (const ButtonPicture& b : kButtonPictures) text += std::string(b.key) + " = '" + std::string(b.file) + "';\r\n";
+      "DesktopTableWidth = 890; DesktopTableHeight = 984;\r\n" +
+      DeskPlace(r);
+  for (const PictureSheet& b : kButtonSheets) text += std::string(b.key) + " = '" + std::string(b.file) + "';\r\n";
+  for (const ControlLayout& c : kMainWindowLayout.controls)
+    if (c.kind == ControlKind::Panel || c.kind == ControlKind::Picture)
+      text += std::string(c.pictureKey) + " = '" + std::string(c.pictureDefault) + "';\r\n";
   text += MainWindowSection(r);
   text += "SECTION FormMessage TFormMessage\r\n  Skin = '" + std::string(kMessageWindowLayout.skinDefault) +
           "';\r\nEND\r\n";
@@ -76,8 +116,10 @@ void WriteDefaultInterface(const fs::path& programFolder) {
       Save(DrawSkin(*layout, coversScreen ? r.width : layout->width, coversScreen ? r.height : layout->height),
            folder / std::string(layout->skinDefault));
     }
-    for (const ButtonPicture& b : kButtonPictures)
-      Save(DrawButtonPicture(b.key, kLayouts), folder / std::string(b.file));
+    for (const PictureSheet& b : kButtonSheets) Save(DrawButtonPicture(b.key, kLayouts), folder / std::string(b.file));
+    for (const ControlLayout& c : kMainWindowLayout.controls)
+      if (c.kind == ControlKind::Panel || c.kind == ControlKind::Picture)
+        Save(DrawWholePicture(kMainWindowLayout, c), folder / std::string(c.pictureDefault));
   }
 }
 

@@ -17,4 +17,8 @@ QImage DrawSkin(const WindowLayout& layout, int width, int height);
 // layouts cuts from it, on a transparent ground.
 QImage DrawButtonPicture(std::string_view pictureKey, std::span<const WindowLayout* const> layouts);
 
+// A picture shown whole by a control of the layout: a panel's skin, a
+// mode's skin over the layer panel, the palette's tray.
+QImage DrawWholePicture(const WindowLayout& layout, const ControlLayout& control);
+
 }  // namespace lumena::tools

@@ -7,6 +7,7 @@
 #include "images/ui/qt_picture.h"
 #include "interface/ui/interface_color.h"
 #include "interface/ui/skinned_form.h"
+#include "platform/ui/qt_text.h"
 
 namespace lumena {
 
@@ -114,7 +115,7 @@ bool TCaptionBar::ApplyInterfaceParam(std::string_view name, std::string_view va
     setFont(f);
   } else if (name == "FONTNAME" && !number) {
     QFont f = font();
-    f.setFamily(QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+    f.setFamily(ToQString(value));
     setFont(f);
   } else {
     return false;

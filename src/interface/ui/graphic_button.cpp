@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <stdexcept>
+#include <vector>
 
 #include "images/ui/qt_picture.h"
 #include "interface/ui/picture_control.h"
@@ -74,18 +75,25 @@ void TGraphicButton::ShowCell(int32_t cell) {
 
 bool TGraphicButton::NeedsBlending() const { return Resource.Color != kNoRecolour || transparency_ != 0; }
 
+// What lies beneath the button: from its window down to its parent, each
+// holder's own background and the controls that stand before the next one.
 const Picture& TGraphicButton::Background() {
   if (!background_.Empty() || width() <= 0 || height() <= 0) return background_;
   QImage image(size(), QImage::Format_ARGB32);
   image.fill(Qt::black);
-  if (QWidget* parent = parentWidget()) {
-    parent->render(&image, QPoint(), QRegion(geometry()), QWidget::DrawWindowBackground);
-    for (QObject* child : parent->children()) {
-      if (child == this) break;
+  std::vector<QWidget*> path;
+  for (QWidget* w = this; w && !w->isWindow(); w = w->parentWidget()) path.push_back(w);
+  QWidget* holder = window();
+  for (auto next = path.rbegin(); next != path.rend() && holder != this; holder = *next++) {
+    const QRect mine(mapTo(holder, QPoint()), size());
+    // Only the window fills its background; a panel's own would hide it.
+    holder->render(&image, QPoint(), QRegion(mine),
+                   holder->isWindow() ? QWidget::DrawWindowBackground : QWidget::RenderFlags());
+    for (QObject* child : holder->children()) {
+      if (child == *next) break;
       auto* sibling = qobject_cast<QWidget*>(child);
-      if (!sibling || !sibling->isVisible() || sibling->isWindow() || !sibling->geometry().intersects(geometry()))
-        continue;
-      sibling->render(&image, sibling->pos() - pos());
+      if (!sibling || !sibling->isVisible() || sibling->isWindow() || !sibling->geometry().intersects(mine)) continue;
+      sibling->render(&image, sibling->pos() - mine.topLeft(), QRegion(), QWidget::DrawChildren);
     }
   }
   background_ = FromQImage(image);

@@ -2,10 +2,12 @@
 
 #include <QLabel>
 
+#include "interface/interface_context.h"
 #include "interface/ui/caption_bar.h"
 #include "interface/ui/graphic_button.h"
 #include "interface/ui/graphic_slider.h"
 #include "interface/ui/picture_control.h"
+#include "platform/ui/child_by_name.h"
 
 namespace lumena {
 
@@ -19,9 +21,11 @@ void SetUpButton(TGraphicButton* button, const ControlLayout& c, const PictureRe
   const CellGrid& g = c.cells;
   button->Resource.SetImage(c.pictureKey.empty() ? nullptr : pictures(c.pictureKey));
   button->Resource.SetCells(g.left, g.top, g.width, g.height, g.rows, g.cols);
+  // A grid of fewer cells (a slider's track) shows its first for every state.
+  const int cells = g.rows * g.cols;
   button->Resource.AutoNormal = 0;
-  button->Resource.AutoEnter = 1;
-  button->Resource.AutoPressed = 2;
+  button->Resource.AutoEnter = cells > 1 ? 1 : 0;
+  button->Resource.AutoPressed = cells > 2 ? 2 : 0;
   button->Resource.AutoLeave = 0;
   button->Resource.AutoDisabled = g.cols >= 4 ? 3 : -1;
 }
@@ -30,6 +34,8 @@ QWidget* MakeControl(QWidget* parent, const ControlLayout& c, const PictureResol
   switch (c.kind) {
     case ControlKind::CaptionBar:
       return new TCaptionBar(parent, NameOf(c));
+    case ControlKind::Panel:
+      return new TDrawPanel(parent, NameOf(c));
     case ControlKind::Label:
       return new QLabel(parent);
     case ControlKind::Picture:
@@ -51,17 +57,17 @@ QWidget* MakeControl(QWidget* parent, const ControlLayout& c, const PictureResol
 }  // namespace
 
 void BuildLayoutControls(QWidget* window, const WindowLayout& layout, const PictureResolver& pictures) {
-  QWidget* captionBar = nullptr;
   for (const ControlLayout& c : layout.controls) {
-    QWidget* parent = c.onCaptionBar && captionBar ? captionBar : window;
-    QWidget* control = MakeControl(parent, c, pictures);
+    // Holders stand before what they hold in the table.
+    QWidget* parent = c.parent.empty() ? nullptr : ChildByName<QWidget>(*window, c.parent);
+    QWidget* control = MakeControl(parent ? parent : window, c, pictures);
     control->setObjectName(NameOf(c));
     control->setGeometry(c.left, c.top, c.width, c.height);
-    if (c.kind == ControlKind::CaptionBar) captionBar = control;
+    if (!c.hintKey.empty()) control->setToolTip(ToQString(GetTermin(c.hintKey, "")));
     if (c.slideButton.empty()) continue;
     // The thumb stands before its slider in the table.
     auto* slider = static_cast<TGraphicSlider*>(control);
-    auto* thumb = window->findChild<TGraphicButton*>(QString::fromUtf8(c.slideButton.data(), c.slideButton.size()));
+    auto* thumb = ChildByName<TGraphicButton>(*window, c.slideButton);
     slider->SetSlideButton(thumb);
     slider->BeginOffset = slider->EndOffset = thumb ? thumb->width() / 2 : 0;
   }

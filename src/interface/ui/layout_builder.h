@@ -14,8 +14,8 @@ class TPictureControl;
 // The picture control that holds the cells of a picture key.
 using PictureResolver = std::function<TPictureControl*(std::string_view pictureKey)>;
 
-// Creates every control of the layout on `window` (caption-bar buttons on
-// the caption bar), named, placed and with their cells. Buttons show cell 0
+// Creates every control of the layout on `window` or the control it names
+// as its parent, named, placed, with their cells and hints. Buttons show cell 0
 // normally, 1 under the mouse, 2 pressed, and 3 when disabled where the
 // grid has a fourth column.
 void BuildLayoutControls(QWidget* window, const WindowLayout& layout, const PictureResolver& pictures);

@@ -1,5 +1,6 @@
 #include "shell/ui/form_main.h"
 
+#include "editing/editing_session.h"
 #include "interface/interface_context.h"
 #include "interface/skin_picture.h"
 #include "interface/ui/apply_interface_info.h"
@@ -8,6 +9,8 @@
 #include "interface/ui/layout_builder.h"
 #include "interface/ui/picture_control.h"
 #include "interface/ui/sound_hint.h"
+#include "platform/shell_open.h"
+#include "platform/ui/child_by_name.h"
 #include "platform/ui/message_boxes.h"
 #include "platform/ui/qt_text.h"
 #include "shell/main_window_layout.h"
@@ -16,31 +19,31 @@ namespace lumena {
 
 namespace {
 
+// The four buttons that open the publisher's pages, and their settings.
+struct PublisherButton {
+  std::string_view button, key;
+};
+constexpr PublisherButton kPublisherButtons[] = {{"ButtonLogoPBC", "PublisherPBC"},
+                                                 {"ButtonSubscribe", "SubscribeURL"},
+                                                 {"ButtonMoreGames", "MoreGamesURL"},
+                                                 {"ButtonTellaFriend", "TellaFriendURL"}};
+
+void ShowError(const std::string& message) { ShowErrorBox(message); }
+
 // The main window's button pictures load once, when it is made.
-TPictureControl* LoadedPictureControl(QWidget* owner, const char* name, std::string_view key,
-                                      std::string_view defaultFile) {
-  auto* control = new TPictureControl(owner, name);
+TPictureControl* LoadedPictureControl(QWidget* owner, PictureSheet sheet) {
+  auto* control = new TPictureControl(owner, "Image" + ToQString(sheet.key));
   Picture picture;
-  LoadSkinPicture(picture, key, defaultFile, true, [](const std::string& m) { ShowErrorBox(m); });
+  LoadSkinPicture(picture, sheet.key, sheet.file, true, ShowError);
   control->SetPicture(std::move(picture));
+  control->hide();
   return control;
 }
 
 }  // namespace
 
 TFormMain::TFormMain(QWidget* backdrop)
-    : TSkinnedForm("FormMain", backdrop, Kind::Embedded),
-      ImageSystemButtons(LoadedPictureControl(this, "ImageSystemButtons", kSystemButtonsKey, kSystemButtonsDefault)),
-      ImageMainFormButtons(
-          LoadedPictureControl(this, "ImageMainFormButtons", kMainFormButtonsKey, kMainFormButtonsDefault)),
-      ImageLayerModeButtons(
-          LoadedPictureControl(this, "ImageLayerModeButtons", kLayerModeButtonsKey, kLayerModeButtonsDefault)),
-      ImageSlidersLayer(LoadedPictureControl(this, "ImageSlidersLayer", kSlidersKey, kSlidersDefault)),
-      ImageLayerToolsButtons(
-          LoadedPictureControl(this, "ImageLayerToolsButtons", kLayerToolsButtonsKey, kLayerToolsButtonsDefault)),
-      ImageDesktopToolsButtons(
-          LoadedPictureControl(this, "ImageDesktopToolsButtons", kDesktopToolsButtonsKey, kDesktopToolsButtonsDefault)),
-      SoundHint(new TSoundHint(this)) {
+    : TSkinnedForm("FormMain", backdrop, Kind::Embedded), SoundHint(new TSoundHint(this)) {
   SoundHint->setObjectName("SoundHint");
   SoundHint->HintBgColor = QColor(255, 255, 0);
   SoundHint->Font = QFont("Arial", 9);
@@ -48,30 +51,35 @@ TFormMain::TFormMain(QWidget* backdrop)
   SetMainForm(this);
   SetInterfaceMainWindow(this);
   resize(kMainWindowLayout.width, kMainWindowLayout.height);
-  BuildLayoutControls(this, kMainWindowLayout, [this](std::string_view key) {
-    if (key == kLayerModeButtonsKey) return ImageLayerModeButtons;
-    if (key == kSlidersKey) return ImageSlidersLayer;
-    if (key == kLayerToolsButtonsKey) return ImageLayerToolsButtons;
-    if (key == kDesktopToolsButtonsKey) return ImageDesktopToolsButtons;
-    return key == kSystemButtonsKey ? ImageSystemButtons : ImageMainFormButtons;
+  std::vector<std::pair<std::string_view, TPictureControl*>> sheets;
+  for (const PictureSheet& sheet : kButtonSheets) sheets.emplace_back(sheet.key, LoadedPictureControl(this, sheet));
+  ImageMainFormButtons = ChildByName<TPictureControl>(*this, "ImageMainFormButtons");
+  BuildLayoutControls(this, kMainWindowLayout, [sheets](std::string_view key) -> TPictureControl* {
+    for (const auto& [sheetKey, control] : sheets)
+      if (sheetKey == key) return control;
+    return nullptr;
   });
+  ButtonExit = findChild<TGraphicButton*>("ButtonExit");
+  ButtonMinimize = findChild<TGraphicButton*>("ButtonMinimize");
+  // The one hint with a default of its own.
+  if (auto* flip = findChild<TGraphicButton*>("ButtonLayerFlipHorizontal"); flip && flip->toolTip().isEmpty())
+    flip->setToolTip("Flip layer");
+  WireSystemButtons();
+  WirePanels();
   WireModeButtons();
   WireColourSliders();
   WireToolSliders();
   WireLayerCommands();
   WireViewControls();
-  ButtonExit = findChild<TGraphicButton*>("ButtonExit");
-  ButtonMinimize = findChild<TGraphicButton*>("ButtonMinimize");
-  ButtonExit->OnClick = [this] { ButtonExitClick(); };
-  ButtonMinimize->OnClick = [this] { ButtonMinimizeClick(); };
-  ButtonExit->setToolTip(ToQString(GetTermin("ButtonCloseHint", "")));
-  ButtonMinimize->setToolTip(ToQString(GetTermin("ButtonMinimizeHint", "")));
   ApplyInterfaceInfo(this);
+  BuildTemplateStrip();
   const QString title = ToQString(GetTermin("ProductName", "Lumena"));
   setWindowTitle(title);
   CaptionBar()->SetCaption(title);
   PlaceOnBackdrop();
 }
+
+TFormMain::~TFormMain() = default;
 
 void TFormMain::PlaceOnBackdrop() {
   if (QWidget* backdrop = parentWidget()) move((backdrop->width() - width()) / 2, (backdrop->height() - height()) / 2);
@@ -79,7 +87,63 @@ void TFormMain::PlaceOnBackdrop() {
 
 void TFormMain::FormShow() {
   LoadSkin("FormMain.Skin", kMainWindowLayout.skinDefault);
+  LoadWholePictures();
   PlaceOnBackdrop();
+}
+
+// The panels' skins, the modes' skins and the palette's tray.
+void TFormMain::LoadWholePictures() {
+  for (const ControlLayout& c : kMainWindowLayout.controls) {
+    if (c.pictureKey.empty() || (c.kind != ControlKind::Panel && c.kind != ControlKind::Picture)) continue;
+    Picture picture;
+    LoadSkinPicture(picture, c.pictureKey, c.pictureDefault, true, ShowError);
+    if (auto* panel = ChildByName<TDrawPanel>(*this, c.name))
+      panel->SetPicture(std::move(picture));
+    else if (auto* image = ChildByName<TPictureControl>(*this, c.name))
+      image->SetPicture(std::move(picture));
+  }
+}
+
+void TFormMain::WireSystemButtons() {
+  ButtonExit->OnClick = [this] { ButtonExitClick(); };
+  ButtonMinimize->OnClick = [this] { ButtonMinimizeClick(); };
+  if (auto* exitMain = findChild<TGraphicButton*>("ButtonExitMain"))
+    exitMain->OnClick = [this, exitMain] {
+      exitMain->SetPressed(true);
+      close();
+      exitMain->SetPressed(false);
+    };
+  if (auto* catalog = findChild<QWidget*>("ButtonCatalog")) catalog->hide();
+  if (auto* clear = findChild<TGraphicButton*>("ButtonClearWork")) clear->OnClick = [this] { ClearWork(); };
+  for (const PublisherButton& link : kPublisherButtons)
+    if (auto* button = ChildByName<TGraphicButton>(*this, link.button))
+      button->OnClick = [this, key = link.key] {
+        const std::string address = publisherLink ? publisherLink(key) : std::string();
+        if (!address.empty()) OpenWithDefaultProgram(address);
+      };
+}
+
+void TFormMain::WirePanels() {
+  const auto wire = [this](const char* open, const char* close, int& tag) {
+    if (auto* button = findChild<TGraphicButton*>(open))
+      button->OnClick = [this, &tag] {
+        tag = 1;
+        SetControls();
+      };
+    if (auto* button = findChild<TGraphicButton*>(close))
+      button->OnClick = [this, &tag] {
+        tag = 0;
+        SetControls();
+      };
+  };
+  wire("BBLayerTools", "BBPLayerTools", layerToolsTag_);
+  wire("BBDesktopTools", "BBPDesktopTools", desktopToolsTag_);
+}
+
+void TFormMain::ClearWork() {
+  if (!session_) return;
+  session_->ClearWorkByGroups();
+  SetControls();
 }
 
 void TFormMain::ButtonExitClick() {

@@ -1,9 +1,15 @@
 #pragma once
 // The main window around the work desk. It lives on the backdrop and owns
 // the button pictures that other windows borrow cells from.
+#include <QTimer>
 #include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "editing/layer_mode.h"
+#include "editing/template_strip.h"
+#include "images/rect.h"
 #include "interface/ui/skinned_form.h"
 #include "work/colouring_parameters.h"
 
@@ -15,18 +21,16 @@ class TGraphicButton;
 class TPictureControl;
 class TSoundHint;
 
-class TFormMain : public TSkinnedForm {
+// It is also the timer a held scroll button of the template strip repeats on.
+class TFormMain : public TSkinnedForm, private RepeatTimer {
   Q_OBJECT
 
  public:
   explicit TFormMain(QWidget* backdrop);
+  ~TFormMain() override;
 
-  TPictureControl* ImageSystemButtons;
+  // The picture holding the cells of the message window's buttons.
   TPictureControl* ImageMainFormButtons;
-  TPictureControl* ImageLayerModeButtons;
-  TPictureControl* ImageSlidersLayer;
-  TPictureControl* ImageLayerToolsButtons;
-  TPictureControl* ImageDesktopToolsButtons;
   TGraphicButton* ButtonExit;
   TGraphicButton* ButtonMinimize;
   // The program's hint window, in the main window's colours.
@@ -34,6 +38,8 @@ class TFormMain : public TSkinnedForm {
 
   // Asked when the main window is to close; false keeps the program running.
   std::function<bool()> closeHandler;
+  // The address of a publisher link of the settings ("" opens nothing).
+  std::function<std::string(std::string_view key)> publisherLink;
 
   void ButtonExitClick();
   void ButtonMinimizeClick();
@@ -56,15 +62,35 @@ class TFormMain : public TSkinnedForm {
 
  private:
   void PlaceOnBackdrop();
+  void LoadWholePictures();
+  void WireSystemButtons();
+  void WirePanels();
+  void BuildTemplateStrip();
+  void ShowTemplateStrip();
+  void StepTemplateStrip(bool forward);
   void WireModeButtons();
   void WireColourSliders();
   void WireToolSliders();
   void WireLayerCommands();
   void WireViewControls();
 
+  void ClearWork();
+  void ShowPanel(const char* panel, const char* openButton, bool layers, bool open);
+  void ShowBrushColour(bool layerActive);
+
   EditingSession* session_ = nullptr;
   TFormMontage* montage_ = nullptr;
   bool showingView_ = false;
+  // The panels' tags: open above 0.
+  int layerToolsTag_ = 1, desktopToolsTag_ = 1;
+  std::vector<TGraphicButton*> templateButtons_;
+  std::vector<Point> templateSlots_;
+  void Start(int milliseconds) override { timer_.start(milliseconds); }
+  void Stop() override { timer_.stop(); }
+
+  std::unique_ptr<TemplateStrip> strip_;
+  QTimer timer_;
+  std::unique_ptr<ScrollRepeat> scrollRepeat_;
 };
 
 }  // namespace lumena

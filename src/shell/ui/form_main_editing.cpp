@@ -12,6 +12,8 @@
 #include "interface/interface_context.h"
 #include "interface/ui/graphic_button.h"
 #include "interface/ui/graphic_slider.h"
+#include "interface/ui/picture_control.h"
+#include "platform/ui/child_by_name.h"
 #include "platform/ui/qt_text.h"
 #include "shell/ui/form_main.h"
 
@@ -49,12 +51,30 @@ constexpr std::array<LayerCommand, 10> kLayerCommands = {{
     {"ButtonLayerPasteState", &EditingSession::PasteState},
 }};
 
-// Buttons of windows still to come: shown, but not yet usable.
-constexpr std::array<const char*, 3> kLaterWindows = {"ButtonLayerRegions", "ButtonBaldHead", "ButtonLayerSave"};
+// Buttons of windows and parts still to come: shown, but not yet usable.
+constexpr std::array<const char*, 20> kLaterWindows = {"ButtonLoadSave",
+                                                       "ButtonPrint",
+                                                       "ButtonInternet",
+                                                       "ButtonMessages",
+                                                       "ButtonQueries",
+                                                       "ButtonSetup",
+                                                       "ButtonHelp",
+                                                       "ButtonLayerList",
+                                                       "ButtonColorCalibration",
+                                                       "ButtonPreview",
+                                                       "ButtonShopping",
+                                                       "ButtonLayerRegions",
+                                                       "ButtonBaldHead",
+                                                       "ButtonLayerSave",
+                                                       "ButtonPalettePrev",
+                                                       "ButtonPaletteNext",
+                                                       "ButtonPaletteColorPrev",
+                                                       "ButtonPaletteColorNext",
+                                                       "SliderPaletteColor",
+                                                       "ButtonCurrentBrushColor"};
 
-// The desktop tools, shown with the desk.
-constexpr std::array<const char*, 5> kDesktopTools = {"SliderHPos", "SliderVPos", "SliderScale", "ButtonOriginalSize",
-                                                      "ButtonCentering"};
+// The view's position sliders stand beside the desk and show with it.
+constexpr std::array<const char*, 2> kDeskSliders = {"SliderHPos", "SliderVPos"};
 
 // Ctrl + an arrow moves the active layer by one table pixel, ten with Shift.
 std::optional<Point> NudgeOf(const QKeyEvent* event) {
@@ -83,7 +103,7 @@ void TFormMain::WireModeButtons() {
 
 void TFormMain::WireColourSliders() {
   for (const ColourSlider& s : kColourSliders) {
-    auto* slider = findChild<TGraphicSlider*>(QString::fromUtf8(s.name.data(), s.name.size()));
+    auto* slider = ChildByName<TGraphicSlider>(*this, s.name);
     if (!slider) continue;
     slider->SetAllValues(0, s.max, GetField(ColourParameters{}, s.field));
     slider->OnChange = [this, slider, field = s.field] {
@@ -152,7 +172,7 @@ void TFormMain::ShowView() {
 
 void TFormMain::WireToolSliders() {
   for (const ToolSlider& s : kToolSliders) {
-    auto* slider = findChild<TGraphicSlider*>(QString::fromUtf8(s.name.data(), s.name.size()));
+    auto* slider = ChildByName<TGraphicSlider>(*this, s.name);
     if (!slider) continue;
     slider->SetAllValues(s.min, 100, kToolSliderStart);
     slider->OnChange = [this, slider, s] {
@@ -166,8 +186,7 @@ void TFormMain::WireToolSliders() {
 
 void TFormMain::ShowLayerValues(const ColourParameters& values) {
   for (const ColourSlider& s : kColourSliders)
-    if (auto* slider = findChild<TGraphicSlider*>(QString::fromUtf8(s.name.data(), s.name.size())))
-      slider->SetValue(GetField(values, s.field));
+    if (auto* slider = ChildByName<TGraphicSlider>(*this, s.name)) slider->SetValue(GetField(values, s.field));
 }
 
 void TFormMain::AttachWork(EditingSession& session, TFormMontage& montage) {
@@ -182,11 +201,24 @@ void TFormMain::SetLayerMode(LayerMode mode) {
   SetControls();
 }
 
+// A tool panel shows when it is open; its open button stands in its place
+// when it is closed.
+void TFormMain::ShowPanel(const char* panel, const char* openButton, bool layers, bool open) {
+  if (QWidget* p = findChild<QWidget*>(panel)) p->setVisible(open);
+  if (QWidget* b = findChild<QWidget*>(openButton)) b->setVisible(layers && !open);
+}
+
 void TFormMain::SetControls() {
   if (!session_) return;
   MainWindowState window;
   const auto* flip = findChild<TGraphicButton*>("ButtonLayerFlipHorizontal");
   window.flipOffered = flip && flip->Tag == 1;
+  window.layerToolsOpen = layerToolsTag_ > 0;
+  window.desktopToolsOpen = desktopToolsTag_ > 0;
+  for (size_t i = 0; i < kModeSkinControls.size(); ++i) {
+    const auto* skin = ChildByName<TPictureControl>(*this, MainControlName(kModeSkinControls[i]));
+    window.modeSkinLoaded[i] = skin && !skin->GetPicture().Empty();
+  }
   const MainControlStates states = ComputeMainControls(InputsOf(*session_, window));
   TWorkDesk& desk = session_->Desk();
   if (states.deskVisible != desk.DeskVisible()) {
@@ -200,17 +232,35 @@ void TFormMain::SetControls() {
   // Without layers the layer tool panel is hidden, and with it its controls.
   for (size_t i = 0; i < kMainControlCount; ++i) {
     const std::string_view name = MainControlName(static_cast<MainControl>(i));
-    QWidget* control = findChild<QWidget*>(QString::fromUtf8(name.data(), name.size()));
+    QWidget* control = ChildByName<QWidget>(*this, name);
     if (!control) continue;
     control->setVisible(states.controlsApply && states.controls[i].visible);
     control->setEnabled(states.controls[i].enabled);
   }
-  for (const char* name : kDesktopTools)
-    if (QWidget* control = findChild<QWidget*>(name)) control->setVisible(states.desktopToolsVisible);
+  for (const char* name : kDeskSliders)
+    if (QWidget* control = findChild<QWidget*>(name)) control->setVisible(states.deskVisible);
+  const bool layers = session_->Desk().Count() > 0;
+  ShowPanel("PanelLayerTools", "BBLayerTools", layers, states.layerToolsVisible);
+  ShowPanel("PanelDesktopTools", "BBDesktopTools", layers, states.desktopToolsVisible);
   for (const char* name : kLaterWindows)
     if (QWidget* control = findChild<QWidget*>(name)) control->setEnabled(false);
   for (const ModeButton& b : kModeButtons)
     if (auto* button = findChild<TGraphicButton*>(b.name)) button->SetPressed(session_->Mode() == b.mode);
+  ShowBrushColour(states[MainControl::ButtonCurrentBrushColor].enabled);
+}
+
+// The brush colour button shows the colour inside its frame while a layer
+// is active, and no colour otherwise.
+void TFormMain::ShowBrushColour(bool layerActive) {
+  auto* button = findChild<TGraphicButton*>("ButtonCurrentBrushColor");
+  if (!button || !montage_) return;
+  const Pixel colour = montage_->Pointer().brushColour;
+  button->OnPaint = [colour, layerActive](Picture& face) {
+    if (!layerActive) return;
+    for (int y = 3; y < face.Height() - 3; ++y)
+      for (int x = 3; x < face.Width() - 3; ++x) face.At(x, y) = {colour.b, colour.g, colour.r, 255};
+  };
+  button->update();
 }
 
 void TFormMain::MainKeyDown(QKeyEvent* event) {

@@ -46,7 +46,7 @@ std::string SettingsFailure(std::string_view what) {
 }
 
 void ShowBackdrop(TFormScreen& screen) {
-  screen.setWindowTitle(QString::fromUtf8(kProductIdentity.fullName.data(), kProductIdentity.fullName.size()));
+  screen.setWindowTitle(ToQString(kProductIdentity.fullName));
   screen.setGeometry(QGuiApplication::primaryScreen()->geometry());
   screen.showFullScreen();
   screen.repaint();
@@ -283,6 +283,7 @@ int RunLumena(const StartupOptions& options) {
   run.deskObserver.controlsChanged = [&mainWindow] { mainWindow.SetControls(); };
   run.deskObserver.layerValuesChanged = [&mainWindow](const ColourParameters& v) { mainWindow.ShowLayerValues(v); };
   run.deskObserver.viewChanged = [&mainWindow] { mainWindow.ShowView(); };
+  mainWindow.publisherLink = [&run](std::string_view key) { return PublisherLink(*run.settings, key); };
   mainWindow.AttachWork(session, montage);
   mainWindow.show();
 

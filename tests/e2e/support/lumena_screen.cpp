@@ -52,7 +52,8 @@ std::optional<ShownWindow> LumenaScreen::Window(const WindowLayout& layout) cons
 ScreenRect LumenaScreen::Control(const ScreenRect& window, const WindowLayout& layout, std::string_view name) {
   const ControlLayout* c = layout.Control(name);
   if (!c) throw std::invalid_argument("no control " + std::string(name) + " in " + std::string(layout.name));
-  return {window.left + c->left, window.top + c->top, c->width, c->height};
+  const ControlPlace place = layout.PlaceInWindow(*c);
+  return {window.left + place.left, window.top + place.top, place.width, place.height};
 }
 
 void LumenaScreen::ClickControl(const ScreenRect& window, const WindowLayout& layout, std::string_view name) {

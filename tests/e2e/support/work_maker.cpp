@@ -20,6 +20,7 @@ void MakeWork(const std::filesystem::path& file, const std::vector<WorkLayer>& l
     layer->Init(l.picture, nullptr);
     layer->SetDepth(depth--);
     layer->SetPosition(l.at.x, l.at.y);
+    layer->SetTemplateType(l.templateType);
     layer->Mask().SetPicture(layer->WorkPicture());
     layer->SetTransformMode(kModeNormal);
     desk.InsertLayer(std::move(layer));

@@ -10,7 +10,8 @@ namespace lumena::e2e {
 
 struct WorkLayer {
   Picture picture;
-  Point at;  // table position
+  Point at;               // table position
+  int templateType = -1;  // -1: made by no template, so in no group
 };
 
 // Saves the layers, the first in front, as a work file.

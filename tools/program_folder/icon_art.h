@@ -1,0 +1,24 @@
+#pragma once
+// The icons of the default interface's buttons: simple gold line drawings,
+// each readable without its hint.
+#include <QColor>
+#include <QPainter>
+#include <QRectF>
+
+#include "interface/window_layout.h"
+
+namespace lumena::tools {
+
+inline const QColor kGold(253, 218, 121);
+
+QColor IconColour(ButtonIcon icon);
+// Draws the icon centred in `r` with the painter's pen of that colour.
+void DrawIcon(QPainter& p, ButtonIcon icon, const QRectF& r, const QColor& colour);
+
+// An arrow from `from` to `to` with a two-stroke head.
+void DrawArrow(QPainter& p, QPointF from, QPointF to, double head);
+// The icons of the system, publisher, template and desktop buttons; `k` is
+// a fifth of the face.
+void DrawWindowIcon(QPainter& p, ButtonIcon icon, QPointF c, double k);
+
+}  // namespace lumena::tools
