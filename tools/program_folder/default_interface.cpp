@@ -82,6 +82,15 @@ std::string MainWindowSection(const Resolution& r) {
   return text + "END\r\n";
 }
 
+// The size the smaller interface gives a control, where it changes it.
+std::optional<QSize> SizeOnScreen(const Resolution& r, const ControlLayout& c) {
+  if (r.width == kMainWindowLayout.width) return std::nullopt;
+  for (const SmallScreenPlace& s : kSmallScreenPlaces)
+    if (s.name == c.name)
+      return QSize(s.place.width ? s.place.width : c.width, s.place.height ? s.place.height : c.height);
+  return std::nullopt;
+}
+
 std::string DeskPlace(const Resolution& r) {
   const ControlPlace desk = r.width == kMainWindowLayout.width ? kDeskPlace : kSmallScreenDesk;
   return "DesktopWindowX = " + std::to_string(desk.left) + "; DesktopWindowY = " + std::to_string(desk.top) +
@@ -116,7 +125,9 @@ void WriteDefaultInterface(const fs::path& programFolder) {
       Save(DrawSkin(*layout, coversScreen ? r.width : layout->width, coversScreen ? r.height : layout->height),
            folder / std::string(layout->skinDefault));
     }
-    for (const PictureSheet& b : kButtonSheets) Save(DrawButtonPicture(b.key, kLayouts), folder / std::string(b.file));
+    const ShownSize shownSize = [&r](const ControlLayout& c) { return SizeOnScreen(r, c); };
+    for (const PictureSheet& b : kButtonSheets)
+      Save(DrawButtonPicture(b.key, kLayouts, shownSize), folder / std::string(b.file));
     for (const ControlLayout& c : kMainWindowLayout.controls)
       if (c.kind == ControlKind::Panel || c.kind == ControlKind::Picture)
         Save(DrawWholePicture(kMainWindowLayout, c), folder / std::string(c.pictureDefault));

@@ -151,7 +151,8 @@ QImage DrawSkin(const WindowLayout& layout, int width, int height) {
   return WithKeyColourOutside(shape, art);
 }
 
-QImage DrawButtonPicture(std::string_view pictureKey, std::span<const WindowLayout* const> layouts) {
+QImage DrawButtonPicture(std::string_view pictureKey, std::span<const WindowLayout* const> layouts,
+                         const ShownSize& shownSize) {
   int width = 1, height = 1;
   for (const WindowLayout* layout : layouts)
     for (const ControlLayout& c : layout->controls)
@@ -166,8 +167,11 @@ QImage DrawButtonPicture(std::string_view pictureKey, std::span<const WindowLayo
     for (const ControlLayout& c : layout->controls) {
       if (c.pictureKey != pictureKey) continue;
       for (int i = 0; i < c.cells.cols * c.cells.rows; ++i) {
-        const QRect cell(c.cells.left + (i % c.cells.cols) * c.cells.width,
-                         c.cells.top + (i / c.cells.cols) * c.cells.height, c.cells.width, c.cells.height);
+        QRect cell(c.cells.left + (i % c.cells.cols) * c.cells.width, c.cells.top + (i / c.cells.cols) * c.cells.height,
+                   c.cells.width, c.cells.height);
+        // A track shorter on the screen than its cell ends where it is cut.
+        if (c.icon == ButtonIcon::SliderTrack && shownSize)
+          cell.setSize(cell.size().boundedTo(shownSize(c).value_or(cell.size())));
         DrawCell(p, cell, c.icon, static_cast<CellState>(std::min(i % c.cells.cols, 3)));
       }
     }

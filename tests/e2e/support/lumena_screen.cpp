@@ -23,10 +23,11 @@ std::optional<ShownWindow> LumenaScreen::Backdrop() const {
   return std::nullopt;
 }
 
-ScreenRect LumenaScreen::MainWindow() const {
-  const int width = kMainWindowLayout.width, height = kMainWindowLayout.height;
+ScreenRect LumenaScreen::MainWindow(int width, int height) const {
   return {(x_.ScreenWidth() - width) / 2, (x_.ScreenHeight() - height) / 2, width, height};
 }
+
+ScreenRect LumenaScreen::MainWindow() const { return MainWindow(kMainWindowLayout.width, kMainWindowLayout.height); }
 
 bool LumenaScreen::Drawn(const ScreenRect& rect) const {
   const QImage shot = x_.GrabScreen();
@@ -40,7 +41,10 @@ QRgb LumenaScreen::PixelAt(int x, int y) const { return x_.GrabScreen().pixel(x,
 
 bool LumenaScreen::MainWindowShown() const {
   // The skin's caption strip is drawn: the backdrop alone is black there.
-  return Backdrop() && Drawn(Control(MainWindow(), kMainWindowLayout, "CaptionBar"));
+  // The smaller interface's window is smaller.
+  return Backdrop() &&
+         (Drawn(Control(MainWindow(), kMainWindowLayout, "CaptionBar")) ||
+          Drawn(Control(MainWindow(kSmallScreenWidth, kSmallScreenHeight), kMainWindowLayout, "CaptionBar")));
 }
 
 std::optional<ShownWindow> LumenaScreen::Window(const WindowLayout& layout) const {

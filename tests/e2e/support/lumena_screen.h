@@ -27,6 +27,8 @@ class LumenaScreen {
   // The main window, embedded in the backdrop and centred on it; shown once
   // its skin is drawn there.
   ScreenRect MainWindow() const;
+  // The same for a window of another size (a smaller interface's).
+  ScreenRect MainWindow(int width, int height) const;
   bool MainWindowShown() const;
   // A shown top-level window of the layout's size other than the backdrop.
   std::optional<ShownWindow> Window(const WindowLayout& layout) const;

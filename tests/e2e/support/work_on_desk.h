@@ -37,7 +37,7 @@ class WorkOnDeskTest : public LumenaTest {
   QPoint OnScreen(Point table) const {
     DeskGeometry g = desk_;
     g.CentreView();
-    const ScreenRect main = screen_.MainWindow();
+    const ScreenRect main = screen_.MainWindow(windowWidth_, windowHeight_);
     return {main.left + g.windowX + table.x - g.viewLeft, main.top + g.windowY + table.y - g.viewTop};
   }
   QRgb ShownAt(Point table) const {
@@ -74,7 +74,8 @@ class WorkOnDeskTest : public LumenaTest {
     EXPECT_EQ(run_.WaitForExit(kStepSeconds), 0);
   }
 
-  // The desk's place; a smaller screen's interface moves it.
+  // The window's size and the desk's place; a smaller interface changes them.
+  int windowWidth_ = kMainWindowLayout.width, windowHeight_ = kMainWindowLayout.height;
   DeskGeometry desk_;
   std::filesystem::path work_;
 };
