@@ -73,5 +73,16 @@ TEST_F(ExitTest, MinimiseButtonIconifiesTheProgram) {
   EXPECT_TRUE(run_.Running());
 }
 
+TEST_F(ExitTest, MWithAWindowsKeyHeldIconifiesTheProgram) {
+  StartLumena();
+  x_.WatchRootRequests();
+  const XWindowId backdrop = screen_.Backdrop()->id;
+  x_.HoldKey("Super_L", true);
+  x_.Key("m");
+  x_.HoldKey("Super_L", false);
+  EXPECT_TRUE(WaitUntil([&] { return x_.IconifyRequested(backdrop); }));
+  EXPECT_TRUE(run_.Running());
+}
+
 }  // namespace
 }  // namespace lumena::e2e

@@ -7,6 +7,7 @@
 
 #include "interface/interface_context.h"
 #include "interface/ui/skinned_form.h"
+#include "interface/ui/window_services.h"
 #include "platform/ui/qt_text.h"
 
 namespace lumena {
@@ -114,10 +115,16 @@ void TFormMontage::OpenPopup(int target, const QPoint& at) {
 }
 
 void TFormMontage::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) return;
   if (TSkinnedForm* main = TSkinnedForm::MainForm()) main->MainKeyDown(event);
 }
 
+// F1 opens the desk's own help page; every other key is the main window's.
 void TFormMontage::keyReleaseEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+    if (Services().showHelp) Services().showHelp("FormMontage");
+    return;
+  }
   if (TSkinnedForm* main = TSkinnedForm::MainForm()) main->MainKeyUp(event);
 }
 

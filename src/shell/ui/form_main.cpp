@@ -9,6 +9,7 @@
 #include "interface/ui/layout_builder.h"
 #include "interface/ui/picture_control.h"
 #include "interface/ui/sound_hint.h"
+#include "interface/ui/window_services.h"
 #include "platform/shell_open.h"
 #include "platform/ui/child_by_name.h"
 #include "platform/ui/message_boxes.h"
@@ -153,6 +154,12 @@ void TFormMain::ButtonExitClick() {
 }
 
 void TFormMain::ButtonMinimizeClick() { window()->showMinimized(); }
+
+// A click on the window itself, between its controls, offers its tip.
+void TFormMain::mousePressEvent(QMouseEvent* event) {
+  TSkinnedForm::mousePressEvent(event);
+  if (Services().offerTip) Services().offerTip("FormMain");
+}
 
 void TFormMain::FormCloseQuery(bool& canClose) { canClose = !closeHandler || closeHandler(); }
 

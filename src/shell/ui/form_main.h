@@ -58,6 +58,7 @@ class TFormMain : public TSkinnedForm, private RepeatTimer {
 
  protected:
   void FormShow() override;
+  void mousePressEvent(QMouseEvent* event) override;
   void FormCloseQuery(bool& canClose) override;
 
  private:
@@ -76,11 +77,14 @@ class TFormMain : public TSkinnedForm, private RepeatTimer {
 
   void ClearWork();
   void ShowPanel(const char* panel, const char* openButton, bool layers, bool open);
+  void PostShown(QWidget* control, bool shown);
+  void PostEnabled(QWidget* control, bool enabled);
   void ShowBrushColour(bool layerActive);
 
   EditingSession* session_ = nullptr;
   TFormMontage* montage_ = nullptr;
   bool showingView_ = false;
+  bool windowsKeyHeld_ = false;
   // The panels' tags: open above 0.
   int layerToolsTag_ = 1, desktopToolsTag_ = 1;
   std::vector<TGraphicButton*> templateButtons_;

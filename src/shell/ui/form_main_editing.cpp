@@ -1,6 +1,7 @@
 // The main window's side of editing: the layer mode buttons, the controls
 // that follow the desk, and the keyboard.
 #include <QKeyEvent>
+#include <QPointer>
 #include <array>
 
 #include "editing/colour_sliders.h"
@@ -13,6 +14,7 @@
 #include "interface/ui/graphic_button.h"
 #include "interface/ui/graphic_slider.h"
 #include "interface/ui/picture_control.h"
+#include "interface/ui/window_services.h"
 #include "platform/ui/child_by_name.h"
 #include "platform/ui/qt_text.h"
 #include "shell/ui/form_main.h"
@@ -24,14 +26,15 @@ namespace {
 struct ModeButton {
   const char* name;
   LayerMode mode;
+  const char* tipTopic;
 };
 constexpr std::array<ModeButton, 6> kModeButtons = {{
-    {"ButtonColoration", LayerMode::Coloration},
-    {"ButtonAppearance", LayerMode::Appearance},
-    {"ButtonBrush", LayerMode::Paint},
-    {"ButtonEraser", LayerMode::Erase},
-    {"ButtonModifier", LayerMode::Modify},
-    {"ButtonActions", LayerMode::Actions},
+    {"ButtonColoration", LayerMode::Coloration, "PanelLayerColorationMode"},
+    {"ButtonAppearance", LayerMode::Appearance, "PanelLayerAppearanceMode"},
+    {"ButtonBrush", LayerMode::Paint, "PanelLayerPaintMode"},
+    {"ButtonEraser", LayerMode::Erase, "PanelLayerEraseMode"},
+    {"ButtonModifier", LayerMode::Modify, "PanelLayerModifyMode"},
+    {"ButtonActions", LayerMode::Actions, "PanelLayerActionsMode"},
 }};
 
 struct LayerCommand {
@@ -98,7 +101,10 @@ std::optional<Point> NudgeOf(const QKeyEvent* event) {
 void TFormMain::WireModeButtons() {
   for (const ModeButton& b : kModeButtons)
     if (auto* button = findChild<TGraphicButton*>(b.name))
-      button->OnClick = [this, mode = b.mode] { SetLayerMode(mode); };
+      button->OnClick = [this, b] {
+        if (Services().offerTip) Services().offerTip(b.tipTopic);
+        SetLayerMode(b.mode);
+      };
 }
 
 void TFormMain::WireColourSliders() {
@@ -204,8 +210,29 @@ void TFormMain::SetLayerMode(LayerMode mode) {
 // A tool panel shows when it is open; its open button stands in its place
 // when it is closed.
 void TFormMain::ShowPanel(const char* panel, const char* openButton, bool layers, bool open) {
-  if (QWidget* p = findChild<QWidget*>(panel)) p->setVisible(open);
-  if (QWidget* b = findChild<QWidget*>(openButton)) b->setVisible(layers && !open);
+  if (QWidget* p = findChild<QWidget*>(panel)) PostShown(p, open);
+  if (QWidget* b = findChild<QWidget*>(openButton)) PostShown(b, layers && !open);
+}
+
+// Showing, hiding, enabling and disabling take effect after the current
+// event, in the order they were asked for: a button may hide itself from its
+// own click.
+void TFormMain::PostShown(QWidget* control, bool shown) {
+  QMetaObject::invokeMethod(
+      this,
+      [control = QPointer<QWidget>(control), shown] {
+        if (control) control->setVisible(shown);
+      },
+      Qt::QueuedConnection);
+}
+
+void TFormMain::PostEnabled(QWidget* control, bool enabled) {
+  QMetaObject::invokeMethod(
+      this,
+      [control = QPointer<QWidget>(control), enabled] {
+        if (control) control->setEnabled(enabled);
+      },
+      Qt::QueuedConnection);
 }
 
 void TFormMain::SetControls() {
@@ -234,16 +261,16 @@ void TFormMain::SetControls() {
     const std::string_view name = MainControlName(static_cast<MainControl>(i));
     QWidget* control = ChildByName<QWidget>(*this, name);
     if (!control) continue;
-    control->setVisible(states.controlsApply && states.controls[i].visible);
-    control->setEnabled(states.controls[i].enabled);
+    PostShown(control, states.controlsApply && states.controls[i].visible);
+    PostEnabled(control, states.controls[i].enabled);
   }
   for (const char* name : kDeskSliders)
-    if (QWidget* control = findChild<QWidget*>(name)) control->setVisible(states.deskVisible);
+    if (QWidget* control = findChild<QWidget*>(name)) PostShown(control, states.deskVisible);
   const bool layers = session_->Desk().Count() > 0;
   ShowPanel("PanelLayerTools", "BBLayerTools", layers, states.layerToolsVisible);
   ShowPanel("PanelDesktopTools", "BBDesktopTools", layers, states.desktopToolsVisible);
   for (const char* name : kLaterWindows)
-    if (QWidget* control = findChild<QWidget*>(name)) control->setEnabled(false);
+    if (QWidget* control = findChild<QWidget*>(name)) PostEnabled(control, false);
   for (const ModeButton& b : kModeButtons)
     if (auto* button = findChild<TGraphicButton*>(b.name)) button->SetPressed(session_->Mode() == b.mode);
   ShowBrushColour(states[MainControl::ButtonCurrentBrushColor].enabled);
@@ -263,7 +290,16 @@ void TFormMain::ShowBrushColour(bool layerActive) {
   button->update();
 }
 
+namespace {
+
+// A Windows key is held while its press has not been released.
+bool IsWindowsKey(int key) { return key == Qt::Key_Super_L || key == Qt::Key_Super_R || key == Qt::Key_Meta; }
+
+}  // namespace
+
 void TFormMain::MainKeyDown(QKeyEvent* event) {
+  if (IsWindowsKey(event->key())) windowsKeyHeld_ = true;
+  if (event->key() == Qt::Key_M && windowsKeyHeld_) ButtonMinimizeClick();
   if (!session_) return;
   const Qt::KeyboardModifiers m = event->modifiers();
   if (m.testFlag(Qt::ControlModifier)) {
@@ -278,6 +314,7 @@ void TFormMain::MainKeyDown(QKeyEvent* event) {
 }
 
 void TFormMain::MainKeyUp(QKeyEvent* event) {
+  if (IsWindowsKey(event->key())) windowsKeyHeld_ = false;
   if (!session_ || event->isAutoRepeat()) return;
   const Qt::KeyboardModifiers m = event->modifiers();
   if (event->key() == Qt::Key_Alt) montage_->ShowCursor(DeskCursor::Arrow);
