@@ -75,6 +75,7 @@ TEST_F(MainWindowTest, EachToolPanelClosesAndOpensAgain) {
 TEST_F(MainWindowTest, HoldingNextScrollsTheStripToItsEndAndPreviousStepsBack) {
   StartLumena();
   ASSERT_TRUE(WaitUntil([&] { return screen_.Drawn(Slot(2)); })) << "the strip never showed";
+  screen_.Screenshot("main-window-at-start");
   const QImage first = Shown(Slot(0)), second = Shown(Slot(1)), third = Shown(Slot(2));
   ASSERT_NE(first, second);
   const ScreenRect next = Place("ButtonTemplateNext");

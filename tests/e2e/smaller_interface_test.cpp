@@ -40,8 +40,7 @@ class SmallerInterfaceTest : public WorkOnDeskTest {
     const ScreenRect main = screen_.MainWindow(windowWidth_, windowHeight_);
     const ScreenRect place{main.left + p.left, main.top + p.top, p.width, p.height};
     ASSERT_TRUE(WaitUntil([&] { return screen_.Drawn(place); })) << name << " never showed";
-    x_.MoveTo(place.CentreX(), place.CentreY());
-    x_.Click(place.CentreX(), place.CentreY());
+    screen_.ClickPlace(main, place);
   }
 };
 

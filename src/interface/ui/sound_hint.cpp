@@ -157,7 +157,10 @@ bool TSoundHint::ApplyInterfaceParam(std::string_view name, std::string_view, st
   return true;
 }
 
-TSoundHintWindow::TSoundHintWindow() : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint) {
+// A hint that comes up over the next control must not take the click meant
+// for it: the X server passes the pointer through the hint's window.
+TSoundHintWindow::TSoundHintWindow()
+    : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput) {
   setObjectName("SoundHintWindow");
   setAttribute(Qt::WA_ShowWithoutActivating);
   setAttribute(Qt::WA_TransparentForMouseEvents);

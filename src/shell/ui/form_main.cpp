@@ -74,6 +74,7 @@ TFormMain::TFormMain(QWidget* backdrop)
   WireViewControls();
   ApplyInterfaceInfo(this);
   BuildTemplateStrip();
+  SetControls();
   const QString title = ToQString(GetTermin("ProductName", "Lumena"));
   setWindowTitle(title);
   CaptionBar()->SetCaption(title);

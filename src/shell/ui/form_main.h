@@ -80,6 +80,7 @@ class TFormMain : public TSkinnedForm, private RepeatTimer {
   void PostShown(QWidget* control, bool shown);
   void PostEnabled(QWidget* control, bool enabled);
   void ShowBrushColour(bool layerActive);
+  void ShowDesk(bool visible);
 
   EditingSession* session_ = nullptr;
   TFormMontage* montage_ = nullptr;

@@ -236,7 +236,6 @@ void TFormMain::PostEnabled(QWidget* control, bool enabled) {
 }
 
 void TFormMain::SetControls() {
-  if (!session_) return;
   MainWindowState window;
   const auto* flip = findChild<TGraphicButton*>("ButtonLayerFlipHorizontal");
   window.flipOffered = flip && flip->Tag == 1;
@@ -246,16 +245,10 @@ void TFormMain::SetControls() {
     const auto* skin = ChildByName<TPictureControl>(*this, MainControlName(kModeSkinControls[i]));
     window.modeSkinLoaded[i] = skin && !skin->GetPicture().Empty();
   }
-  const MainControlStates states = ComputeMainControls(InputsOf(*session_, window));
-  TWorkDesk& desk = session_->Desk();
-  if (states.deskVisible != desk.DeskVisible()) {
-    desk.SetDeskVisible(states.deskVisible);
-    if (states.deskVisible) {
-      desk.RenderAll();
-      desk.RefreshAll();
-    }
-  }
-  montage_->setVisible(states.deskVisible);
+  // Before a desk exists the window looks as with an empty one.
+  const MainControlStates states =
+      ComputeMainControls(session_ ? InputsOf(*session_, window) : MainControlInputs{.window = window});
+  if (session_) ShowDesk(states.deskVisible);
   // Without layers the layer tool panel is hidden, and with it its controls.
   for (size_t i = 0; i < kMainControlCount; ++i) {
     const std::string_view name = MainControlName(static_cast<MainControl>(i));
@@ -266,14 +259,28 @@ void TFormMain::SetControls() {
   }
   for (const char* name : kDeskSliders)
     if (QWidget* control = findChild<QWidget*>(name)) PostShown(control, states.deskVisible);
-  const bool layers = session_->Desk().Count() > 0;
+  const bool layers = session_ && session_->Desk().Count() > 0;
   ShowPanel("PanelLayerTools", "BBLayerTools", layers, states.layerToolsVisible);
   ShowPanel("PanelDesktopTools", "BBDesktopTools", layers, states.desktopToolsVisible);
   for (const char* name : kLaterWindows)
     if (QWidget* control = findChild<QWidget*>(name)) PostEnabled(control, false);
   for (const ModeButton& b : kModeButtons)
-    if (auto* button = findChild<TGraphicButton*>(b.name)) button->SetPressed(session_->Mode() == b.mode);
+    if (auto* button = findChild<TGraphicButton*>(b.name)) button->SetPressed(session_ && session_->Mode() == b.mode);
   ShowBrushColour(states[MainControl::ButtonCurrentBrushColor].enabled);
+}
+
+// The desk window shows exactly when it holds layers; it is drawn afresh
+// when it comes back.
+void TFormMain::ShowDesk(bool visible) {
+  TWorkDesk& desk = session_->Desk();
+  if (visible != desk.DeskVisible()) {
+    desk.SetDeskVisible(visible);
+    if (visible) {
+      desk.RenderAll();
+      desk.RefreshAll();
+    }
+  }
+  montage_->setVisible(visible);
 }
 
 // The brush colour button shows the colour inside its frame while a layer

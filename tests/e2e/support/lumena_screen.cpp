@@ -60,10 +60,35 @@ ScreenRect LumenaScreen::Control(const ScreenRect& window, const WindowLayout& l
   return {window.left + place.left, window.top + place.top, place.width, place.height};
 }
 
+bool LumenaScreen::Uncovered(const ScreenRect& window, int x, int y) const {
+  const std::vector<ShownWindow> shown = x_.ShownWindows();
+  for (auto w = shown.rbegin(); w != shown.rend(); ++w) {
+    const ScreenRect& r = w->rect;
+    if (x < r.left || y < r.top || x >= r.left + r.width || y >= r.top + r.height) continue;
+    return r.left <= window.left && r.top <= window.top && r.left + r.width >= window.left + window.width &&
+           r.top + r.height >= window.top + window.height;
+  }
+  return false;
+}
+
 void LumenaScreen::ClickControl(const ScreenRect& window, const WindowLayout& layout, std::string_view name) {
-  const ScreenRect place = Control(window, layout, name);
-  // The pointer comes in first, as a user's does, so the control sees it enter.
+  ClickPlace(window, Control(window, layout, name));
+}
+
+void LumenaScreen::ClickPlace(const ScreenRect& window, const ScreenRect& place) {
+  // The pointer comes in first, as a user's does, so the control sees it
+  // enter; like a user, the click waits until the control lights up and no
+  // hint of the control left behind lies over it (a busy program answers
+  // the pointer late).
   x_.MoveTo(place.left + 1, place.top + 1);
+  const QImage resting = x_.GrabScreen().copy(place.left, place.top, place.width, place.height);
+  x_.MoveTo(place.CentreX(), place.CentreY());
+  WaitUntil(
+      [&] {
+        return x_.GrabScreen().copy(place.left, place.top, place.width, place.height) != resting &&
+               Uncovered(window, place.CentreX(), place.CentreY());
+      },
+      kHoverSeconds);
   x_.Click(place.CentreX(), place.CentreY());
 }
 

@@ -14,6 +14,8 @@ namespace lumena::e2e {
 
 // How long a step may take on a busy machine before the test gives up.
 inline constexpr double kStepSeconds = 30;
+// How long a click waits for its control to answer the pointer.
+inline constexpr double kHoverSeconds = 3;
 
 // Polls `condition` until it holds or `seconds` pass; true when it held.
 bool WaitUntil(const std::function<bool()>& condition, double seconds = kStepSeconds);
@@ -41,7 +43,13 @@ class LumenaScreen {
   // True when something other than black is drawn inside `rect`.
   bool Drawn(const ScreenRect& rect) const;
 
+  // Points at a control, waits until it answers the pointer, then clicks.
   void ClickControl(const ScreenRect& window, const WindowLayout& layout, std::string_view name);
+  // The same for a control at `place` inside `window`.
+  void ClickPlace(const ScreenRect& window, const ScreenRect& place);
+  // True when the topmost window at a screen point holds all of `window`:
+  // no other window (a hint) lies over it there.
+  bool Uncovered(const ScreenRect& window, int x, int y) const;
   // Saves the screen as build/screenshots/e2e-<name>.png and returns it.
   QImage Screenshot(std::string_view name) const;
 
