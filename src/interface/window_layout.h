@@ -84,6 +84,11 @@ enum class ButtonIcon {
   Clothes,
   Glasses,
   Hats,
+  // The kinds of portrait picture.
+  Face,
+  Hand,
+  Body,
+  Figure,
 };
 
 struct CellGrid {

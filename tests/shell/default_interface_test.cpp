@@ -7,6 +7,7 @@
 #include "images/element_picture.h"
 #include "interface/interface_parser.h"
 #include "interface/message_window_layout.h"
+#include "portrait/adjust_window_layout.h"
 #include "shell/main_window_layout.h"
 #include "support/temp_folder.h"
 
@@ -41,6 +42,9 @@ TEST(DefaultInterface, SkinsHaveTheSizesTheirWindowsExpect) {
   const Picture message = Load(kDefault / "1024-768" / std::string(kMessageWindowLayout.skinDefault));
   EXPECT_EQ(message.Width(), kMessageWindowLayout.width);
   EXPECT_EQ(message.Height(), kMessageWindowLayout.height);
+  const Picture adjust = Load(kDefault / "1024-768" / std::string(kAdjustWindowLayout.skinDefault));
+  EXPECT_EQ(adjust.Width(), kAdjustWindowLayout.width);
+  EXPECT_EQ(adjust.Height(), kAdjustWindowLayout.height);
   const Picture main = Load(kDefault / "1024-768" / std::string(kMainWindowLayout.skinDefault));
   EXPECT_EQ(main.Width(), 1024);
   EXPECT_EQ(main.Height(), 768);
@@ -51,7 +55,7 @@ TEST(DefaultInterface, SkinsHaveTheSizesTheirWindowsExpect) {
 }
 
 TEST(DefaultInterface, ButtonPicturesHoldEveryCellTheLayoutsCut) {
-  for (const WindowLayout* layout : {&kMainWindowLayout, &kMessageWindowLayout}) {
+  for (const WindowLayout* layout : {&kMainWindowLayout, &kMessageWindowLayout, &kAdjustWindowLayout}) {
     for (const ControlLayout& c : layout->controls) {
       if (c.pictureDefault.empty() || c.cells.width == 0) continue;
       const Picture picture = Load(kDefault / "1024-768" / std::string(c.pictureDefault));
@@ -76,6 +80,11 @@ TEST(DefaultInterface, EveryHintOfTheMainWindowHasItsText) {
   for (const ColourSlider& s : kColourSliders) EXPECT_TRUE(hasText(s.hintKey)) << s.name;
   for (const ToolSlider& s : kToolSliders) EXPECT_TRUE(hasText(s.hintKey)) << s.name;
   for (std::string_view button : kDefaultTemplateButtons) EXPECT_TRUE(hasText(std::string(button) + "Hint")) << button;
+  for (const ControlLayout& c : kAdjustWindowLayout.controls) {
+    if (!c.hintKey.empty()) {
+      EXPECT_TRUE(hasText(c.hintKey)) << c.name;
+    }
+  }
 }
 
 TEST(DefaultInterface, WholePicturesHaveTheirControlsSizes) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "portrait/adjust_window_layout.h"
+
 namespace lumena {
 namespace {
 
@@ -100,7 +102,7 @@ TEST(MainWindowLayout, PlaceInWindowAddsTheHoldersPlaces) {
 // different pictures from overlapping places of one sheet.
 TEST(MainWindowLayout, CellsOfOneSheetDoNotOverlap) {
   std::map<std::string_view, std::vector<const ControlLayout*>> sheets;
-  for (const WindowLayout* layout : {&kMainWindowLayout, &kMessageWindowLayout})
+  for (const WindowLayout* layout : {&kMainWindowLayout, &kMessageWindowLayout, &kAdjustWindowLayout})
     for (const ControlLayout& c : layout->controls)
       if (c.cells.width > 0) sheets[c.pictureKey].push_back(&c);
   const auto area = [](const CellGrid& g) { return ControlPlace{g.left, g.top, g.width * g.cols, g.height * g.rows}; };

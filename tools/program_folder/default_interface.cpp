@@ -2,12 +2,14 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "images/element_picture.h"
 #include "images/ui/qt_picture.h"
 #include "interface/message_window_layout.h"
 #include "interface_art.h"
 #include "platform/atomic_file.h"
+#include "portrait/adjust_window_layout.h"
 #include "shell/main_window_layout.h"
 
 namespace fs = std::filesystem;
@@ -16,7 +18,15 @@ namespace lumena::tools {
 
 namespace {
 
-constexpr std::array<const WindowLayout*, 2> kLayouts = {&kMainWindowLayout, &kMessageWindowLayout};
+constexpr std::array<const WindowLayout*, 3> kLayouts = {&kMainWindowLayout, &kMessageWindowLayout,
+                                                         &kAdjustWindowLayout};
+
+// Every sheet of button cells: the main window's, then the other windows'.
+std::vector<PictureSheet> AllSheets() {
+  std::vector<PictureSheet> sheets(std::begin(kButtonSheets), std::end(kButtonSheets));
+  sheets.push_back({kAdjustButtonsKey, kAdjustButtonsDefault});
+  return sheets;
+}
 
 struct Resolution {
   const char* folder;
@@ -103,13 +113,16 @@ std::string InterfaceDescription(const Resolution& r) {
       "# The default interface of Lumena.\r\n"
       "DesktopTableWidth = 890; DesktopTableHeight = 984;\r\n" +
       DeskPlace(r);
-  for (const PictureSheet& b : kButtonSheets) text += std::string(b.key) + " = '" + std::string(b.file) + "';\r\n";
+  for (const PictureSheet& b : AllSheets()) text += std::string(b.key) + " = '" + std::string(b.file) + "';\r\n";
   for (const ControlLayout& c : kMainWindowLayout.controls)
     if (c.kind == ControlKind::Panel || c.kind == ControlKind::Picture)
       text += std::string(c.pictureKey) + " = '" + std::string(c.pictureDefault) + "';\r\n";
   text += MainWindowSection(r);
-  text += "SECTION FormMessage TFormMessage\r\n  Skin = '" + std::string(kMessageWindowLayout.skinDefault) +
-          "';\r\nEND\r\n";
+  for (const WindowLayout* layout : kLayouts) {
+    if (layout == &kMainWindowLayout) continue;
+    const std::string name(layout->name);
+    text += "SECTION " + name + " T" + name + "\r\n  Skin = '" + std::string(layout->skinDefault) + "';\r\nEND\r\n";
+  }
   return text;
 }
 
@@ -126,7 +139,7 @@ void WriteDefaultInterface(const fs::path& programFolder) {
            folder / std::string(layout->skinDefault));
     }
     const ShownSize shownSize = [&r](const ControlLayout& c) { return SizeOnScreen(r, c); };
-    for (const PictureSheet& b : kButtonSheets)
+    for (const PictureSheet& b : AllSheets())
       Save(DrawButtonPicture(b.key, kLayouts, shownSize), folder / std::string(b.file));
     for (const ControlLayout& c : kMainWindowLayout.controls)
       if (c.kind == ControlKind::Panel || c.kind == ControlKind::Picture)

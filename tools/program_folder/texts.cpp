@@ -116,6 +116,18 @@ constexpr std::pair<std::string_view, std::string_view> kTexts[] = {
     {"ConfirmDeleteFaceLayers", "Delete the layers on the face?"},
     {"ConfirmDeleteBodyLayers", "Delete the layers on the body?"},
     {"ConfirmDeleteHandLayers", "Delete the layers on the hand?"},
+    // The portrait adjustment.
+    {"FormAdjustCaption", "Adjust the picture"},
+    {"ButtonFaceHint", "A face: put the lines through the eyes"},
+    {"ButtonHandHint", "A hand: put the marks on the nails"},
+    {"ButtonBodyHint", "A body: choose the part to show"},
+    {"ButtonCancelHint", "Cancel"},
+    {"ConfirmAdjustFace", "Use this picture as the face?"},
+    {"ConfirmAdjustHand", "Use this picture as the hand?"},
+    {"ConfirmAdjustBody", "Use this picture as the body?"},
+    {"PortraitLayerName", "Portrait"},
+    {"HandLayerName", "Hand"},
+    {"BodyLayerName", "Body"},
 };
 
 }  // namespace

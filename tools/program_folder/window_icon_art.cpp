@@ -276,6 +276,37 @@ void DrawDeskIcon(QPainter& p, ButtonIcon icon, QPointF c, double k) {
   }
 }
 
+// What a portrait picture shows: a face, a hand, a body, a figure.
+void DrawPortraitKindIcon(QPainter& p, ButtonIcon icon, QPointF c, double k) {
+  switch (icon) {
+    case ButtonIcon::Face:
+      p.drawEllipse(c, k * 1.1, k * 1.4);
+      p.drawPoint(c + QPointF(-k * 0.45, -k * 0.3));
+      p.drawPoint(c + QPointF(k * 0.45, -k * 0.3));
+      p.drawArc(Box(c + QPointF(0, k * 0.3), k * 0.5, k * 0.4), 200 * 16, 140 * 16);
+      break;
+    case ButtonIcon::Hand:
+      p.drawRoundedRect(Box(c + QPointF(0, k * 0.7), k * 0.9, k * 0.7), k * 0.3, k * 0.3);
+      for (int i = -1; i <= 2; ++i)
+        p.drawLine(c + QPointF(i * k * 0.45 - k * 0.2, 0),
+                   c + QPointF(i * k * 0.45 - k * 0.2, -k * (i == 2 ? 0.8 : 1.4)));
+      p.drawLine(c + QPointF(-k * 0.9, k * 0.5), c + QPointF(-k * 1.4, -k * 0.2));
+      break;
+    case ButtonIcon::Body:
+      p.drawEllipse(c + QPointF(0, -k * 1.1), k * 0.4, k * 0.4);
+      p.drawLine(c + QPointF(0, -k * 0.7), c + QPointF(0, k * 0.5));
+      p.drawLine(c + QPointF(-k * 0.9, -k * 0.3), c + QPointF(k * 0.9, -k * 0.3));
+      p.drawLine(c + QPointF(0, k * 0.5), c + QPointF(-k * 0.6, k * 1.5));
+      p.drawLine(c + QPointF(0, k * 0.5), c + QPointF(k * 0.6, k * 1.5));
+      break;
+    case ButtonIcon::Figure:
+      DrawPerson(p, c, k * 1.2);
+      break;
+    default:
+      break;
+  }
+}
+
 }  // namespace
 
 void DrawWindowIcon(QPainter& p, ButtonIcon icon, QPointF c, double k) {
@@ -283,6 +314,7 @@ void DrawWindowIcon(QPainter& p, ButtonIcon icon, QPointF c, double k) {
   DrawPublisherIcon(p, icon, c, k);
   DrawTemplateIcon(p, icon, c, k);
   DrawDeskIcon(p, icon, c, k);
+  DrawPortraitKindIcon(p, icon, c, k);
 }
 
 }  // namespace lumena::tools
