@@ -50,6 +50,16 @@ class EditingSession {
   // portrait, hand and body layers stay.
   void ClearWorkByGroups();
 
+  // --- The reference layer an adjusted picture makes.
+  enum class ReferenceKind { Face, Hand, Body };
+  // Asks whether to use the picture as that kind ("ConfirmAdjustFace",
+  // "...Hand", "...Body") and, with layers on the desk, whether to clear the
+  // work first; replaces the desk's layer of that kind with one made of the
+  // picture, centred on the table, and makes it the active layer. Its
+  // position on the table, or nothing when the user said No.
+  std::optional<Point> LayReferenceLayer(ReferenceKind kind, const Picture& picture, std::string displayName,
+                                         bool pictureHasAlpha);
+
  private:
   TWorkDesk& desk_;
   EditingQuestions& questions_;
