@@ -67,6 +67,7 @@ std::string ExecQuoted(std::string_view word) {
 std::string DesktopFile(const DesktopEntry& entry, std::span<const FileTypeRegistration> types) {
   std::string mimeTypes;
   for (const FileTypeRegistration& t : types) mimeTypes += MimeTypeOf(t) + ";";
+  for (const std::string& type : entry.alsoOpens) mimeTypes += type + ";";
   std::string command = ExecQuoted(entry.programPath.string());
   for (const std::string& argument : entry.arguments) command += " " + ExecQuoted(argument);
   return "[Desktop Entry]\nType=Application\nName=" + entry.name + "\nExec=" + command + " %f\nMimeType=" + mimeTypes +

@@ -25,6 +25,8 @@ struct DesktopEntry {
   // Given before the file, so the desktop starts the program as it was
   // started (its program folder, for one).
   std::vector<std::string> arguments = {};
+  // Standard types the program opens too, offered as "Open with".
+  std::vector<std::string> alsoOpens = {};
 };
 
 // Writes the MIME package and the desktop entry, then refreshes the user's

@@ -15,7 +15,7 @@ bool FullyOpaque(const Picture& p) {
 
 }  // namespace
 
-Picture MakeFacePicture(const Picture& portrait, const FacePlacement& placement, int viewWidth, int viewHeight,
+Picture MakeReferencePicture(const Picture& portrait, const FacePlacement& placement, int viewWidth, int viewHeight,
                         bool fromLayeredFile) {
   Picture face(viewWidth, viewHeight);
   for (Pixel& p : face.Pixels()) p = {255, 255, 255, 0};

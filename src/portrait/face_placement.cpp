@@ -65,6 +65,19 @@ FacePlacement PlaceFace(const FaceAdjustment& a) {
   return BoxPastTheEdge(a, p);
 }
 
+FacePlacement PlaceFrame(const ZoomFrame& frame, const PictureFit& fit) {
+  const int left = std::max(frame.left, fit.left), top = std::max(frame.top, fit.top);
+  const int iw = std::min(frame.left + frame.width, fit.left + fit.width) - left;
+  const int ih = std::min(frame.top + frame.height, fit.top + fit.height) - top;
+  if (iw <= 0 || ih <= 0) return {0, {}, {}, {}};
+  const int sourceLeft = ToPicture(left, fit.left, fit.scale), sourceTop = ToPicture(top, fit.top, fit.scale);
+  const double z = frame.zoom;
+  return {0,
+          {sourceLeft, sourceTop, sourceLeft + R(iw / fit.scale), sourceTop + R(ih / fit.scale)},
+          {R((left - frame.left) * z), R((top - frame.top) * z), R((iw + 1) * z), R((ih + 1) * z)},
+          {}};
+}
+
 Point ReferenceLayerPosition(int viewWidth, int viewHeight, int tableWidth, int tableHeight) {
   return {R((tableWidth - viewWidth) / 2.0), R((tableHeight - viewHeight) / 2.0)};
 }

@@ -28,6 +28,10 @@ struct FaceAdjustment {
 
 FacePlacement PlaceFace(const FaceAdjustment& a);
 
+// A hand or body picture: the part of the fitted picture inside the zoom
+// frame, enlarged by its zoom (case 0).
+FacePlacement PlaceFrame(const ZoomFrame& frame, const PictureFit& fit);
+
 // The reference layer stands centred on the desk table.
 Point ReferenceLayerPosition(int viewWidth, int viewHeight, int tableWidth, int tableHeight);
 

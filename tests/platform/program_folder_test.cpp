@@ -122,6 +122,16 @@ TEST(FileTypes, WritesMimeTypesAndADesktopEntryBelowTheDataHome) {
             std::string::npos);
 }
 
+TEST(FileTypes, TheDesktopEntryOffersTheOtherTypesItOpens) {
+  TempFolder dataHome;
+  const FileTypeRegistration types[] = {{".lmc", "TalvekLumena5.10CmpFile", "Lumena compressed work"}};
+  ASSERT_TRUE(RegisterFileTypes(dataHome.Path(),
+                                {"lumena.desktop", "Lumena", "/opt/lumena", {}, {"image/jpeg", "image/png"}}, types));
+  EXPECT_NE(ReadFile(dataHome / "applications/lumena.desktop")
+                .find("MimeType=application/x-talveklumena5.10cmpfile;image/jpeg;image/png;\n"),
+            std::string::npos);
+}
+
 TEST(FileTypes, TheDesktopEntryKeepsTheProgramsArguments) {
   TempFolder dataHome;
   const FileTypeRegistration types[] = {{".lmc", "C", "c"}};

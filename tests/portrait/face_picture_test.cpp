@@ -18,7 +18,7 @@ Picture Halves() {
 
 TEST(FacePicture, DrawsThePartIntoItsTargetAndLeavesTheRestClearWhite) {
   const FacePlacement placed{3, {0, 0, 100, 100}, {20, 10, 40, 30}, {0, 0}};
-  const Picture face = MakeFacePicture(Halves(), placed, 80, 60, false);
+  const Picture face = MakeReferencePicture(Halves(), placed, 80, 60, false);
   ASSERT_EQ(face.Width(), 80);
   ASSERT_EQ(face.Height(), 60);
   EXPECT_EQ(face.At(22, 20), kRed);
@@ -28,12 +28,12 @@ TEST(FacePicture, DrawsThePartIntoItsTargetAndLeavesTheRestClearWhite) {
 
 TEST(FacePicture, AnOpaqueLayeredPortraitMakesAnOpaquePicture) {
   const FacePlacement placed{2, {0, 0, 100, 100}, {20, 10, 40, 30}, {0, 0}};
-  EXPECT_EQ(MakeFacePicture(Halves(), placed, 80, 60, true).At(5, 5), (Pixel{255, 255, 255, 255}));
+  EXPECT_EQ(MakeReferencePicture(Halves(), placed, 80, 60, true).At(5, 5), (Pixel{255, 255, 255, 255}));
 }
 
 TEST(FacePicture, ASourceReachingPastThePortraitIsClipped) {
   const FacePlacement placed{3, {50, -20, 140, 100}, {0, 0, 80, 60}, {0, 0}};
-  const Picture face = MakeFacePicture(Halves(), placed, 80, 60, false);
+  const Picture face = MakeReferencePicture(Halves(), placed, 80, 60, false);
   EXPECT_EQ(face.At(40, 30), kBlue) << "only the blue half lies inside";
 }
 

@@ -58,6 +58,16 @@ TEST(PlaceFace, BothEyesLandOnTheDrawnPicture) {
   }
 }
 
+// A frame of half the view at zoom 2 over the sample's fitted picture
+// (0, 24)-(445, 469): the part inside the picture, twice as large.
+TEST(PlaceFrame, EnlargesThePartOfThePictureInsideTheFrame) {
+  const PictureFit fit = FitPicture(512, 512, kW, kH);
+  const FacePlacement placed = PlaceFrame({100, 0, 222, 246, 2.0}, fit);
+  EXPECT_EQ(placed.target, (Box{0, 48, 446, 446}));
+  EXPECT_EQ(placed.source, (Rect{115, 0, 370, 255}));
+  EXPECT_EQ(PlaceFrame({0, 470, 100, 20, 2.0}, fit).target, Box{}) << "a frame beside the picture draws nothing";
+}
+
 TEST(PlaceFace, TheReferenceLayerIsCentredOnTheTable) {
   EXPECT_EQ(ReferenceLayerPosition(kW, kH, 890, 984), (Point{222, 246}));
 }

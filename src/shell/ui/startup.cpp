@@ -8,6 +8,7 @@
 
 #include "editing/editing_session.h"
 #include "editing/ui/form_montage.h"
+#include "images/picture_file.h"
 #include "interface/interface_context.h"
 #include "interface/interface_loader.h"
 #include "interface/ui/form_message.h"
@@ -22,6 +23,7 @@
 #include "platform/ui/qt_text.h"
 #include "platform/user_registry.h"
 #include "platform/xdg.h"
+#include "portrait/ui/form_adjust.h"
 #include "shell/desk_settings.h"
 #include "shell/exit_sequence.h"
 #include "shell/product_identity.h"
@@ -33,6 +35,7 @@
 #include "shell/ui/message_questions.h"
 #include "shell/work_file_types.h"
 #include "workfile/work_file_reader.h"
+#include "workfile/work_kind.h"
 #include "workfile/work_saving.h"
 
 namespace fs = std::filesystem;
@@ -80,8 +83,12 @@ std::vector<std::string> ProgramFolderArguments(const fs::path& chosen, const fs
 void RegisterWorkFileTypesOnce(RunContext& run, const fs::path& chosenFolder) {
   if (!FileTypesNeedRegistering(*run.settings)) return;
   const auto types = WorkFileTypes(*run.settings);
-  const DesktopEntry entry{"lumena.desktop", std::string(kProductIdentity.fullName), run.programPath,
-                           ProgramFolderArguments(chosenFolder, run.programPath)};
+  // A photo opened with Lumena becomes the portrait.
+  const DesktopEntry entry{"lumena.desktop",
+                           std::string(kProductIdentity.fullName),
+                           run.programPath,
+                           ProgramFolderArguments(chosenFolder, run.programPath),
+                           {"image/jpeg", "image/png"}};
   if (!RegisterFileTypes(XdgDataHome(), entry, types)) return;
   run.settings->WriteString("TYPES REGISTRATION", "LMTypeRegistered", "YES");
   try {
@@ -133,6 +140,24 @@ void ShowNotice(const std::string& text) { ShowMessageWindow(text, MessageButton
 
 // A work named on the command line; one that cannot be read is told and
 // leaves the desk as it was.
+// A picture named on the command line is adjusted as a portrait.
+void OpenCommandLinePortrait(TFormAdjust& adjust, const std::string& file) {
+  const auto tell = [&] {
+    ShowNotice(GetTermin("MessageUnableLoadImage", "Unable to load picture from file") + "\r" +
+               fs::path(file).filename().string());
+  };
+  Picture portrait;
+  try {
+    const BusyCursor busy;
+    portrait = LoadPictureFile(file, PictureSource::UserPicked);
+  } catch (const EFileError&) {
+    return tell();
+  } catch (const EFormatError&) {
+    return tell();
+  }
+  adjust.AdjustPicture(std::move(portrait), IsElementPictureName(fs::path(file).filename().string()));
+}
+
 void OpenCommandLineWork(RunContext& run, const std::string& file) {
   const auto tell = [&] {
     ShowNotice(GetTermin("MessageUnableLoadWork", "Unable to load work from file") + "\r" +
@@ -306,9 +331,16 @@ int RunLumena(const StartupOptions& options) {
   screen.keyUpHandler = [&mainWindow](QKeyEvent* event) {
     if (mainWindow.isEnabled()) mainWindow.MainKeyUp(event);
   };
-  if (options.workFile) OpenCommandLineWork(run, *options.workFile);
+  TFormAdjust adjust(session, run.anchors, run.programFolder / "eyechecker", CursorFor);
+  // A new portrait opens the colouring panel unless a mode is chosen.
+  adjust.onLaid = [&session, &mainWindow] {
+    if (session.Mode() == LayerMode::None) mainWindow.SetLayerMode(LayerMode::Coloration);
+  };
+  const bool portraitNamed = options.workFile && !IsWorkPath(*options.workFile);
+  if (options.workFile && !portraitNamed) OpenCommandLineWork(run, *options.workFile);
   mainWindow.SetControls();
   busy.reset();
+  if (portraitNamed) OpenCommandLinePortrait(adjust, *options.workFile);
   const int code = QApplication::exec();
   // The windows hear nothing more of a desk that goes.
   run.deskObserver.areaChanged = nullptr;

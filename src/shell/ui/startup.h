@@ -9,8 +9,9 @@ namespace lumena {
 
 struct StartupOptions {
   std::optional<std::filesystem::path> programFolder;  // --program-folder DIR
-  std::optional<std::string> workFile;                 // the one argument used
-  bool skipIntro = false;                              // --no-intro
+  // The one file named: a work, or any other picture taken as a portrait.
+  std::optional<std::string> workFile;
+  bool skipIntro = false;  // --no-intro
 };
 
 // Reads the command line (without the program name); throws
