@@ -16,7 +16,7 @@ bool FullyOpaque(const Picture& p) {
 }  // namespace
 
 Picture MakeReferencePicture(const Picture& portrait, const FacePlacement& placement, int viewWidth, int viewHeight,
-                        bool fromLayeredFile) {
+                             bool fromLayeredFile) {
   Picture face(viewWidth, viewHeight);
   for (Pixel& p : face.Pixels()) p = {255, 255, 255, 0};
   if (fromLayeredFile && FullyOpaque(portrait)) SetAlpha(face, 255);

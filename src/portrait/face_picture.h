@@ -10,6 +10,6 @@ namespace lumena {
 // `fromLayeredFile`: the portrait came from a ".psd" file and keeps its own
 // transparency (fully opaque when every pixel was).
 Picture MakeReferencePicture(const Picture& portrait, const FacePlacement& placement, int viewWidth, int viewHeight,
-                        bool fromLayeredFile);
+                             bool fromLayeredFile);
 
 }  // namespace lumena
