@@ -14,6 +14,8 @@ namespace lumena {
 // on the default rounding mode, which nothing in the program changes.
 inline int64_t Round(double v) { return static_cast<int64_t>(std::nearbyint(v)); }
 inline int64_t Round(float v) { return static_cast<int64_t>(std::nearbyint(v)); }
+// The same for results known to fit 32 bits (picture and view pixels).
+inline int32_t Round32(double v) { return static_cast<int32_t>(Round(v)); }
 
 // Round of a single-precision value that fits 32 bits, without a call.
 inline int32_t RoundToInt(float v) {

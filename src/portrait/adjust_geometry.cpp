@@ -9,12 +9,10 @@ namespace lumena {
 
 namespace {
 
-int R(double v) { return static_cast<int>(Round(v)); }
-
 // One side of a zoom frame: its new length for the zoom, kept centred and
 // inside the view.
 void ResizeSide(int& start, int& length, int view, double zoom) {
-  const int newLength = R(view / zoom);
+  const int newLength = Round32(view / zoom);
   start = std::clamp(start + (length - newLength) / 2, 0, view - newLength);
   length = newLength;
 }
@@ -27,13 +25,13 @@ PictureFit FitPicture(int pictureWidth, int pictureHeight, int viewWidth, int vi
   if (static_cast<double>(viewHeight) / viewWidth >= static_cast<double>(pictureHeight) / pictureWidth) {
     fit.scale = static_cast<double>(viewWidth) / pictureWidth;
     fit.width = viewWidth;
-    fit.height = R(pictureHeight * fit.scale);
-    fit.top = R((viewHeight - fit.height) / 2.0);
+    fit.height = Round32(pictureHeight * fit.scale);
+    fit.top = Round32((viewHeight - fit.height) / 2.0);
   } else {
     fit.scale = static_cast<double>(viewHeight) / pictureHeight;
-    fit.width = R(pictureWidth * fit.scale);
+    fit.width = Round32(pictureWidth * fit.scale);
     fit.height = viewHeight;
-    fit.left = R((viewWidth - fit.width) / 2.0);
+    fit.left = Round32((viewWidth - fit.width) / 2.0);
   }
   return fit;
 }
@@ -44,15 +42,15 @@ FaceLines LinesFromAnswer(const EyePositions& eyes, const PictureFit& fit, int p
                           const FaceLines& current) {
   if (!EyesFitPicture(eyes, pictureWidth, pictureHeight)) return current;
   // The subject's right eye is the left one in the picture.
-  return {fit.left + R(eyes.right.x * fit.scale), fit.left + R(eyes.left.x * fit.scale),
-          fit.top + R(eyes.left.y * fit.scale)};
+  return {fit.left + Round32(eyes.right.x * fit.scale), fit.left + Round32(eyes.left.x * fit.scale),
+          fit.top + Round32(eyes.left.y * fit.scale)};
 }
 
 Box PlaceFaceBox(const FaceLines& lines, int viewWidth, int viewHeight, int top) {
   const int d = std::abs(lines.leftEyeX - lines.rightEyeX);
   Box box;
-  box.width = R(static_cast<double>(viewWidth) * d / kStandardEyeDistance);
-  box.height = R(static_cast<double>(viewHeight) * d / kStandardEyeDistance);
+  box.width = Round32(static_cast<double>(viewWidth) * d / kStandardEyeDistance);
+  box.height = Round32(static_cast<double>(viewHeight) * d / kStandardEyeDistance);
   box.left = lines.leftEyeX + (lines.rightEyeX - lines.leftEyeX) / 2 - box.width / 2;
   box.top = top;
   return box;
@@ -68,13 +66,13 @@ bool FaceBoxShown(const FaceLines& lines) { return lines.rightEyeX - lines.leftE
 
 Point EyeOffset(const FaceLines& lines, const Box& box) {
   const double c = static_cast<double>(kStandardEyeDistance) / std::abs(lines.leftEyeX - lines.rightEyeX);
-  return {R((lines.leftEyeX - box.left) * c), R(c * (lines.eyeY - box.top))};
+  return {Round32((lines.leftEyeX - box.left) * c), Round32(c * (lines.eyeY - box.top))};
 }
 
 ZoomFrame StartingFrame(int viewWidth, int viewHeight) {
   ZoomFrame frame;
-  frame.width = R(viewWidth / frame.zoom);
-  frame.height = R(viewHeight / frame.zoom);
+  frame.width = Round32(viewWidth / frame.zoom);
+  frame.height = Round32(viewHeight / frame.zoom);
   frame.left = (viewWidth - frame.width) / 2;
   frame.top = (viewHeight - frame.height) / 2;
   return frame;

@@ -8,15 +8,20 @@ namespace lumena {
 
 namespace {
 
-int R(double v) { return static_cast<int>(Round(v)); }
-
 bool BoxInsideFit(const Box& b, const PictureFit& f) {
   return b.width <= f.width && b.height <= f.height && b.left >= f.left && b.top >= f.top &&
          b.left + b.width <= f.left + f.width && b.top + b.height <= f.top + f.height;
 }
 
+// The part of a view box that the fitted picture covers.
+Box PartOnPicture(const Box& b, const PictureFit& f) {
+  const int left = std::max(f.left, b.left), top = std::max(f.top, b.top);
+  return {left, top, std::min(f.left + f.width, b.left + b.width) - left,
+          std::min(f.top + f.height, b.top + b.height) - top};
+}
+
 // The portrait pixels under a part of the fitted picture.
-int ToPicture(int view, int fitStart, double scale) { return R((view - fitStart) / scale); }
+int ToPicture(int view, int fitStart, double scale) { return Round32((view - fitStart) / scale); }
 
 FacePlacement BoxInside(const FaceAdjustment& a) {
   const Box& b = a.faceBox;
@@ -31,29 +36,28 @@ FacePlacement BoxInside(const FaceAdjustment& a) {
 // The eyes lie further apart than the standard: the whole picture, smaller.
 FacePlacement FaceTooLarge(const FaceAdjustment& a, double p) {
   const PictureFit& f = a.fit;
-  const int g = R(a.pictureWidth * f.scale * p), h = R(a.pictureHeight * f.scale * p);
-  const Point at{R((a.viewWidth - g) / 2.0), R((a.viewHeight - h) / 2.0)};
+  const int g = Round32(a.pictureWidth * f.scale * p), h = Round32(a.pictureHeight * f.scale * p);
+  const Point at{Round32((a.viewWidth - g) / 2.0), Round32((a.viewHeight - h) / 2.0)};
   return {2,
           {0, 0, a.pictureWidth, a.pictureHeight},
           {at.x, at.y, g, h},
-          {R((a.lines.leftEyeX - f.left) * p) + at.x, R(p * (a.lines.eyeY - f.top)) + at.y}};
+          {Round32((a.lines.leftEyeX - f.left) * p) + at.x, Round32(p * (a.lines.eyeY - f.top)) + at.y}};
 }
 
 // The box reaches past the picture: the part of the picture inside it.
 FacePlacement BoxPastTheEdge(const FaceAdjustment& a, double p) {
   const Box& b = a.faceBox;
   const PictureFit& f = a.fit;
-  const int left = std::max(f.left, b.left), top = std::max(f.top, b.top);
-  const int iw = std::min(f.left + f.width, b.left + b.width) - left;
-  const int ih = std::min(f.top + f.height, b.top + b.height) - top;
-  const int x0 = std::max(0, R((a.viewWidth - R(p * iw)) / 2.0));
-  const int y0 = std::max(0, R((a.viewHeight - R(ih * p)) / 2.0));
+  const Box part = PartOnPicture(b, f);
+  const int left = part.left, top = part.top, iw = part.width, ih = part.height;
+  const int x0 = std::max(0, Round32((a.viewWidth - Round32(p * iw)) / 2.0));
+  const int y0 = std::max(0, Round32((a.viewHeight - Round32(ih * p)) / 2.0));
   const int sourceLeft = ToPicture(left, f.left, f.scale), sourceTop = ToPicture(top, f.top, f.scale);
-  const int width = R(iw * p), height = R(ih * p);
+  const int width = Round32(iw * p), height = Round32(ih * p);
   return {3,
-          {sourceLeft, sourceTop, sourceLeft + R(iw / f.scale) - 1, sourceTop + R(ih / f.scale) - 1},
-          {R((a.viewWidth - width) / 2.0), R((a.viewHeight - height) / 2.0), width, height},
-          {R((a.lines.leftEyeX - left) * p) + x0, R(p * (a.lines.eyeY - top)) + y0}};
+          {sourceLeft, sourceTop, sourceLeft + Round32(iw / f.scale) - 1, sourceTop + Round32(ih / f.scale) - 1},
+          {Round32((a.viewWidth - width) / 2.0), Round32((a.viewHeight - height) / 2.0), width, height},
+          {Round32((a.lines.leftEyeX - left) * p) + x0, Round32(p * (a.lines.eyeY - top)) + y0}};
 }
 
 }  // namespace
@@ -66,20 +70,20 @@ FacePlacement PlaceFace(const FaceAdjustment& a) {
 }
 
 FacePlacement PlaceFrame(const ZoomFrame& frame, const PictureFit& fit) {
-  const int left = std::max(frame.left, fit.left), top = std::max(frame.top, fit.top);
-  const int iw = std::min(frame.left + frame.width, fit.left + fit.width) - left;
-  const int ih = std::min(frame.top + frame.height, fit.top + fit.height) - top;
+  const Box part = PartOnPicture({frame.left, frame.top, frame.width, frame.height}, fit);
+  const int left = part.left, top = part.top, iw = part.width, ih = part.height;
   if (iw <= 0 || ih <= 0) return {0, {}, {}, {}};
   const int sourceLeft = ToPicture(left, fit.left, fit.scale), sourceTop = ToPicture(top, fit.top, fit.scale);
   const double z = frame.zoom;
-  return {0,
-          {sourceLeft, sourceTop, sourceLeft + R(iw / fit.scale), sourceTop + R(ih / fit.scale)},
-          {R((left - frame.left) * z), R((top - frame.top) * z), R((iw + 1) * z), R((ih + 1) * z)},
-          {}};
+  return {
+      0,
+      {sourceLeft, sourceTop, sourceLeft + Round32(iw / fit.scale), sourceTop + Round32(ih / fit.scale)},
+      {Round32((left - frame.left) * z), Round32((top - frame.top) * z), Round32((iw + 1) * z), Round32((ih + 1) * z)},
+      {}};
 }
 
 Point ReferenceLayerPosition(int viewWidth, int viewHeight, int tableWidth, int tableHeight) {
-  return {R((tableWidth - viewWidth) / 2.0), R((tableHeight - viewHeight) / 2.0)};
+  return {Round32((tableWidth - viewWidth) / 2.0), Round32((tableHeight - viewHeight) / 2.0)};
 }
 
 }  // namespace lumena

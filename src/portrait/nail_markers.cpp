@@ -7,17 +7,13 @@
 
 namespace lumena {
 
-namespace {
-int R(double v) { return static_cast<int>(Round(v)); }
-}  // namespace
-
 NailMarkers StartingMarkers(int viewWidth, int viewHeight) {
   const int x = viewWidth / 2, y = viewHeight / 2;
   return {{{{x - 60, y}}, {{x - 30, y - 20}}, {{x, y - 40}}, {{x + 30, y - 20}}, {{x + 60, y}}}};
 }
 
-int MarkerPictureWidth(const NailMarker& m) { return R(m.scaleX * kMarkerWidth); }
-int MarkerPictureHeight(const NailMarker& m) { return R(m.scaleY * kMarkerHeight); }
+int MarkerPictureWidth(const NailMarker& m) { return Round32(m.scaleX * kMarkerWidth); }
+int MarkerPictureHeight(const NailMarker& m) { return Round32(m.scaleY * kMarkerHeight); }
 
 int MarkerAt(const NailMarkers& markers, Point point) {
   for (size_t i = 0; i < markers.size(); ++i) {
@@ -48,9 +44,9 @@ NailMarker TurnMarker(NailMarker m, int dx) {
 }
 
 NailMark NailAnchor(const NailMarker& m, const ZoomFrame& frame, Point layer, int tableWidth, int tableHeight) {
-  return {std::clamp(R((m.centre.x - frame.left) * frame.zoom) + layer.x, 0, tableWidth),
-          std::clamp(R((m.centre.y - frame.top) * frame.zoom) + layer.y, 0, tableHeight),
-          R(m.scaleX * kMarkerWidth * frame.zoom), R(m.scaleY * kMarkerHeight * frame.zoom), m.angle};
+  return {std::clamp(Round32((m.centre.x - frame.left) * frame.zoom) + layer.x, 0, tableWidth),
+          std::clamp(Round32((m.centre.y - frame.top) * frame.zoom) + layer.y, 0, tableHeight),
+          Round32(m.scaleX * kMarkerWidth * frame.zoom), Round32(m.scaleY * kMarkerHeight * frame.zoom), m.angle};
 }
 
 }  // namespace lumena

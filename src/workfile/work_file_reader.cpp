@@ -4,9 +4,9 @@
 #include <exception>
 
 #include "platform/file_error.h"
+#include "platform/private_temp_folder.h"
 #include "workfile/compound_file.h"
 #include "workfile/compressed_work.h"
-#include "workfile/private_temp_folder.h"
 #include "workfile/safe_save.h"
 #include "workfile/work_caps.h"
 #include "workfile/work_file_error.h"

@@ -8,15 +8,6 @@ namespace lumena::tools {
 
 namespace {
 
-void DrawEye(QPainter& p, QPointF c, double k) {
-  QPainterPath eye;
-  eye.moveTo(c + QPointF(-k * 1.5, 0));
-  eye.quadTo(c + QPointF(0, -k * 1.5), c + QPointF(k * 1.5, 0));
-  eye.quadTo(c + QPointF(0, k * 1.5), c + QPointF(-k * 1.5, 0));
-  p.drawPath(eye);
-  p.drawEllipse(c, k * 0.4, k * 0.4);
-}
-
 // The layer commands: to front, to back, hide, show, delete, regions, bald
 // head, copy and paste the look, reset, flip, save as template, undo.
 void DrawCommandIcon(QPainter& p, ButtonIcon icon, QPointF c, double k) {
@@ -181,6 +172,15 @@ void DrawArrow(QPainter& p, QPointF from, QPointF to, double head) {
   const QPointF n(-d.y(), d.x());
   p.drawLine(to, to - d * head + n * head * 0.7);
   p.drawLine(to, to - d * head - n * head * 0.7);
+}
+
+void DrawEye(QPainter& p, QPointF c, double k, double lid, double pupil) {
+  QPainterPath eye;
+  eye.moveTo(c + QPointF(-k * 1.5, 0));
+  eye.quadTo(c + QPointF(0, -k * lid), c + QPointF(k * 1.5, 0));
+  eye.quadTo(c + QPointF(0, k * lid), c + QPointF(-k * 1.5, 0));
+  p.drawPath(eye);
+  p.drawEllipse(c, k * pupil, k * pupil);
 }
 
 QColor IconColour(ButtonIcon icon) {

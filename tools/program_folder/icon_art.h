@@ -17,6 +17,8 @@ void DrawIcon(QPainter& p, ButtonIcon icon, const QRectF& r, const QColor& colou
 
 // An arrow from `from` to `to` with a two-stroke head.
 void DrawArrow(QPainter& p, QPointF from, QPointF to, double head);
+// An almond eye with its pupil; `lid` and `pupil` in fifths of the face.
+void DrawEye(QPainter& p, QPointF c, double k, double lid = 1.5, double pupil = 0.4);
 // The icons of the system, publisher, template and desktop buttons; `k` is
 // a fifth of the face.
 void DrawWindowIcon(QPainter& p, ButtonIcon icon, QPointF c, double k);

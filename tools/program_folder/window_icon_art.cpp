@@ -165,17 +165,11 @@ void DrawTemplateIcon(QPainter& p, ButtonIcon icon, QPointF c, double k) {
       p.drawLine(c + QPointF(k * 0.3, -k * 0.2), c + QPointF(k * 1.4, -k * 1.4));
       p.drawEllipse(c + QPointF(k * 1.4, -k * 1.4), k * 0.25, k * 0.25);
       break;
-    case ButtonIcon::Eyes: {
-      QPainterPath eye;
-      eye.moveTo(c + QPointF(-k * 1.5, 0));
-      eye.quadTo(c + QPointF(0, -k * 1.4), c + QPointF(k * 1.5, 0));
-      eye.quadTo(c + QPointF(0, k * 1.4), c + QPointF(-k * 1.5, 0));
-      p.drawPath(eye);
-      p.drawEllipse(c, k * 0.45, k * 0.45);
+    case ButtonIcon::Eyes:
+      DrawEye(p, c, k, 1.4, 0.45);
       for (int i = -1; i <= 1; ++i)
         p.drawLine(c + QPointF(i * k * 0.7, -k * 0.75), c + QPointF(i * k * 0.9, -k * 1.25));
       break;
-    }
     case ButtonIcon::Lips: {
       QPainterPath lips;
       lips.moveTo(c + QPointF(-k * 1.5, 0));

@@ -19,6 +19,8 @@
 #include "interface/ui/graphic_button.h"
 #include "interface/ui/layout_builder.h"
 #include "interface/ui/picture_control.h"
+#include "platform/file_error.h"
+#include "platform/private_temp_folder.h"
 #include "platform/ui/busy_cursor.h"
 #include "platform/ui/child_by_name.h"
 #include "platform/ui/qt_text.h"
@@ -35,25 +37,6 @@ namespace {
 constexpr int kDetectorMilliseconds = 10000;
 
 const char* const kKindButtons[] = {"ButtonFace", "ButtonHand", "ButtonBody"};
-
-// A private folder for the detector's picture and answer, removed with it.
-class PrivateFolder {
- public:
-  PrivateFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "lumena-eyes-XXXXXX").string();
-    if (::mkdtemp(pattern.data())) path_ = pattern;
-  }
-  ~PrivateFolder() {
-    std::error_code error;
-    if (!path_.empty()) std::filesystem::remove_all(path_, error);
-  }
-  PrivateFolder(const PrivateFolder&) = delete;
-  PrivateFolder& operator=(const PrivateFolder&) = delete;
-  const std::filesystem::path& Path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
 
 Picture Opaque24(const Picture& picture) {
   Picture copy = picture;
@@ -136,10 +119,14 @@ void TFormAdjust::FormClose() {
 // An answer whose eyes do not lie in the picture in their order is ignored.
 void TFormAdjust::DetectEyes() {
   if (portrait_.Empty() || !std::filesystem::is_regular_file(eyeDetector_)) return;
-  const PrivateFolder folder;
-  if (folder.Path().empty()) return;
-  const std::filesystem::path bitmap = folder.Path() / "eyesdetect.bmp";
-  const std::filesystem::path answer = folder.Path() / kEyeAnswerFileName;
+  std::optional<PrivateTempFolder> folder;
+  try {
+    folder.emplace("lumena-eyes");
+  } catch (const EFileError&) {
+    return;  // without a folder of its own the detector is not run
+  }
+  const std::filesystem::path bitmap = folder->Path() / "eyesdetect.bmp";
+  const std::filesystem::path answer = folder->Path() / kEyeAnswerFileName;
   if (!SavePictureThroughLibrary(Opaque24(portrait_), bitmap, kFormatBmp)) return;
   const BusyCursor busy;
   QProcess detector;

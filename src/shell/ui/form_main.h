@@ -77,6 +77,7 @@ class TFormMain : public TSkinnedForm, private RepeatTimer {
 
   void ClearWork();
   void ShowPanel(const char* panel, const char* openButton, bool layers, bool open);
+  void PostToControl(QWidget* control, void (QWidget::*set)(bool), bool value);
   void PostShown(QWidget* control, bool shown);
   void PostEnabled(QWidget* control, bool enabled);
   void ShowBrushColour(bool layerActive);

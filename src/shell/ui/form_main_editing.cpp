@@ -217,23 +217,17 @@ void TFormMain::ShowPanel(const char* panel, const char* openButton, bool layers
 // Showing, hiding, enabling and disabling take effect after the current
 // event, in the order they were asked for: a button may hide itself from its
 // own click.
-void TFormMain::PostShown(QWidget* control, bool shown) {
+void TFormMain::PostToControl(QWidget* control, void (QWidget::*set)(bool), bool value) {
   QMetaObject::invokeMethod(
       this,
-      [control = QPointer<QWidget>(control), shown] {
-        if (control) control->setVisible(shown);
+      [control = QPointer<QWidget>(control), set, value] {
+        if (control) (control->*set)(value);
       },
       Qt::QueuedConnection);
 }
 
-void TFormMain::PostEnabled(QWidget* control, bool enabled) {
-  QMetaObject::invokeMethod(
-      this,
-      [control = QPointer<QWidget>(control), enabled] {
-        if (control) control->setEnabled(enabled);
-      },
-      Qt::QueuedConnection);
-}
+void TFormMain::PostShown(QWidget* control, bool shown) { PostToControl(control, &QWidget::setVisible, shown); }
+void TFormMain::PostEnabled(QWidget* control, bool enabled) { PostToControl(control, &QWidget::setEnabled, enabled); }
 
 void TFormMain::SetControls() {
   MainWindowState window;

@@ -4,13 +4,15 @@
 // other users, such as an unpacked compressed work. Removed with everything
 // in it when the object goes.
 #include <filesystem>
+#include <string_view>
 
 namespace lumena {
 
 class PrivateTempFolder {
  public:
-  // Throws EFileError when the folder cannot be made.
-  PrivateTempFolder();
+  // The folder's name starts with `prefix`. Throws EFileError when the
+  // folder cannot be made.
+  explicit PrivateTempFolder(std::string_view prefix = "lumena-work");
   ~PrivateTempFolder();
   PrivateTempFolder(const PrivateTempFolder&) = delete;
   PrivateTempFolder& operator=(const PrivateTempFolder&) = delete;
