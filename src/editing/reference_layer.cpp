@@ -45,6 +45,8 @@ std::optional<Point> EditingSession::LayReferenceLayer(ReferenceKind kind, const
   laid->RenderDesk();
   const int index = desk_.InsertLayer(std::move(layer), -1);
   (desk_.*traits.set)(laid);
+  // The preview keeps the new portrait as it was prepared.
+  if (kind == ReferenceKind::Face) desk_.Observer().PortraitChanged();
   desk_.RecordAction(EditingAction::NewPortrait);
   desk_.RefreshAll();
   desk_.SetActive(index);

@@ -18,6 +18,8 @@ struct Pixel {
   friend bool operator==(const Pixel&, const Pixel&) = default;
 };
 static_assert(sizeof(Pixel) == 4);
+inline constexpr Pixel kOpaqueWhite{255, 255, 255, 255};
+inline constexpr Pixel kOpaqueBlack{0, 0, 0, 255};
 
 class Picture {
  public:

@@ -25,12 +25,24 @@ class MainDeskObserver : public DeskObserver {
   void LayerValuesChanged(const ColourParameters& values) override {
     if (layerValuesChanged) layerValuesChanged(values);
   }
+  void PortraitChanged() override {
+    if (portraitChanged) portraitChanged();
+  }
+  // The windows hear nothing more (they are going).
+  void DetachWindows() {
+    areaChanged = nullptr;
+    controlsChanged = nullptr;
+    layerValuesChanged = nullptr;
+    viewChanged = nullptr;
+    portraitChanged = nullptr;
+  }
 
   // Set once the windows exist.
   std::function<void(const Rect&)> areaChanged;
   std::function<void()> controlsChanged;
   std::function<void(const ColourParameters&)> layerValuesChanged;
   std::function<void()> viewChanged;
+  std::function<void()> portraitChanged;
 
  private:
   bool& workSaved_;

@@ -13,10 +13,8 @@ void RunContext::Clear() {
   workSaved = imageSaved = true;
   anchors = {};
   workPath.clear();
-  deskObserver.areaChanged = nullptr;
-  deskObserver.controlsChanged = nullptr;
-  deskObserver.layerValuesChanged = nullptr;
-  deskObserver.viewChanged = nullptr;
+  portraitPreview.Clear();
+  deskObserver.DetachWindows();
 }
 
 RunContext& CurrentRun() {

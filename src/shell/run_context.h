@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "images/picture.h"
 #include "platform/ini_file.h"
 #include "platform/stored_path.h"
 #include "portrait/placement_anchors.h"
@@ -29,6 +30,8 @@ struct RunContext {
   std::unique_ptr<TWorkDesk> desk;
   PlacementAnchors anchors;
   std::filesystem::path workPath;
+  // The portrait as it was prepared, for the preview window.
+  Picture portraitPreview;
 
   // Back to the state before start-up, so that a run never sees the last
   // run's work (tests start the program several times in one process).

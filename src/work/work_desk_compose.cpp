@@ -40,14 +40,13 @@ void TWorkDesk::PaintArea(const Rect& area) {
   const Rect rect = ClippedTo(area, Geometry_.windowWidth, Geometry_.windowHeight);
   if (rect.Empty()) return;
   if (!PanCache_.Empty()) {
-    const Pixel white{255, 255, 255, 255};
     for (int y = rect.top; y < rect.bottom; ++y) {
       auto row = DeskImage_.Row(y);
       const int cy = y - PanCacheY_;
       for (int x = rect.left; x < rect.right; ++x) {
         const int cx = x - PanCacheX_;
         const bool inside = cx >= 0 && cy >= 0 && cx < PanCache_.Width() && cy < PanCache_.Height();
-        row[x] = inside ? PanCache_.At(cx, cy) : white;
+        row[x] = inside ? PanCache_.At(cx, cy) : kOpaqueWhite;
       }
     }
   }

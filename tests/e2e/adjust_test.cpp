@@ -7,6 +7,7 @@
 
 #include "e2e/support/lumena_test.h"
 #include "portrait/adjust_window_layout.h"
+#include "portrait/preview_window_layout.h"
 #include "work/desk_observer.h"
 #include "work/work_desk.h"
 #include "workfile/work_file_reader.h"
@@ -65,6 +66,15 @@ class AdjustTest : public LumenaTest {
     x_.Release(1);
   }
 
+  // Lays the sample as the face, as a user does.
+  void LayTheSampleFace() {
+    const ScreenRect window = StartOnTheSample();
+    ASSERT_TRUE(WaitUntil([&] { return LineNear(window, kLeftLine).has_value(); })) << "the eyes were not found";
+    screen_.ClickControl(window, kAdjustWindowLayout, "ButtonOK");
+    screen_.ClickControl(WaitForMessage(), kMessageWindowLayout, "ButtonYes");  // use it as the face
+    ASSERT_TRUE(WaitUntil([&] { return !screen_.Window(kAdjustWindowLayout); })) << "the window stayed";
+  }
+
   DeskObserver observer_;
   DeskGeometry geometry_;
   TWorkDesk desk_{observer_, geometry_};
@@ -92,11 +102,7 @@ TEST_F(AdjustTest, TheEyeLinesStandOnTheDetectedEyesAndADraggedLineFollowsTheMou
 }
 
 TEST_F(AdjustTest, OkLaysThePortraitWithItsEyesTheStandardDistanceApart) {
-  const ScreenRect window = StartOnTheSample();
-  ASSERT_TRUE(WaitUntil([&] { return LineNear(window, kLeftLine).has_value(); })) << "the eyes were not found";
-  screen_.ClickControl(window, kAdjustWindowLayout, "ButtonOK");
-  screen_.ClickControl(WaitForMessage(), kMessageWindowLayout, "ButtonYes");  // use it as the face
-  ASSERT_TRUE(WaitUntil([&] { return !screen_.Window(kAdjustWindowLayout); })) << "the window stayed";
+  LayTheSampleFace();
   screen_.Screenshot("adjust-portrait-laid");
   ReadBackTheWork();
   ASSERT_EQ(desk_.Count(), 1);
@@ -110,6 +116,27 @@ TEST_F(AdjustTest, OkLaysThePortraitWithItsEyesTheStandardDistanceApart) {
   EXPECT_TRUE(dark(eye.x)) << "left eye at " << eye.x << "," << eye.y;
   EXPECT_TRUE(dark(eye.x + 89)) << "right eye";
   EXPECT_FALSE(dark(eye.x + 45)) << "between the eyes lies skin";
+}
+
+// The preview keeps the laid portrait in view and turns white when the
+// portrait layer is deleted.
+TEST_F(AdjustTest, ThePreviewShowsTheLaidPortraitUntilItsLayerIsDeleted) {
+  LayTheSampleFace();
+  screen_.ClickControl(screen_.MainWindow(), kMainWindowLayout, "ButtonPreview");
+  std::optional<ShownWindow> preview;
+  ASSERT_TRUE(WaitUntil([&] { return (preview = screen_.Window(kPreviewWindowLayout)).has_value(); }))
+      << "the preview never showed";
+  const ScreenRect image = LumenaScreen::Control(preview->rect, kPreviewWindowLayout, "ResImage");
+  const auto centre = [&] { return screen_.PixelAt(image.CentreX(), image.CentreY()) & 0xFFFFFFu; };
+  ASSERT_TRUE(WaitUntil([&] { return centre() != 0xFFFFFFu; })) << "the preview shows no portrait";
+  EXPECT_EQ(screen_.PixelAt(image.left, image.CentreY()) & 0xFFFFFFu, 0u) << "the preview's frame";
+  screen_.Screenshot("preview-window");
+  x_.Key("Delete");
+  screen_.ClickControl(WaitForMessage(), kMessageWindowLayout, "ButtonYes");  // delete the portrait layer
+  ASSERT_TRUE(WaitUntil([&] { return centre() == 0xFFFFFFu; })) << "the preview kept the deleted portrait";
+  screen_.ClickControl(preview->rect, kPreviewWindowLayout, "ButtonExit");
+  ASSERT_TRUE(WaitUntil([&] { return !screen_.Window(kPreviewWindowLayout); })) << "the preview did not close";
+  ExitByMouse();
 }
 
 // The first nail mark, dragged 30 pixels right of where it starts at
@@ -133,6 +160,44 @@ TEST_F(AdjustTest, AHandIsAdjustedByDraggingANailMarkAndOkMakesItsAnchors) {
   EXPECT_EQ(desk_.HandLayer(), &desk_.Layer(0));
   EXPECT_EQ(anchors_.nails[0], (NailMark{411, 492, 30, 63, 0}));
   EXPECT_EQ(anchors_.face, (Point{-1, -1})) << "no face was adjusted";
+}
+
+// The body frame made twice as small by a Ctrl-drag to the left, then
+// dragged into the view's top-left corner: OK lays that part enlarged, and
+// the body anchor stands at the layer's centre.
+TEST_F(AdjustTest, ABodyFrameIsZoomedAndMovedByMouseAndOkLaysItsPart) {
+  const ScreenRect window = StartOnTheSample();
+  ASSERT_TRUE(WaitUntil([&] { return LineNear(window, kLeftLine).has_value(); }));
+  screen_.ClickControl(window, kAdjustWindowLayout, "ButtonBody");
+  const ScreenRect view{window.left + kAdjustViewLeft, window.top + kAdjustViewTop, kAdjustViewWidth,
+                        kAdjustViewHeight};
+  const auto shown = [&] { return x_.GrabScreen().copy(view.left, view.top, view.width, view.height); };
+  ASSERT_TRUE(WaitUntil([&] { return !LineNear(window, kLeftLine); })) << "the eye lines stayed";
+  QImage before = shown();
+  const QPoint centre = InView(window, 222, 245);
+  x_.HoldKey("Control_L", true);
+  Drag(centre, centre - QPoint(90, 0));
+  x_.HoldKey("Control_L", false);
+  ASSERT_TRUE(WaitUntil([&] { return shown() != before; })) << "the frame did not zoom";
+  before = shown();
+  Drag(centre, InView(window, 100, 100));
+  ASSERT_TRUE(WaitUntil([&] { return shown() != before; })) << "the frame did not move";
+  screen_.Screenshot("adjust-body");
+  // The frame, 222 x 246 after the zoom, stops in the corner.
+  const QPoint middle = InView(window, 111, 123);
+  const QRgb framedMiddle = screen_.PixelAt(middle.x(), middle.y());
+  screen_.ClickControl(window, kAdjustWindowLayout, "ButtonOK");
+  screen_.ClickControl(WaitForMessage(), kMessageWindowLayout, "ButtonYes");  // use it as the body
+  ASSERT_TRUE(WaitUntil([&] { return !screen_.Window(kAdjustWindowLayout); })) << "the window stayed";
+  ReadBackTheWork();
+  ASSERT_EQ(desk_.Count(), 1);
+  EXPECT_EQ(desk_.BodyLayer(), &desk_.Layer(0));
+  EXPECT_EQ(anchors_.body, (Point{444, 492})) << "the centre of the 445 x 492 layer at (222, 246)";
+  const Pixel laid = desk_.Layer(0).WorkPicture().At(222, 246);
+  EXPECT_LE(std::abs(laid.r - qRed(framedMiddle)) + std::abs(laid.g - qGreen(framedMiddle)) +
+                std::abs(laid.b - qBlue(framedMiddle)),
+            36)
+      << "the layer's middle is not what the frame's middle showed";
 }
 
 }  // namespace

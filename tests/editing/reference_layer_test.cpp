@@ -38,6 +38,15 @@ TEST(ReferenceLayer, ThePortraitIsCentredOnTheTableActiveAndRecorded) {
   EXPECT_EQ(f.desk.Layer(0).DisplayName(), "Portrait");
   EXPECT_EQ(f.desk.Layer(0).X(), 222);
   EXPECT_EQ(f.desk.LastAction(), EditingAction::NewPortrait);
+  EXPECT_EQ(f.observer.portraitChanges, 1) << "the preview takes the new portrait";
+}
+
+TEST(ReferenceLayer, AHandOrBodyLeavesThePortraitPreviewAlone) {
+  Fixture f;
+  f.questions.yes = {"ConfirmAdjustHand", "ConfirmAdjustBody"};
+  f.session.LayReferenceLayer(Kind::Hand, f.face, "Hand", false);
+  f.session.LayReferenceLayer(Kind::Body, f.face, "Body", false);
+  EXPECT_EQ(f.observer.portraitChanges, 0);
 }
 
 TEST(ReferenceLayer, WithLayersOnTheDeskItAsksToClearThemAndReplacesTheOldPortrait) {

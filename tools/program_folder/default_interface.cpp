@@ -10,6 +10,7 @@
 #include "interface_art.h"
 #include "platform/atomic_file.h"
 #include "portrait/adjust_window_layout.h"
+#include "portrait/preview_window_layout.h"
 #include "shell/main_window_layout.h"
 
 namespace fs = std::filesystem;
@@ -18,8 +19,8 @@ namespace lumena::tools {
 
 namespace {
 
-constexpr std::array<const WindowLayout*, 3> kLayouts = {&kMainWindowLayout, &kMessageWindowLayout,
-                                                         &kAdjustWindowLayout};
+constexpr std::array<const WindowLayout*, 4> kLayouts = {&kMainWindowLayout, &kMessageWindowLayout,
+                                                         &kAdjustWindowLayout, &kPreviewWindowLayout};
 
 // Every sheet of button cells: the main window's, then the other windows'.
 std::vector<PictureSheet> AllSheets() {

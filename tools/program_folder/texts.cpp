@@ -118,6 +118,7 @@ constexpr std::pair<std::string_view, std::string_view> kTexts[] = {
     {"ConfirmDeleteHandLayers", "Delete the layers on the hand?"},
     // The portrait adjustment.
     {"FormAdjustCaption", "Adjust the picture"},
+    {"FormPreviewCaption", "Your portrait"},
     {"ButtonFaceHint", "A face: put the lines through the eyes"},
     {"ButtonHandHint", "A hand: put the marks on the nails"},
     {"ButtonBodyHint", "A body: choose the part to show"},

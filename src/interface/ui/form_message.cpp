@@ -35,9 +35,7 @@ TFormMessage::TFormMessage(const TGraphicButton& mainClose, TPictureControl* mai
   ButtonNo = findChild<TGraphicButton*>("ButtonNo");
   LabelMessage = findChild<QLabel*>("LabelMessage");
 
-  const QRect exitBounds = ButtonExit->geometry();
-  ButtonExit->AssignFrom(mainClose);
-  ButtonExit->setGeometry(exitBounds);
+  ButtonExit->CopyInPlace(mainClose);
   ButtonExit->OnClick = [this] { AnswerWith(kAnswerNo); };
   ButtonYes->OnClick = [this] { AnswerWith(kAnswerYes); };
   ButtonNo->OnClick = [this] { AnswerWith(kAnswerNo); };

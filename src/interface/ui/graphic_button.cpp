@@ -37,6 +37,12 @@ void TGraphicButton::SetPressed(bool pressed) {
   update();
 }
 
+void TGraphicButton::CopyInPlace(const TGraphicButton& other) {
+  const QRect bounds = geometry();
+  AssignFrom(other);
+  setGeometry(bounds);
+}
+
 void TGraphicButton::AssignFrom(const TGraphicButton& other) {
   setGeometry(other.geometry());
   setEnabled(other.isEnabled());

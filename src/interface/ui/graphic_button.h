@@ -41,6 +41,8 @@ class TGraphicButton : public QWidget, public InterfaceParamTarget {
 
   // Copies look, bounds, hint, handlers and every resource property.
   virtual void AssignFrom(const TGraphicButton& other);
+  // The same, keeping this button's own place (another window's copy).
+  void CopyInPlace(const TGraphicButton& other);
 
   // The mouse at `point` (button coordinates) is over the active area.
   bool IsOverActiveArea(QPoint point) const;

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProcess>
+#include <algorithm>
 #include <cstdlib>
 
 #include "images/library_picture.h"
@@ -85,7 +86,7 @@ void TFormAdjust::AdjustPicture(Picture portrait, bool fromLayeredFile) {
   fromLayeredFile_ = fromLayeredFile;
   fit_ = FitPicture(portrait_.Width(), portrait_.Height(), viewWidth_, viewHeight_);
   viewPicture_ = Picture(viewWidth_, viewHeight_);
-  for (Pixel& p : viewPicture_.Pixels()) p = {255, 255, 255, 255};
+  std::ranges::fill(viewPicture_.Pixels(), kOpaqueWhite);
   if (!portrait_.Empty())
     StretchOpaque(viewPicture_, {fit_.left, fit_.top, fit_.left + fit_.width, fit_.top + fit_.height}, portrait_);
   if (QWidget* main = MainForm()) move(main->mapToGlobal(QPoint(70, 40)));

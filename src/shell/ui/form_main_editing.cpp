@@ -55,7 +55,7 @@ constexpr std::array<LayerCommand, 10> kLayerCommands = {{
 }};
 
 // Buttons of windows and parts still to come: shown, but not yet usable.
-constexpr std::array<const char*, 20> kLaterWindows = {"ButtonLoadSave",
+constexpr std::array<const char*, 19> kLaterWindows = {"ButtonLoadSave",
                                                        "ButtonPrint",
                                                        "ButtonInternet",
                                                        "ButtonMessages",
@@ -64,7 +64,6 @@ constexpr std::array<const char*, 20> kLaterWindows = {"ButtonLoadSave",
                                                        "ButtonHelp",
                                                        "ButtonLayerList",
                                                        "ButtonColorCalibration",
-                                                       "ButtonPreview",
                                                        "ButtonShopping",
                                                        "ButtonLayerRegions",
                                                        "ButtonBaldHead",

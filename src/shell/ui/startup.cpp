@@ -12,6 +12,7 @@
 #include "interface/interface_context.h"
 #include "interface/interface_loader.h"
 #include "interface/ui/form_message.h"
+#include "interface/ui/graphic_button.h"
 #include "interface/ui/sound_hint.h"
 #include "interface/ui/window_services.h"
 #include "platform/file_error.h"
@@ -19,11 +20,14 @@
 #include "platform/shell_open.h"
 #include "platform/stored_path.h"
 #include "platform/ui/busy_cursor.h"
+#include "platform/ui/child_by_name.h"
 #include "platform/ui/message_boxes.h"
 #include "platform/ui/qt_text.h"
 #include "platform/user_registry.h"
 #include "platform/xdg.h"
+#include "portrait/portrait_preview.h"
 #include "portrait/ui/form_adjust.h"
+#include "portrait/ui/form_preview.h"
 #include "shell/desk_settings.h"
 #include "shell/exit_sequence.h"
 #include "shell/product_identity.h"
@@ -336,6 +340,13 @@ int RunLumena(const StartupOptions& options) {
   adjust.onLaid = [&session, &mainWindow] {
     if (session.Mode() == LayerMode::None) mainWindow.SetLayerMode(LayerMode::Coloration);
   };
+  TFormPreview preview(*mainWindow.ButtonMinimize, *mainWindow.ButtonExit,
+                       *ChildByName<TGraphicButton>(mainWindow, "ButtonPreview"), run.portraitPreview);
+  ChildByName<TGraphicButton>(mainWindow, "ButtonPreview")->OnClick = [&preview] { preview.Toggle(); };
+  run.deskObserver.portraitChanged = [&run, &preview] {
+    run.portraitPreview = PortraitPreviewOf(*run.desk);
+    if (preview.isVisible()) preview.ShowPortrait(run.portraitPreview.Empty() ? nullptr : &run.portraitPreview);
+  };
   const bool portraitNamed = options.workFile && !IsWorkPath(*options.workFile);
   if (options.workFile && !portraitNamed) OpenCommandLineWork(run, *options.workFile);
   mainWindow.SetControls();
@@ -343,10 +354,7 @@ int RunLumena(const StartupOptions& options) {
   if (portraitNamed) OpenCommandLinePortrait(adjust, *options.workFile);
   const int code = QApplication::exec();
   // The windows hear nothing more of a desk that goes.
-  run.deskObserver.areaChanged = nullptr;
-  run.deskObserver.controlsChanged = nullptr;
-  run.deskObserver.layerValuesChanged = nullptr;
-  run.deskObserver.viewChanged = nullptr;
+  run.deskObserver.DetachWindows();
   run.desk.reset();
   SetMessageWindow(nullptr);
   FlushSettings(run);
