@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
+#include <QScreen>
+#include <algorithm>
 
 #include "images/ui/qt_picture.h"
 #include "interface/skin_picture.h"
@@ -113,6 +115,15 @@ bool TSkinnedForm::LoadSkin(std::string_view key, std::string_view defaultFile) 
   for (TGraphicButton* button : findChildren<TGraphicButton*>()) button->InvalidateBackground();
   update();
   return true;
+}
+
+void TSkinnedForm::KeepOnScreen() {
+  const QScreen* shown = QGuiApplication::screenAt(geometry().center());
+  if (!shown) shown = screen();
+  if (!shown) return;
+  const QRect area = shown->geometry();
+  move(std::clamp(x(), area.left(), std::max(area.left(), area.right() + 1 - width())),
+       std::clamp(y(), area.top(), std::max(area.top(), area.bottom() + 1 - height())));
 }
 
 void TSkinnedForm::FreeSkin() {

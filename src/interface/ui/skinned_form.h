@@ -39,6 +39,9 @@ class TSkinnedForm : public QWidget {
   // False when no skin was found: the window keeps its built-in look.
   bool LoadSkin(std::string_view key, std::string_view defaultFile);
   void FreeSkin();
+  // Moves a window that stands past an edge of its screen back inside it, so
+  // that its caption and close button can be reached.
+  void KeepOnScreen();
   bool LoadButtonsPicture(std::string_view key, std::string_view defaultFile, bool fallback);
   void FreeButtonsPicture();
   TPictureControl* ImageButtons() const;

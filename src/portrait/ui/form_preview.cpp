@@ -44,6 +44,8 @@ void TFormPreview::Toggle() {
 
 void TFormPreview::FormShow() {
   LoadSkin("FormPreview.Skin", kPreviewWindowLayout.skinDefault);
+  // Placed for a large screen beside the main window; a smaller one keeps it whole.
+  KeepOnScreen();
   if (!lockResImage_) {
     const int caption = CaptionBar()->height();
     const int top = caption + kPreviewMargin;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QScreen>
 #include <algorithm>
 #include <string>
 
@@ -103,6 +104,15 @@ TEST_F(FormPreviewTest, ALockedPreviewKeepsThePlaceTheInterfaceGivesIt) {
   form.show();
   EXPECT_EQ(ResImage(form).geometry(), QRect(30, 40, 100, 120));
   EXPECT_EQ(ResImage(form).GetPicture().Width(), 100);
+}
+
+TEST_F(FormPreviewTest, AWindowPastTheScreensEdgeIsShownWhole) {
+  WriteSkin(315, 380);
+  TFormPreview form(minimize_, exit_, previewButton_, portrait_);
+  const QRect screen = form.screen()->geometry();
+  form.move(screen.right() - 100, screen.bottom() - 50);
+  form.show();
+  EXPECT_TRUE(screen.contains(form.geometry())) << "the close button must stay reachable";
 }
 
 }  // namespace
