@@ -60,6 +60,11 @@ class EditingSession {
   std::optional<Point> LayReferenceLayer(ReferenceKind kind, const Picture& picture, std::string displayName,
                                          bool pictureHasAlpha);
 
+  // A template's layer, made and placed: rendered, inserted in front of the
+  // layers of its depth, recorded as a template laid and made the active
+  // layer.
+  TLayer& AddTemplateLayer(std::unique_ptr<TLayer> layer);
+
  private:
   TWorkDesk& desk_;
   EditingQuestions& questions_;

@@ -32,7 +32,12 @@ std::vector<TemplatePreviewGrid> TemplatePreviewGrids(std::string_view value) {
 
 TemplatePreviewGrid PreviewGridFor(const std::vector<TemplatePreviewGrid>& grids, int type) {
   auto it = std::find_if(grids.begin(), grids.end(), [&](const TemplatePreviewGrid& g) { return g.type == type; });
-  return it == grids.end() ? TemplatePreviewGrid{type} : *it;
+  TemplatePreviewGrid grid = it == grids.end() ? TemplatePreviewGrid{type} : *it;
+  // A grid without columns or rows would show nothing: those take the defaults.
+  const TemplatePreviewGrid defaults{type};
+  if (grid.columns <= 0) grid.columns = defaults.columns;
+  if (grid.rows <= 0) grid.rows = defaults.rows;
+  return grid;
 }
 
 FormMainListParams ReadFormMainListParams(const TOrvInterfaceInfo& info) {

@@ -118,14 +118,17 @@ DataRoots::DataRoots(fs::path hdPath, fs::path cdPath, fs::path programFolder)
     : roots_{std::move(hdPath), std::move(cdPath), std::move(programFolder)} {}
 
 std::optional<fs::path> DataRoots::Find(std::string_view stored) const {
+  // An unset root searches nowhere, never the current folder.
   for (const fs::path& root : roots_)
-    if (auto found = ResolveStoredPath(root, stored)) return found;
+    if (!root.empty())
+      if (auto found = ResolveStoredPath(root, stored)) return found;
   return std::nullopt;
 }
 
 std::string DataRoots::StoredForm(const fs::path& real) const {
   std::string text = real.lexically_normal().string();
   for (const fs::path& root : roots_) {
+    if (root.empty()) continue;
     std::string prefix = root.lexically_normal().string();
     if (!prefix.empty() && prefix.back() != '/') prefix += '/';
     if (IstartsWith(text, prefix)) {

@@ -135,6 +135,9 @@ class TLayer {
   void ResizeDuringDrag(const Rect& table);
   // The drag's end: the picture is stretched again, bilinearly.
   void FinishResize();
+  // A laid nail template takes its nail's size: the resized mode without a
+  // new snapshot, the picture stretched bilinearly, the mask refitted.
+  void StretchTo(int32_t width, int32_t height);
   // A new mode snapshots BasePicture; leaving the rotated mode drops the angle.
   void SetTransformMode(uint8_t mode);
 
@@ -172,6 +175,7 @@ class TLayer {
   bool RestoreParameters(const TUndoRecord& record);
   bool RestorePlacement(const TUndoRecord& record);
   void RefitMask();
+  void StretchFromBase(int32_t width, int32_t height);
   void MirrorWorkPicture();
   void AttachRegionCallback();
   void PlaceDeskRendering();

@@ -120,11 +120,21 @@ void TLayer::ResizeDuringDrag(const Rect& table) {
 }
 
 void TLayer::FinishResize() {
-  Picture fine(WorkPicture_.Width(), WorkPicture_.Height());
-  StretchAlpha(fine, {0, 0, fine.Width(), fine.Height()}, BasePicture_, true);
-  WorkPicture_ = std::move(fine);
+  StretchFromBase(WorkPicture_.Width(), WorkPicture_.Height());
   RenderDesk();
   Repaint();
+}
+
+void TLayer::StretchTo(int32_t width, int32_t height) {
+  TransformMode_ = kModeResized;
+  StretchFromBase(width, height);
+  RefitMask();
+}
+
+void TLayer::StretchFromBase(int32_t width, int32_t height) {
+  Picture fine(width, height);
+  StretchAlpha(fine, {0, 0, width, height}, BasePicture_, true);
+  WorkPicture_ = std::move(fine);
 }
 
 void TLayer::EndRotationDrag() {

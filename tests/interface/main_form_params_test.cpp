@@ -27,6 +27,8 @@ TEST(MainFormParamsTest, TriplesAndPreviewGrid) {
   EXPECT_EQ(grids, (std::vector<TemplatePreviewGrid>{{1, 3, 5}, {4, 2, 2}}));
   EXPECT_EQ(PreviewGridFor(grids, 4), (TemplatePreviewGrid{4, 2, 2}));
   EXPECT_EQ(PreviewGridFor(grids, 7), (TemplatePreviewGrid{7, 2, 4}));
+  EXPECT_EQ(PreviewGridFor(TemplatePreviewGrids("5 0 3; 6 3 0"), 5), (TemplatePreviewGrid{5, 2, 3}));
+  EXPECT_EQ(PreviewGridFor(TemplatePreviewGrids("5 0 3; 6 3 0"), 6), (TemplatePreviewGrid{6, 3, 4}));
 }
 
 TEST(MainFormParamsTest, ReadsTheSixParametersWithDefaults) {

@@ -104,5 +104,17 @@ TEST(DataRoots, SearchesRootsInOrderAndStoresPathsRelativeToTheirRoot) {
   EXPECT_EQ(roots.StoredForm("/elsewhere/x.psd"), "\\elsewhere\\x.psd");
 }
 
+// An unset root (no hard disk folder chosen) is no root at all: it neither
+// finds files in the current folder nor cuts paths.
+TEST(DataRoots, AnUnsetRootIsSkipped) {
+  TempFolder program;
+  const fs::path file = program.Write("Hair/a.psd", "p");
+  const DataRoots roots({}, {}, program.Path());
+  fs::current_path(program.Path() / "Hair");
+  EXPECT_EQ(roots.Find("a.psd"), std::nullopt);
+  EXPECT_EQ(roots.StoredForm(file), "Hair\\a.psd");
+  fs::current_path("/");
+}
+
 }  // namespace
 }  // namespace lumena

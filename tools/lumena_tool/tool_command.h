@@ -28,5 +28,6 @@ class UsageError : public std::runtime_error {
 int RunConvert(Arguments arguments);
 int RunInfo(Arguments arguments);
 int RunCheckInterface(Arguments arguments);
+int RunTryOn(Arguments arguments);
 
 }  // namespace lumena::tool

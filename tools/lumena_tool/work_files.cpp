@@ -8,9 +8,6 @@
 
 namespace lumena::tool {
 
-namespace {
-
-// The largest table the program allows, so that no work is cut.
 DeskGeometry LargestTable() {
   DeskGeometry geometry;
   geometry.tableWidth = geometry.tableHeight = kMaxDeskTableSide;
@@ -18,9 +15,7 @@ DeskGeometry LargestTable() {
   return geometry;
 }
 
-}  // namespace
-
-LoadedWork::LoadedWork() : desk(observer, LargestTable()) {}
+LoadedWork::LoadedWork(const DeskGeometry& geometry) : desk(observer, geometry) {}
 
 void LoadWork(const std::filesystem::path& path, LoadedWork& work) { ReadWorkFile(path, work.desk, work.anchors); }
 

@@ -9,8 +9,11 @@
 
 namespace lumena::tool {
 
+// The largest table the program allows, so that no work is cut.
+DeskGeometry LargestTable();
+
 struct LoadedWork {
-  LoadedWork();
+  explicit LoadedWork(const DeskGeometry& geometry = LargestTable());
   DeskObserver observer;
   TWorkDesk desk;
   PlacementAnchors anchors;

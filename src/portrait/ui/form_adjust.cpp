@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "images/library_picture.h"
 #include "images/pixel_routines.h"
 #include "images/stretch.h"
 #include "images/ui/qt_picture.h"
@@ -21,12 +20,12 @@
 #include "interface/ui/layout_builder.h"
 #include "interface/ui/picture_control.h"
 #include "platform/file_error.h"
-#include "platform/private_temp_folder.h"
 #include "platform/ui/busy_cursor.h"
 #include "platform/ui/child_by_name.h"
 #include "platform/ui/qt_text.h"
 #include "portrait/adjust_window_layout.h"
-#include "portrait/eye_answer.h"
+#include "portrait/eye_detection.h"
+#include "portrait/face_adjustment.h"
 #include "portrait/face_picture.h"
 #include "portrait/face_placement.h"
 
@@ -34,16 +33,7 @@ namespace lumena {
 
 namespace {
 
-// The detector gets this long; the window stays responsive meanwhile.
-constexpr int kDetectorMilliseconds = 10000;
-
 const char* const kKindButtons[] = {"ButtonFace", "ButtonHand", "ButtonBody"};
-
-Picture Opaque24(const Picture& picture) {
-  Picture copy = picture;
-  SetAlpha(copy, 255);
-  return copy;
-}
 
 }  // namespace
 
@@ -120,23 +110,22 @@ void TFormAdjust::FormClose() {
 // An answer whose eyes do not lie in the picture in their order is ignored.
 void TFormAdjust::DetectEyes() {
   if (portrait_.Empty() || !std::filesystem::is_regular_file(eyeDetector_)) return;
-  std::optional<PrivateTempFolder> folder;
+  std::optional<EyeDetectionRun> run;
   try {
-    folder.emplace("lumena-eyes");
+    run.emplace();
   } catch (const EFileError&) {
     return;  // without a folder of its own the detector is not run
   }
-  const std::filesystem::path bitmap = folder->Path() / "eyesdetect.bmp";
-  const std::filesystem::path answer = folder->Path() / kEyeAnswerFileName;
-  if (!SavePictureThroughLibrary(Opaque24(portrait_), bitmap, kFormatBmp)) return;
+  if (!run->WritePortrait(portrait_)) return;
   const BusyCursor busy;
   QProcess detector;
-  detector.start(QString::fromStdString(eyeDetector_.string()),
-                 {QString::fromStdString(bitmap.string()), QString::fromStdString(answer.string())});
+  QStringList arguments;
+  for (const std::string& argument : run->Arguments()) arguments << QString::fromStdString(argument);
+  detector.start(QString::fromStdString(eyeDetector_.string()), arguments);
   QElapsedTimer waited;
   waited.start();
   while (!detector.waitForFinished(50)) {
-    if (detector.state() == QProcess::NotRunning || waited.elapsed() > kDetectorMilliseconds) break;
+    if (detector.state() == QProcess::NotRunning || waited.elapsed() > kEyeDetectorMilliseconds) break;
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   }
   if (detector.state() != QProcess::NotRunning) {
@@ -144,7 +133,7 @@ void TFormAdjust::DetectEyes() {
     detector.waitForFinished(1000);
     return;
   }
-  if (const std::optional<EyePositions> eyes = ReadEyeAnswer(answer))
+  if (const std::optional<EyePositions> eyes = run->ReadAnswer())
     lines_ = LinesFromAnswer(*eyes, fit_, portrait_.Width(), portrait_.Height(), lines_);
 }
 
@@ -231,13 +220,10 @@ bool TFormAdjust::LayFace() {
   a.pictureHeight = portrait_.Height();
   a.viewWidth = viewWidth_;
   a.viewHeight = viewHeight_;
-  const FacePlacement placed = PlaceFace(a);
-  const Picture face = MakeReferencePicture(portrait_, placed, viewWidth_, viewHeight_, fromLayeredFile_);
-  const std::optional<Point> at = session_.LayReferenceLayer(
-      EditingSession::ReferenceKind::Face, face, GetTermin("PortraitLayerName", "Portrait"), fromLayeredFile_);
-  if (!at) return false;
-  eyeOffset_ = placed.eye;
-  anchors_.face = {placed.eye.x + at->x, placed.eye.y + at->y};
+  const std::optional<FacePlacement> placed =
+      LayAdjustedFace(session_, anchors_, portrait_, a, GetTermin("PortraitLayerName", "Portrait"), fromLayeredFile_);
+  if (!placed) return false;
+  eyeOffset_ = placed->eye;
   return true;
 }
 

@@ -142,8 +142,6 @@ void CreateWorkDesk(RunContext& run) { run.desk = std::make_unique<TWorkDesk>(ru
 
 void ShowNotice(const std::string& text) { ShowMessageWindow(text, MessageButtons::Notice, MessageText::Finished); }
 
-// A work named on the command line; one that cannot be read is told and
-// leaves the desk as it was.
 // A picture named on the command line is adjusted as a portrait.
 void OpenCommandLinePortrait(TFormAdjust& adjust, const std::string& file) {
   const auto tell = [&] {
@@ -162,6 +160,8 @@ void OpenCommandLinePortrait(TFormAdjust& adjust, const std::string& file) {
   adjust.AdjustPicture(std::move(portrait), IsElementPictureName(fs::path(file).filename().string()));
 }
 
+// A work named on the command line; one that cannot be read is told and
+// leaves the desk as it was.
 void OpenCommandLineWork(RunContext& run, const std::string& file) {
   const auto tell = [&] {
     ShowNotice(GetTermin("MessageUnableLoadWork", "Unable to load work from file") + "\r" +
