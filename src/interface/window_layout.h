@@ -84,6 +84,17 @@ enum class ButtonIcon {
   Clothes,
   Glasses,
   Hats,
+  Frames,
+  // The templates window.
+  ScrollUp,
+  ScrollDown,
+  Filter,
+  ReplaceSameType,
+  Nail1,
+  Nail2,
+  Nail3,
+  Nail4,
+  Nail5,
   // The kinds of portrait picture.
   Face,
   Hand,

@@ -66,8 +66,8 @@ constexpr ControlLayout SystemButton(std::string_view name, ButtonIcon icon, int
   return Button(name, icon, kSystemSheet, {left, 23, kToolSide, kToolSide}, 40 + row * kToolSide, hintKey);
 }
 
-constexpr ControlLayout TemplateButton(std::string_view name, ButtonIcon icon, int row) {
-  return Button(name, icon, kTemplateSheet, {0, 0, kTemplateSide, kTemplateSide}, 112 + row * kTemplateSide, {});
+constexpr ControlLayout TemplateButton(std::string_view name, ButtonIcon icon, int row, std::string_view hintKey = {}) {
+  return Button(name, icon, kTemplateSheet, {0, 0, kTemplateSide, kTemplateSide}, 112 + row * kTemplateSide, hintKey);
 }
 
 constexpr ControlLayout Thumb(std::string_view name, std::string_view parent) {
@@ -174,15 +174,16 @@ inline constexpr ControlLayout kMainWindowControls[] = {
     Button("ButtonTemplateNext", ButtonIcon::StripNext, kTemplateSheet, {532, 594, 24, kTemplateSide}, kTemplateSide,
            "ButtonTemplateNextHint"),
     TemplateButton("ButtonTemplateEtalon", ButtonIcon::Template, 0),
-    TemplateButton("ButtonHairstyles", ButtonIcon::Hairstyles, 1),
-    TemplateButton("ButtonMakeup", ButtonIcon::Makeup, 2),
-    TemplateButton("ButtonEyes", ButtonIcon::Eyes, 3),
-    TemplateButton("ButtonLips", ButtonIcon::Lips, 4),
-    TemplateButton("ButtonNails", ButtonIcon::Nails, 5),
-    TemplateButton("ButtonJewellery", ButtonIcon::Jewellery, 6),
-    TemplateButton("ButtonClothes", ButtonIcon::Clothes, 7),
-    TemplateButton("ButtonGlasses", ButtonIcon::Glasses, 8),
-    TemplateButton("ButtonHats", ButtonIcon::Hats, 9),
+    TemplateButton("ButtonHairstyles", ButtonIcon::Hairstyles, 1, "ButtonHairstylesHint"),
+    TemplateButton("ButtonMakeup", ButtonIcon::Makeup, 2, "ButtonMakeupHint"),
+    TemplateButton("ButtonEyes", ButtonIcon::Eyes, 3, "ButtonEyesHint"),
+    TemplateButton("ButtonLips", ButtonIcon::Lips, 4, "ButtonLipsHint"),
+    TemplateButton("ButtonNails", ButtonIcon::Nails, 5, "ButtonNailsHint"),
+    TemplateButton("ButtonJewellery", ButtonIcon::Jewellery, 6, "ButtonJewelleryHint"),
+    TemplateButton("ButtonClothes", ButtonIcon::Clothes, 7, "ButtonClothesHint"),
+    TemplateButton("ButtonGlasses", ButtonIcon::Glasses, 8, "ButtonGlassesHint"),
+    TemplateButton("ButtonHats", ButtonIcon::Hats, 9, "ButtonHatsHint"),
+    TemplateButton("ButtonFrames", ButtonIcon::Frames, 10, "ButtonFramesHint"),
     // The layer modes, in a column beside the desk, and Undo under them.
     ModeButton("ButtonColoration", ButtonIcon::Coloration, 0, "ButtonColorationHint"),
     ModeButton("ButtonAppearance", ButtonIcon::Appearance, 1, "ButtonAppearanceHint"),
@@ -325,9 +326,9 @@ inline constexpr WindowLayout kMainWindowLayout{"FormMain", "FormMain.psd", 1024
 
 // The template types of the default interface, in the strip's order, and
 // its slots.
-inline constexpr std::array<std::string_view, 9> kDefaultTemplateButtons = {
+inline constexpr std::array<std::string_view, 10> kDefaultTemplateButtons = {
     "ButtonHairstyles", "ButtonMakeup",  "ButtonEyes",    "ButtonLips", "ButtonNails",
-    "ButtonJewellery",  "ButtonClothes", "ButtonGlasses", "ButtonHats"};
+    "ButtonJewellery",  "ButtonClothes", "ButtonGlasses", "ButtonHats", "ButtonFrames"};
 
 // On an 800 x 600 screen the window is smaller: the desk shrinks and the
 // top-level controls move (sizes of zero keep the table's).

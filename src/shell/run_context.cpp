@@ -14,6 +14,7 @@ void RunContext::Clear() {
   anchors = {};
   workPath.clear();
   portraitPreview.Clear();
+  templates = {};
   deskObserver.DetachWindows();
 }
 

@@ -10,6 +10,7 @@
 #include "portrait/placement_anchors.h"
 #include "shell/main_desk_observer.h"
 #include "shell/startup_settings.h"
+#include "templates/template_base.h"
 #include "work/desk_geometry.h"
 #include "work/work_desk.h"
 
@@ -32,6 +33,8 @@ struct RunContext {
   std::filesystem::path workPath;
   // The portrait as it was prepared, for the preview window.
   Picture portraitPreview;
+  // The template types and the templates of "PartBase.txt".
+  TTemplateBase templates;
 
   // Back to the state before start-up, so that a run never sees the last
   // run's work (tests start the program several times in one process).

@@ -31,7 +31,8 @@ int ScrollMaximum(int shown, const TemplateGridShape& shape) {
 }
 
 std::optional<int> CellIndexAt(int x, int y, const TemplateGridShape& shape, int firstRow) {
-  if (x < 0 || y < 0 || x >= shape.width || y >= shape.height || shape.cellWidth <= 0 || shape.cellHeight <= 0) return std::nullopt;
+  if (x < 0 || y < 0 || x >= shape.width || y >= shape.height || shape.cellWidth <= 0 || shape.cellHeight <= 0)
+    return std::nullopt;
   const int column = std::min(x / shape.cellWidth, shape.columns - 1);
   const int row = std::min(y / shape.cellHeight, shape.rows - 1);
   return (row + firstRow) * shape.columns + column;

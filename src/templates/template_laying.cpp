@@ -23,14 +23,14 @@ void Place(TLayer& layer, TemplateGroup group, const TemplateChoice& choice, con
   layer.SetPosition(at.x, at.y);
 }
 
-std::string_view RefusalFor(TemplateGroup group, const PlacementAnchors& anchors) {
+}  // namespace
+
+std::string_view TemplateRefusal(TemplateGroup group, const PlacementAnchors& anchors) {
   if (group == TemplateGroup::Face && (anchors.face.x == -1 || anchors.face.y == -1)) return "MessageFaceIsNotAdjusted";
   const auto unset = [](const NailMark& n) { return n.x == -1 && n.y == -1; };
   if (group == TemplateGroup::Nails && std::ranges::all_of(anchors.nails, unset)) return "MessageHandIsNotAdjusted";
   return {};
 }
-
-}  // namespace
 
 TLayer& LayTemplate(EditingSession& session, const TTemplateBase& base, const DataRoots& roots,
                     const PlacementAnchors& anchors, const TemplateChoice& choice, int nail) {
@@ -52,7 +52,7 @@ ChoiceOutcome ChooseTemplate(EditingSession& session, const TTemplateBase& base,
                              const PlacementAnchors& anchors, const TPartInfoRecord& chosen,
                              const TemplateOptions& options) {
   const TemplateGroup group = GroupOfLetter(base.GroupOf(chosen.TypeNumber));
-  if (const std::string_view refusal = RefusalFor(group, anchors); !refusal.empty()) return {0, refusal};
+  if (const std::string_view refusal = TemplateRefusal(group, anchors); !refusal.empty()) return {0, refusal};
   if (chosen.IsTitle()) return {};
   const std::optional<std::filesystem::path> path = roots.Find(chosen.FileName);
   if (!path) return {};

@@ -46,6 +46,10 @@ struct ChoiceOutcome {
   std::string_view message;
 };
 
+// The message a choice of the group is refused with while the face or the
+// hand it needs is not adjusted; empty when it may be laid.
+std::string_view TemplateRefusal(TemplateGroup group, const PlacementAnchors& anchors);
+
 ChoiceOutcome ChooseTemplate(EditingSession& session, const TTemplateBase& base, const DataRoots& roots,
                              const PlacementAnchors& anchors, const TPartInfoRecord& chosen,
                              const TemplateOptions& options);

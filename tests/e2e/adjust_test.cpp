@@ -5,87 +5,13 @@
 
 #include <filesystem>
 
-#include "e2e/support/lumena_test.h"
-#include "portrait/adjust_window_layout.h"
+#include "e2e/support/sample_portrait.h"
 #include "portrait/preview_window_layout.h"
-#include "work/desk_observer.h"
-#include "work/work_desk.h"
-#include "workfile/work_file_reader.h"
 
 namespace lumena::e2e {
 namespace {
 
-namespace fs = std::filesystem;
-
-// Where the detector's eyes put the lines on the sample portrait, fitted
-// into the 445 x 492 view (its pupils lie near (203, 101) and (246, 104)),
-// give or take the detector's pixel or two.
-constexpr int kLeftLine = 176, kRightLine = 214, kLineTolerance = 2;
-
-class AdjustTest : public LumenaTest {
- protected:
-  ScreenRect StartOnTheSample() {
-    StartLumena({LUMENA_SAMPLE_PORTRAIT});
-    std::optional<ShownWindow> shown;
-    EXPECT_TRUE(WaitUntil([&] { return (shown = screen_.Window(kAdjustWindowLayout)).has_value(); }))
-        << "the adjustment window never showed";
-    return shown ? shown->rect : ScreenRect{};
-  }
-  // A point of the view, on the screen.
-  static QPoint InView(const ScreenRect& window, int x, int y) {
-    return {window.left + kAdjustViewLeft + x, window.top + kAdjustViewTop + y};
-  }
-  // In the white band above the fitted picture a line shows black.
-  bool LineAt(const ScreenRect& window, int x) const {
-    const QPoint p = InView(window, x, 8);
-    return screen_.PixelAt(p.x(), p.y()) == 0;
-  }
-  // The line drawn near `x`, if any.
-  std::optional<int> LineNear(const ScreenRect& window, int x) const {
-    for (int at = x - kLineTolerance; at <= x + kLineTolerance; ++at)
-      if (LineAt(window, at)) return at;
-    return std::nullopt;
-  }
-
-  // Leaving saves the new work; its layers and anchors are read back.
-  void ReadBackTheWork() {
-    screen_.ClickControl(AskToExit(), kMessageWindowLayout, "ButtonYes");
-    screen_.ClickControl(WaitForMessage(), kMessageWindowLayout, "ButtonYes");  // the notice of its name
-    screen_.ClickControl(WaitForMessage(), kMessageWindowLayout, "ButtonYes");  // and leave
-    ASSERT_EQ(run_.WaitForExit(kStepSeconds), 0);
-    const fs::path work = SavedWork();
-    ASSERT_FALSE(work.empty()) << "no work was saved";
-    ReadWorkFile(work, desk_, anchors_);
-  }
-
-  void Drag(QPoint from, QPoint to) {
-    x_.MoveTo(from.x(), from.y());
-    x_.Press(1);
-    for (int step = 1; step <= 10; ++step)
-      x_.MoveTo(from.x() + (to.x() - from.x()) * step / 10, from.y() + (to.y() - from.y()) * step / 10);
-    x_.Release(1);
-  }
-
-  // Lays the sample as the face, as a user does.
-  void LayTheSampleFace() {
-    const ScreenRect window = StartOnTheSample();
-    ASSERT_TRUE(WaitUntil([&] { return LineNear(window, kLeftLine).has_value(); })) << "the eyes were not found";
-    screen_.ClickControl(window, kAdjustWindowLayout, "ButtonOK");
-    screen_.ClickControl(WaitForMessage(), kMessageWindowLayout, "ButtonYes");  // use it as the face
-    ASSERT_TRUE(WaitUntil([&] { return !screen_.Window(kAdjustWindowLayout); })) << "the window stayed";
-  }
-
-  DeskObserver observer_;
-  DeskGeometry geometry_;
-  TWorkDesk desk_{observer_, geometry_};
-  PlacementAnchors anchors_;
-
-  fs::path SavedWork() const {
-    for (const auto& entry : fs::recursive_directory_iterator(run_.ProgramFolder()))
-      if (entry.path().extension() == ".lmc") return entry.path();
-    return {};
-  }
-};
+using AdjustTest = SamplePortraitTest;
 
 TEST_F(AdjustTest, TheEyeLinesStandOnTheDetectedEyesAndADraggedLineFollowsTheMouse) {
   const ScreenRect window = StartOnTheSample();
@@ -105,8 +31,8 @@ TEST_F(AdjustTest, OkLaysThePortraitWithItsEyesTheStandardDistanceApart) {
   LayTheSampleFace();
   screen_.Screenshot("adjust-portrait-laid");
   ReadBackTheWork();
-  ASSERT_EQ(desk_.Count(), 1);
-  const TLayer& portrait = desk_.Layer(0);
+  ASSERT_EQ(saved_.Count(), 1);
+  const TLayer& portrait = saved_.Layer(0);
   const Point eye{anchors_.face.x - portrait.X(), anchors_.face.y - portrait.Y()};
   // Both pupils, 89 pixels apart in the work picture, are dark.
   const auto dark = [&](int x) {
@@ -156,8 +82,8 @@ TEST_F(AdjustTest, AHandIsAdjustedByDraggingANailMarkAndOkMakesItsAnchors) {
   screen_.ClickControl(WaitForMessage(), kMessageWindowLayout, "ButtonYes");  // use it as the hand
   ASSERT_TRUE(WaitUntil([&] { return !screen_.Window(kAdjustWindowLayout); })) << "the window stayed";
   ReadBackTheWork();
-  ASSERT_EQ(desk_.Count(), 1);
-  EXPECT_EQ(desk_.HandLayer(), &desk_.Layer(0));
+  ASSERT_EQ(saved_.Count(), 1);
+  EXPECT_EQ(saved_.HandLayer(), &saved_.Layer(0));
   EXPECT_EQ(anchors_.nails[0], (NailMark{411, 492, 30, 63, 0}));
   EXPECT_EQ(anchors_.face, (Point{-1, -1})) << "no face was adjusted";
 }
@@ -190,10 +116,10 @@ TEST_F(AdjustTest, ABodyFrameIsZoomedAndMovedByMouseAndOkLaysItsPart) {
   screen_.ClickControl(WaitForMessage(), kMessageWindowLayout, "ButtonYes");  // use it as the body
   ASSERT_TRUE(WaitUntil([&] { return !screen_.Window(kAdjustWindowLayout); })) << "the window stayed";
   ReadBackTheWork();
-  ASSERT_EQ(desk_.Count(), 1);
-  EXPECT_EQ(desk_.BodyLayer(), &desk_.Layer(0));
+  ASSERT_EQ(saved_.Count(), 1);
+  EXPECT_EQ(saved_.BodyLayer(), &saved_.Layer(0));
   EXPECT_EQ(anchors_.body, (Point{444, 492})) << "the centre of the 445 x 492 layer at (222, 246)";
-  const Pixel laid = desk_.Layer(0).WorkPicture().At(222, 246);
+  const Pixel laid = saved_.Layer(0).WorkPicture().At(222, 246);
   EXPECT_LE(std::abs(laid.r - qRed(framedMiddle)) + std::abs(laid.g - qGreen(framedMiddle)) +
                 std::abs(laid.b - qBlue(framedMiddle)),
             36)

@@ -71,26 +71,27 @@ TEST_F(MainWindowTest, EachToolPanelClosesAndOpensAgain) {
   ExitByMouse();
 }
 
-// Nine template types in seven slots: the strip ends two steps on.
+// Ten template types in seven slots: the strip ends three steps on.
 TEST_F(MainWindowTest, HoldingNextScrollsTheStripToItsEndAndPreviousStepsBack) {
   StartLumena();
-  ASSERT_TRUE(WaitUntil([&] { return screen_.Drawn(Slot(2)); })) << "the strip never showed";
+  ASSERT_TRUE(WaitUntil([&] { return screen_.Drawn(Slot(3)); })) << "the strip never showed";
   screen_.Screenshot("main-window-at-start");
-  const QImage first = Shown(Slot(0)), second = Shown(Slot(1)), third = Shown(Slot(2));
-  ASSERT_NE(first, second);
+  std::vector<QImage> shown;
+  for (size_t i = 0; i < 4; ++i) shown.push_back(Shown(Slot(i)));
+  ASSERT_NE(shown[0], shown[1]);
   const ScreenRect next = Place("ButtonTemplateNext");
   x_.MoveTo(next.CentreX(), next.CentreY());
   x_.Press(1);
   // Held down, without a click, the strip steps on by itself.
-  const bool scrolled = WaitUntil([&] { return Shown(Slot(0)) == third; });
+  const bool scrolled = WaitUntil([&] { return Shown(Slot(0)) == shown[3]; });
   x_.Release(1);
   ASSERT_TRUE(scrolled) << "holding the next button did not scroll to the end";
   screen_.Screenshot("main-window-strip-end");
   screen_.ClickControl(screen_.MainWindow(), kMainWindowLayout, "ButtonTemplateNext");  // past the end: nothing
-  screen_.ClickControl(screen_.MainWindow(), kMainWindowLayout, "ButtonTemplatePrev");
-  ASSERT_TRUE(WaitUntil([&] { return Shown(Slot(0)) == second; })) << "previous did not step back by one";
-  screen_.ClickControl(screen_.MainWindow(), kMainWindowLayout, "ButtonTemplatePrev");
-  ASSERT_TRUE(WaitUntil([&] { return Shown(Slot(0)) == first; })) << "the strip did not come back to its start";
+  for (int back = 2; back >= 0; --back) {
+    screen_.ClickControl(screen_.MainWindow(), kMainWindowLayout, "ButtonTemplatePrev");
+    ASSERT_TRUE(WaitUntil([&] { return Shown(Slot(0)) == shown[back]; })) << "previous did not step back to " << back;
+  }
   ExitByMouse();
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "default_template_types.h"
 #include "images/element_picture.h"
 #include "images/ui/qt_picture.h"
 #include "interface/message_window_layout.h"
@@ -12,6 +13,7 @@
 #include "portrait/adjust_window_layout.h"
 #include "portrait/preview_window_layout.h"
 #include "shell/main_window_layout.h"
+#include "templates/templates_window_layout.h"
 
 namespace fs = std::filesystem;
 
@@ -19,13 +21,23 @@ namespace lumena::tools {
 
 namespace {
 
-constexpr std::array<const WindowLayout*, 4> kLayouts = {&kMainWindowLayout, &kMessageWindowLayout,
-                                                         &kAdjustWindowLayout, &kPreviewWindowLayout};
+constexpr std::array<const WindowLayout*, 5> kLayouts = {
+    &kMainWindowLayout, &kMessageWindowLayout, &kAdjustWindowLayout, &kPreviewWindowLayout, &kTemplatesWindowLayout};
+
+// The strip shows the template types' buttons in the types' order.
+constexpr bool StripFollowsTheTypes() {
+  if (std::size(kDefaultTemplateTypes) != kDefaultTemplateButtons.size()) return false;
+  for (size_t i = 0; i < kDefaultTemplateButtons.size(); ++i)
+    if (kDefaultTemplateTypes[i].button != kDefaultTemplateButtons[i]) return false;
+  return true;
+}
+static_assert(StripFollowsTheTypes());
 
 // Every sheet of button cells: the main window's, then the other windows'.
 std::vector<PictureSheet> AllSheets() {
   std::vector<PictureSheet> sheets(std::begin(kButtonSheets), std::end(kButtonSheets));
   sheets.push_back({kAdjustButtonsKey, kAdjustButtonsDefault});
+  sheets.push_back({kTemplatesButtonsKey, kTemplatesButtonsDefault});
   return sheets;
 }
 
@@ -82,8 +94,14 @@ std::string MainWindowSection(const Resolution& r) {
   text += "  TemplateButtons = '" + buttons + "';\r\n";
   text +=
       "  TemplateBtnShowPos = '" + (small ? SlotList(kSmallScreenTemplateSlots) : SlotList(kTemplateSlots)) + "';\r\n";
+  // Small nail designs take a denser grid.
+  text += "  TemplatePreviewInfo = '5 3 5';\r\n";
   // The default interface offers flipping layers.
   text += "  OBJECT ButtonLayerFlipHorizontal TGraphicButton\r\n    Tag = 1;\r\n  END\r\n";
+  // Each template-type button opens its type.
+  for (const DefaultTemplateType& t : kDefaultTemplateTypes)
+    text += "  OBJECT " + std::string(t.button) + " TGraphicButton\r\n    Tag = " + std::to_string(t.number) +
+            ";\r\n  END\r\n";
   if (!small) return text + "END\r\n";
   const int shift = kMainWindowLayout.width - r.width;
   text += "  OBJECT CaptionBar TCaptionBar\r\n    Width = " + std::to_string(r.width) + ";\r\n  END\r\n";

@@ -11,10 +11,6 @@ namespace lumena::tools {
 
 namespace {
 
-QRectF Box(QPointF c, double halfWidth, double halfHeight) {
-  return {c.x() - halfWidth, c.y() - halfHeight, halfWidth * 2, halfHeight * 2};
-}
-
 void DrawChevron(QPainter& p, QPointF c, double k, double direction) {
   p.drawLine(c + QPointF(-direction * k * 0.5, -k), c + QPointF(direction * k * 0.5, 0));
   p.drawLine(c + QPointF(direction * k * 0.5, 0), c + QPointF(-direction * k * 0.5, k));
@@ -208,6 +204,13 @@ void DrawTemplateIcon(QPainter& p, ButtonIcon icon, QPointF c, double k) {
       p.drawEllipse(c + QPointF(0, k * 0.8), k * 1.5, k * 0.4);
       p.drawRoundedRect(Box(c + QPointF(0, -k * 0.2), k * 0.8, k * 0.9), k * 0.2, k * 0.2);
       break;
+    case ButtonIcon::Frames:
+      p.drawRect(Box(c, k * 1.3, k * 1.5));
+      p.drawRect(Box(c, k * 0.8, k * 1.0));
+      for (const double sx : {-1.0, 1.0})
+        for (const double sy : {-1.0, 1.0})
+          p.drawLine(c + QPointF(sx * k * 0.8, sy * k * 1.0), c + QPointF(sx * k * 1.3, sy * k * 1.5));
+      break;
     default:
       break;
   }
@@ -309,6 +312,7 @@ void DrawWindowIcon(QPainter& p, ButtonIcon icon, QPointF c, double k) {
   DrawTemplateIcon(p, icon, c, k);
   DrawDeskIcon(p, icon, c, k);
   DrawPortraitKindIcon(p, icon, c, k);
+  DrawTemplatesWindowIcon(p, icon, c, k);
 }
 
 }  // namespace lumena::tools

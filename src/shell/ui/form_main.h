@@ -10,6 +10,7 @@
 #include "editing/layer_mode.h"
 #include "editing/template_strip.h"
 #include "images/rect.h"
+#include "interface/main_form_params.h"
 #include "interface/ui/skinned_form.h"
 #include "work/colouring_parameters.h"
 
@@ -17,6 +18,7 @@ namespace lumena {
 
 class EditingSession;
 class TFormMontage;
+class TFormTemplates;
 class TGraphicButton;
 class TPictureControl;
 class TSoundHint;
@@ -46,6 +48,8 @@ class TFormMain : public TSkinnedForm, private RepeatTimer {
 
   // The work the window edits, from the moment the desk exists.
   void AttachWork(EditingSession& session, TFormMontage& montage);
+  // The templates window the template-type buttons open.
+  void AttachTemplates(TFormTemplates& templates);
   void SetLayerMode(LayerMode mode);
   // Brings every control in line with the desk and the mode.
   void SetControls();
@@ -69,6 +73,8 @@ class TFormMain : public TSkinnedForm, private RepeatTimer {
   void BuildTemplateStrip();
   void ShowTemplateStrip();
   void StepTemplateStrip(bool forward);
+  void ButtonTemplateClick(TGraphicButton* button);
+  void ReleaseTemplateButton();
   void WireModeButtons();
   void WireColourSliders();
   void WireToolSliders();
@@ -91,6 +97,9 @@ class TFormMain : public TSkinnedForm, private RepeatTimer {
   int layerToolsTag_ = 1, desktopToolsTag_ = 1;
   std::vector<TGraphicButton*> templateButtons_;
   std::vector<Point> templateSlots_;
+  std::vector<TemplatePreviewGrid> templateGrids_;
+  TFormTemplates* templates_ = nullptr;
+  TGraphicButton* pressedTemplate_ = nullptr;
   void Start(int milliseconds) override { timer_.start(milliseconds); }
   void Stop() override { timer_.stop(); }
 

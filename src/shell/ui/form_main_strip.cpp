@@ -3,10 +3,12 @@
 #include "interface/interface_context.h"
 #include "interface/main_form_params.h"
 #include "interface/ui/graphic_button.h"
+#include "platform/ui/busy_cursor.h"
 #include "platform/ui/child_by_name.h"
 #include "platform/ui/qt_text.h"
 #include "shell/main_window_layout.h"
 #include "shell/ui/form_main.h"
+#include "templates/ui/form_templates.h"
 
 namespace lumena {
 
@@ -31,12 +33,12 @@ void TFormMain::BuildTemplateStrip() {
   for (const std::string& name : params.templateButtons)
     if (TGraphicButton* button = TemplateButtonNamed(*this, name)) templateButtons_.push_back(button);
   templateSlots_ = params.templateBtnShowPos;
+  templateGrids_ = params.templatePreviewInfo;
   // Only the strip's window of buttons shows; the etalon never does.
   for (const ControlLayout& c : kMainWindowLayout.controls)
     if (c.pictureKey == kTemplateSheet.key && c.name != "ButtonTemplatePrev" && c.name != "ButtonTemplateNext")
       if (auto* button = ChildByName<QWidget>(*this, c.name)) button->hide();
-  // The templates window is still to come.
-  for (TGraphicButton* button : templateButtons_) button->setEnabled(false);
+  for (TGraphicButton* button : templateButtons_) button->OnClick = [this, button] { ButtonTemplateClick(button); };
   strip_ = std::make_unique<TemplateStrip>(static_cast<int>(templateButtons_.size()),
                                            static_cast<int>(templateSlots_.size()));
   for (const bool forward : {false, true}) {
@@ -71,6 +73,35 @@ void TFormMain::ShowTemplateStrip() {
   if (auto* previous = findChild<TGraphicButton*>("ButtonTemplatePrev"))
     previous->SetPressed(strip_->PreviousPressed());
   if (auto* next = findChild<TGraphicButton*>("ButtonTemplateNext")) next->SetPressed(strip_->NextPressed());
+}
+
+void TFormMain::AttachTemplates(TFormTemplates& templates) {
+  templates_ = &templates;
+  templates.onClosed = [this] { ReleaseTemplateButton(); };
+}
+
+void TFormMain::ReleaseTemplateButton() {
+  if (pressedTemplate_) pressedTemplate_->SetPressed(false);
+  pressedTemplate_ = nullptr;
+}
+
+// The pressed type's button again closes its window (or brings it back when
+// minimised); another type's button opens the window on that type.
+void TFormMain::ButtonTemplateClick(TGraphicButton* button) {
+  if (!templates_) return;
+  if (button == pressedTemplate_) {
+    if (templates_->isMinimized())
+      templates_->showNormal();
+    else if (templates_->isVisible())
+      templates_->close();
+    return;
+  }
+  const BusyCursor busy;
+  ReleaseTemplateButton();
+  button->SetPressed(true);
+  pressedTemplate_ = button;
+  const TemplatePreviewGrid grid = PreviewGridFor(templateGrids_, button->Tag);
+  templates_->OpenOnType(button->Tag, grid.columns, grid.rows, button->toolTip().toStdString());
 }
 
 }  // namespace lumena

@@ -38,6 +38,7 @@
 #include "shell/ui/intro_player.h"
 #include "shell/ui/message_questions.h"
 #include "shell/work_file_types.h"
+#include "templates/ui/form_templates.h"
 #include "workfile/work_file_reader.h"
 #include "workfile/work_kind.h"
 #include "workfile/work_saving.h"
@@ -136,6 +137,22 @@ void PrepareMainWindowState(RunContext& run, TFormScreen& screen) {
   }
   run.dataRoots = ReadDataRootsOrDefaults(run);
   RegisterCursors(run.programFolder);
+}
+
+// The template types (when asked) and the template base; a missing base is
+// told and the run goes on with what was read.
+void LoadTemplates(RunContext& run, bool types) {
+  if (types) run.templates.LoadTemplateTypes(*run.settings);
+  const fs::path base =
+      ResolveStoredPath(run.programFolder, kTemplateBaseFileName).value_or(run.programFolder / kTemplateBaseFileName);
+  try {
+    run.templates.LoadTemplateBase(base, [](const std::string& warning) {
+      ShowWarningBox(warning);
+      QApplication::processEvents();
+    });
+  } catch (const EFileError& e) {
+    ShowErrorBox(e.what());
+  }
 }
 
 void CreateWorkDesk(RunContext& run) { run.desk = std::make_unique<TWorkDesk>(run.deskObserver, run.geometry); }
@@ -297,6 +314,7 @@ int RunLumena(const StartupOptions& options) {
 
   // The windows, in their order of creation.
   TFormMain mainWindow(&screen);
+  LoadTemplates(run, true);
   TFormMessage messageWindow(*mainWindow.ButtonExit, mainWindow.ImageMainFormButtons);
   SetMessageWindow(&messageWindow);
   mainWindow.SoundHint->ProgramFolder = QString::fromStdString(run.programFolder.string());
@@ -336,10 +354,11 @@ int RunLumena(const StartupOptions& options) {
     if (mainWindow.isEnabled()) mainWindow.MainKeyUp(event);
   };
   TFormAdjust adjust(session, run.anchors, run.programFolder / "eyechecker", CursorFor);
-  // A new portrait opens the colouring panel unless a mode is chosen.
-  adjust.onLaid = [&session, &mainWindow] {
+  // A new portrait or template opens the colouring panel unless a mode is chosen.
+  const auto openColouring = [&session, &mainWindow] {
     if (session.Mode() == LayerMode::None) mainWindow.SetLayerMode(LayerMode::Coloration);
   };
+  adjust.onLaid = openColouring;
   TFormPreview preview(*mainWindow.ButtonMinimize, *mainWindow.ButtonExit,
                        *ChildByName<TGraphicButton>(mainWindow, "ButtonPreview"), run.portraitPreview);
   ChildByName<TGraphicButton>(mainWindow, "ButtonPreview")->OnClick = [&preview] { preview.Toggle(); };
@@ -347,6 +366,12 @@ int RunLumena(const StartupOptions& options) {
     run.portraitPreview = PortraitPreviewOf(*run.desk);
     if (preview.isVisible()) preview.ShowPortrait(run.portraitPreview.Empty() ? nullptr : &run.portraitPreview);
   };
+  TFormTemplates templates(
+      {session, run.templates, run.dataRoots, run.anchors, [&run](bool types) { LoadTemplates(run, types); },
+       [](std::string_view key) { ShowMessageWindow(key, MessageButtons::Notice, MessageText::Key); }, CursorFor},
+      *mainWindow.ButtonMinimize, *mainWindow.ButtonExit);
+  templates.onLaid = openColouring;
+  mainWindow.AttachTemplates(templates);
   const bool portraitNamed = options.workFile && !IsWorkPath(*options.workFile);
   if (options.workFile && !portraitNamed) OpenCommandLineWork(run, *options.workFile);
   mainWindow.SetControls();
