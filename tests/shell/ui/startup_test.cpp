@@ -43,6 +43,8 @@ class StartupTest : public ::testing::Test {
   void SetUp() override {
     // The generated default interface, so that every window finds its pictures.
     fs::copy(fs::path(LUMENA_PROGRAM_FOLDER) / "Intfaces", program_ / "Intfaces", fs::copy_options::recursive);
+    // An empty template base: no looks, nothing to tell.
+    program_.Write("PartBase.txt", "");
     ::setenv("XDG_DATA_HOME", (home_ / "data").c_str(), 1);
     ::setenv("XDG_CONFIG_HOME", (home_ / "config").c_str(), 1);
     SetBoxHandler([this](BoxKind kind, const std::string& text) {
@@ -154,6 +156,16 @@ TEST_F(StartupTest, DescriptionErrorIsAWarningAndStartUpGoesOn) {
   EXPECT_EQ(boxes_[0].kind, BoxKind::Warning);
   EXPECT_EQ(boxes_[0].text, "Error in contents of file INTFACE.TXT (line #3)\rUnnecessary END encountered");
   EXPECT_EQ(boxes_[1].kind, BoxKind::Question);
+}
+
+TEST_F(StartupTest, AMissingTemplateBaseIsToldAndTheRunGoesOn) {
+  program_.Write("Lumena.ini", "");
+  fs::remove(program_ / "PartBase.txt");
+  EXPECT_EQ(Run(), 0);
+  ASSERT_EQ(boxes_.size(), 2u);
+  EXPECT_EQ(boxes_[0].kind, BoxKind::Error);
+  EXPECT_NE(boxes_[0].text.find("PartBase.txt is missing"), std::string::npos) << boxes_[0].text;
+  EXPECT_EQ(boxes_[1].kind, BoxKind::Question) << "the program ran to its exit question";
 }
 
 TEST_F(StartupTest, DecliningExitKeepsTheBackdropOpen) {
