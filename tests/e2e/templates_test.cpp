@@ -64,7 +64,7 @@ class TemplatesTest : public SamplePortraitTest {
 
 TEST_F(TemplatesTest, AUserTriesOnHairGlassesAndLipstickRecoloursTheHairAndTakesTheGlassesOff) {
   LayTheSampleFace();
-  const Point hairPoint{kEye.x + 44, kEye.y - 130}, mouth{kEye.x + 44, kEye.y + 80};
+  const Point hairPoint{kEye.x + 44, kEye.y - 130}, mouth{kEye.x + 44, kEye.y + 71};
   const QRgb bareHair = ShownAt(hairPoint), bareEye = ShownAt(kEye), bareMouth = ShownAt(mouth);
 
   ScreenRect window = OpenType(kHair);

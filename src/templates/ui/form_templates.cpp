@@ -91,7 +91,6 @@ void TFormTemplates::OpenOnType(int32_t type, int columns, int rows, const std::
   if (caption.empty()) caption = GetTermin("FormTemplatesCaption", "Templates");
   CaptionBar()->SetCaption(ToQString(caption));
   group_ = GroupOfLetter(services_.base.GroupOf(type));
-  if (!services_.base.FindTemplateType(type)) group_ = TemplateGroup::Face;
   ShowGroupSwitches();
   if (isVisible()) {
     if (services_.base.TemplateBaseChanged) services_.load(false);
