@@ -55,7 +55,8 @@ class FormTemplatesTest : public ::testing::Test {
     int line = 0;
     for (const char* record : {"1;999;0;bob.psd;Short styles;", "1;-10;-20;bob.psd;Bob;", "1;0;0;gone.psd;Gone;"})
       base_.ReadTemplateLine(record, ++line, {});
-    for (int i = 0; i < 9; ++i) base_.ReadTemplateLine("1;0;0;bob.psd;More " + std::to_string(i) + ";", ++line, {});
+    for (int i = 0; i < 9 + extra_; ++i)
+      base_.ReadTemplateLine("1;0;0;bob.psd;More " + std::to_string(i) + ";", ++line, {});
     ++loads_;
   }
 
@@ -88,7 +89,7 @@ class FormTemplatesTest : public ::testing::Test {
   TGraphicButton minimize_, exit_;
   std::unique_ptr<TFormTemplates> form_;
   std::vector<std::string> told_;
-  int laid_ = 0, loads_ = 0;
+  int laid_ = 0, loads_ = 0, extra_ = 0;
 };
 
 TEST_F(FormTemplatesTest, OpeningShowsTheTypesGridCountersAndSwitches) {
@@ -134,6 +135,18 @@ TEST_F(FormTemplatesTest, KeysAndArrowsScrollTheGridByRowsAndPages) {
   EXPECT_EQ(slider->Value(), 1);
   EXPECT_EQ(Grid().GetPicture().At(46, 33), kOpaqueWhite) << "the missing look now shows first";
   EXPECT_EQ(Grid().GetPicture().At(92 + 46, 33), (Pixel{0, 0, 200, 255}));
+}
+
+TEST_F(FormTemplatesTest, ReloadingAfterALookWasAddedKeepsTheScrollPosition) {
+  TFormTemplates& form = Window();
+  form.OpenOnType(kHair, 2, 4, "");
+  auto* slider = ChildByName<TGraphicSlider>(form, "SliderScrollPreview");
+  QTest::keyClick(&form, Qt::Key_Down);
+  extra_ = 3;
+  form.ReloadTemplates();
+  EXPECT_EQ(ChildByName<QLabel>(form, "LabelNumPartsShow")->text(), "15");
+  EXPECT_EQ(slider->Max(), 4);
+  EXPECT_EQ(slider->Value(), 1);
 }
 
 TEST_F(FormTemplatesTest, AClickLaysTheLookOnceTheFaceIsAdjusted) {
