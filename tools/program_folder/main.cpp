@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "collection/collection.h"
 #include "cursor_art.h"
 #include "default_interface.h"
 #include "platform/atomic_file.h"
@@ -59,6 +60,7 @@ int main(int argc, char** argv) {
     WriteFileAtomically(out / "termins.txt", tools::DefaultTexts());
     WriteCursors(out / "Cursors");
     tools::WriteDefaultInterface(out);
+    tools::WriteDefaultCollection(out);
     if (!tools::DrawSplash().save(QString::fromStdString((out / "Logo.jpg").string()), "JPEG", 92))
       throw std::runtime_error("cannot write the intro picture");
     CopySample(argc > 2 ? fs::path(argv[2]) : fs::path(), out);
