@@ -22,14 +22,18 @@ struct LibraryFormat {
   const char* magick;
 };
 
-constexpr std::array<LibraryFormat, 7> kFormats = {{
+// A format's first extension is the one the save dialog offers.
+constexpr std::array<LibraryFormat, 10> kFormats = {{
     {".BMP", kFormatBmp, "BMP"},
     {".JPG", kFormatJpeg, "JPEG"},
+    {".JPEG", kFormatJpeg, "JPEG"},
     {".PSD", kFormatPsd, "PSD"},
     {".TIF", kFormatTiff, "TIFF"},
+    {".TIFF", kFormatTiff, "TIFF"},
     {".PCX", kFormatPcx, "PCX"},
     {".TGA", kFormatTga, "TGA"},
     {".PNG", kFormatPng, "PNG"},
+    {".GIF", kFormatGif, "GIF"},
 }};
 
 // Quality of JPEG exports: high, the exported work is a finished picture.
@@ -90,11 +94,29 @@ Magick::Image ImportPixels(const Picture& picture, const LibraryFormat& format) 
 
 }  // namespace
 
-int FormatCodeForExtension(std::string_view extension) {
+namespace {
+
+const LibraryFormat* FormatOfExtension(std::string_view extension) {
   std::string upper = ToUpper(extension);
   if (!upper.starts_with('.')) upper.insert(upper.begin(), '.');
   const auto it = std::find_if(kFormats.begin(), kFormats.end(), [&](const auto& f) { return f.extension == upper; });
-  return it == kFormats.end() ? kFormatBmp : it->code;
+  return it == kFormats.end() ? nullptr : &*it;
+}
+
+}  // namespace
+
+int FormatCodeForExtension(std::string_view extension) {
+  const LibraryFormat* format = FormatOfExtension(extension);
+  return format ? format->code : kFormatBmp;
+}
+
+bool IsExportExtension(std::string_view extension) {
+  return extension.size() > 1 && FormatOfExtension(extension) != nullptr;
+}
+
+std::filesystem::path WithExportExtension(const std::filesystem::path& chosen, std::string_view defaultExtension) {
+  if (IsExportExtension(chosen.extension().string())) return chosen;
+  return chosen.string() + std::string(defaultExtension);
 }
 
 LibraryPicture ReadPictureThroughLibrary(const std::filesystem::path& path, PictureSource source) {

@@ -13,6 +13,7 @@ namespace lumena {
 // Format codes for SavePictureThroughLibrary.
 enum LibraryFormatCode : int {
   kFormatPcx = 1,
+  kFormatGif = 2,
   kFormatTiff = 3,
   kFormatTga = 4,
   kFormatBmp = 6,
@@ -22,9 +23,16 @@ enum LibraryFormatCode : int {
 };
 
 // The code that writes a file with this extension (".jpg" or "jpg", any
-// case): ".BMP" 6, ".JPG" 23, ".PSD" 76, ".TIF" 3, ".PCX" 1, ".TGA" 4,
-// ".PNG" 75; every other extension gives 6, a Windows bitmap.
+// case): ".BMP" 6, ".JPG" and ".JPEG" 23, ".PSD" 76, ".TIF" and ".TIFF" 3,
+// ".PCX" 1, ".TGA" 4, ".PNG" 75, ".GIF" 2; every other extension gives 6,
+// a Windows bitmap.
 int FormatCodeForExtension(std::string_view extension);
+// True for the extensions above, which name the format they write.
+bool IsExportExtension(std::string_view extension);
+// The name an export is written under: the chosen one, with
+// `defaultExtension` (the chosen filter's, with its dot) added when it has
+// no export extension of its own.
+std::filesystem::path WithExportExtension(const std::filesystem::path& chosen, std::string_view defaultExtension);
 
 struct LibraryPicture {
   Picture picture;

@@ -16,8 +16,8 @@ namespace {
 constexpr const char* kSecurityPolicy =
     "<policymap>"
     "<policy domain=\"coder\" rights=\"none\" pattern=\"*\"/>"
-    "<policy domain=\"coder\" rights=\"read|write\" pattern=\"{BMP,JPEG,PSD,TIFF,PCX,TGA,PNG}\"/>"
-    "<policy domain=\"coder\" rights=\"read\" pattern=\"{GIF,EPS,WMF}\"/>"
+    "<policy domain=\"coder\" rights=\"read|write\" pattern=\"{BMP,JPEG,PSD,TIFF,PCX,TGA,PNG,GIF}\"/>"
+    "<policy domain=\"coder\" rights=\"read\" pattern=\"{EPS,WMF}\"/>"
     "<policy domain=\"path\" rights=\"none\" pattern=\"@*\"/>"
     "</policymap>";
 
