@@ -82,8 +82,8 @@ TEST_F(LumenaToolTest, ContainerOutputHonoursTheQuality) {
 TEST_F(LumenaToolTest, LibraryOutputFollowsTheExtension) {
   SaveElementPicture(sample_, folder_ / "a.psd");
   const std::pair<const char*, std::string> cases[] = {
-      {"o.png", "\x89PNG"}, {"o.bmp", "BM"},      {"o.jpg", "\xFF\xD8"}, {"o.jpeg", "BM"},
-      {"o.tif", "II*"},     {"o.PNG", "\x89PNG"}, {"o.psd", "8BPS"},
+      {"o.png", "\x89PNG"}, {"o.bmp", "BM"},   {"o.jpg", "\xFF\xD8"}, {"o.jpeg", "\xFF\xD8"}, {"o.tif", "II*"},
+      {"o.PNG", "\x89PNG"}, {"o.psd", "8BPS"}, {"o.gif", "GIF8"},     {"o.out", "BM"},
   };
   for (const auto& [name, signature] : cases) {
     ASSERT_EQ(Run("convert " + Path("a.psd") + " " + Path(name)).exitCode, 0) << name;
