@@ -118,13 +118,13 @@ TEST_F(DefaultCollectionTest, EachGroupPlacesItsPicturesWhereTheyBelong) {
       const int middleX = kAnchor.x + t.record->X + w / 2, middleY = kAnchor.y + t.record->Y + h / 2;
       EXPECT_TRUE(middleX >= 0 && middleX < kPortraitWidth && middleY >= 0 && middleY < kPortraitHeight);
     } else if (group == "N") {
-      EXPECT_EQ(Point(t.record->X, t.record->Y), Point(100, 100));
+      EXPECT_EQ((Point{t.record->X, t.record->Y}), (Point{100, 100}));
       EXPECT_LT(w, h) << "a nail stands upright";
     } else {
       EXPECT_EQ(w, kPortraitWidth);
       EXPECT_EQ(h, kPortraitHeight);
       const Point place = group == "B" ? Point{0, 0} : Point{-223, -246};
-      EXPECT_EQ(Point(t.record->X, t.record->Y), place);
+      EXPECT_EQ((Point{t.record->X, t.record->Y}), place);
     }
   }
 }
