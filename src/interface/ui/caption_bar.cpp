@@ -18,6 +18,13 @@ QFont CaptionFont(int pixelSize) {
   return font;
 }
 
+void ShowInCaptionStyle(QWidget& text, int pixelSize) {
+  text.setFont(CaptionFont(pixelSize));
+  QPalette palette = text.palette();
+  palette.setColor(QPalette::WindowText, ColorFromNumber(TCaptionBar::kCaptionColourNumber));
+  text.setPalette(palette);
+}
+
 TDrawPanel::TDrawPanel(QWidget* parent, const QString& name) : QWidget(parent) { setObjectName(name); }
 
 void TDrawPanel::SetPicture(Picture picture) {

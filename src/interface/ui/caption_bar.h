@@ -12,6 +12,8 @@ namespace lumena {
 
 // The font of captions and messages: bold "Arial" of a pixel size.
 QFont CaptionFont(int pixelSize);
+// A window's text in the captions' font and colour.
+void ShowInCaptionStyle(QWidget& text, int pixelSize);
 
 class TDrawPanel : public QWidget {
   Q_OBJECT

@@ -10,7 +10,6 @@
 #include "interface/ui/apply_interface_info.h"
 #include "interface/ui/caption_bar.h"
 #include "interface/ui/graphic_button.h"
-#include "interface/ui/interface_color.h"
 #include "interface/ui/layout_builder.h"
 #include "platform/answers.h"
 #include "platform/ui/qt_text.h"
@@ -42,10 +41,7 @@ TFormMessage::TFormMessage(const TGraphicButton& mainClose, TPictureControl* mai
 
   LabelMessage->setAlignment(Qt::AlignCenter);
   LabelMessage->setWordWrap(true);
-  LabelMessage->setFont(CaptionFont(13));
-  QPalette palette = LabelMessage->palette();
-  palette.setColor(QPalette::WindowText, ColorFromNumber(TCaptionBar::kCaptionColourNumber));
-  LabelMessage->setPalette(palette);
+  ShowInCaptionStyle(*LabelMessage, 13);
 
   ApplyInterfaceInfo(this);
   setWindowTitle(ToQString(GetTermin("ProductName", "")));

@@ -117,6 +117,17 @@ bool TSkinnedForm::LoadSkin(std::string_view key, std::string_view defaultFile) 
   return true;
 }
 
+void TSkinnedForm::CopyCaptionButtons(const TGraphicButton& mainMinimize, const TGraphicButton& mainExit) {
+  if (auto* minimize = findChild<TGraphicButton*>("ButtonMinimize")) {
+    minimize->CopyInPlace(mainMinimize);
+    minimize->OnClick = [this] { showMinimized(); };
+  }
+  if (auto* exit = findChild<TGraphicButton*>("ButtonExit")) {
+    exit->CopyInPlace(mainExit);
+    exit->OnClick = [this] { close(); };
+  }
+}
+
 void TSkinnedForm::KeepOnScreen() {
   const QScreen* shown = QGuiApplication::screenAt(geometry().center());
   if (!shown) shown = screen();

@@ -13,6 +13,7 @@
 namespace lumena {
 
 class TCaptionBar;
+class TGraphicButton;
 class TPictureControl;
 
 // Makes the picture's shape, without the key colour, the window's shape.
@@ -39,6 +40,9 @@ class TSkinnedForm : public QWidget {
   // False when no skin was found: the window keeps its built-in look.
   bool LoadSkin(std::string_view key, std::string_view defaultFile);
   void FreeSkin();
+  // The caption's "ButtonMinimize" and "ButtonExit" take the main window's
+  // look in their own places; they minimise and close this window.
+  void CopyCaptionButtons(const TGraphicButton& mainMinimize, const TGraphicButton& mainExit);
   // Moves a window that stands past an edge of its screen back inside it, so
   // that its caption and close button can be reached.
   void KeepOnScreen();

@@ -21,13 +21,7 @@ TFormPreview::TFormPreview(const TGraphicButton& mainMinimize, const TGraphicBut
   BuildLayoutControls(this, kPreviewWindowLayout, [](std::string_view) { return nullptr; });
   resImage_ = ChildByName<TPictureControl>(*this, "ResImage");
   resImage_->show();
-  // The caption buttons are the main window's, in this window's places.
-  auto* minimize = ChildByName<TGraphicButton>(*this, "ButtonMinimize");
-  minimize->CopyInPlace(mainMinimize);
-  minimize->OnClick = [this] { showMinimized(); };
-  auto* exit = ChildByName<TGraphicButton>(*this, "ButtonExit");
-  exit->CopyInPlace(mainExit);
-  exit->OnClick = [this] { close(); };
+  CopyCaptionButtons(mainMinimize, mainExit);
   if (QWidget* main = MainForm()) move(main->mapToGlobal(QPoint(524, 130)));
   ApplyInterfaceInfo(this);
   lockResImage_ = Iequals(GetInterfaceParam("FormPreview.LockResImage"), "True");

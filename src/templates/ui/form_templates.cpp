@@ -13,7 +13,6 @@
 #include "interface/ui/apply_interface_info.h"
 #include "interface/ui/caption_bar.h"
 #include "interface/ui/graphic_slider.h"
-#include "interface/ui/interface_color.h"
 #include "interface/ui/layout_builder.h"
 #include "interface/ui/picture_control.h"
 #include "platform/file_error.h"
@@ -50,12 +49,7 @@ TFormTemplates::TFormTemplates(TemplatesWindowServices services, const TGraphicB
   titleLabel_->setAlignment(Qt::AlignCenter);
   shownLabel_ = ChildByName<QLabel>(*this, "LabelNumPartsShow");
   totalLabel_ = ChildByName<QLabel>(*this, "LabelNumPartsTotal");
-  for (QLabel* label : {titleLabel_, shownLabel_, totalLabel_}) {
-    label->setFont(CaptionFont(12));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, ColorFromNumber(TCaptionBar::kCaptionColourNumber));
-    label->setPalette(palette);
-  }
+  for (QLabel* label : {titleLabel_, shownLabel_, totalLabel_}) ShowInCaptionStyle(*label, 12);
   for (const bool down : {false, true}) {
     auto* button = ChildByName<TGraphicButton>(*this, down ? "ButtonPreviewScrollDown" : "ButtonPreviewScrollUp");
     button->OnMouseDown = [this](QMouseEvent* e) { pageStep_ = e->modifiers().testFlag(Qt::ControlModifier); };
@@ -69,12 +63,7 @@ TFormTemplates::TFormTemplates(TemplatesWindowServices services, const TGraphicB
   }
   // The query filter comes with the queries window.
   ChildByName<QWidget>(*this, "ButtonSetTemplatesFilter")->setEnabled(false);
-  auto* minimize = ChildByName<TGraphicButton>(*this, "ButtonMinimize");
-  minimize->CopyInPlace(mainMinimize);
-  minimize->OnClick = [this] { showMinimized(); };
-  auto* exit = ChildByName<TGraphicButton>(*this, "ButtonExit");
-  exit->CopyInPlace(mainExit);
-  exit->OnClick = [this] { close(); };
+  CopyCaptionButtons(mainMinimize, mainExit);
   std::ranges::fill(emptyPreview_.Pixels(), Pixel{192, 192, 192, 255});
   if (QWidget* main = MainForm()) move(main->mapToGlobal(QPoint(488, 130)));
   ApplyInterfaceInfo(this);
