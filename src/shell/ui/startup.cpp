@@ -8,7 +8,6 @@
 
 #include "editing/editing_session.h"
 #include "editing/ui/form_montage.h"
-#include "images/picture_file.h"
 #include "interface/interface_context.h"
 #include "interface/interface_loader.h"
 #include "interface/ui/form_message.h"
@@ -25,6 +24,7 @@
 #include "platform/ui/qt_text.h"
 #include "platform/user_registry.h"
 #include "platform/xdg.h"
+#include "portrait/portrait_file.h"
 #include "portrait/portrait_preview.h"
 #include "portrait/ui/form_adjust.h"
 #include "portrait/ui/form_preview.h"
@@ -165,16 +165,16 @@ void OpenCommandLinePortrait(TFormAdjust& adjust, const std::string& file) {
     ShowNotice(GetTermin("MessageUnableLoadImage", "Unable to load picture from file") + "\r" +
                fs::path(file).filename().string());
   };
-  Picture portrait;
+  PortraitPicture portrait;
   try {
     const BusyCursor busy;
-    portrait = LoadPictureFile(file, PictureSource::UserPicked);
+    portrait = LoadPortraitFile(file);
   } catch (const EFileError&) {
     return tell();
   } catch (const EFormatError&) {
     return tell();
   }
-  adjust.AdjustPicture(std::move(portrait), IsElementPictureName(fs::path(file).filename().string()));
+  adjust.AdjustPicture(std::move(portrait.picture), portrait.ownOpacity);
 }
 
 // A work named on the command line; one that cannot be read is told and
