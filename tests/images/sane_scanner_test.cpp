@@ -22,6 +22,16 @@ extern "C" const char* __lsan_default_suppressions() { return "leak:libsane-test
 namespace lumena {
 namespace {
 
+// The test backend stops its reader thread by cancelling it, possibly in the
+// middle of an allocation. Under AddressSanitizer the thread then dies
+// holding the sanitizer's allocator lock and the next allocation hangs, so
+// scans that end early run in the plain build only.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kReaderThreadsCancelSafely = false;
+#else
+constexpr bool kReaderThreadsCancelSafely = true;
+#endif
+
 // SANE unloads its backends at sane_exit, and a leak in an unloaded library
 // has no name; the test backend, beside SANE's library, stays loaded.
 void KeepTestBackendLoaded() {
@@ -213,6 +223,7 @@ TEST(SaneScannerTest, ProgressOfADeviceThatDoesNotKnowItsLinesIsUnknownUntilTheE
 }
 
 TEST(SaneScannerTest, CancellingEndsTheScanWithNothingAndTheDeviceScansAgain) {
+  if (!kReaderThreadsCancelSafely) GTEST_SKIP() << "the test backend's cancelled reader hangs AddressSanitizer";
   UseTestDevices("read-limit true\nread-limit-size 4096\n");
   for (const bool beforeStart : {false, true}) {
     std::atomic<bool> cancel = beforeStart;
@@ -241,6 +252,7 @@ TEST(SaneScannerTest, FailuresNameTheDeviceAndGiveSanesText) {
       {"read-status-code \"SANE_STATUS_JAMMED\"\n", "test:0", SANE_STATUS_JAMMED},
   };
   for (const Case& c : cases) {
+    if (c.device == "test:0" && !kReaderThreadsCancelSafely) continue;  // a failed read cancels the reader
     UseTestDevices(c.settings);
     std::atomic<bool> cancel = false;
     try {
