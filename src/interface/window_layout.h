@@ -128,6 +128,19 @@ struct ControlPlace {
   friend bool operator==(const ControlPlace&, const ControlPlace&) = default;
 };
 
+// A caption bar's button that copies the main window's at run time.
+constexpr ControlLayout CaptionButton(std::string_view name, ButtonIcon icon, int left, std::string_view hintKey) {
+  return {.name = name,
+          .kind = ControlKind::GraphicButton,
+          .left = left,
+          .top = 0,
+          .width = 19,
+          .height = 20,
+          .icon = icon,
+          .parent = "CaptionBar",
+          .hintKey = hintKey};
+}
+
 struct WindowLayout {
   std::string_view name;  // component name, e.g. "FormMessage"
   std::string_view skinDefault;
