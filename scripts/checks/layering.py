@@ -15,9 +15,9 @@ ORDER = [
     {"work"},
     {"editing"},
     {"portrait"},
-    {"workfile", "templates"},
+    {"workfile", "templates", "media"},
     {"shell"},
-    {"internet", "output", "media"},
+    {"internet", "output"},
 ]
 RANK = {name: rank for rank, names in enumerate(ORDER) for name in names}
 INCLUDE = re.compile(r'^\s*#\s*include\s+([<"])([^>"]+)[>"]', re.M)

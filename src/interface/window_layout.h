@@ -100,12 +100,33 @@ enum class ButtonIcon {
   Hand,
   Body,
   Figure,
+  // The load and save window.
+  LoadImage,
+  LoadWork,
+  LoadClipboard,
+  LoadCamera,
+  LoadScanner,
+  SaveImage,
+  SaveWork,
+  SaveClipboard,
+  SendImage,
+  SendWork,
+  // The camera window.
+  VideoSource,
+  VideoFormat,
+  VideoDisplay,
+  Snapshot,
 };
 
 struct CellGrid {
   int left = 0, top = 0, width = 0, height = 0;
   int rows = 1, cols = 3;
   // normal, hover, pressed (and, with four columns, disabled)
+};
+
+struct ControlPlace {
+  int left, top, width, height;
+  friend bool operator==(const ControlPlace&, const ControlPlace&) = default;
 };
 
 struct ControlLayout {
@@ -123,10 +144,28 @@ struct ControlLayout {
   std::string_view hintKey = {};      // the text key of its hint
 };
 
-struct ControlPlace {
-  int left, top, width, height;
-  friend bool operator==(const ControlPlace&, const ControlPlace&) = default;
+// A picture that button cells are cut from: its interface key and default.
+struct PictureSheet {
+  std::string_view key, file;
 };
+
+// A button with four cells in a row (normal, hover, pressed, disabled),
+// the row starting `cellTop` pixels down its sheet.
+constexpr ControlLayout SheetButton(std::string_view name, ButtonIcon icon, PictureSheet sheet, ControlPlace place,
+                                    int cellTop, std::string_view hintKey, std::string_view parent = {}) {
+  return {.name = name,
+          .kind = ControlKind::GraphicButton,
+          .left = place.left,
+          .top = place.top,
+          .width = place.width,
+          .height = place.height,
+          .pictureKey = sheet.key,
+          .pictureDefault = sheet.file,
+          .cells = {0, cellTop, place.width, place.height, 1, 4},
+          .icon = icon,
+          .parent = parent,
+          .hintKey = hintKey};
+}
 
 // A caption bar's button that copies the main window's at run time.
 constexpr ControlLayout CaptionButton(std::string_view name, ButtonIcon icon, int left, std::string_view hintKey) {

@@ -15,17 +15,9 @@ inline constexpr int kAdjustButtonSide = 40, kAdjustButtonsTop = kAdjustViewTop 
 
 constexpr ControlLayout AdjustButton(std::string_view name, ButtonIcon icon, int left, int row,
                                      std::string_view hintKey) {
-  return {.name = name,
-          .kind = ControlKind::GraphicButton,
-          .left = left,
-          .top = kAdjustButtonsTop,
-          .width = kAdjustButtonSide,
-          .height = kAdjustButtonSide,
-          .pictureKey = kAdjustButtonsKey,
-          .pictureDefault = kAdjustButtonsDefault,
-          .cells = {0, 40 + row * kAdjustButtonSide, kAdjustButtonSide, kAdjustButtonSide, 1, 4},
-          .icon = icon,
-          .hintKey = hintKey};
+  return SheetButton(name, icon, {kAdjustButtonsKey, kAdjustButtonsDefault},
+                     {left, kAdjustButtonsTop, kAdjustButtonSide, kAdjustButtonSide}, 40 + row * kAdjustButtonSide,
+                     hintKey);
 }
 
 inline constexpr ControlLayout kAdjustWindowControls[] = {

@@ -9,10 +9,6 @@
 
 namespace lumena {
 
-// A picture that button cells are cut from: its interface key and default.
-struct PictureSheet {
-  std::string_view key, file;
-};
 inline constexpr PictureSheet kSystemSheet{kSystemButtonsKey, kSystemButtonsDefault};
 inline constexpr PictureSheet kPublisherSheet{kMainFormButtonsKey, kMainFormButtonsDefault};
 inline constexpr PictureSheet kTemplateSheet{"TemplateButtons", "ButTempl.psd"};
@@ -28,27 +24,10 @@ inline constexpr std::string_view kDesktopPanel = "PanelDesktopTools";
 inline constexpr int kSliderWidth = 140, kSliderHeight = 20, kThumbWidth = 12;
 inline constexpr int kToolSide = 36, kModeSide = 40, kTemplateSide = 56;
 
-// A button with four cells in a row (normal, hover, pressed, disabled).
-constexpr ControlLayout Button(std::string_view name, ButtonIcon icon, PictureSheet sheet, ControlPlace place,
-                               int cellTop, std::string_view hintKey, std::string_view parent = {}) {
-  return {.name = name,
-          .kind = ControlKind::GraphicButton,
-          .left = place.left,
-          .top = place.top,
-          .width = place.width,
-          .height = place.height,
-          .pictureKey = sheet.key,
-          .pictureDefault = sheet.file,
-          .cells = {0, cellTop, place.width, place.height, 1, 4},
-          .icon = icon,
-          .parent = parent,
-          .hintKey = hintKey};
-}
-
 // A round tool button of a panel; its cells are the sheet's `row`-th.
 constexpr ControlLayout ToolButton(std::string_view name, ButtonIcon icon, PictureSheet sheet, int left, int top,
                                    int row, std::string_view hintKey, std::string_view parent) {
-  return Button(name, icon, sheet, {left, top, kToolSide, kToolSide}, row * kToolSide, hintKey, parent);
+  return SheetButton(name, icon, sheet, {left, top, kToolSide, kToolSide}, row * kToolSide, hintKey, parent);
 }
 
 constexpr ControlLayout LayerButton(std::string_view name, ButtonIcon icon, int left, int top, int row,
@@ -57,17 +36,17 @@ constexpr ControlLayout LayerButton(std::string_view name, ButtonIcon icon, int 
 }
 
 constexpr ControlLayout ModeButton(std::string_view name, ButtonIcon icon, int row, std::string_view hintKey) {
-  return Button(name, icon, kLayerModeSheet, {560, 70 + row * 44, kModeSide, kModeSide}, row * kModeSide, hintKey);
+  return SheetButton(name, icon, kLayerModeSheet, {560, 70 + row * 44, kModeSide, kModeSide}, row * kModeSide, hintKey);
 }
 
 // The system buttons' cells follow the caption bar's two.
 constexpr ControlLayout SystemButton(std::string_view name, ButtonIcon icon, int left, int row,
                                      std::string_view hintKey) {
-  return Button(name, icon, kSystemSheet, {left, 23, kToolSide, kToolSide}, 40 + row * kToolSide, hintKey);
+  return SheetButton(name, icon, kSystemSheet, {left, 23, kToolSide, kToolSide}, 40 + row * kToolSide, hintKey);
 }
 
 constexpr ControlLayout TemplateButton(std::string_view name, ButtonIcon icon, int row, std::string_view hintKey = {}) {
-  return Button(name, icon, kTemplateSheet, {0, 0, kTemplateSide, kTemplateSide}, 112 + row * kTemplateSide, hintKey);
+  return SheetButton(name, icon, kTemplateSheet, {0, 0, kTemplateSide, kTemplateSide}, 112 + row * kTemplateSide, hintKey);
 }
 
 constexpr ControlLayout Thumb(std::string_view name, std::string_view parent) {
@@ -134,7 +113,7 @@ inline constexpr ControlPlace kModeSkinPlace{0, 0, 176, 300};
 inline constexpr int kPaletteCellsLeft = 40;
 constexpr ControlLayout PaletteArrow(std::string_view name, ButtonIcon icon, int left, int top, int cellTop,
                                      std::string_view hintKey) {
-  ControlLayout arrow = Button(name, icon, kSlidersSheet, {left, top, 16, 16}, cellTop, hintKey, kLayerPanel);
+  ControlLayout arrow = SheetButton(name, icon, kSlidersSheet, {left, top, 16, 16}, cellTop, hintKey, kLayerPanel);
   arrow.cells.left = kPaletteCellsLeft;
   return arrow;
 }
@@ -148,9 +127,9 @@ constexpr ControlLayout PaletteSlider() {
 
 inline constexpr ControlLayout kMainWindowControls[] = {
     {"CaptionBar", ControlKind::CaptionBar, 0, 0, 1024, 20},
-    Button("ButtonMinimize", ButtonIcon::Minimize, kSystemSheet, {979, 0, 19, 20}, 0, "ButtonMinimizeHint",
+    SheetButton("ButtonMinimize", ButtonIcon::Minimize, kSystemSheet, {979, 0, 19, 20}, 0, "ButtonMinimizeHint",
            "CaptionBar"),
-    Button("ButtonExit", ButtonIcon::Close, kSystemSheet, {1000, 0, 19, 20}, 20, "ButtonCloseHint", "CaptionBar"),
+    SheetButton("ButtonExit", ButtonIcon::Close, kSystemSheet, {1000, 0, 19, 20}, 20, "ButtonCloseHint", "CaptionBar"),
     // The windows the program opens, in a row above the desk.
     SystemButton("ButtonLoadSave", ButtonIcon::LoadSave, 97, 0, "ButtonLoadSaveHint"),
     SystemButton("ButtonPrint", ButtonIcon::Print, 137, 1, "ButtonPrintHint"),
@@ -162,16 +141,16 @@ inline constexpr ControlLayout kMainWindowControls[] = {
     SystemButton("ButtonCatalog", ButtonIcon::Catalog, 377, 7, "ButtonCatalogHint"),
     SystemButton("ButtonExitMain", ButtonIcon::ExitMain, 968, 8, "ButtonExitHint"),
     // The publisher's pages.
-    Button("ButtonLogoPBC", ButtonIcon::PublisherLogo, kPublisherSheet, {820, 62, 160, 60}, 210, {}),
-    Button("ButtonSubscribe", ButtonIcon::Subscribe, kPublisherSheet, {830, 134, 40, 40}, 270, "ButtonSubscribeHint"),
-    Button("ButtonMoreGames", ButtonIcon::MoreGames, kPublisherSheet, {880, 134, 40, 40}, 310, "ButtonMoreGamesHint"),
-    Button("ButtonTellaFriend", ButtonIcon::TellaFriend, kPublisherSheet, {930, 134, 40, 40}, 350,
+    SheetButton("ButtonLogoPBC", ButtonIcon::PublisherLogo, kPublisherSheet, {820, 62, 160, 60}, 210, {}),
+    SheetButton("ButtonSubscribe", ButtonIcon::Subscribe, kPublisherSheet, {830, 134, 40, 40}, 270, "ButtonSubscribeHint"),
+    SheetButton("ButtonMoreGames", ButtonIcon::MoreGames, kPublisherSheet, {880, 134, 40, 40}, 310, "ButtonMoreGamesHint"),
+    SheetButton("ButtonTellaFriend", ButtonIcon::TellaFriend, kPublisherSheet, {930, 134, 40, 40}, 350,
            "ButtonTellaFriendHint"),
     // The template strip under the desk; its buttons take their slots from
     // the interface description.
-    Button("ButtonTemplatePrev", ButtonIcon::StripPrevious, kTemplateSheet, {66, 594, 24, kTemplateSide}, 0,
+    SheetButton("ButtonTemplatePrev", ButtonIcon::StripPrevious, kTemplateSheet, {66, 594, 24, kTemplateSide}, 0,
            "ButtonTemplatePrevHint"),
-    Button("ButtonTemplateNext", ButtonIcon::StripNext, kTemplateSheet, {532, 594, 24, kTemplateSide}, kTemplateSide,
+    SheetButton("ButtonTemplateNext", ButtonIcon::StripNext, kTemplateSheet, {532, 594, 24, kTemplateSide}, kTemplateSide,
            "ButtonTemplateNextHint"),
     TemplateButton("ButtonTemplateEtalon", ButtonIcon::Template, 0),
     TemplateButton("ButtonHairstyles", ButtonIcon::Hairstyles, 1, "ButtonHairstylesHint"),
@@ -248,7 +227,7 @@ inline constexpr ControlLayout kMainWindowControls[] = {
     PanelSlider("SliderBrushPower", "SliderBrushPowerThumb", 4, 212),
     Thumb("SliderBrushSizeThumb", kLayerPanel),
     PanelSlider("SliderBrushSize", "SliderBrushSizeThumb", 4, 258),
-    Button("ButtonCurrentBrushColor", ButtonIcon::BrushColour, kLayerToolsSheet, {4, 281, 140, 16}, 13 * kToolSide,
+    SheetButton("ButtonCurrentBrushColor", ButtonIcon::BrushColour, kLayerToolsSheet, {4, 281, 140, 16}, 13 * kToolSide,
            "ButtonCurrentBrushColorHint", kLayerPanel),
     Thumb("SliderEraserPowerThumb", kLayerPanel),
     PanelSlider("SliderEraserPower", "SliderEraserPowerThumb", 0, 140),
@@ -271,7 +250,7 @@ inline constexpr ControlLayout kMainWindowControls[] = {
     LayerButton("ButtonLayerCopyState", ButtonIcon::CopyState, 13, 230, 10, "ButtonLayerCopyStateHint"),
     LayerButton("ButtonLayerPasteState", ButtonIcon::PasteState, 55, 230, 11, "ButtonLayerPasteStateHint"),
     LayerButton("ButtonLayerReset", ButtonIcon::Reset, 95, 240, 12, "ButtonLayerResetHint"),
-    Button("BBPLayerTools", ButtonIcon::PanelClose, kDesktopToolsSheet, {154, 4, 18, 18}, 8 * kToolSide, {},
+    SheetButton("BBPLayerTools", ButtonIcon::PanelClose, kDesktopToolsSheet, {154, 4, 18, 18}, 8 * kToolSide, {},
            kLayerPanel),
     // The view's position under and beside the desk.
     Thumb("SliderHPosThumb", {}),
@@ -318,7 +297,7 @@ inline constexpr ControlLayout kMainWindowControls[] = {
                kDesktopPanel),
     ToolButton("ButtonShopping", ButtonIcon::Shopping, kDesktopToolsSheet, 88, 98, 6, "FormMainButtonShoppingHint",
                kDesktopPanel),
-    Button("BBPDesktopTools", ButtonIcon::PanelClose, kDesktopToolsSheet, {154, 4, 18, 18}, 8 * kToolSide, {},
+    SheetButton("BBPDesktopTools", ButtonIcon::PanelClose, kDesktopToolsSheet, {154, 4, 18, 18}, 8 * kToolSide, {},
            kDesktopPanel),
 };
 

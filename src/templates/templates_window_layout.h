@@ -15,17 +15,7 @@ inline constexpr int kSwitchSide = 32, kSwitchTop = 340;
 // A button with four cells in the window's button picture, in row `row`.
 constexpr ControlLayout TemplatesButton(std::string_view name, ButtonIcon icon, ControlPlace place, int row,
                                         std::string_view hintKey) {
-  return {.name = name,
-          .kind = ControlKind::GraphicButton,
-          .left = place.left,
-          .top = place.top,
-          .width = place.width,
-          .height = place.height,
-          .pictureKey = kTemplatesButtonsKey,
-          .pictureDefault = kTemplatesButtonsDefault,
-          .cells = {0, row * kSwitchSide, place.width, place.height, 1, 4},
-          .icon = icon,
-          .hintKey = hintKey};
+  return SheetButton(name, icon, {kTemplatesButtonsKey, kTemplatesButtonsDefault}, place, row * kSwitchSide, hintKey);
 }
 
 constexpr ControlLayout NailSwitch(std::string_view name, ButtonIcon icon, int index) {
