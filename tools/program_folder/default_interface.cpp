@@ -9,6 +9,7 @@
 #include "images/ui/qt_picture.h"
 #include "interface/message_window_layout.h"
 #include "interface_art.h"
+#include "media/camera_window_layout.h"
 #include "platform/atomic_file.h"
 #include "portrait/adjust_window_layout.h"
 #include "portrait/preview_window_layout.h"
@@ -21,8 +22,8 @@ namespace lumena::tools {
 
 namespace {
 
-constexpr std::array<const WindowLayout*, 5> kLayouts = {
-    &kMainWindowLayout, &kMessageWindowLayout, &kAdjustWindowLayout, &kPreviewWindowLayout, &kTemplatesWindowLayout};
+constexpr std::array kLayouts = {&kMainWindowLayout,    &kMessageWindowLayout,   &kAdjustWindowLayout,
+                                 &kPreviewWindowLayout, &kTemplatesWindowLayout, &kCameraWindowLayout};
 
 // The strip shows the template types' buttons in the types' order.
 constexpr bool StripFollowsTheTypes() {
@@ -38,6 +39,7 @@ std::vector<PictureSheet> AllSheets() {
   std::vector<PictureSheet> sheets(std::begin(kButtonSheets), std::end(kButtonSheets));
   sheets.push_back({kAdjustButtonsKey, kAdjustButtonsDefault});
   sheets.push_back({kTemplatesButtonsKey, kTemplatesButtonsDefault});
+  sheets.push_back(kCameraSheet);
   return sheets;
 }
 

@@ -29,5 +29,7 @@ void DrawEye(QPainter& p, QPointF c, double k, double lid = 1.5, double pupil = 
 void DrawWindowIcon(QPainter& p, ButtonIcon icon, QPointF c, double k);
 // The templates window's buttons: scrolling, filter, replace, the nails.
 void DrawTemplatesWindowIcon(QPainter& p, ButtonIcon icon, QPointF c, double k);
+// The camera window's buttons: the video source, format and display, the snapshot.
+void DrawCameraWindowIcon(QPainter& p, ButtonIcon icon, QPointF c, double k);
 
 }  // namespace lumena::tools

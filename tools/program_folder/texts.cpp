@@ -143,6 +143,12 @@ constexpr std::pair<std::string_view, std::string_view> kTexts[] = {
     {"PortraitLayerName", "Portrait"},
     {"HandLayerName", "Hand"},
     {"BodyLayerName", "Body"},
+    // The camera window.
+    {"FormCameraCaption", "Camera"},
+    {"FormCameraButtonVideoSourceHint", "Choose the camera"},
+    {"FormCameraButtonVideoFormatHint", "Picture size and format"},
+    {"FormCameraButtonVideoDisplayHint", "Picture settings: white balance, exposure"},
+    {"FormCameraButtonSnapshotHint", "Take the portrait"},
 };
 
 }  // namespace

@@ -313,6 +313,7 @@ void DrawWindowIcon(QPainter& p, ButtonIcon icon, QPointF c, double k) {
   DrawDeskIcon(p, icon, c, k);
   DrawPortraitKindIcon(p, icon, c, k);
   DrawTemplatesWindowIcon(p, icon, c, k);
+  DrawCameraWindowIcon(p, icon, c, k);
 }
 
 }  // namespace lumena::tools
