@@ -22,8 +22,15 @@ namespace lumena {
 namespace {
 
 constexpr int kPreviewMilliseconds = 66;
-constexpr const char* kDriverButtons[] = {"ButtonVideoSource", "ButtonVideoFormat", "ButtonVideoDisplay",
-                                          "ButtonSnapshot"};
+// In the order of the capture state's flags.
+struct DriverButton {
+  const char* name;
+  void (TFormCamera::*click)();
+};
+constexpr DriverButton kDriverButtons[] = {{"ButtonVideoSource", &TFormCamera::ButtonVideoSourceClick},
+                                           {"ButtonVideoFormat", &TFormCamera::ButtonVideoFormatClick},
+                                           {"ButtonVideoDisplay", &TFormCamera::ButtonVideoDisplayClick},
+                                           {"ButtonSnapshot", &TFormCamera::ButtonSnapshotClick}};
 
 QString Text(std::string_view key, std::string_view fallback) { return ToQString(GetTermin(key, fallback)); }
 
@@ -48,10 +55,8 @@ TFormCamera::TFormCamera(std::unique_ptr<TVideoCapture> capture, const TGraphicB
   auto* exit = ChildByName<TGraphicButton>(*this, "ButtonExit");
   exit->CopyInPlace(mainExit);
   exit->OnClick = [this] { close(); };
-  ChildByName<TGraphicButton>(*this, "ButtonVideoSource")->OnClick = [this] { ButtonVideoSourceClick(); };
-  ChildByName<TGraphicButton>(*this, "ButtonVideoFormat")->OnClick = [this] { ButtonVideoFormatClick(); };
-  ChildByName<TGraphicButton>(*this, "ButtonVideoDisplay")->OnClick = [this] { ButtonVideoDisplayClick(); };
-  ChildByName<TGraphicButton>(*this, "ButtonSnapshot")->OnClick = [this] { ButtonSnapshotClick(); };
+  for (const DriverButton& b : kDriverButtons)
+    ChildByName<TGraphicButton>(*this, b.name)->OnClick = [this, click = b.click] { (this->*click)(); };
   previewTimer_.setInterval(kPreviewMilliseconds);
   connect(&previewTimer_, &QTimer::timeout, this, [this] { RefreshPreview(); });
   capture_->onError = [this](int number, const std::string& text) { CaptureError(number, text); };
@@ -96,7 +101,7 @@ void TFormCamera::ShowCaptureState() {
   const bool connected = capture_->Connected().has_value();
   const bool enabled[] = {can.source, can.format, can.display, connected};
   for (size_t i = 0; i < std::size(kDriverButtons); ++i)
-    ChildByName<QWidget>(*this, kDriverButtons[i])->setEnabled(enabled[i]);
+    ChildByName<QWidget>(*this, kDriverButtons[i].name)->setEnabled(enabled[i]);
   if (connected && isVisible())
     previewTimer_.start();
   else
