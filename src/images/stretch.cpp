@@ -20,9 +20,9 @@ struct StretchPlan {
 
 bool PlanStretch(const Picture& target, const Rect& rect, const Picture& source, StretchPlan& plan) {
   if (source.Empty() || rect.Width() <= 0 || rect.Height() <= 0) return false;
-  plan.columnBegin = static_cast<int>(std::clamp<int64_t>(-int64_t{rect.left}, 0, target.Width()));
+  plan.columnBegin = static_cast<int>(std::clamp<int64_t>(-int64_t{rect.left}, 0, rect.Width()));
   plan.columnEnd = static_cast<int>(std::clamp<int64_t>(target.Width() - int64_t{rect.left}, 0, rect.Width()));
-  plan.rowBegin = static_cast<int>(std::clamp<int64_t>(-int64_t{rect.top}, 0, target.Height()));
+  plan.rowBegin = static_cast<int>(std::clamp<int64_t>(-int64_t{rect.top}, 0, rect.Height()));
   plan.rowEnd = static_cast<int>(std::clamp<int64_t>(target.Height() - int64_t{rect.top}, 0, rect.Height()));
   return plan.columnBegin < plan.columnEnd && plan.rowBegin < plan.rowEnd;
 }

@@ -118,6 +118,8 @@ INSTANTIATE_TEST_SUITE_P(Sizes, StretchAgainstReference,
                                          RandomCase{30, 30, 60, 60, {-17, -9, 43, 51}, 50, 40},  // clipped left and top
                                          RandomCase{
                                              30, 30, 60, 60, {12, 8, 72, 68}, 50, 40},  // clipped right and bottom
+                                         // Starting further left and up than the target is wide and high.
+                                         RandomCase{30, 30, 90, 80, {-70, -55, 20, 25}, 16, 12},
                                          RandomCase{300, 280, 410, 333, {0, 0, 410, 333}, 410, 333},  // two bands
                                          RandomCase{400, 390, 201, 195, {0, 0, 201, 195}, 201, 195},
                                          // Steps of powers of two take the whole-number path.
