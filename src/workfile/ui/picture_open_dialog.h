@@ -2,7 +2,6 @@
 // The open dialog for portraits and works: the file dialog with a panel at
 // its right that previews the selected file and opens it larger.
 #include <QFileDialog>
-#include <QImage>
 #include <filesystem>
 #include <optional>
 #include <span>
