@@ -156,8 +156,11 @@ TEST_F(ScannerDialogsTest, ScanGivesThePictureOfTheDevicesSize) {
 }
 
 TEST_F(ScannerDialogsTest, CancellingFromTheProgressWindowGivesNothingAndEndsTheWorker) {
-  UseTestDevices("test\n", kSlowSettings);
+  // The first window of a run starts Qt's own threads for good.
+  UseTestDevices("test\n");
+  ASSERT_TRUE(ScanWithProgress(nullptr, "test:0").has_value());
   const int threadsBefore = ThreadCount();
+  UseTestDevices("test\n", kSlowSettings);
   int cancelledAt = -1;
   WhenModal([&](QWidget& window) {
     auto* progress = qobject_cast<QProgressDialog*>(&window);
