@@ -17,12 +17,4 @@ bool RunExitSequence(ExitHost& host, const std::string& afterExitUrl) {
   return true;
 }
 
-std::filesystem::path UniqueWorkPath(const std::filesystem::path& folder, std::string_view extension) {
-  for (int number = 1;; ++number) {
-    const std::filesystem::path candidate = folder / ("Work " + std::to_string(number) + std::string(extension));
-    std::error_code ec;
-    if (!std::filesystem::exists(candidate, ec) && !ec) return candidate;
-  }
-}
-
 }  // namespace lumena

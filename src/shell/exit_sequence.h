@@ -30,8 +30,4 @@ class ExitHost {
 // wanted saved and that could not be saved keeps the program running.
 bool RunExitSequence(ExitHost& host, const std::string& afterExitUrl);
 
-// A name for a work that has no file yet: "Work 1.lmc", "Work 2.lmc"... the
-// first that `folder` does not hold.
-std::filesystem::path UniqueWorkPath(const std::filesystem::path& folder, std::string_view extension);
-
 }  // namespace lumena

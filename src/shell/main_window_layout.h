@@ -46,7 +46,8 @@ constexpr ControlLayout SystemButton(std::string_view name, ButtonIcon icon, int
 }
 
 constexpr ControlLayout TemplateButton(std::string_view name, ButtonIcon icon, int row, std::string_view hintKey = {}) {
-  return SheetButton(name, icon, kTemplateSheet, {0, 0, kTemplateSide, kTemplateSide}, 112 + row * kTemplateSide, hintKey);
+  return SheetButton(name, icon, kTemplateSheet, {0, 0, kTemplateSide, kTemplateSide}, 112 + row * kTemplateSide,
+                     hintKey);
 }
 
 constexpr ControlLayout Thumb(std::string_view name, std::string_view parent) {
@@ -128,7 +129,7 @@ constexpr ControlLayout PaletteSlider() {
 inline constexpr ControlLayout kMainWindowControls[] = {
     {"CaptionBar", ControlKind::CaptionBar, 0, 0, 1024, 20},
     SheetButton("ButtonMinimize", ButtonIcon::Minimize, kSystemSheet, {979, 0, 19, 20}, 0, "ButtonMinimizeHint",
-           "CaptionBar"),
+                "CaptionBar"),
     SheetButton("ButtonExit", ButtonIcon::Close, kSystemSheet, {1000, 0, 19, 20}, 20, "ButtonCloseHint", "CaptionBar"),
     // The windows the program opens, in a row above the desk.
     SystemButton("ButtonLoadSave", ButtonIcon::LoadSave, 97, 0, "ButtonLoadSaveHint"),
@@ -142,16 +143,18 @@ inline constexpr ControlLayout kMainWindowControls[] = {
     SystemButton("ButtonExitMain", ButtonIcon::ExitMain, 968, 8, "ButtonExitHint"),
     // The publisher's pages.
     SheetButton("ButtonLogoPBC", ButtonIcon::PublisherLogo, kPublisherSheet, {820, 62, 160, 60}, 210, {}),
-    SheetButton("ButtonSubscribe", ButtonIcon::Subscribe, kPublisherSheet, {830, 134, 40, 40}, 270, "ButtonSubscribeHint"),
-    SheetButton("ButtonMoreGames", ButtonIcon::MoreGames, kPublisherSheet, {880, 134, 40, 40}, 310, "ButtonMoreGamesHint"),
+    SheetButton("ButtonSubscribe", ButtonIcon::Subscribe, kPublisherSheet, {830, 134, 40, 40}, 270,
+                "ButtonSubscribeHint"),
+    SheetButton("ButtonMoreGames", ButtonIcon::MoreGames, kPublisherSheet, {880, 134, 40, 40}, 310,
+                "ButtonMoreGamesHint"),
     SheetButton("ButtonTellaFriend", ButtonIcon::TellaFriend, kPublisherSheet, {930, 134, 40, 40}, 350,
-           "ButtonTellaFriendHint"),
+                "ButtonTellaFriendHint"),
     // The template strip under the desk; its buttons take their slots from
     // the interface description.
     SheetButton("ButtonTemplatePrev", ButtonIcon::StripPrevious, kTemplateSheet, {66, 594, 24, kTemplateSide}, 0,
-           "ButtonTemplatePrevHint"),
-    SheetButton("ButtonTemplateNext", ButtonIcon::StripNext, kTemplateSheet, {532, 594, 24, kTemplateSide}, kTemplateSide,
-           "ButtonTemplateNextHint"),
+                "ButtonTemplatePrevHint"),
+    SheetButton("ButtonTemplateNext", ButtonIcon::StripNext, kTemplateSheet, {532, 594, 24, kTemplateSide},
+                kTemplateSide, "ButtonTemplateNextHint"),
     TemplateButton("ButtonTemplateEtalon", ButtonIcon::Template, 0),
     TemplateButton("ButtonHairstyles", ButtonIcon::Hairstyles, 1, "ButtonHairstylesHint"),
     TemplateButton("ButtonMakeup", ButtonIcon::Makeup, 2, "ButtonMakeupHint"),
@@ -228,7 +231,7 @@ inline constexpr ControlLayout kMainWindowControls[] = {
     Thumb("SliderBrushSizeThumb", kLayerPanel),
     PanelSlider("SliderBrushSize", "SliderBrushSizeThumb", 4, 258),
     SheetButton("ButtonCurrentBrushColor", ButtonIcon::BrushColour, kLayerToolsSheet, {4, 281, 140, 16}, 13 * kToolSide,
-           "ButtonCurrentBrushColorHint", kLayerPanel),
+                "ButtonCurrentBrushColorHint", kLayerPanel),
     Thumb("SliderEraserPowerThumb", kLayerPanel),
     PanelSlider("SliderEraserPower", "SliderEraserPowerThumb", 0, 140),
     Thumb("SliderEraserSizeThumb", kLayerPanel),
@@ -251,7 +254,7 @@ inline constexpr ControlLayout kMainWindowControls[] = {
     LayerButton("ButtonLayerPasteState", ButtonIcon::PasteState, 55, 230, 11, "ButtonLayerPasteStateHint"),
     LayerButton("ButtonLayerReset", ButtonIcon::Reset, 95, 240, 12, "ButtonLayerResetHint"),
     SheetButton("BBPLayerTools", ButtonIcon::PanelClose, kDesktopToolsSheet, {154, 4, 18, 18}, 8 * kToolSide, {},
-           kLayerPanel),
+                kLayerPanel),
     // The view's position under and beside the desk.
     Thumb("SliderHPosThumb", {}),
     Slider("SliderHPos", "SliderHPosThumb", {97, 560, 445, kSliderHeight}, 40, "SliderHorizontalPositionHint", {}),
@@ -298,7 +301,7 @@ inline constexpr ControlLayout kMainWindowControls[] = {
     ToolButton("ButtonShopping", ButtonIcon::Shopping, kDesktopToolsSheet, 88, 98, 6, "FormMainButtonShoppingHint",
                kDesktopPanel),
     SheetButton("BBPDesktopTools", ButtonIcon::PanelClose, kDesktopToolsSheet, {154, 4, 18, 18}, 8 * kToolSide, {},
-           kDesktopPanel),
+                kDesktopPanel),
 };
 
 inline constexpr WindowLayout kMainWindowLayout{"FormMain", "FormMain.psd", 1024, 768, 20, kMainWindowControls};

@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "images/picture.h"
@@ -105,6 +106,11 @@ class TWorkDesk : public LayerSite {
   // table, over transparent white; empty without a visible layer.
   void BuildFullWorkImage();
   const Picture& FullWorkImage() const { return FullWorkImage_; }
+  // That image built and handed over, so that the desk keeps no copy.
+  Picture TakeFullWorkImage() {
+    BuildFullWorkImage();
+    return std::exchange(FullWorkImage_, Picture{});
+  }
   // FullLeft, FullTop and the image's size, in table pixels.
   Rect FullArea() const { return FullArea_; }
 

@@ -25,8 +25,7 @@ WorkSnapshot SnapshotWork(TWorkDesk& desk, const PlacementAnchors& anchors, std:
   snapshot.header.anchors = anchors;
   for (int i = desk.Count() - 1; i >= 0; --i)
     if (!desk.Layer(i).WorkPicture().Empty()) snapshot.layers.push_back(&desk.Layer(i));
-  desk.BuildFullWorkImage();
-  snapshot.workPicture = desk.FullWorkImage();
+  snapshot.workPicture = desk.TakeFullWorkImage();
   return snapshot;
 }
 

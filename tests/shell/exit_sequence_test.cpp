@@ -4,8 +4,6 @@
 
 #include <deque>
 
-#include "support/temp_folder.h"
-
 namespace lumena {
 namespace {
 
@@ -74,14 +72,6 @@ TEST(ExitSequence, AFailedSaveKeepsTheProgramRunning) {
   host.answers = {kAnswerYes};
   EXPECT_FALSE(RunExitSequence(host, "https://after.example/"));
   EXPECT_EQ(host.log, (Log{"ask ConfirmSaveSession", "save"}));
-}
-
-TEST(UniqueWorkPath, TakesTheFirstFreeNumber) {
-  testing::TempFolder works;
-  EXPECT_EQ(UniqueWorkPath(works.Path(), ".lmc"), works / "Work 1.lmc");
-  works.Write("Work 1.lmc", "");
-  works.Write("Work 2.lmu", "");
-  EXPECT_EQ(UniqueWorkPath(works.Path(), ".lmc"), works / "Work 2.lmc");
 }
 
 }  // namespace

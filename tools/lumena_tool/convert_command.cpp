@@ -1,12 +1,16 @@
 // lumena-tool convert IN OUT [--quality N]: pictures, and works (".lmu",
 // ".lmc") into works of either kind or into the picture of the whole work.
+#include <filesystem>
 #include <optional>
+#include <stdexcept>
 #include <vector>
 
+#include "images/library_picture.h"
 #include "picture_files.h"
 #include "platform/text.h"
 #include "tool_command.h"
 #include "work_files.h"
+#include "workfile/picture_export.h"
 #include "workfile/work_kind.h"
 
 namespace lumena::tool {
@@ -46,6 +50,14 @@ ConvertOptions ParseOptions(Arguments arguments) {
   return options;
 }
 
+// A work's picture in an export format is written as the program's own
+// export writes it: only with room for it, and nothing half-written.
+void WriteWorkPicture(LoadedWork& work, const std::filesystem::path& out, int quality) {
+  if (!IsExportExtension(out.extension().string())) return WritePictureFile(FullWorkImage(work), out, quality);
+  if (!ExportWorkPicture(FullWorkImage(work), out))
+    throw std::runtime_error(out.string() + ": cannot write the picture (no room for it, or writing failed)");
+}
+
 }  // namespace
 
 int RunConvert(Arguments arguments) {
@@ -58,7 +70,7 @@ int RunConvert(Arguments arguments) {
     if (IsWorkPath(out))
       SaveWork(work, out);
     else
-      WritePictureFile(FullWorkImage(work), out, options.quality);
+      WriteWorkPicture(work, out, options.quality);
     return 0;
   }
   if (IsWorkPath(out)) throw UsageError("only a work converts into a work");

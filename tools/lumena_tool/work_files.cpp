@@ -24,9 +24,9 @@ void SaveWork(LoadedWork& work, const std::filesystem::path& path) {
 }
 
 Picture FullWorkImage(LoadedWork& work) {
-  work.desk.BuildFullWorkImage();
-  if (work.desk.FullWorkImage().Empty()) throw std::runtime_error("the work has no visible layer");
-  return work.desk.FullWorkImage();
+  Picture picture = work.desk.TakeFullWorkImage();
+  if (picture.Empty()) throw std::runtime_error("the work has no visible layer");
+  return picture;
 }
 
 }  // namespace lumena::tool

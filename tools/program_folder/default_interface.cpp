@@ -15,6 +15,7 @@
 #include "portrait/preview_window_layout.h"
 #include "shell/main_window_layout.h"
 #include "templates/templates_window_layout.h"
+#include "workfile/load_save_window_layout.h"
 
 namespace fs = std::filesystem;
 
@@ -23,7 +24,8 @@ namespace lumena::tools {
 namespace {
 
 constexpr std::array kLayouts = {&kMainWindowLayout,    &kMessageWindowLayout,   &kAdjustWindowLayout,
-                                 &kPreviewWindowLayout, &kTemplatesWindowLayout, &kCameraWindowLayout};
+                                 &kPreviewWindowLayout, &kTemplatesWindowLayout, &kLoadSaveWindowLayout,
+                                 &kCameraWindowLayout};
 
 // The strip shows the template types' buttons in the types' order.
 constexpr bool StripFollowsTheTypes() {
@@ -39,6 +41,7 @@ std::vector<PictureSheet> AllSheets() {
   std::vector<PictureSheet> sheets(std::begin(kButtonSheets), std::end(kButtonSheets));
   sheets.push_back({kAdjustButtonsKey, kAdjustButtonsDefault});
   sheets.push_back({kTemplatesButtonsKey, kTemplatesButtonsDefault});
+  sheets.push_back(kLoadSaveSheet);
   sheets.push_back(kCameraSheet);
   return sheets;
 }

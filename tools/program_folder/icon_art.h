@@ -31,5 +31,7 @@ void DrawWindowIcon(QPainter& p, ButtonIcon icon, QPointF c, double k);
 void DrawTemplatesWindowIcon(QPainter& p, ButtonIcon icon, QPointF c, double k);
 // The camera window's buttons: the video source, format and display, the snapshot.
 void DrawCameraWindowIcon(QPainter& p, ButtonIcon icon, QPointF c, double k);
+// The load and save window's buttons: loading, saving and sending.
+void DrawLoadSaveWindowIcon(QPainter& p, ButtonIcon icon, QPointF c, double k);
 
 }  // namespace lumena::tools

@@ -314,6 +314,7 @@ void DrawWindowIcon(QPainter& p, ButtonIcon icon, QPointF c, double k) {
   DrawPortraitKindIcon(p, icon, c, k);
   DrawTemplatesWindowIcon(p, icon, c, k);
   DrawCameraWindowIcon(p, icon, c, k);
+  DrawLoadSaveWindowIcon(p, icon, c, k);
 }
 
 }  // namespace lumena::tools

@@ -122,6 +122,10 @@ void TSkinnedForm::CopyCaptionButtons(const TGraphicButton& mainMinimize, const 
     minimize->CopyInPlace(mainMinimize);
     minimize->OnClick = [this] { showMinimized(); };
   }
+  CopyExitButton(mainExit);
+}
+
+void TSkinnedForm::CopyExitButton(const TGraphicButton& mainExit) {
   if (auto* exit = findChild<TGraphicButton*>("ButtonExit")) {
     exit->CopyInPlace(mainExit);
     exit->OnClick = [this] { close(); };

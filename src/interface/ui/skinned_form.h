@@ -43,6 +43,8 @@ class TSkinnedForm : public QWidget {
   // The caption's "ButtonMinimize" and "ButtonExit" take the main window's
   // look in their own places; they minimise and close this window.
   void CopyCaptionButtons(const TGraphicButton& mainMinimize, const TGraphicButton& mainExit);
+  // The same for a window whose caption has only "ButtonExit".
+  void CopyExitButton(const TGraphicButton& mainExit);
   // Moves a window that stands past an edge of its screen back inside it, so
   // that its caption and close button can be reached.
   void KeepOnScreen();

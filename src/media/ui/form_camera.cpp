@@ -52,9 +52,7 @@ TFormCamera::TFormCamera(std::unique_ptr<TVideoCapture> capture, const TGraphicB
   BuildLayoutControls(this, kCameraWindowLayout, [buttons](std::string_view) { return buttons; });
   preview_ = ChildByName<TPictureControl>(*this, "CaptureWindow");
   preview_->show();
-  auto* exit = ChildByName<TGraphicButton>(*this, "ButtonExit");
-  exit->CopyInPlace(mainExit);
-  exit->OnClick = [this] { close(); };
+  CopyExitButton(mainExit);
   for (const DriverButton& b : kDriverButtons)
     ChildByName<TGraphicButton>(*this, b.name)->OnClick = [this, click = b.click] { (this->*click)(); };
   previewTimer_.setInterval(kPreviewMilliseconds);

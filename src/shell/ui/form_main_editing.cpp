@@ -55,8 +55,7 @@ constexpr std::array<LayerCommand, 10> kLayerCommands = {{
 }};
 
 // Buttons of windows and parts still to come: shown, but not yet usable.
-constexpr std::array<const char*, 19> kLaterWindows = {"ButtonLoadSave",
-                                                       "ButtonPrint",
+constexpr std::array<const char*, 18> kLaterWindows = {"ButtonPrint",
                                                        "ButtonInternet",
                                                        "ButtonMessages",
                                                        "ButtonQueries",

@@ -14,6 +14,8 @@
 #include "interface/ui/graphic_button.h"
 #include "interface/ui/sound_hint.h"
 #include "interface/ui/window_services.h"
+#include "media/ui/form_camera.h"
+#include "media/ui/qt_video_capture.h"
 #include "platform/file_error.h"
 #include "platform/program_folder.h"
 #include "platform/shell_open.h"
@@ -39,6 +41,7 @@
 #include "shell/ui/message_questions.h"
 #include "shell/work_file_types.h"
 #include "templates/ui/form_templates.h"
+#include "workfile/ui/form_load_save.h"
 #include "workfile/work_file_reader.h"
 #include "workfile/work_kind.h"
 #include "workfile/work_saving.h"
@@ -204,38 +207,10 @@ class WindowExitHost : public ExitHost {
   explicit WindowExitHost(RunContext& run) : run_(run) {}
   bool WorkSaved() const override { return run_.workSaved; }
   bool DeskHasLayers() const override { return run_.desk && run_.desk->Count() > 0; }
-  // Until the load and save window offers a file name, the work goes back
-  // to the file it came from, or, when it has none, to a new file in the
-  // works folder, and the user is told which.
-  bool SaveWork() override {
-    const bool newFile = run_.workPath.empty();
-    fs::path target = run_.workPath;
-    const auto tell = [&] {
-      ShowNotice(GetTermin("MessageUnableSaveWork", "Unable to save work to file") + "\r" + target.filename().string());
-      return false;
-    };
-    try {
-      if (newFile) target = NewWorkPath();
-      lumena::SaveWork(target, *run_.desk, run_.anchors, kProductIdentity.nameWithVersion);
-    } catch (const EFileError&) {
-      return tell();
-    } catch (const EFormatError&) {
-      return tell();
-    }
-    run_.workPath = target;
-    run_.workSaved = true;
-    if (newFile)
-      ShowNotice(GetTermin("MessageWorkSavedAs", "The work was saved as") + "\r" +
-                 run_.workPath.lexically_relative(run_.programFolder).string());
-    return true;
-  }
-  fs::path NewWorkPath() const {
-    const fs::path folder = MapStoredPath(run_.programFolder, run_.startup.folders.saveWork);
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (ec) ThrowFileError("Cannot create the folder", folder, ec.value());
-    return UniqueWorkPath(folder, kProductIdentity.compressedWorkExtension);
-  }
+  // The work is saved as the load and save window's save button does;
+  // until that window exists nothing is saved.
+  bool SaveWork() override { return saveWork && saveWork(); }
+  std::function<bool()> saveWork;
   int AskQuestion(std::string_view key) override {
     return MessageWindow() ? ShowMessageWindow(key, MessageButtons::Question, MessageText::Key)
                            : AskQuestionBox(GetTermin(key, ""));
@@ -247,6 +222,28 @@ class WindowExitHost : public ExitHost {
  private:
   RunContext& run_;
 };
+
+LoadSaveServices LoadSaveServicesFor(RunContext& run, EditingQuestions& questions, TFormAdjust& adjust,
+                                     TFormCamera& camera) {
+  const auto folder = [&run](const std::string& stored) { return MapStoredPath(run.programFolder, stored); };
+  const NamedFolders& named = run.startup.folders;
+  return {
+      *run.desk,
+      run.anchors,
+      {run.workPath, run.workSaved, run.imageSaved},
+      {folder(named.loadImage), folder(named.saveImage), folder(named.loadWork), folder(named.saveWork)},
+      std::string(kProductIdentity.fullName),
+      std::string(kProductIdentity.nameWithVersion),
+      [&adjust](PortraitPicture portrait) { adjust.AdjustPicture(std::move(portrait.picture), portrait.ownOpacity); },
+      [&camera] { return camera.FindCamera(); },
+      [&camera] { camera.RunModal(); },
+      [](const LoadSaveNotice& notice) {
+        std::string text = GetTermin(notice.key, notice.defaultText);
+        if (!notice.fileName.empty()) text += "\r" + notice.fileName;
+        ShowNotice(text);
+      },
+      [&questions](std::string_view key) { return questions.Confirm(key); }};
+}
 
 void FlushSettings(RunContext& run) {
   try {
@@ -366,6 +363,12 @@ int RunLumena(const StartupOptions& options) {
     run.portraitPreview = PortraitPreviewOf(*run.desk);
     if (preview.isVisible()) preview.ShowPortrait(run.portraitPreview.Empty() ? nullptr : &run.portraitPreview);
   };
+  TFormCamera camera(std::make_unique<TQtVideoCapture>(), *mainWindow.ButtonExit);
+  TFormLoadSave loadSave(LoadSaveServicesFor(run, questions, adjust, camera), *mainWindow.ButtonExit,
+                         *ChildByName<TGraphicButton>(mainWindow, "ButtonLoadSave"));
+  camera.onSnapshot = [&loadSave](Picture frame) { loadSave.TakePortrait(std::move(frame)); };
+  ChildByName<TGraphicButton>(mainWindow, "ButtonLoadSave")->OnClick = [&loadSave] { loadSave.RunModal(); };
+  exitHost.saveWork = [&loadSave] { return loadSave.SaveWorkThroughDialog(TSkinnedForm::MainForm()); };
   TFormTemplates templates(
       {session, run.templates, run.dataRoots, run.anchors, [&run](bool types) { LoadTemplates(run, types); },
        [](std::string_view key) { ShowMessageWindow(key, MessageButtons::Notice, MessageText::Key); }, CursorFor},

@@ -53,6 +53,12 @@ std::optional<ShownWindow> LumenaScreen::Window(const WindowLayout& layout) cons
   return std::nullopt;
 }
 
+std::optional<ShownWindow> LumenaScreen::WindowTitled(std::string_view title) const {
+  for (const ShownWindow& w : x_.ShownWindows())
+    if (w.title.starts_with(title)) return w;
+  return std::nullopt;
+}
+
 ScreenRect LumenaScreen::Control(const ScreenRect& window, const WindowLayout& layout, std::string_view name) {
   const ControlLayout* c = layout.Control(name);
   if (!c) throw std::invalid_argument("no control " + std::string(name) + " in " + std::string(layout.name));

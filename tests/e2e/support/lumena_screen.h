@@ -34,6 +34,9 @@ class LumenaScreen {
   bool MainWindowShown() const;
   // A shown top-level window of the layout's size other than the backdrop.
   std::optional<ShownWindow> Window(const WindowLayout& layout) const;
+  // A shown top-level window whose title begins with `title` (the file
+  // dialogs; the window system adds the program's name after it).
+  std::optional<ShownWindow> WindowTitled(std::string_view title) const;
   // A control's place on the screen, inside a window placed at `window`.
   static ScreenRect Control(const ScreenRect& window, const WindowLayout& layout, std::string_view name);
 

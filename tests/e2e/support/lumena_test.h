@@ -38,6 +38,28 @@ class LumenaTest : public ::testing::Test {
     x_.Key(key);
   }
 
+  // A window with this title once it shows and has the keyboard; nothing
+  // when it never does.
+  std::optional<ShownWindow> WaitForWindowTitled(std::string_view title) {
+    std::optional<ShownWindow> shown;
+    EXPECT_TRUE(WaitUntil([&] { return (shown = screen_.WindowTitled(title)).has_value(); }))
+        << "\"" << title << "\" never showed";
+    if (shown) {
+      EXPECT_TRUE(WaitUntil([&] { return x_.HasKeyboardFocus(shown->id); })) << title << " has no keyboard";
+    }
+    return shown;
+  }
+
+  // Types a file name into the file dialog of this title and presses Enter,
+  // as a user does; true once the dialog has gone.
+  bool TypeFileName(std::string_view dialogTitle, std::string_view name) {
+    if (!WaitForWindowTitled(dialogTitle)) return false;
+    x_.Key("a", {"Control_L"});  // over the name the dialog proposes
+    x_.Type(name);
+    x_.Key("Return");
+    return WaitUntil([&] { return !screen_.WindowTitled(dialogTitle); });
+  }
+
   // Clicks the main window's close button and waits for the question.
   ScreenRect AskToExit() {
     screen_.ClickControl(screen_.MainWindow(), kMainWindowLayout, "ButtonExit");

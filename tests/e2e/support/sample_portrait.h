@@ -3,6 +3,7 @@
 // the adjustment window's view on the screen, its eye lines, laying the
 // sample as the face, and the work saved on the way out read back.
 #include <filesystem>
+#include <string_view>
 
 #include "e2e/support/work_on_desk.h"
 #include "portrait/adjust_window_layout.h"
@@ -16,11 +17,19 @@ namespace lumena::e2e {
 // into the 445 x 492 view (its pupils lie near (203, 101) and (246, 104)),
 // give or take the detector's pixel or two.
 inline constexpr int kLeftLine = 176, kRightLine = 214, kLineTolerance = 2;
+// The file dialogs are titled with their buttons' hints.
+inline constexpr std::string_view kOpenPortraitDialog = "Open a portrait from a picture file";
+inline constexpr std::string_view kOpenWorkDialog = "Open a saved work";
+inline constexpr std::string_view kSaveImageDialog = "Save the work as a picture";
+inline constexpr std::string_view kSaveWorkDialog = "Save the work to change it later";
 
 class SamplePortraitTest : public WorkOnDeskTest {
  protected:
   ScreenRect StartOnTheSample() {
     StartLumena({LUMENA_SAMPLE_PORTRAIT});
+    return WaitForAdjustWindow();
+  }
+  ScreenRect WaitForAdjustWindow() {
     std::optional<ShownWindow> shown;
     EXPECT_TRUE(WaitUntil([&] { return (shown = screen_.Window(kAdjustWindowLayout)).has_value(); }))
         << "the adjustment window never showed";
@@ -51,18 +60,21 @@ class SamplePortraitTest : public WorkOnDeskTest {
   }
 
   // Lays the sample as the face, as a user does.
-  void LayTheSampleFace() {
-    const ScreenRect window = StartOnTheSample();
+  void LayTheSampleFace() { AcceptAsFace(StartOnTheSample()); }
+
+  // OK in the adjustment window once the eyes are found, and Yes: the face.
+  void AcceptAsFace(const ScreenRect& window) {
     ASSERT_TRUE(WaitUntil([&] { return LineNear(window, kLeftLine).has_value(); })) << "the eyes were not found";
     screen_.ClickControl(window, kAdjustWindowLayout, "ButtonOK");
     screen_.ClickControl(WaitForMessage(), kMessageWindowLayout, "ButtonYes");  // use it as the face
     ASSERT_TRUE(WaitUntil([&] { return !screen_.Window(kAdjustWindowLayout); })) << "the window stayed";
   }
 
-  // Leaving saves the new work; its layers and anchors are read back.
+  // Leaving saves the new work under the name typed; its layers and
+  // anchors are read back.
   void ReadBackTheWork() {
     screen_.ClickControl(AskToExit(), kMessageWindowLayout, "ButtonYes");
-    screen_.ClickControl(WaitForMessage(), kMessageWindowLayout, "ButtonYes");  // the notice of its name
+    ASSERT_TRUE(TypeFileName(kSaveWorkDialog, "look")) << "the save dialog stayed";
     screen_.ClickControl(WaitForMessage(), kMessageWindowLayout, "ButtonYes");  // and leave
     ASSERT_EQ(run_.WaitForExit(kStepSeconds), 0);
     savedWork_ = SavedWork();

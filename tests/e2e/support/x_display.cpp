@@ -1,5 +1,6 @@
 #include "e2e/support/x_display.h"
 
+#include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -12,9 +13,21 @@ namespace lumena::e2e {
 
 namespace {
 
+// The title as the window sets it in UTF-8 (_NET_WM_NAME), else its WM_NAME.
 std::string WindowTitle(Display* display, Window window) {
-  char* name = nullptr;
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
   std::string title;
+  if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), 0, 1024, False,
+                         XInternAtom(display, "UTF8_STRING", False), &type, &format, &count, &after,
+                         &data) == Success &&
+      data && format == 8)
+    title.assign(reinterpret_cast<const char*>(data), count);
+  if (data) XFree(data);
+  if (!title.empty()) return title;
+  char* name = nullptr;
   if (XFetchName(display, window, &name) && name) title = name;
   if (name) XFree(name);
   return title;
@@ -103,6 +116,23 @@ void XDisplay::Key(const std::string& name, const std::vector<std::string>& modi
   XTestFakeKeyEvent(display_, KeyCodeOf(name), False, CurrentTime);
   for (auto m = modifiers.rbegin(); m != modifiers.rend(); ++m)
     XTestFakeKeyEvent(display_, KeyCodeOf(*m), False, CurrentTime);
+  Sync();
+}
+
+void XDisplay::Type(std::string_view text) {
+  const KeyCode shift = KeyCodeOf("Shift_L");
+  for (const char c : text) {
+    // Printable ASCII characters are their own key symbols.
+    const auto sym = static_cast<KeySym>(static_cast<unsigned char>(c));
+    const KeyCode code = XKeysymToKeycode(display_, sym);
+    if (!code) throw std::invalid_argument(std::string("no key types ") + c);
+    // The symbol on the key's shifted level needs Shift held.
+    const bool shifted = XkbKeycodeToKeysym(display_, code, 0, 0) != sym;
+    if (shifted) XTestFakeKeyEvent(display_, shift, True, CurrentTime);
+    XTestFakeKeyEvent(display_, code, True, CurrentTime);
+    XTestFakeKeyEvent(display_, code, False, CurrentTime);
+    if (shifted) XTestFakeKeyEvent(display_, shift, False, CurrentTime);
+  }
   Sync();
 }
 

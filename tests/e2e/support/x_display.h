@@ -5,6 +5,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Xlib stays out of the headers: its macros (None, Status, Bool...) clash
@@ -48,6 +49,8 @@ class XDisplay {
   // A key by its X name ("Escape", "Return", "z"), with modifier names
   // ("Control_L") held around it.
   void Key(const std::string& name, const std::vector<std::string>& modifiers = {});
+  // Types printable ASCII text, with Shift where a character needs it.
+  void Type(std::string_view text);
   // Presses (down) or releases a key alone, for clicks made with it held.
   void HoldKey(const std::string& name, bool down);
 

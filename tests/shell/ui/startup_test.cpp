@@ -4,9 +4,14 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <optional>
 #include <utility>
 
 #include "interface/interface_context.h"
@@ -54,8 +59,26 @@ class StartupTest : public ::testing::Test {
   }
   void TearDown() override { SetBoxHandler(nullptr); }
 
+  // Answers the save dialog with `saveAs_`, and its question about
+  // replacing a file with Yes.
+  void AnswerSaveDialog() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) return box->button(QMessageBox::Yes)->click();
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    if (!dialog || dialog->objectName() != "SaveDialog") return;
+    const std::optional<std::string> name = saveAs_();
+    if (!name) {
+      QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+      return;
+    }
+    if (!name->empty()) dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(*name));
+    // Queued: the question about replacing a file is answered on a later tick.
+    QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+  }
+
   // Answers a visible message window like a user would.
   void AnswerMessageWindow() {
+    AnswerSaveDialog();
     TFormMessage* message = MessageWindow();
     if (!message || !message->isVisible()) return;
     boxes_.push_back({BoxKind::Question, message->LabelMessage->text().toStdString()});
@@ -88,6 +111,9 @@ class StartupTest : public ::testing::Test {
   StartupOptions options_;
   std::vector<Box> boxes_;
   std::function<int()> answer_ = [] { return 6; };
+  // The name typed into the save dialog: "" keeps the one it proposes,
+  // nothing cancels it.
+  std::function<std::optional<std::string>()> saveAs_ = [] { return std::string(); };
   // Done once the main window is up, before the backdrop is asked to close.
   std::function<void()> userAction_;
 };
@@ -264,6 +290,7 @@ TEST_F(StartupTest, AWorkThatCannotBeSavedOnExitIsToldAndTheProgramStays) {
     home_.Write("gone", "a file where the folder was");
   };
   options_.workFile = work.string();
+  saveAs_ = [work] { return work.string(); };
   answer_ = AnswersInTurn({6, 6, 7, 6});
   EXPECT_EQ(Run(), 0);
   ASSERT_EQ(boxes_.size(), 4u);
@@ -273,23 +300,37 @@ TEST_F(StartupTest, AWorkThatCannotBeSavedOnExitIsToldAndTheProgramStays) {
   EXPECT_EQ(boxes_[3].text, "Leave?");
 }
 
-TEST_F(StartupTest, AWorkWithoutAFileIsSavedOnExitUnderANewNameInTheWorksFolder) {
+// A work made on the desk, not yet saved.
+void MakeWorkOnTheDesk() {
+  TWorkDesk& desk = *CurrentRun().desk;
+  Picture picture(20, 10);
+  for (Pixel& p : picture.Pixels()) p = {10, 20, 30, 255};
+  desk.InsertLayer(TLayer::CreateFromPicture(desk, picture, "Portrait", false));
+  CurrentRun().desk->RecordAction(EditingAction::ParametersChanged);
+}
+
+TEST_F(StartupTest, AWorkWithoutAFileIsSavedOnExitUnderTheNameTypedInTheWorksFolder) {
   program_.Write("Lumena.ini", "");
-  program_.Write("termins.txt", "ConfirmSaveSession=Save?;\r\nConfirmExit=Leave?;\r\nMessageWorkSavedAs=Saved as;\r\n");
-  program_.Write("Works/Work 1.lmc", "somebody else's");
-  userAction_ = [] {
-    TWorkDesk& desk = *CurrentRun().desk;
-    Picture picture(20, 10);
-    for (Pixel& p : picture.Pixels()) p = {10, 20, 30, 255};
-    desk.InsertLayer(TLayer::CreateFromPicture(desk, picture, "Portrait", false));
-    CurrentRun().desk->RecordAction(EditingAction::ParametersChanged);
-  };
+  program_.Write("termins.txt", "ConfirmSaveSession=Save?;\r\nConfirmExit=Leave?;\r\n");
+  userAction_ = MakeWorkOnTheDesk;
+  saveAs_ = [] { return std::string("mine"); };
   EXPECT_EQ(Run(), 0);
-  const fs::path saved = program_ / "Works" / "Work 2.lmc";
+  EXPECT_EQ(boxes_.size(), 2u);
+  EXPECT_TRUE(fs::is_regular_file(program_ / "Works" / "mine.lmc")) << "the compressed kind, the first filter's";
+  EXPECT_EQ(CurrentRun().workPath, program_ / "Works" / "mine.lmc");
+}
+
+TEST_F(StartupTest, CancellingTheSaveOnExitKeepsTheProgramAndTheWorkUnsaved) {
+  program_.Write("Lumena.ini", "");
+  program_.Write("termins.txt", "ConfirmSaveSession=Save?;\r\nConfirmExit=Leave?;\r\n");
+  userAction_ = MakeWorkOnTheDesk;
+  saveAs_ = [] { return std::nullopt; };
+  answer_ = AnswersInTurn({6, 7, 6});
+  EXPECT_EQ(Run(), 0);
   ASSERT_EQ(boxes_.size(), 3u);
-  EXPECT_EQ(boxes_[1].text, "Saved as\nWorks/Work 2.lmc");
-  EXPECT_TRUE(fs::is_regular_file(saved));
-  EXPECT_EQ(ReadFile(program_ / "Works" / "Work 1.lmc"), "somebody else's");
+  EXPECT_EQ(boxes_[1].text, "Save?") << "the program went on after the cancelled save";
+  EXPECT_FALSE(CurrentRun().workSaved);
+  EXPECT_TRUE(fs::is_empty(program_ / "Works")) << "nothing written";
 }
 
 TEST_F(StartupTest, CursorsComeFromTheProgramFolder) {
