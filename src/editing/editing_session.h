@@ -8,7 +8,9 @@
 
 #include "editing/editing_questions.h"
 #include "editing/layer_mode.h"
+#include "editing/region_edit.h"
 #include "work/colouring_parameters.h"
+#include "work/region_cut.h"
 #include "work/work_desk.h"
 
 namespace lumena {
@@ -40,10 +42,23 @@ class EditingSession {
   // a region is current, else the layer's.
   void ChangeParameter(ColourField field, int32_t value);
 
+  // --- The layers list.
+  // Makes the layer at `index` the active one; nothing when it already is.
+  void ActivateLayer(int index);
+  // Moves the layer at `from` to `to` in the stacking order; a layer dropped
+  // on itself stays.
+  void ReorderLayer(int from, int to);
+
   // --- The copy-state buffer: the nine parameters of a layer.
   void CopyState();
   void PasteState();
   bool HasCopiedState() const { return copiedState_.has_value(); }
+
+  // --- The palette: a swatch's colour (red + green * 256 + blue * 65536).
+  // In the Paint mode it becomes `brushColour`. Otherwise it tints the
+  // active layer's current region (an undo record every time, even for the
+  // same colour) or, without one, the layer (only when it differs).
+  void ApplyPaletteColour(uint32_t colour, Pixel& brushColour);
 
   // Asks for the face, body and hand groups in this order, each only when a
   // layer of it is on the desk, and deletes those answered Yes. The
@@ -64,6 +79,17 @@ class EditingSession {
   // layers of its depth, recorded as a template laid and made the active
   // layer.
   TLayer& AddTemplateLayer(std::unique_ptr<TLayer> layer);
+
+  // --- Layer regions.
+  // Makes a region of the layer current (0: none); the sliders follow it.
+  void ChooseRegion(TLayer& layer, int region);
+  // Writes the editor's region back into its layer, re-renders the layer
+  // and records the action. False, changing nothing, when the layer has
+  // left the desk or changed size since the editor opened.
+  bool CommitRegionEdit(const RegionEdit& edit);
+  // The region's visible pixels for saving as a template; nothing when
+  // none of its pixels shows.
+  std::optional<RegionCut> CutRegionOf(const TLayer& layer, int region) const;
 
  private:
   TWorkDesk& desk_;
