@@ -84,7 +84,7 @@ class TMask {
   // Left and Top are raised to 0 when negative.
   void SetOpRect(const Rect& rect);
   const Point& CurrentPoint() const { return CurrentPoint_; }
-  // A coordinate outside 0..size - 2 becomes 0.
+  // Each coordinate is clamped to the cells.
   void SetCurrentPoint(int32_t x, int32_t y);
   void SetTolerance(int32_t tolerance) { Tolerance_ = tolerance; }
   int32_t ToleranceDirections() const { return ToleranceDirections_; }

@@ -49,7 +49,8 @@ int LastHolding(int count, Holds holds) {
 }  // namespace
 
 void TMask::SetCurrentPoint(int32_t x, int32_t y) {
-  CurrentPoint_ = {(x < 0 || x > MaxX_ - 1) ? 0 : x, (y < 0 || y > MaxY_ - 1) ? 0 : y};
+  // Clamped, so that a click on the last column or row samples that pixel.
+  CurrentPoint_ = {std::clamp(x, 0, std::max(MaxX_, 0)), std::clamp(y, 0, std::max(MaxY_, 0))};
 }
 
 void TMask::SelectColourRange(int mode) {

@@ -279,8 +279,9 @@ struct PointCase {
 
 class MaskCurrentPoint : public testing::TestWithParam<PointCase> {};
 
-// On a 10 x 8 picture coordinates above size - 2 fall back to 0.
-TEST_P(MaskCurrentPoint, FallsBackToZero) {
+// On a 10 x 8 picture coordinates are clamped to the cells: the last column
+// and row are reference pixels too.
+TEST_P(MaskCurrentPoint, ClampsToTheCells) {
   Picture picture(10, 8);
   TMask mask;
   mask.SetPicture(picture);
@@ -289,8 +290,8 @@ TEST_P(MaskCurrentPoint, FallsBackToZero) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, MaskCurrentPoint,
-                         testing::Values(PointCase{3, 4, 3, 4}, PointCase{8, 6, 8, 6}, PointCase{9, 6, 0, 6},
-                                         PointCase{8, 7, 8, 0}, PointCase{-1, -1, 0, 0}));
+                         testing::Values(PointCase{3, 4, 3, 4}, PointCase{8, 6, 8, 6}, PointCase{9, 6, 9, 6},
+                                         PointCase{8, 7, 8, 7}, PointCase{12, 30, 9, 7}, PointCase{-1, -1, 0, 0}));
 
 }  // namespace
 }  // namespace lumena
