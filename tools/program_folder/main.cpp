@@ -8,6 +8,7 @@
 #include "collection/collection.h"
 #include "cursor_art.h"
 #include "default_interface.h"
+#include "palettes.h"
 #include "platform/atomic_file.h"
 #include "settings_text.h"
 #include "shell/cursor_names.h"
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
     for (const char* folder : kFolders) fs::create_directories(out / folder);
     WriteFileAtomically(out / "Lumena.ini", tools::DefaultSettingsText());
     WriteFileAtomically(out / "termins.txt", tools::DefaultTexts());
+    WriteFileAtomically(out / "PalData.txt", tools::DefaultPalettesText());
     WriteCursors(out / "Cursors");
     tools::WriteDefaultInterface(out);
     tools::WriteDefaultCollection(out);

@@ -11,6 +11,7 @@
 #include "icon_art.h"
 #include "interface/main_form_params.h"
 #include "interface_art.h"
+#include "work/palette_grid.h"
 
 namespace lumena::tools {
 
@@ -128,15 +129,23 @@ QImage DrawModeSkin(const WindowLayout& layout, const ControlLayout& skin) {
   return image;
 }
 
-// The tray under the palette's swatches: a well at each default cell.
+// The tray under the palette's swatches: a frame around each default cell,
+// open inside so that the swatch's colour shows through.
 QImage DrawPaletteTray(const ControlLayout& tray) {
   QImage image = DrawPanel(tray.width, tray.height);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(QColor(180, 150, 82, 160), 1));
-  p.setBrush(QColor(16, 12, 22));
-  for (const Point& cell : PointList(kDefaultPaletteBtnShowPos))
-    p.drawRoundedRect(QRectF(cell.x - tray.left - 1.5, cell.y - tray.top - 1.5, 37, 21), 3, 3);
+  for (const Point& cell : PointList(kDefaultPaletteBtnShowPos)) {
+    const QRectF swatch(cell.x - tray.left, cell.y - tray.top, kSwatchWidth, kSwatchHeight);
+    p.setCompositionMode(QPainter::CompositionMode_Clear);
+    p.fillRect(swatch.adjusted(2, 2, -2, -2), Qt::transparent);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(16, 12, 22, 220), 1));
+    p.drawRect(swatch.adjusted(2.5, 2.5, -2.5, -2.5));
+    p.setPen(QPen(QColor(180, 150, 82, 200), 1.2));
+    p.drawRoundedRect(swatch.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+  }
   return image;
 }
 

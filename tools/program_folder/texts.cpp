@@ -147,6 +147,13 @@ constexpr std::pair<std::string_view, std::string_view> kTexts[] = {
     {"ConfirmDeleteFaceLayers", "Delete the layers on the face?"},
     {"ConfirmDeleteBodyLayers", "Delete the layers on the body?"},
     {"ConfirmDeleteHandLayers", "Delete the layers on the hand?"},
+    // The layers list and the layer menu it shares with the desk.
+    {"FormLayersCaption", "Layers"},
+    {"PopupLayerMoveTopHint", "Bring to front"},
+    {"PopupLayerMoveBottomHint", "Send to back"},
+    {"PopupLayerDeleteHint", "Delete"},
+    {"PopupLayerHideHint", "Hide"},
+    {"PopupLayerShowHint", "Show"},
     // The portrait adjustment.
     {"FormAdjustCaption", "Adjust the picture"},
     {"FormPreviewCaption", "Your portrait"},
@@ -166,6 +173,30 @@ constexpr std::pair<std::string_view, std::string_view> kTexts[] = {
     {"FormCameraButtonVideoFormatHint", "Picture size and format"},
     {"FormCameraButtonVideoDisplayHint", "Picture settings: white balance, exposure"},
     {"FormCameraButtonSnapshotHint", "Take the portrait"},
+    // The layer regions and the region editor.
+    {"FormLayerRegionsCaption", "Layer regions"},
+    {"FormLayerRegionsButtonEditRegionHint", "Edit the region"},
+    {"FormLayerRegionsButtonSaveRegionHint", "Save the region as a template"},
+    {"FormLayerRegionsItemRegionCaption", "Region #"},
+    {"FormLayerRegionsItemNoRegionCaption", "Whole layer"},
+    {"MessageRegionIsEmpty", "The region is empty."},
+    {"FormLayerRegionEditCaption", "Region editor"},
+    {"FormLayerRegionEditLabelToleranceCaption", "Tolerance"},
+    {"FormLayerRegionEditButtonOKHint", "Keep the region"},
+    {"FormLayerRegionEditButtonCancelHint", "Leave the region as it was"},
+    {"FormLayerRegionEditButtonLassoHint", "Lasso: left button adds, right button removes"},
+    {"FormLayerRegionEditButtonGridHint", "Grid: clicks act on one cell"},
+    {"FormLayerRegionEditButtonEditRegionHint", "Select only inside the region as it is now"},
+    {"FormLayerRegionEditButtonClearHint", "Empty the region"},
+    {"FormLayerRegionLabelGridColsCaption", "Columns"},
+    {"FormLayerRegionLabelGridRowsCaption", "Rows"},
+    {"FormLayerRegionSliderToleranceHint", "Colour tolerance; with Shift the selection follows"},
+    {"FormLayerRegionSliderGridRowsHint", "Rows of the grid"},
+    {"FormLayerRegionSliderGridColsHint", "Columns of the grid"},
+    // The palette: its colour paging and the colour dialog of the right button.
+    {"ButtonPaletteColorPrevHint", "Earlier colours of the palette"},
+    {"ButtonPaletteColorNextHint", "Later colours of the palette"},
+    {"ColorDialogCaption", "Choose a colour"},
 };
 
 }  // namespace
