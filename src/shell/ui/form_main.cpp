@@ -74,6 +74,7 @@ TFormMain::TFormMain(QWidget* backdrop)
   WireViewControls();
   ApplyInterfaceInfo(this);
   BuildTemplateStrip();
+  BuildPalette();
   SetControls();
   const QString title = ToQString(GetTermin("ProductName", "Lumena"));
   setWindowTitle(title);

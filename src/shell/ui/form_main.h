@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,8 @@
 #include "interface/main_form_params.h"
 #include "interface/ui/skinned_form.h"
 #include "work/colouring_parameters.h"
+#include "work/palette.h"
+#include "work/palette_grid.h"
 
 namespace lumena {
 
@@ -106,6 +109,29 @@ class TFormMain : public TSkinnedForm, private RepeatTimer {
   std::unique_ptr<TemplateStrip> strip_;
   QTimer timer_;
   std::unique_ptr<ScrollRepeat> scrollRepeat_;
+
+  // --- The colour palette: swatches of the current palette, paged by the
+  // palette arrows and, for a long palette, by its slider.
+  void BuildPalette();
+  void ReadPalette();
+  void RefreshPal();
+  void ShowPaletteSwatches(bool trayShown);
+  void PagePalettes(bool forward);
+  void SliderPaletteColorChange();
+  void PageColours(int step);
+  void ButtonPaletteMouseMove(size_t cell);
+  void ButtonPaletteMouseUp(size_t cell, Qt::MouseButton button);
+  void ButtonCurrentBrushColorClick();
+  void ApplyPaletteColour(uint32_t colour);
+  // The colour dialog's choice, starting from `initial`; nothing when cancelled.
+  std::optional<uint32_t> AskColour(uint32_t initial);
+  void ShowPaletteName();
+  PaletteChoice palette_;
+  PaletteGrid paletteGrid_;
+  std::vector<TGraphicButton*> swatches_;
+  // The colour each swatch shows; nothing where the palette has ended.
+  std::vector<std::optional<uint32_t>> swatchColours_;
+  bool paletteHasPages_ = false;
 };
 
 }  // namespace lumena

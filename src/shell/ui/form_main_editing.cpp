@@ -55,24 +55,9 @@ constexpr std::array<LayerCommand, 10> kLayerCommands = {{
 }};
 
 // Buttons of windows and parts still to come: shown, but not yet usable.
-constexpr std::array<const char*, 18> kLaterWindows = {"ButtonPrint",
-                                                       "ButtonInternet",
-                                                       "ButtonMessages",
-                                                       "ButtonQueries",
-                                                       "ButtonSetup",
-                                                       "ButtonHelp",
-                                                       "ButtonLayerList",
-                                                       "ButtonColorCalibration",
-                                                       "ButtonShopping",
-                                                       "ButtonLayerRegions",
-                                                       "ButtonBaldHead",
-                                                       "ButtonLayerSave",
-                                                       "ButtonPalettePrev",
-                                                       "ButtonPaletteNext",
-                                                       "ButtonPaletteColorPrev",
-                                                       "ButtonPaletteColorNext",
-                                                       "SliderPaletteColor",
-                                                       "ButtonCurrentBrushColor"};
+constexpr std::array<const char*, 10> kLaterWindows = {
+    "ButtonPrint", "ButtonInternet",         "ButtonMessages", "ButtonQueries",  "ButtonSetup",
+    "ButtonHelp",  "ButtonColorCalibration", "ButtonShopping", "ButtonBaldHead", "ButtonLayerSave"};
 
 // The view's position sliders stand beside the desk and show with it.
 constexpr std::array<const char*, 2> kDeskSliders = {"SliderHPos", "SliderVPos"};
@@ -233,6 +218,7 @@ void TFormMain::SetControls() {
   window.flipOffered = flip && flip->Tag == 1;
   window.layerToolsOpen = layerToolsTag_ > 0;
   window.desktopToolsOpen = desktopToolsTag_ > 0;
+  window.paletteHasPages = paletteHasPages_;
   for (size_t i = 0; i < kModeSkinControls.size(); ++i) {
     const auto* skin = ChildByName<TPictureControl>(*this, MainControlName(kModeSkinControls[i]));
     window.modeSkinLoaded[i] = skin && !skin->GetPicture().Empty();
@@ -259,6 +245,7 @@ void TFormMain::SetControls() {
   for (const ModeButton& b : kModeButtons)
     if (auto* button = findChild<TGraphicButton*>(b.name)) button->SetPressed(session_ && session_->Mode() == b.mode);
   ShowBrushColour(states[MainControl::ButtonCurrentBrushColor].enabled);
+  ShowPaletteSwatches(states.controlsApply && states[MainControl::ImagePalette].visible);
 }
 
 // The desk window shows exactly when it holds layers; it is drawn afresh
