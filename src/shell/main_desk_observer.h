@@ -28,8 +28,19 @@ class MainDeskObserver : public DeskObserver {
   void PortraitChanged() override {
     if (portraitChanged) portraitChanged();
   }
+  // The layers list follows the layers and the active layer.
+  void LayersListChanged() override {
+    if (layersListChanged) layersListChanged();
+  }
+  void ActiveLayerChanged(int index) override {
+    if (activeLayerChanged) activeLayerChanged(index);
+  }
+  std::function<void()> layersListChanged;
+  std::function<void(int)> activeLayerChanged;
   // The windows hear nothing more (they are going).
   void DetachWindows() {
+    layersListChanged = nullptr;
+    activeLayerChanged = nullptr;
     areaChanged = nullptr;
     controlsChanged = nullptr;
     layerValuesChanged = nullptr;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "default_template_types.h"
+#include "editing/layers_window_layout.h"
 #include "images/element_picture.h"
 #include "images/ui/qt_picture.h"
 #include "interface/message_window_layout.h"
@@ -25,7 +26,7 @@ namespace {
 
 constexpr std::array kLayouts = {&kMainWindowLayout,    &kMessageWindowLayout,   &kAdjustWindowLayout,
                                  &kPreviewWindowLayout, &kTemplatesWindowLayout, &kLoadSaveWindowLayout,
-                                 &kCameraWindowLayout};
+                                 &kCameraWindowLayout,  &kLayersWindowLayout};
 
 // The strip shows the template types' buttons in the types' order.
 constexpr bool StripFollowsTheTypes() {

@@ -252,8 +252,9 @@ void TFormLayers::DrawEntry(QPainter& painter, const QRect& place, int row) cons
   painter.drawImage(place.left() + 3, place.top() + 3, image);
   painter.setPen(!pressed && active ? QColor(Qt::white) : kNavy);
   const int textLeft = place.left() + thumb.Width() + 10;
-  painter.drawText(QRect(textLeft, place.top(), place.right() - textLeft, place.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, ToQString(entry.name));
+  const QRect text(textLeft, place.top(), place.right() - textLeft - 2, place.height());
+  painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
+                   painter.fontMetrics().elidedText(ToQString(entry.name), Qt::ElideRight, text.width()));
   painter.setPen(kEntryLine);
   painter.drawLine(place.left(), place.bottom(), place.right(), place.bottom());
   if (row != pointer_.DropTarget()) return;

@@ -24,6 +24,8 @@ class TFormMontage : public QWidget {
   // A window area the desk composed again.
   void ShowArea(const Rect& area);
   void ShowCursor(DeskCursor cursor);
+  // The layer menu on a layer at a screen point (the layers list opens it too).
+  void OpenPopup(int target, const QPoint& at);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -35,7 +37,6 @@ class TFormMontage : public QWidget {
 
  private:
   void PaintFrame(QPainter& painter, const QRect& area) const;
-  void OpenPopup(int target, const QPoint& at);
 
   EditingSession& session_;
   DeskPointer pointer_;

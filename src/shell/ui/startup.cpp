@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "editing/editing_session.h"
+#include "editing/ui/form_layers.h"
 #include "editing/ui/form_montage.h"
 #include "interface/interface_context.h"
 #include "interface/interface_loader.h"
@@ -362,6 +363,17 @@ int RunLumena(const StartupOptions& options) {
   run.deskObserver.portraitChanged = [&run, &preview] {
     run.portraitPreview = PortraitPreviewOf(*run.desk);
     if (preview.isVisible()) preview.ShowPortrait(run.portraitPreview.Empty() ? nullptr : &run.portraitPreview);
+  };
+  // The layers list follows the desk while it is open.
+  auto& layerListButton = *ChildByName<TGraphicButton>(mainWindow, "ButtonLayerList");
+  TFormLayers layers({session, [&montage](int layer, QPoint at) { montage.OpenPopup(layer, at); }, CursorFor},
+                     mainWindow, layerListButton);
+  layerListButton.OnClick = [&layers] { layers.Toggle(); };
+  run.deskObserver.layersListChanged = [&layers] {
+    if (layers.isVisible()) layers.Refresh();
+  };
+  run.deskObserver.activeLayerChanged = [&layers](int) {
+    if (layers.isVisible()) layers.Refresh();
   };
   TFormCamera camera(std::make_unique<TQtVideoCapture>(), *mainWindow.ButtonExit);
   TFormLoadSave loadSave(LoadSaveServicesFor(run, questions, adjust, camera), *mainWindow.ButtonExit,
