@@ -116,6 +116,13 @@ enum class ButtonIcon {
   VideoFormat,
   VideoDisplay,
   Snapshot,
+  // The layer regions windows.
+  EditRegion,
+  SaveRegion,
+  Lasso,
+  Grid,
+  Restrict,
+  ClearRegion,
 };
 
 struct CellGrid {

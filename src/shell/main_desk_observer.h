@@ -37,6 +37,11 @@ class MainDeskObserver : public DeskObserver {
   }
   std::function<void()> layersListChanged;
   std::function<void(int)> activeLayerChanged;
+  // The regions window follows the active layer; its editor checks its own.
+  void ActiveLayerNameChanged(const TLayer* layer) override {
+    if (activeLayerShown) activeLayerShown(layer);
+  }
+  std::function<void(const TLayer*)> activeLayerShown;
   // The windows hear nothing more (they are going).
   void DetachWindows() {
     layersListChanged = nullptr;

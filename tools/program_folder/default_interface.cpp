@@ -6,6 +6,7 @@
 
 #include "default_template_types.h"
 #include "editing/layers_window_layout.h"
+#include "editing/region_edit_window_layout.h"
 #include "images/element_picture.h"
 #include "images/ui/qt_picture.h"
 #include "interface/message_window_layout.h"
@@ -26,7 +27,8 @@ namespace {
 
 constexpr std::array kLayouts = {&kMainWindowLayout,    &kMessageWindowLayout,   &kAdjustWindowLayout,
                                  &kPreviewWindowLayout, &kTemplatesWindowLayout, &kLoadSaveWindowLayout,
-                                 &kCameraWindowLayout,  &kLayersWindowLayout};
+                                 &kCameraWindowLayout,  &kRegionsWindowLayout,   &kRegionEditWindowLayout,
+                                 &kLayersWindowLayout};
 
 // The strip shows the template types' buttons in the types' order.
 constexpr bool StripFollowsTheTypes() {
@@ -44,6 +46,8 @@ std::vector<PictureSheet> AllSheets() {
   sheets.push_back({kTemplatesButtonsKey, kTemplatesButtonsDefault});
   sheets.push_back(kLoadSaveSheet);
   sheets.push_back(kCameraSheet);
+  // The region editor's cells are drawn in this picture too.
+  sheets.push_back(kRegionsSheet);
   return sheets;
 }
 

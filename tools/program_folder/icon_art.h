@@ -33,5 +33,7 @@ void DrawTemplatesWindowIcon(QPainter& p, ButtonIcon icon, QPointF c, double k);
 void DrawCameraWindowIcon(QPainter& p, ButtonIcon icon, QPointF c, double k);
 // The load and save window's buttons: loading, saving and sending.
 void DrawLoadSaveWindowIcon(QPainter& p, ButtonIcon icon, QPointF c, double k);
+// The layer regions window's and the region editor's buttons.
+void DrawRegionsWindowIcon(QPainter& p, ButtonIcon icon, QPointF c, double k);
 
 }  // namespace lumena::tools

@@ -315,6 +315,7 @@ void DrawWindowIcon(QPainter& p, ButtonIcon icon, QPointF c, double k) {
   DrawTemplatesWindowIcon(p, icon, c, k);
   DrawCameraWindowIcon(p, icon, c, k);
   DrawLoadSaveWindowIcon(p, icon, c, k);
+  DrawRegionsWindowIcon(p, icon, c, k);
 }
 
 }  // namespace lumena::tools

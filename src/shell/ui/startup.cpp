@@ -7,6 +7,8 @@
 #include <stdexcept>
 
 #include "editing/editing_session.h"
+#include "editing/ui/form_layer_region_edit.h"
+#include "editing/ui/form_layer_regions.h"
 #include "editing/ui/form_layers.h"
 #include "editing/ui/form_montage.h"
 #include "interface/interface_context.h"
@@ -387,6 +389,15 @@ int RunLumena(const StartupOptions& options) {
       *mainWindow.ButtonMinimize, *mainWindow.ButtonExit);
   templates.onLaid = openColouring;
   mainWindow.AttachTemplates(templates);
+  // The region windows; the regions window follows the active layer.
+  TFormLayerRegionEdit regionEdit(session, *mainWindow.ButtonExit, CursorFor);
+  TFormLayerRegions regions(
+      {session, [](std::string_view key) { ShowMessageWindow(key, MessageButtons::Notice, MessageText::Key); }},
+      regionEdit, *mainWindow.ButtonMinimize, *mainWindow.ButtonExit);
+  ChildByName<TGraphicButton>(mainWindow, "ButtonLayerRegions")->OnClick = [&regions, &run] {
+    if (regions.isVisible() || run.desk->ActiveLayer()) regions.Toggle();
+  };
+  run.deskObserver.activeLayerShown = [&regions](const TLayer* layer) { regions.ActiveLayerShown(layer); };
   const bool portraitNamed = options.workFile && !IsWorkPath(*options.workFile);
   if (options.workFile && !portraitNamed) OpenCommandLineWork(run, *options.workFile);
   mainWindow.SetControls();
@@ -394,6 +405,7 @@ int RunLumena(const StartupOptions& options) {
   if (portraitNamed) OpenCommandLinePortrait(adjust, *options.workFile);
   const int code = QApplication::exec();
   // The windows hear nothing more of a desk that goes.
+  run.deskObserver.activeLayerShown = nullptr;
   run.deskObserver.DetachWindows();
   run.desk.reset();
   SetMessageWindow(nullptr);
