@@ -19,20 +19,20 @@ constexpr int kClickSlack = 2;
 
 Rect ThumbnailPlace(int width, int height) {
   if (width <= 0 || height <= 0) return {};
-  constexpr int side = kThumbnailSide;
-  if (width <= side && height <= side) {
-    const int x = (side - width) / 2, y = (side - height) / 2;
+  constexpr int kSide = kThumbnailSide;
+  if (width <= kSide && height <= kSide) {
+    const int x = (kSide - width) / 2, y = (kSide - height) / 2;
     return {x, y, x + width, y + height};
   }
   // A picture thinner than the thumbnail's pixel keeps one pixel.
   if (height > width) {
-    const int shown = std::max(1, Round32(static_cast<double>(width) * side / height));
-    const int x = Round32((side - shown) / 2.0);
-    return {x, 0, x + shown, side};
+    const int shown = std::max(1, Round32(static_cast<double>(width) * kSide / height));
+    const int x = Round32((kSide - shown) / 2.0);
+    return {x, 0, x + shown, kSide};
   }
-  const int shown = std::max(1, Round32(static_cast<double>(height) * side / width));
-  const int y = Round32((side - shown) / 2.0);
-  return {0, y, side, y + shown};
+  const int shown = std::max(1, Round32(static_cast<double>(height) * kSide / width));
+  const int y = Round32((kSide - shown) / 2.0);
+  return {0, y, kSide, y + shown};
 }
 
 Picture LayerThumbnail(const Picture& picture) {
