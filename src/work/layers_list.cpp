@@ -53,7 +53,12 @@ std::vector<LayersListEntry> ListEntriesOf(const TWorkDesk& desk) {
 }
 
 LayerCommandStates LayerCommandsFor(int selected, int count, bool selectedVisible) {
-  if (selected < 0 || selected >= count) return {.hide = {false, false}, .show = {true, false}};
+  if (selected < 0 || selected >= count)
+    return {.moveTop = {true, false},
+            .moveBottom = {true, false},
+            .remove = {true, false},
+            .hide = {false, false},
+            .show = {true, false}};
   return {.moveTop = {true, selected > 0},
           .moveBottom = {true, selected < count - 1},
           .remove = {true, true},
