@@ -55,6 +55,7 @@ TEST_F(SmallerInterfaceTest, ItsControlsStandWhereItsDescriptionPutsThemAndWork)
   screen_.Screenshot("smaller-interface-actions");
   ClickSmall("ButtonExitMain");
   screen_.ClickControl(WaitForMessage(), kMessageWindowLayout, "ButtonYes");  // save the changed work
+  ASSERT_TRUE(ReplaceFileByName(kSaveWorkDialog, work_.stem().string())) << "the save dialog stayed";
   screen_.ClickControl(WaitForMessage(), kMessageWindowLayout, "ButtonYes");  // and leave
   EXPECT_EQ(run_.WaitForExit(kStepSeconds), 0);
 }

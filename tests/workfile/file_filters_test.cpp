@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "interface/interface_context.h"
+#include "workfile/work_kind.h"
 
 namespace lumena {
 namespace {
@@ -43,6 +44,15 @@ TEST(FileFilters, TheTextTableNamesThem) {
   CurrentInterface().Termins.clear();
   EXPECT_EQ(texts[1], "Bilder (*.bmp)");
   EXPECT_EQ(texts.back(), "Alles (*)");
+}
+
+TEST(WithWorkExtension, ANameThatNamesNoKindOfWorkGetsTheFiltersExtension) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"look", "look.lmu"},       {"look.lmc", "look.lmc"},     {"look.LMU", "look.LMU"},
+      {"my.look", "my.look.lmu"}, {"look.png", "look.png.lmu"}, {"look.", "look..lmu"},
+  };
+  for (const auto& [chosen, written] : cases)
+    EXPECT_EQ(WithWorkExtension(chosen, ".lmu"), std::filesystem::path(written)) << chosen;
 }
 
 }  // namespace

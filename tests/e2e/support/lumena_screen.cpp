@@ -53,10 +53,17 @@ std::optional<ShownWindow> LumenaScreen::Window(const WindowLayout& layout) cons
   return std::nullopt;
 }
 
-std::optional<ShownWindow> LumenaScreen::WindowTitled(std::string_view title) const {
+std::vector<ShownWindow> LumenaScreen::WindowsTitled(std::string_view title) const {
+  std::vector<ShownWindow> titled;
   for (const ShownWindow& w : x_.ShownWindows())
-    if (w.title.starts_with(title)) return w;
-  return std::nullopt;
+    if (w.title.starts_with(title)) titled.push_back(w);
+  return titled;
+}
+
+std::optional<ShownWindow> LumenaScreen::WindowTitled(std::string_view title) const {
+  const std::vector<ShownWindow> titled = WindowsTitled(title);
+  if (titled.empty()) return std::nullopt;
+  return titled.front();
 }
 
 ScreenRect LumenaScreen::Control(const ScreenRect& window, const WindowLayout& layout, std::string_view name) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 #include <thread>
+#include <vector>
 
 #include "e2e/support/x_display.h"
 #include "interface/window_layout.h"
@@ -37,6 +38,7 @@ class LumenaScreen {
   // A shown top-level window whose title begins with `title` (the file
   // dialogs; the window system adds the program's name after it).
   std::optional<ShownWindow> WindowTitled(std::string_view title) const;
+  std::vector<ShownWindow> WindowsTitled(std::string_view title) const;
   // A control's place on the screen, inside a window placed at `window`.
   static ScreenRect Control(const ScreenRect& window, const WindowLayout& layout, std::string_view name);
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string_view>
 
 #include "e2e/support/lumena_run.h"
 #include "e2e/support/lumena_screen.h"
@@ -11,6 +12,12 @@
 #include "shell/main_window_layout.h"
 
 namespace lumena::e2e {
+
+// The file dialogs are titled with their buttons' hints.
+inline constexpr std::string_view kOpenPortraitDialog = "Open a portrait from a picture file";
+inline constexpr std::string_view kOpenWorkDialog = "Open a saved work";
+inline constexpr std::string_view kSaveImageDialog = "Save the work as a picture";
+inline constexpr std::string_view kSaveWorkDialog = "Save the work to change it later";
 
 class LumenaTest : public ::testing::Test {
  protected:
@@ -57,6 +64,24 @@ class LumenaTest : public ::testing::Test {
     x_.Key("a", {"Control_L"});  // over the name the dialog proposes
     x_.Type(name);
     x_.Key("Return");
+    return WaitUntil([&] { return !screen_.WindowTitled(dialogTitle); });
+  }
+
+  // The same for a name the folder holds: the question about replacing it
+  // comes in a box of the dialog's title, and "y" answers Yes.
+  bool ReplaceFileByName(std::string_view dialogTitle, std::string_view name) {
+    const std::optional<ShownWindow> dialog = WaitForWindowTitled(dialogTitle);
+    if (!dialog) return false;
+    x_.Key("a", {"Control_L"});
+    x_.Type(name);
+    x_.Key("Return");
+    const auto box = [&] {
+      for (const ShownWindow& w : screen_.WindowsTitled(dialogTitle))
+        if (w.id != dialog->id && x_.HasKeyboardFocus(w.id)) return true;
+      return false;
+    };
+    if (!WaitUntil(box)) return false;
+    x_.Key("y");
     return WaitUntil([&] { return !screen_.WindowTitled(dialogTitle); });
   }
 

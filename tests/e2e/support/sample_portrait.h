@@ -17,11 +17,6 @@ namespace lumena::e2e {
 // into the 445 x 492 view (its pupils lie near (203, 101) and (246, 104)),
 // give or take the detector's pixel or two.
 inline constexpr int kLeftLine = 176, kRightLine = 214, kLineTolerance = 2;
-// The file dialogs are titled with their buttons' hints.
-inline constexpr std::string_view kOpenPortraitDialog = "Open a portrait from a picture file";
-inline constexpr std::string_view kOpenWorkDialog = "Open a saved work";
-inline constexpr std::string_view kSaveImageDialog = "Save the work as a picture";
-inline constexpr std::string_view kSaveWorkDialog = "Save the work to change it later";
 
 class SamplePortraitTest : public WorkOnDeskTest {
  protected:

@@ -64,10 +64,12 @@ class WorkOnDeskTest : public LumenaTest {
     ASSERT_TRUE(WaitUntil([&] { return Near(ShownAt({350, 499}), kBlack); })) << "the red layer was not selected";
   }
 
-  // The changed work is saved back on the way out, then the exit is confirmed.
+  // The changed work is saved back on the way out, over its own file, then
+  // the exit is confirmed.
   void ExitSavingTheWork() {
     const auto before = std::filesystem::last_write_time(work_);
     screen_.ClickControl(AskToExit(), kMessageWindowLayout, "ButtonYes");
+    ASSERT_TRUE(ReplaceFileByName(kSaveWorkDialog, work_.stem().string())) << "the save dialog stayed";
     ASSERT_TRUE(WaitUntil([&] { return std::filesystem::last_write_time(work_) != before; }))
         << "the work was not saved";
     screen_.ClickControl(WaitForMessage(), kMessageWindowLayout, "ButtonYes");
