@@ -174,6 +174,26 @@ constexpr ControlLayout SheetButton(std::string_view name, ButtonIcon icon, Pict
           .hintKey = hintKey};
 }
 
+// A slider whose track is one cell of its sheet, `cellTop` pixels down;
+// `thumb` names the button that slides on it.
+constexpr ControlLayout SheetSlider(std::string_view name, std::string_view thumb, PictureSheet sheet,
+                                    ControlPlace place, int cellTop, std::string_view hintKey,
+                                    std::string_view parent = {}) {
+  return {.name = name,
+          .kind = ControlKind::GraphicSlider,
+          .left = place.left,
+          .top = place.top,
+          .width = place.width,
+          .height = place.height,
+          .pictureKey = sheet.key,
+          .pictureDefault = sheet.file,
+          .cells = {0, cellTop, place.width, place.height, 1, 1},
+          .icon = ButtonIcon::SliderTrack,
+          .parent = parent,
+          .slideButton = thumb,
+          .hintKey = hintKey};
+}
+
 // A caption bar's button that copies the main window's at run time.
 constexpr ControlLayout CaptionButton(std::string_view name, ButtonIcon icon, int left, std::string_view hintKey) {
   return {.name = name,

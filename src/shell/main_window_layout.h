@@ -67,19 +67,7 @@ constexpr ControlLayout Thumb(std::string_view name, std::string_view parent) {
 // A slider with its thumb standing in the same holder.
 constexpr ControlLayout Slider(std::string_view name, std::string_view thumb, ControlPlace place, int cellTop,
                                std::string_view hintKey, std::string_view parent) {
-  return {.name = name,
-          .kind = ControlKind::GraphicSlider,
-          .left = place.left,
-          .top = place.top,
-          .width = place.width,
-          .height = place.height,
-          .pictureKey = kSlidersSheet.key,
-          .pictureDefault = kSlidersSheet.file,
-          .cells = {0, cellTop, place.width, place.height, 1, 1},
-          .icon = ButtonIcon::SliderTrack,
-          .parent = parent,
-          .slideButton = thumb,
-          .hintKey = hintKey};
+  return SheetSlider(name, thumb, kSlidersSheet, place, cellTop, hintKey, parent);
 }
 
 constexpr ControlLayout PanelSlider(std::string_view name, std::string_view thumb, int left, int top,
