@@ -6,46 +6,16 @@
 
 #include <gtest/gtest.h>
 
-#include "e2e/support/sample_portrait.h"
+#include "e2e/support/looks.h"
 #include "editing/layers_window_layout.h"
-#include "templates/templates_window_layout.h"
 
 namespace lumena::e2e {
 namespace {
 
-// The left eye the detector finds on the sample, on the table; the hair
-// covers the forehead above it.
-constexpr Point kEye{400, 471};
-constexpr Point kHairPoint{kEye.x + 44, kEye.y - 130};
+constexpr Point kHairPoint = kSampleHair;
 
-class LayersListTest : public SamplePortraitTest {
+class LayersListTest : public LooksTest {
  protected:
-  // The first hairstyle of the strip's first type, laid as a user lays it.
-  void LayAHairstyle() {
-    const ScreenRect main = screen_.MainWindow();
-    const Point slot = kTemplateSlots[0];
-    screen_.ClickPlace(main, {main.left + slot.x, main.top + slot.y, kTemplateSide, kTemplateSide});
-    std::optional<ShownWindow> templates;
-    ASSERT_TRUE(WaitUntil([&] { return (templates = screen_.Window(kTemplatesWindowLayout)).has_value(); }))
-        << "the templates window never showed";
-    // The second cell of the grid, once its preview is drawn.
-    const ScreenRect grid = LumenaScreen::Control(templates->rect, kTemplatesWindowLayout, "ResImage");
-    const ScreenRect cell{grid.left + kGridWidth / 2 + 8, grid.top + 12, kGridWidth / 2 - 16, kGridHeight / 4 - 16};
-    const auto previewed = [&] {
-      const QImage shown = x_.GrabScreen().copy(cell.left, cell.top, cell.width, cell.height);
-      for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x)
-          if ((shown.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu) return true;
-      return false;
-    };
-    ASSERT_TRUE(WaitUntil(previewed)) << "the cell shows no preview";
-    x_.MoveTo(cell.CentreX(), cell.CentreY());
-    x_.Click(cell.CentreX(), cell.CentreY());
-    ASSERT_TRUE(WaitUntil([&] { return !Near(ShownAt(kHairPoint), bare_); })) << "no hair was laid";
-    screen_.ClickControl(templates->rect, kTemplatesWindowLayout, "ButtonExit");
-    ASSERT_TRUE(WaitUntil([&] { return !screen_.Window(kTemplatesWindowLayout); }));
-  }
-
   ScreenRect OpenTheList() {
     ClickWhenShown("ButtonLayerList");
     std::optional<ShownWindow> shown;

@@ -3,51 +3,22 @@
 // that gives the brush its colour, and Ctrl+Z taking it all back.
 #include <gtest/gtest.h>
 
-#include "e2e/support/sample_portrait.h"
+#include "e2e/support/looks.h"
 #include "interface/main_form_params.h"
-#include "templates/templates_window_layout.h"
 #include "work/palette_grid.h"
 
 namespace lumena::e2e {
 namespace {
 
-// The sample's left eye on the table, and a point of the laid hair above it.
-constexpr Point kEye{400, 471};
-constexpr Point kHair{kEye.x + 44, kEye.y - 130};
+// A point of the laid hair.
+constexpr Point kHair = kSampleHair;
 constexpr std::string_view kColourDialog = "Choose a colour";
 
 int Red(QRgb c) { return qRed(c); }
 int Blue(QRgb c) { return qBlue(c); }
 
-class PaletteTest : public SamplePortraitTest {
+class PaletteTest : public LooksTest {
  protected:
-  // Hairstyles are the strip's first type; the second look of its grid is laid.
-  void LayAHairstyle() {
-    const ScreenRect main = screen_.MainWindow();
-    const Point slot = kTemplateSlots[0];
-    screen_.ClickPlace(main, {main.left + slot.x, main.top + slot.y, kTemplateSide, kTemplateSide});
-    std::optional<ShownWindow> shown;
-    ASSERT_TRUE(WaitUntil([&] { return (shown = screen_.Window(kTemplatesWindowLayout)).has_value(); }));
-    const ScreenRect grid = LumenaScreen::Control(shown->rect, kTemplatesWindowLayout, "ResImage");
-    const ScreenRect cellRect{grid.left + kGridWidth / 2 + 8, grid.top + 12, kGridWidth / 2 - 16, kGridHeight / 4 - 16};
-    const QPoint cell(cellRect.CentreX(), cellRect.CentreY());
-    // The grid is white until its previews are drawn.
-    const auto previewed = [&] {
-      const QImage shown = x_.GrabScreen().copy(cellRect.left, cellRect.top, cellRect.width, cellRect.height);
-      for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x)
-          if ((shown.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu) return true;
-      return false;
-    };
-    ASSERT_TRUE(WaitUntil(previewed)) << "the hairstyle shows no preview";
-    const QRgb bare = ShownAt(kHair);
-    x_.MoveTo(cell.x(), cell.y());
-    x_.Click(cell.x(), cell.y());
-    ASSERT_TRUE(WaitUntil([&] { return !Near(ShownAt(kHair), bare); })) << "no hair was laid";
-    screen_.ClickControl(shown->rect, kTemplatesWindowLayout, "ButtonExit");
-    ASSERT_TRUE(WaitUntil([&] { return !screen_.Window(kTemplatesWindowLayout); }));
-  }
-
   // The centre of swatch n (from 1) of the default grid, on the screen.
   QPoint Swatch(int n) const {
     const ScreenRect main = screen_.MainWindow();

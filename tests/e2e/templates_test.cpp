@@ -6,8 +6,7 @@
 
 #include <cstdlib>
 
-#include "e2e/support/sample_portrait.h"
-#include "templates/templates_window_layout.h"
+#include "e2e/support/looks.h"
 
 namespace lumena::e2e {
 namespace {
@@ -16,50 +15,15 @@ namespace fs = std::filesystem;
 
 // The strip's order: hairstyles first, lips fourth, glasses eighth.
 constexpr size_t kHair = 0, kLips = 3, kGlasses = 7;
-// The face anchor the detector's eyes give on the sample, on the table: the
-// left eye; the other lies 89 pixels to its right.
-constexpr Point kEye{400, 471};
+// The other eye lies 89 pixels to the right of the face anchor.
+constexpr Point kEye = kSampleEye;
 
-class TemplatesTest : public SamplePortraitTest {
+class TemplatesTest : public LooksTest {
  protected:
-  // Scrolls the strip until the type's button shows, and opens its window.
-  ScreenRect OpenType(size_t index) {
-    const ScreenRect main = screen_.MainWindow();
-    while (index >= first_ + kTemplateSlots.size()) {
-      screen_.ClickControl(main, kMainWindowLayout, "ButtonTemplateNext");
-      ++first_;
-    }
-    const Point slot = kTemplateSlots[index - first_];
-    screen_.ClickPlace(main, {main.left + slot.x, main.top + slot.y, kTemplateSide, kTemplateSide});
-    std::optional<ShownWindow> shown;
-    EXPECT_TRUE(WaitUntil([&] { return (shown = screen_.Window(kTemplatesWindowLayout)).has_value(); }))
-        << "the templates window never showed";
-    return shown ? shown->rect : ScreenRect{};
-  }
-  // Clicks the grid's cell once its preview is drawn.
-  void ChooseCell(const ScreenRect& window, int index) {
-    const ScreenRect grid = LumenaScreen::Control(window, kTemplatesWindowLayout, "ResImage");
-    const int cellWidth = kGridWidth / 2, cellHeight = kGridHeight / 4;
-    const ScreenRect cell{grid.left + index % 2 * cellWidth + 8, grid.top + index / 2 * cellHeight + 12, cellWidth - 16,
-                          cellHeight - 16};
-    // The grid is white until its previews are drawn.
-    const auto previewed = [&] {
-      const QImage shown = x_.GrabScreen().copy(cell.left, cell.top, cell.width, cell.height);
-      for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x)
-          if ((shown.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu) return true;
-      return false;
-    };
-    ASSERT_TRUE(WaitUntil(previewed)) << "the cell shows no preview";
-    x_.MoveTo(cell.CentreX(), cell.CentreY());
-    x_.Click(cell.CentreX(), cell.CentreY());
-  }
   // Waits until a point of the desk shows another colour than `before`.
   bool ChangesFrom(Point table, QRgb before) {
     return WaitUntil([&] { return !Near(ShownAt(table), before); });
   }
-
-  size_t first_ = 0;
 };
 
 TEST_F(TemplatesTest, AUserTriesOnHairGlassesAndLipstickRecoloursTheHairAndTakesTheGlassesOff) {
