@@ -3,46 +3,18 @@
 // through OK; deleting the layer under an open editor closes it.
 #include <gtest/gtest.h>
 
-#include "e2e/support/sample_portrait.h"
+#include "e2e/support/looks.h"
 #include "editing/region_edit_window_layout.h"
-#include "templates/templates_window_layout.h"
 
 namespace lumena::e2e {
 namespace {
 
-// The left eye on the table; the hair lies above it.
-constexpr Point kEye{400, 471};
-constexpr Point kHair{kEye.x + 44, kEye.y - 130};
+constexpr Point kEye = kSampleEye, kHair = kSampleHair;
 // Portrait points well away from the hair.
 constexpr Point kAway[] = {{kEye.x + 44, kEye.y + 71}, {kEye.x + 44, kEye.y + 20}, {kEye.x - 10, kEye.y + 40}};
 
-class RegionsTest : public SamplePortraitTest {
+class RegionsTest : public LooksTest {
  protected:
-  // The first hairstyle of the templates window, laid on the face.
-  void LayAHairstyle() {
-    const QRgb bare = ShownAt(kHair);
-    const ScreenRect main = screen_.MainWindow();
-    const Point slot = kTemplateSlots[0];
-    screen_.ClickPlace(main, {main.left + slot.x, main.top + slot.y, kTemplateSide, kTemplateSide});
-    std::optional<ShownWindow> templates;
-    ASSERT_TRUE(WaitUntil([&] { return (templates = screen_.Window(kTemplatesWindowLayout)).has_value(); }));
-    const ScreenRect grid = LumenaScreen::Control(templates->rect, kTemplatesWindowLayout, "ResImage");
-    // The second cell, white until its preview is drawn.
-    const ScreenRect cell{grid.left + kGridWidth / 2 + 8, grid.top + 12, kGridWidth / 2 - 16, kGridHeight / 4 - 16};
-    const auto previewed = [&] {
-      const QImage shown = x_.GrabScreen().copy(cell.left, cell.top, cell.width, cell.height);
-      for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x)
-          if ((shown.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu) return true;
-      return false;
-    };
-    ASSERT_TRUE(WaitUntil(previewed)) << "the hairstyles never showed";
-    x_.MoveTo(cell.CentreX(), cell.CentreY());
-    x_.Click(cell.CentreX(), cell.CentreY());
-    ASSERT_TRUE(WaitUntil([&] { return !Near(ShownAt(kHair), bare); })) << "no hair was laid";
-    screen_.ClickControl(templates->rect, kTemplatesWindowLayout, "ButtonExit");
-    ASSERT_TRUE(WaitUntil([&] { return !screen_.Window(kTemplatesWindowLayout); }));
-  }
   // Opens the regions window from the layer commands.
   ScreenRect OpenRegions() {
     ChooseMode("ButtonActions");
