@@ -25,10 +25,14 @@ class RegionsTest : public LooksTest {
     EXPECT_TRUE(shown && WaitUntil([&] { return screen_.Drawn(shown->rect); }));
     return shown ? shown->rect : ScreenRect{};
   }
+  // Clicks an entry and waits until it is drawn selected (navy).
   void ChooseEntry(const ScreenRect& regions, int entry) {
     const QPoint p = EntryCentre(regions, entry);
     x_.MoveTo(p.x(), p.y());
     x_.Click(p.x(), p.y());
+    const ScreenRect list = LumenaScreen::Control(regions, kRegionsWindowLayout, "ListBox");
+    EXPECT_TRUE(WaitUntil([&] { return Near(screen_.PixelAt(list.left + list.width - 8, p.y()), 0x000080); }))
+        << "entry " << entry << " was not chosen";
   }
   QPoint EntryCentre(const ScreenRect& regions, int entry) const {
     const ScreenRect list = LumenaScreen::Control(regions, kRegionsWindowLayout, "ListBox");
