@@ -32,4 +32,20 @@ Point NailTemplateCorner(const NailMark& nail, int32_t w, int32_t h) {
 
 Point CentredCorner(Point place, int32_t w, int32_t h) { return {place.x - w / 2, place.y - h / 2}; }
 
+Point SavedTemplateOffsets(TemplateGroup group, Point tablePosition, const PlacementAnchors& anchors,
+                           Point tableCentre) {
+  switch (group) {
+    case TemplateGroup::Body:
+      return {0, 0};
+    case TemplateGroup::Nails:
+      return {100, 100};
+    case TemplateGroup::Work:
+      return {tablePosition.x - tableCentre.x, tablePosition.y - tableCentre.y};
+    case TemplateGroup::Face:
+      break;
+  }
+  if (anchors.face.x == -1) return {0, 0};
+  return {tablePosition.x - anchors.face.x, tablePosition.y - anchors.face.y};
+}
+
 }  // namespace lumena

@@ -35,4 +35,12 @@ Point NailTemplateCorner(const NailMark& nail, int32_t w, int32_t h);
 // The picture centred on the point.
 Point CentredCorner(Point place, int32_t w, int32_t h);
 
+// The X and Y a template the user saves is written with, so that laying it
+// puts it back where its top-left corner lies on the table now: the offset
+// from the face anchor (0 and 0 while the face is not adjusted), from the
+// table's centre for the whole work; 0 and 0 for the body, which is centred
+// anyway, and 100 and 100 for nails (the whole nail box).
+Point SavedTemplateOffsets(TemplateGroup group, Point tablePosition, const PlacementAnchors& anchors,
+                           Point tableCentre);
+
 }  // namespace lumena
