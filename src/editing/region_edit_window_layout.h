@@ -28,33 +28,14 @@ constexpr ControlLayout EditButton(std::string_view name, ButtonIcon icon, int l
 }
 
 constexpr ControlLayout EditThumb(std::string_view name, bool across) {
-  return {.name = name,
-          .kind = ControlKind::GraphicButton,
-          .left = 0,
-          .top = 0,
-          .width = across ? kThumbLength : kScrollSliderSide,
-          .height = across ? kScrollSliderSide : kThumbLength,
-          .pictureKey = kRegionsSheet.key,
-          .pictureDefault = kRegionsSheet.file,
-          .cells = {0, across ? kThumbAcrossTop : kThumbDownTop, across ? kThumbLength : kScrollSliderSide,
-                    across ? kScrollSliderSide : kThumbLength, 1, 4},
-          .icon = ButtonIcon::SliderThumb};
+  const int width = across ? kThumbLength : kScrollSliderSide, height = across ? kScrollSliderSide : kThumbLength;
+  return SheetButton(name, ButtonIcon::SliderThumb, kRegionsSheet, {0, 0, width, height},
+                     across ? kThumbAcrossTop : kThumbDownTop, {});
 }
 
 constexpr ControlLayout EditSlider(std::string_view name, std::string_view thumb, ControlPlace place, int cellTop,
                                    std::string_view hintKey) {
-  return {.name = name,
-          .kind = ControlKind::GraphicSlider,
-          .left = place.left,
-          .top = place.top,
-          .width = place.width,
-          .height = place.height,
-          .pictureKey = kRegionsSheet.key,
-          .pictureDefault = kRegionsSheet.file,
-          .cells = {0, cellTop, place.width, place.height, 1, 1},
-          .icon = ButtonIcon::SliderTrack,
-          .slideButton = thumb,
-          .hintKey = hintKey};
+  return SheetSlider(name, thumb, kRegionsSheet, place, cellTop, hintKey);
 }
 
 constexpr ControlLayout EditLabel(std::string_view name, int left, int top, int width) {
