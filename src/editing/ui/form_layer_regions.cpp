@@ -41,7 +41,9 @@ TFormLayerRegions::TFormLayerRegions(RegionsWindowServices services, TFormLayerR
   saveButton_->setEnabled(false);
   editor_.onEdited = [this] { RegionsEdited(); };
   CopyCaptionButtons(mainMinimize, mainExit);
-  if (QWidget* main = MainForm()) move(main->mapToGlobal(QPoint(550, 130)));
+  // Beside the tool panels, not over them: a chosen region is coloured with
+  // the panel's sliders while the list stays open.
+  if (QWidget* main = MainForm()) move(main->mapToGlobal(QPoint(810, 190)));
   ApplyInterfaceInfo(this);
   setWindowTitle(ToQString(GetTermin("ProductName", "")));
   CaptionBar()->SetCaption(ToQString(GetTermin("FormLayerRegionsCaption", "Layer regions")));
