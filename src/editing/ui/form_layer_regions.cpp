@@ -51,15 +51,6 @@ TFormLayerRegions::TFormLayerRegions(RegionsWindowServices services, TFormLayerR
   noRegionCaption_ = GetTermin("FormLayerRegionsItemNoRegionCaption", "Whole layer");
 }
 
-void TFormLayerRegions::Toggle() {
-  if (isMinimized())
-    showNormal();
-  else if (isVisible())
-    close();
-  else
-    show();
-}
-
 void TFormLayerRegions::FormShow() {
   LoadSkin("FormLayerRegions.Skin", kRegionsWindowLayout.skinDefault);
   KeepOnScreen();

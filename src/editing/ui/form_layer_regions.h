@@ -30,8 +30,6 @@ class TFormLayerRegions : public TSkinnedForm {
   TFormLayerRegions(RegionsWindowServices services, TFormLayerRegionEdit& editor, const TGraphicButton& mainMinimize,
                     const TGraphicButton& mainExit);
 
-  // Shows the window on the desk's active layer, or closes it.
-  void Toggle();
   // Fills the window for a layer (nullptr: an empty, disabled list).
   void ShowLayer(TLayer* layer);
   // The desk's active layer changed (or its region): followed while shown.

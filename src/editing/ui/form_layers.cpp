@@ -108,15 +108,6 @@ void TFormLayers::CopyLayerCommands(const QWidget& mainWindow) {
       ChildByName<TGraphicButton>(*this, name)->CopyInPlace(*original);
 }
 
-void TFormLayers::Toggle() {
-  if (isMinimized())
-    showNormal();
-  else if (isVisible())
-    close();
-  else
-    show();
-}
-
 void TFormLayers::FormShow() {
   LoadSkin("FormLayers.Skin", kLayersWindowLayout.skinDefault);
   KeepOnScreen();

@@ -42,8 +42,6 @@ class TFormLayers : public TSkinnedForm {
   void Refresh();
   // The five commands follow the selected entry.
   void UpdateButtons();
-  // What the main window's layer list button does.
-  void Toggle();
 
   const std::vector<LayersListEntry>& Entries() const { return entries_; }
   const LayersListPointer& Pointer() const { return pointer_; }

@@ -132,6 +132,15 @@ void TSkinnedForm::CopyExitButton(const TGraphicButton& mainExit) {
   }
 }
 
+void TSkinnedForm::Toggle() {
+  if (isMinimized())
+    showNormal();
+  else if (isVisible())
+    close();
+  else
+    show();
+}
+
 void TSkinnedForm::KeepOnScreen() {
   const QScreen* shown = QGuiApplication::screenAt(geometry().center());
   if (!shown) shown = screen();

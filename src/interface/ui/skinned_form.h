@@ -45,6 +45,9 @@ class TSkinnedForm : public QWidget {
   void CopyCaptionButtons(const TGraphicButton& mainMinimize, const TGraphicButton& mainExit);
   // The same for a window whose caption has only "ButtonExit".
   void CopyExitButton(const TGraphicButton& mainExit);
+  // What a main-window button that stays pressed while its window is open
+  // does: shows the window, brings a minimised one back, closes a shown one.
+  void Toggle();
   // Moves a window that stands past an edge of its screen back inside it, so
   // that its caption and close button can be reached.
   void KeepOnScreen();

@@ -29,13 +29,6 @@ TFormPreview::TFormPreview(const TGraphicButton& mainMinimize, const TGraphicBut
   CaptionBar()->SetCaption(ToQString(GetTermin("FormPreviewCaption", "Portrait")));
 }
 
-void TFormPreview::Toggle() {
-  if (isVisible())
-    close();
-  else
-    show();
-}
-
 void TFormPreview::FormShow() {
   LoadSkin("FormPreview.Skin", kPreviewWindowLayout.skinDefault);
   // Placed for a large screen beside the main window; a smaller one keeps it whole.

@@ -20,8 +20,6 @@ class TFormPreview : public TSkinnedForm {
 
   // Draws the portrait (or white for none) fitted into the preview.
   void ShowPortrait(const Picture* portrait);
-  // What the main window's preview button does.
-  void Toggle();
 
  protected:
   void FormShow() override;
